@@ -1,0 +1,16 @@
+#pragma once
+#include <SDL/SDL_mixer.h>
+
+// Modes of playEffect.
+enum SoundMode : int {
+  kSoundLoop = -1,  // loop without end on the running channel
+  kSoundOnce = 0,   // once, on the first free channel
+  kSoundStop = 2,   // halt the running channel
+};
+
+// Opens the audio device; without one the game cannot start and exits with 1.
+void openAudio();
+// Decodes a wave file, or returns nullptr when it cannot be read.
+Mix_Chunk* loadEffect(const char* fileName);
+// The one way every effect is played.
+void playEffect(Mix_Chunk* sound, int mode);

@@ -1,0 +1,48 @@
+#pragma once
+#include <SDL/SDL.h>
+
+#include <cstdint>
+
+const int kExtraCount = 100;
+
+enum ExtraType : int32_t {
+  Hazard = 3,
+  DeadlyHazard = 5,
+  LevelExit = 6,
+  Animal = 7,
+  Nut = 8,
+};
+
+// A thing lying in a level: nut, animal, hazard or the exit. Every level shares
+// one placement table, indexed by the extra's place in the pool.
+class Extra {
+ public:
+  Extra();
+  ~Extra();
+  Extra(const Extra&) = delete;
+  Extra& operator=(const Extra&) = delete;
+
+  void place(int index);
+  // Touch test against the hero at view position (px, py), and its effect.
+  void testPickup(float px, float py);
+  // Ends a hazard's step-aside, then draws.
+  void update(SDL_Surface* screen);
+  void draw(SDL_Surface* screen);
+
+  SDL_Surface* sheet = nullptr;
+  int x = 0;
+  int y = 0;
+  uint32_t animStart = 0;
+  uint32_t hitTime = 0;  // ms tick a hazard was last touched; 0 for none
+  int index = 0;
+  int type = 0;  // an ExtraType; 0 (unknown) until placed
+  bool rescued = false;
+  bool triggered = false;
+};
+
+extern Extra extras[kExtraCount];
+
+// Every extra's touch test against the same hero position, in pool order.
+void testAllPickups(float px, float py);
+// secondsLeft = the level clock's whole seconds left.
+void recordSecondsLeft();

@@ -1,0 +1,54 @@
+#pragma once
+#include <SDL/SDL.h>
+#include <SDL/SDL_mixer.h>
+
+#include <cstdint>
+
+const int kGoblinCount = 10;
+
+// An enemy of the pool of ten. Out of the game while health <= 0, until the next spawn.
+class Goblin {
+ public:
+  Goblin();
+  ~Goblin();
+  Goblin(const Goblin&) = delete;
+  Goblin& operator=(const Goblin&) = delete;
+
+  // New breed, kind, speed and place near the hero; full health.
+  void spawn(int index);
+  // One frame of play: move, relate to the hero, collide, draw.
+  void update(float frameMs, SDL_Surface* screen, SDL_Surface* collision);
+  void resolveCollisions();
+  void draw(SDL_Surface* screen);
+  // The hero's swing from view position (px, py) facing ori (0 right, 1 left).
+  void hitTest(float px, float py, uint8_t ori);
+
+  SDL_Surface* spriteSheet = nullptr;
+  SDL_Surface* healthBarImage = nullptr;
+  uint32_t airTick = 0;  // ms tick of the last ground check that found no ground
+  float x = 0.0f;
+  float y = 0.0f;
+  bool movingRight = false;
+  int health = 0;
+  uint32_t animStart = 0;
+  float walkSpeed = 1.0f;  // tenths of a px per ms
+  float speedy = 4.0f;     // tenths of a px per ms; negative is up
+  bool airborne = false;
+  bool rareBreed = false;
+  bool commonBreed = false;
+  bool isKind0 = false;
+  bool isKind1 = false;
+  bool isKind2 = false;
+  bool onGround = false;
+  bool attacking = false;
+  SDL_Rect srcRect = {0, 0, 0, 0};
+  SDL_Rect dstRect = {0, 0, 0, 0};
+  int kind = 0;
+  int jumpChance = 10;  // percent per walking cycle
+  Mix_Chunk* soundLanding = nullptr;
+};
+
+extern Goblin goblins[kGoblinCount];
+
+// The hero's attack: hitTest on every goblin in pool order.
+void hitGoblins(float px, float py, uint8_t ori);

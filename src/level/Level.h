@@ -1,0 +1,38 @@
+#pragma once
+#include <SDL/SDL.h>
+
+#include <cstdint>
+
+const int kLevelCount = 5;
+const uint32_t kLevelTimeMs = 60000;  // each level's clock
+
+// One level: built once at start-up from its text map into a picture that
+// scrolls behind the action and a collision image whose pixels decide what is solid.
+class Level {
+ public:
+  Level();
+  ~Level();
+  Level(const Level&) = delete;
+  Level& operator=(const Level&) = delete;
+
+  // Reads "level<n>.txt" and paints its tiles (row n of both sheets) into both images.
+  void load(int n);
+  SDL_Surface* getCollisionImage() const { return collisionImage; }
+  void restartTimer();
+  // Milliseconds left on the level clock; 0 once the 60 seconds are up.
+  uint32_t timeLeftMs() const;
+  // Draws the 640 x 480 view whose top-left corner is (vx, vy) in level pixels.
+  void draw(SDL_Surface* screen, float vx, float vy);
+  bool isSolid(int x, int y) const;
+
+  SDL_Surface* tiles = nullptr;
+  SDL_Surface* collisionTiles = nullptr;
+  SDL_Surface* levelImage = nullptr;
+  SDL_Surface* collisionImage = nullptr;
+  uint32_t startTick = 0;
+};
+
+extern Level levels[kLevelCount];
+
+// isSolid of the level being played; the goblins ask this.
+bool solid(int x, int y);

@@ -1,0 +1,106 @@
+#pragma once
+#include <SDL/SDL.h>
+#include <SDL/SDL_mixer.h>
+
+#include <cstdint>
+
+// The hero. During play (x, y) is the top-left corner of the 640 x 480 view into
+// the level and the hero is drawn at screen (295, 215); in the shop (x, y) is the
+// screen position of the sprite's centre.
+class Player {
+ public:
+  Player();
+  ~Player();
+  Player(const Player&) = delete;
+  Player& operator=(const Player&) = delete;
+
+  float getX() const { return x; }
+  void setX(float v) { x = v; }
+  float getY() const { return y; }
+  void setY(float v) { y = v; }
+  int getHealth() const { return health; }
+  void setHealth(int v) { health = v; }
+  int getLives() const { return lives; }
+  void setLives(int v) { lives = v; }
+  int getScore() const { return score; }
+  void setScore(int v) { score = v; }
+  int getNuts() const { return nuts; }
+  void setNuts(int v) { nuts = v; }
+  int getAnimals() const { return animals; }
+  void setAnimals(int v) { animals = v; }
+  int getWeaponLevel() const { return weaponLevel; }
+  void setWeaponLevel(int v) { weaponLevel = v; }
+  int getArmourLevel() const { return armourLevel; }
+  void setArmourLevel(int v) { armourLevel = v; }
+
+  // Puts every field back to its value at construction (images and sounds stay).
+  void reset();
+
+  // Key actions.
+  void runRight();
+  void runLeft();
+  void releaseRight();
+  void releaseLeft();
+  void jump();
+  void attack();
+  void stopAttack();
+  void crouch();
+  void standUp();
+  void consumeWeapon();
+  void dropDown();
+
+  // One frame: move, lose lives, collide, test pickups, draw.
+  void update(float frameMs, SDL_Surface* screen, SDL_Surface* collision);
+  void resolveCollisions(SDL_Surface* collision);
+  void draw(SDL_Surface* screen);
+  void playSound(Mix_Chunk* sound, int mode);
+  void loadSounds();
+
+  SDL_Surface* spriteSheet = nullptr;
+  SDL_Surface* extrasSheet = nullptr;
+  float speedx = 0.0f;  // tenths of a px per ms; +3 right, -3 left
+  float speedy = 0.0f;  // tenths of a px per ms; negative is up
+  uint32_t jumpStart = 0;
+  uint32_t slideStart = 0;
+  bool att = false;  // attacking
+  bool cro = false;  // crouching
+  bool jum = true;   // airborne
+  bool sli = false;  // sliding
+  uint32_t animStart = 0;
+  uint8_t ori = 0;  // 0 right, 1 left
+  SDL_Rect srcRect = {0, 0, 0, 0};
+  SDL_Rect dstRect = {0, 0, 0, 0};
+  int health = 100;
+  int lives = 3;
+  int score = 0;
+  int animals = 0;
+  float x = 100.0f;
+  float y = 100.0f;
+  SDL_Surface* healthBarImage = nullptr;
+  int nuts = 0;
+  int weaponLevel = 0;
+  int armourLevel = 0;
+  Mix_Chunk* soundRunning = nullptr;
+  Mix_Chunk* soundJump1 = nullptr;
+  Mix_Chunk* soundJump2 = nullptr;
+  Mix_Chunk* soundSwiv = nullptr;
+  Mix_Chunk* soundSwing1 = nullptr;
+  Mix_Chunk* soundSwing2 = nullptr;
+  Mix_Chunk* soundSwing3 = nullptr;
+  Mix_Chunk* soundSwing4 = nullptr;
+};
+
+extern Player player;
+
+// Free read-outs of the one hero, for the goblins and the extras.
+float playerX();
+float playerY();
+int playerWeaponLevel();
+int playerHealth();
+void setPlayerHealth(int v);
+int playerNuts();
+void setPlayerNuts(int v);
+int playerAnimals();
+void setPlayerAnimals(int v);
+void setPlayerX(float v);
+void setPlayerY(float v);

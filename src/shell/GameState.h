@@ -1,0 +1,33 @@
+#pragma once
+#include <SDL/SDL.h>
+
+#include <cstdint>
+#include <string>
+
+// The screens. 6 is not used.
+enum : int32_t {
+  Title = 1,
+  Playing = 2,
+  Shop = 3,
+  LevelStats = 4,
+  Scores = 5,
+  Instructions = 7,
+  Story = 8,
+  About = 9,
+  Submit = 10,
+};
+
+extern int32_t GameState;       // the current screen; 0 until start-up sets Title
+extern int32_t levelIndex;      // level being played, 0 … 4
+extern uint32_t lastFrameTick;  // ms tick of the previous pass
+extern int32_t secondsLeft;     // whole seconds left when the level exit was touched
+extern int32_t nameDelay;       // passes to wait before the next letter key counts
+extern std::string playerName;  // name typed for the high-score table
+extern int32_t weaponCost;      // nuts
+extern int32_t armourCost;      // nuts
+
+// The video surface every drawing goes to; a resize may replace it.
+extern SDL_Surface* ScreenSurface;
+
+int32_t getGameState();
+void setGameState(int32_t state);

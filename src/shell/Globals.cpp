@@ -1,0 +1,24 @@
+// Every long-lived game object, defined in one place so they are built in this
+// order before main runs (each loads its own pictures as it is built).
+#include "extras/Extra.h"
+#include "goblins/Goblin.h"
+#include "level/Level.h"
+#include "player/Player.h"
+#include "scores/HighScores.h"
+#include "shell/GameState.h"
+#include "text/HudLabels.h"
+
+TextLabel scoreLabels[kScoreEntries];
+TextLabel nameLabel;
+TextLabel statusLabel;
+TextLabel shopStatusLabel;
+TextLabel armourPromptLabel;
+TextLabel weaponPromptLabel;
+TextLabel statsLabels[kStatsLineCount];
+std::string playerName;
+std::string scoreNames[kScoreEntries];
+std::string statsTexts[kStatsLineCount];
+Player player;
+Goblin goblins[kGoblinCount];
+Extra extras[kExtraCount];
+Level levels[kLevelCount];

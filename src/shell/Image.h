@@ -1,0 +1,13 @@
+#pragma once
+#include <SDL/SDL.h>
+
+// Loads a PNG into a surface its caller owns, or nullptr when the file is missing
+// or broken. Nothing is reported: the game goes on without the picture.
+SDL_Surface* loadImage(const char* path);
+
+// Frees a surface that may be empty.
+void freeImage(SDL_Surface*& image);
+
+// Sets the raw pixel value `key` as the colour key, without RLE; does nothing
+// for an empty image.
+void setColourKey(SDL_Surface* image, Uint32 key);

@@ -1,0 +1,105 @@
+#include "shell/Input.h"
+
+#include <cstdio>
+
+#include "level/Level.h"
+#include "player/Player.h"
+#include "shell/GameState.h"
+#include "shell/Progression.h"
+#include "shell/Shop.h"
+#include "shell/Startup.h"
+#include "shell/Video.h"
+
+namespace {
+bool isLetter(SDLKey key) { return key >= SDLK_a && key <= SDLK_z; }
+
+void typeLetter(SDLKey key) {
+  // z also types during a delay; z during play crouches instead.
+  if (key == SDLK_z) {
+    if (GameState == Playing) {
+      player.crouch();
+      return;
+    }
+  } else if (nameDelay != 0) {
+    return;
+  }
+  playerName.push_back(static_cast<char>('A' + (key - SDLK_a)));
+  nameDelay = kNameDelayPasses;
+}
+
+void menuKey(SDLKey key) {
+  switch (key) {
+    case SDLK_1:
+      if (GameState == Title) {
+        startNewGame();
+      } else {
+        GameState = Title;
+      }
+      break;
+    case SDLK_2: if (GameState == Title) GameState = Instructions; break;
+    case SDLK_3: if (GameState == Title) GameState = Story; break;
+    case SDLK_4: if (GameState == Title) GameState = About; break;
+    case SDLK_5: if (GameState == Title) GameState = Scores; break;
+    case SDLK_6: if (GameState == Playing) GameState = Shop; break;
+    case SDLK_7: GameState = Submit; break;
+    default: break;
+  }
+}
+
+// False when the key ends the game.
+bool keyDown(SDLKey key) {
+  switch (key) {
+    case SDLK_ESCAPE: return false;
+    case SDLK_SPACE:
+    case SDLK_UP: actionKey(); break;
+    case SDLK_DOWN: player.dropDown(); break;
+    case SDLK_RIGHT: player.runRight(); break;
+    case SDLK_LEFT: player.runLeft(); break;
+    case SDLK_LSHIFT: player.attack(); break;
+    case SDLK_LCTRL: player.consumeWeapon(); break;
+    default:
+      if (isLetter(key)) {
+        typeLetter(key);
+      } else {
+        menuKey(key);
+      }
+      break;
+  }
+  return true;
+}
+
+void keyUp(SDLKey key) {
+  switch (key) {
+    case SDLK_z: player.standUp(); break;
+    case SDLK_RIGHT: player.releaseRight(); break;
+    case SDLK_LEFT: player.releaseLeft(); break;
+    case SDLK_LSHIFT: player.stopAttack(); break;
+    default: break;
+  }
+}
+}  // namespace
+
+void actionKey() {
+  switch (GameState) {
+    case Shop: buyUpgrade(); break;
+    case LevelStats: GameState = Shop; break;
+    case Playing: player.jump(); break;
+    default: break;
+  }
+}
+
+bool handleEvents() {
+  SDL_Event event;
+  while (SDL_PollEvent(&event)) {
+    switch (event.type) {
+      case SDL_KEYDOWN:
+        if (!keyDown(event.key.keysym.sym)) return false;
+        break;
+      case SDL_KEYUP: keyUp(event.key.keysym.sym); break;
+      case SDL_QUIT: return false;
+      case SDL_VIDEORESIZE: resizeWindow(event.resize.w); break;
+      default: break;
+    }
+  }
+  return true;
+}

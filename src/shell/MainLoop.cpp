@@ -1,0 +1,39 @@
+#include "shell/MainLoop.h"
+
+#include "shell/Clock.h"
+#include "shell/GameState.h"
+#include "shell/Input.h"
+#include "shell/Screens.h"
+#include "shell/Shop.h"
+
+namespace {
+// Time since the previous pass; the unsigned difference survives a timer wrap.
+float measureFrame() {
+  uint32_t now = nowMs();
+  float frameMs = static_cast<float>(static_cast<uint32_t>(now - lastFrameTick));
+  lastFrameTick = nowMs();
+  return frameMs;
+}
+}  // namespace
+
+void runScreenPass(float frameMs) {
+  switch (GameState) {
+    case Title: titlePass(); break;
+    case Instructions: picturePass(instructionsImage); break;
+    case Story: picturePass(storyImage); break;
+    case About: picturePass(aboutImage); break;
+    case Playing: playingPass(frameMs); break;
+    case Submit: submitPass(); break;
+    case LevelStats: levelStatsPass(); break;
+    case Shop: shopPass(frameMs); break;
+    case Scores: scoresPass(); break;
+    default: break;
+  }
+}
+
+bool runPass() {
+  float frameMs = measureFrame();
+  runScreenPass(frameMs);
+  if (ScreenSurface) SDL_Flip(ScreenSurface);
+  return handleEvents();
+}

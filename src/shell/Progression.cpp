@@ -1,0 +1,53 @@
+#include "shell/Progression.h"
+
+#include "extras/Extra.h"
+#include "goblins/Goblin.h"
+#include "level/Level.h"
+#include "player/Player.h"
+#include "shell/Clock.h"
+#include "shell/GameState.h"
+#include "shell/Shop.h"
+
+namespace {
+const int kLastLevel = kLevelCount - 1;
+
+void addTimeBonus() { player.setScore(player.getScore() + kTimeBonusPerSecond * secondsLeft); }
+}  // namespace
+
+void respawnLevelObjects() {
+  // Goblins are placed relative to the hero, so the hero must be in place first.
+  for (int i = 0; i < kGoblinCount; ++i) goblins[i].spawn(i);
+  for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
+}
+
+void startNewGame() {
+  // Nothing of an earlier game carries over but the letters already typed.
+  player.reset();
+  resetShop();
+  secondsLeft = 0;
+  respawnLevelObjects();
+  setGameState(Playing);
+  levelIndex = 0;
+  levels[0].restartTimer();
+}
+
+void startLevel() {
+  addTimeBonus();
+  ++levelIndex;
+  player.setX(kLevelStartX);
+  player.setY(kLevelStartY);
+  respawnLevelObjects();
+  levels[levelIndex].restartTimer();
+  lastFrameTick = nowMs();
+}
+
+void leaveShop() {
+  // There is no level after the last: the walk out ends the game like lost lives.
+  if (levelIndex >= kLastLevel) {
+    addTimeBonus();
+    setGameState(Submit);
+    return;
+  }
+  startLevel();
+  setGameState(Playing);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+const int kTimeBonusPerSecond = 3;  // points per whole second left
+const float kLevelStartX = 100.0f, kLevelStartY = 100.0f;
+
+// Key 1 on the title: a fresh game at level 0.
+void startNewGame();
+// Walking out of the shop: the next level, or the end of the game after the last.
+void leaveShop();
+// The next level: time bonus, next index, start position, new goblins, extras back, clock.
+void startLevel();
+// Goblins spawned around the hero's position, extras back in place.
+void respawnLevelObjects();

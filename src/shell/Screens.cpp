@@ -1,0 +1,99 @@
+#include "shell/Screens.h"
+
+#include "extras/Extra.h"
+#include "goblins/Goblin.h"
+#include "level/Level.h"
+#include "player/Player.h"
+#include "scores/HighScores.h"
+#include "shell/GameState.h"
+#include "shell/Image.h"
+#include "text/HudLabels.h"
+
+SDL_Surface* shopCollisionImage = nullptr;
+SDL_Surface* titleImage = nullptr;
+SDL_Surface* instructionsImage = nullptr;
+SDL_Surface* storyImage = nullptr;
+SDL_Surface* statsImage = nullptr;
+SDL_Surface* aboutImage = nullptr;
+SDL_Surface* scoresImage = nullptr;
+SDL_Surface* shopBackgroundImage = nullptr;
+SDL_Surface* submitImage = nullptr;
+SDL_Surface* weaponRackImage = nullptr;
+SDL_Surface* armourRackImage = nullptr;
+SDL_Surface* vendorImage = nullptr;
+
+namespace {
+const int kTitleLives = 3;
+}
+
+void loadScreenImages() {
+  shopCollisionImage = loadImage("./pics/background.png");
+  titleImage = loadImage("./pics/title.png");
+  instructionsImage = loadImage("./pics/inst.png");
+  storyImage = loadImage("./pics/story.png");
+  statsImage = loadImage("./pics/stats.png");
+  aboutImage = loadImage("./pics/about.png");
+  scoresImage = loadImage("./pics/scores.png");
+  shopBackgroundImage = loadImage("./pics/shop-background.png");
+  submitImage = loadImage("./pics/submit.png");
+  weaponRackImage = loadImage("./pics/weaponrack-full.png");
+  setColourKey(weaponRackImage, kShopColourKey);
+  armourRackImage = loadImage("./pics/armourrack-full.png");
+  setColourKey(armourRackImage, kShopColourKey);
+  vendorImage = loadImage("./pics/vendor.png");
+  setColourKey(vendorImage, kShopColourKey);
+}
+
+void drawImage(SDL_Surface* image, int x, int y) {
+  if (!image || !ScreenSurface) return;
+  SDL_Rect at = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+  SDL_BlitSurface(image, nullptr, ScreenSurface, &at);
+}
+
+void titlePass() {
+  drawImage(titleImage, 0, 0);
+  player.setLives(kTitleLives);
+  player.setAnimals(0);
+}
+
+void picturePass(SDL_Surface* picture) { drawImage(picture, 0, 0); }
+
+void playingPass(float frameMs) {
+  Level& level = levels[levelIndex];
+  level.draw(ScreenSurface, player.getX(), player.getY());
+  // Later objects cover earlier ones: extras, then goblins, then the hero.
+  for (Extra& extra : extras) extra.update(ScreenSurface);
+  for (Goblin& goblin : goblins) goblin.update(frameMs, ScreenSurface, level.getCollisionImage());
+  player.update(frameMs, ScreenSurface, level.getCollisionImage());
+  buildStatusLine();
+  drawLabel(statusLabel, ScreenSurface);
+}
+
+void submitPass() {
+  // A score that does not beat the table goes back to the title next pass;
+  // the rest of this pass still runs.
+  if (player.getScore() <= scoreValues[kScoreEntries - 1]) setGameState(Title);
+  drawImage(submitImage, 0, 0);
+  if (nameDelay > 0) --nameDelay;
+  if (playerName.size() == 3) {
+    insertScore(playerName, player.getScore());
+    // Show and keep the new entry at once, so no score is lost at exit.
+    renderScores();
+    saveScores();
+    setGameState(Scores);
+    playerName.clear();
+  }
+  buildNameLabel();
+  drawLabel(nameLabel, ScreenSurface);
+}
+
+void levelStatsPass() {
+  drawImage(statsImage, 0, 0);
+  buildLevelStats();
+  for (TextLabel& label : statsLabels) drawLabel(label, ScreenSurface);
+}
+
+void scoresPass() {
+  drawImage(scoresImage, 0, 0);
+  for (TextLabel& label : scoreLabels) drawLabel(label, ScreenSurface);
+}

@@ -1,0 +1,91 @@
+#include "shell/Shop.h"
+
+#include "player/Player.h"
+#include "shell/GameState.h"
+#include "shell/Image.h"
+#include "shell/Progression.h"
+#include "shell/Screens.h"
+#include "text/HudLabels.h"
+
+namespace {
+// The empty racks are loaded once, the first time they are needed.
+SDL_Surface* weaponRackFull = nullptr;
+SDL_Surface* armourRackFull = nullptr;
+SDL_Surface* weaponRackEmpty = nullptr;
+SDL_Surface* armourRackEmpty = nullptr;
+bool weaponEmptyLoaded = false;
+bool armourEmptyLoaded = false;
+
+SDL_Surface* emptyRack(SDL_Surface*& cache, bool& loaded, const char* path) {
+  if (!loaded) {
+    cache = loadImage(path);
+    setColourKey(cache, kShopColourKey);
+    loaded = true;
+  }
+  return cache;
+}
+
+bool inWeaponZone(float x) { return x > kWeaponZoneLeft && x <= kWeaponZoneRight; }
+bool inArmourZone(float x) { return x > kArmourZoneLeft && x <= kArmourZoneRight; }
+
+void drawShop() {
+  drawImage(shopBackgroundImage, 0, 0);
+  drawImage(weaponRackImage, 90, 264);
+  drawImage(armourRackImage, 192, 264);
+  drawImage(vendorImage, 440, 225);
+  buildShopStatusLine();
+  drawLabel(shopStatusLabel, ScreenSurface);
+}
+}  // namespace
+
+void loadShopRacks() {
+  weaponRackFull = weaponRackImage;
+  armourRackFull = armourRackImage;
+}
+
+void resetShop() {
+  weaponCost = kUpgradeStartCost;
+  armourCost = kUpgradeStartCost;
+  weaponRackImage = weaponRackFull;
+  armourRackImage = armourRackFull;
+}
+
+void shopPass(float frameMs) {
+  player.setY(kShopFloorY);
+  drawShop();
+  player.update(frameMs, ScreenSurface, shopCollisionImage);
+  float x = player.getX();
+  if (inWeaponZone(x)) {
+    buildWeaponPrompt();
+    drawLabel(weaponPromptLabel, ScreenSurface);
+  } else if (inArmourZone(x)) {
+    buildArmourPrompt();
+    drawLabel(armourPromptLabel, ScreenSurface);
+  } else if (x < kShopExitX && player.getArmourLevel() == kTopUpgradeLevel) {
+    armourRackImage = emptyRack(armourRackEmpty, armourEmptyLoaded, "./pics/armourrack-empty.png");
+    armourCost = 0;
+    drawImage(armourRackImage, 192, 264);
+    player.update(frameMs, ScreenSurface, shopCollisionImage);
+  } else if (x < kShopExitX && player.getWeaponLevel() == kTopUpgradeLevel) {
+    weaponRackImage = emptyRack(weaponRackEmpty, weaponEmptyLoaded, "./pics/weaponrack-empty.png");
+    weaponCost = 0;
+    drawImage(weaponRackImage, 90, 264);
+    player.update(frameMs, ScreenSurface, shopCollisionImage);
+  } else if (x >= kShopExitX) {
+    leaveShop();
+  }
+}
+
+void buyUpgrade() {
+  float x = player.getX();
+  int nuts = player.getNuts();
+  if (inWeaponZone(x) && player.getWeaponLevel() < kTopUpgradeLevel && nuts >= weaponCost) {
+    player.setWeaponLevel(player.getWeaponLevel() + 1);
+    player.setNuts(nuts - weaponCost);
+    weaponCost += kUpgradePriceStep;
+  } else if (inArmourZone(x) && player.getArmourLevel() < kTopUpgradeLevel && nuts >= armourCost) {
+    player.setArmourLevel(player.getArmourLevel() + 1);
+    player.setNuts(nuts - armourCost);
+    armourCost += kUpgradePriceStep;
+  }
+}

@@ -1,0 +1,69 @@
+#include "shell/Startup.h"
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_ttf.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+#include "audio/Audio.h"
+#include "extras/Extra.h"
+#include "goblins/Goblin.h"
+#include "level/Level.h"
+#include "player/Player.h"
+#include "scores/HighScores.h"
+#include "shell/Clock.h"
+#include "shell/GameState.h"
+#include "shell/Screens.h"
+#include "shell/Shop.h"
+#include "shell/Video.h"
+
+namespace {
+const Uint32 kSdlSystems = SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_CDROM | SDL_INIT_JOYSTICK;
+const char* kCaption = "Thornwald";
+
+void seedRandom() {
+  // Wall-clock seconds times SDL milliseconds, read in that order.
+  unsigned long long seconds = static_cast<unsigned long long>(std::time(nullptr));
+  std::srand(static_cast<unsigned>(seconds * nowMs()));
+}
+}  // namespace
+
+int startUp() {
+  if (SDL_Init(kSdlSystems) < 0) {
+    std::printf("Couldn't initialize SDL: %s\n", SDL_GetError());
+    std::fprintf(stderr, "Couldn't initialize SDL: %s\n", SDL_GetError());
+    return -1;
+  }
+  if (!openWindow()) {
+    std::printf("Couldn't set 640x480, 24bit video mode: %s\n", SDL_GetError());
+    return -2;
+  }
+  SDL_WM_SetCaption(kCaption, kCaption);
+  TTF_Init();
+  loadScores();
+  saveScores();
+  renderScores();
+  GameState = Title;
+  lastFrameTick = 0;
+  openAudio();
+  SDL_EnableKeyRepeat(0, 0);
+  SDL_ShowCursor(SDL_DISABLE);
+  seedRandom();
+  loadScreenImages();
+  loadShopRacks();
+  player.loadSounds();
+  for (int i = 0; i < kGoblinCount; ++i) goblins[i].spawn(i);
+  for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
+  for (int i = 0; i < kLevelCount; ++i) levels[i].load(i);
+  return 0;
+}
+
+void shutdown(int status) {
+  if (ScreenSurface) SDL_FreeSurface(ScreenSurface);
+  TTF_Quit();
+  SDL_Quit();
+  std::fflush(stdout);
+  std::exit(status);
+}

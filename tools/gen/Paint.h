@@ -1,0 +1,33 @@
+#pragma once
+// Small helpers shared by every picture the generator paints.
+#include <cairo.h>
+#include <string>
+
+struct Rgb {
+  double r, g, b;
+};
+
+// "#4f8a3c" -> colour with components in 0..1.
+Rgb hex(const char* text);
+void setColour(cairo_t* cr, Rgb c, double alpha = 1.0);
+
+// A fresh transparent ARGB canvas.
+cairo_surface_t* newCanvas(int width, int height);
+
+// Writes a canvas as an RGBA PNG (alpha kept as painted).
+void saveRgba(cairo_surface_t* canvas, const std::string& path);
+// Writes a canvas as a 24-bit RGB PNG. Pixels with alpha below 128 become `key`
+// (the colour key the game sets); the rest become opaque, so edges stay crisp.
+void saveKeyed(cairo_surface_t* canvas, const std::string& path, Rgb key);
+// Writes a canvas as an opaque 24-bit RGB PNG (alpha composited over black).
+void saveOpaque(cairo_surface_t* canvas, const std::string& path);
+
+// Text in the game's font (DejaVu Sans Bold), top-left of the ink box at (x, y)
+// unless centred, in which case x is the centre.
+void drawText(cairo_t* cr, const std::string& text, double x, double y, double size, Rgb colour,
+              bool centred = false);
+// Same, with a dark outline around the letters for legibility on busy pictures.
+void drawOutlinedText(cairo_t* cr, const std::string& text, double x, double y, double size,
+                      Rgb fill, Rgb outline, double outlineWidth, bool centred = false);
+
+void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius);
