@@ -6,15 +6,13 @@
 #include "shell/Screens.h"
 #include "shell/Shop.h"
 
-namespace {
-// Time since the previous pass; the unsigned difference survives a timer wrap.
+// The unsigned difference survives a wrap of the timer.
 float measureFrame() {
   uint32_t now = nowMs();
   float frameMs = static_cast<float>(static_cast<uint32_t>(now - lastFrameTick));
   lastFrameTick = nowMs();
   return frameMs;
 }
-}  // namespace
 
 void runScreenPass(float frameMs) {
   switch (GameState) {

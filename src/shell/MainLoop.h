@@ -6,3 +6,6 @@ bool runPass();
 
 // The pass of the current screen alone, with the given frame time.
 void runScreenPass(float frameMs);
+
+// Milliseconds since the previous pass; remembers this pass's tick.
+float measureFrame();

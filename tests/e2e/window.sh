@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The real game in a real X window: caption, first frame, a level on key 1,
+# and a clean exit on Escape.
+set -uo pipefail
+source "$(dirname "$0")/lib.bash" "$1"
+unset SDL_VIDEODRIVER
+export SDL_AUDIODRIVER=dummy
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>display.txt 2>/dev/null &
+xvfb=$!
+cleanup_steps+=("kill $xvfb")
+for _ in $(seq 100); do [[ -s display.txt ]] && break; sleep 0.1; done
+export DISPLAY=:$(cat display.txt)
+
+./thornwald >game.log 2>&1 &
+pid=$!
+cleanup_steps+=("kill $pid 2>/dev/null")
+wid=""
+for _ in $(seq 100); do
+  wid=$(xdotool search --name '^Thornwald$' 2>/dev/null | head -n1) && [[ -n $wid ]] && break
+  sleep 0.1
+done
+[[ -n $wid ]] || fail "no window captioned Thornwald"
+
+# The title picture, pixel for pixel.
+same=""
+for _ in $(seq 50); do
+  import -window "$wid" title-shot.png 2>/dev/null
+  diff=$(compare -metric AE title-shot.png pics/title.png null: 2>&1)
+  [[ $diff == 0 ]] && same=1 && break
+  sleep 0.1
+done
+[[ -n $same ]] || fail "first frame differs from pics/title.png in $diff pixels"
+
+xdotool windowfocus --sync "$wid" 2>/dev/null || true
+xdotool key 1
+changed=""
+for _ in $(seq 50); do
+  sleep 0.1
+  import -window "$wid" level-shot.png 2>/dev/null
+  diff=$(compare -metric AE level-shot.png pics/title.png null: 2>&1)
+  [[ $diff != 0 ]] && changed=1 && break
+done
+[[ -n $changed ]] || fail "key 1 did not leave the title"
+[[ -n ${THORNWALD_SHOTS:-} ]] && cp title-shot.png level-shot.png "$THORNWALD_SHOTS"/
+
+xdotool key Escape
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+wait "$pid"
+status=$?
+[[ $status == 0 ]] || fail "Escape ended the game with status $status"
+echo "window: 4 passed, 0 failed"

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "scores/HighScores.h"
+
+namespace {
+std::string readFile(const char* name) {
+  std::ifstream in(name, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void writeFile(const char* name, const std::string& text) {
+  std::ofstream out(name, std::ios::binary);
+  out << text;
+}
+
+class HighScoresTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    for (int i = 0; i < kScoreEntries; ++i) {
+      savedValues[i] = scoreValues[i];
+      savedNames[i] = scoreNames[i];
+      scoreValues[i] = 0;
+      scoreNames[i].clear();
+    }
+  }
+  void TearDown() override {
+    for (int i = 0; i < kScoreEntries; ++i) {
+      scoreValues[i] = savedValues[i];
+      scoreNames[i] = savedNames[i];
+    }
+    saveScores();
+    renderScores();
+  }
+  void setTable(std::initializer_list<int32_t> values) {
+    int i = 0;
+    for (int32_t v : values) {
+      scoreValues[i] = v;
+      scoreNames[i] = "N" + std::to_string(i);
+      ++i;
+    }
+  }
+  int32_t savedValues[kScoreEntries];
+  std::string savedNames[kScoreEntries];
+};
+}  // namespace
+
+TEST_F(HighScoresTest, MissingFilesAreWrittenAsTenLines) {
+  std::remove("scoredata.txt");
+  std::remove("scorenames.txt");
+  loadScores();
+  saveScores();
+  renderScores();
+  EXPECT_EQ(readFile("scoredata.txt"), "0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n");
+  EXPECT_EQ(readFile("scorenames.txt"), "\n\n\n\n\n\n\n\n\n\n");
+  EXPECT_EQ(scoreLabels[0].text, " - 0");
+  EXPECT_EQ(scoreLabels[9].rect.y, 120 + 25 * 9);
+  EXPECT_EQ(scoreLabels[9].rect.x, 250);
+}
+
+TEST_F(HighScoresTest, ReadingRules) {
+  scoreValues[5] = 55;
+  scoreNames[5] = "KEP";
+  writeFile("scoredata.txt", "900\r\n  42xyz\nabc\n-17\n+8\n");
+  writeFile("scorenames.txt", "ABC\r\nA\rB\n\nlast line without feed");
+  loadScores();
+  EXPECT_EQ(scoreValues[0], 900);
+  EXPECT_EQ(scoreValues[1], 42);
+  EXPECT_EQ(scoreValues[2], 0);
+  EXPECT_EQ(scoreValues[3], -17);
+  EXPECT_EQ(scoreValues[4], 8);
+  EXPECT_EQ(scoreValues[5], 55);  // the short file leaves the rest
+  EXPECT_EQ(scoreNames[0], "ABC");
+  EXPECT_EQ(scoreNames[1], "A\rB");  // a lone carriage return is part of the name
+  EXPECT_EQ(scoreNames[2], "");
+  EXPECT_EQ(scoreNames[3], "");  // the unfinished last line is not an entry
+  EXPECT_EQ(scoreNames[5], "KEP");
+}
+
+TEST_F(HighScoresTest, LinesAfterTheTenthAreIgnored) {
+  std::string many;
+  for (int i = 0; i < 15; ++i) many += std::to_string(100 - i) + "\n";
+  writeFile("scoredata.txt", many);
+  loadScores();
+  EXPECT_EQ(scoreValues[9], 91);
+}
+
+TEST_F(HighScoresTest, ScoreLinesClampInsteadOfOverflowing) {
+  EXPECT_EQ(parseScoreLine("99999999999999999999"), 2147483647);
+  EXPECT_EQ(parseScoreLine("-99999999999999999999"), -2147483647 - 1);
+  EXPECT_EQ(parseScoreLine("\t 12 34"), 12);
+  EXPECT_EQ(parseScoreLine("-"), 0);
+  EXPECT_EQ(parseScoreLine(""), 0);
+}
+
+TEST_F(HighScoresTest, InsertionPlacesTiesBelowAndRefusesTheTenth) {
+  setTable({500, 400, 300, 300, 200, 100, 0, 0, 0, 0});
+  insertScore("NEW", 300);
+  EXPECT_EQ(scoreValues[4], 300);
+  EXPECT_EQ(scoreNames[4], "NEW");
+  EXPECT_EQ(scoreNames[3], "N3");
+  EXPECT_EQ(scoreValues[5], 200);
+  EXPECT_EQ(scoreNames[9], "N8");  // the last 0 dropped out
+  insertScore("ZER", 0);
+  EXPECT_EQ(scoreNames[9], "N8");
+  insertScore("TOP", 9000);
+  EXPECT_EQ(scoreNames[0], "TOP");
+  EXPECT_EQ(scoreNames[1], "N0");
+}
+
+TEST_F(HighScoresTest, SavingRoundTripsAndLeavesNoTemporaryFile) {
+  setTable({70, 60, 50, -5, 0, 0, 0, 0, 0, 0});
+  saveScores();
+  EXPECT_EQ(readFile("scoredata.txt"), "70\n60\n50\n-5\n0\n0\n0\n0\n0\n0\n");
+  EXPECT_EQ(readFile("scorenames.txt"), "N0\nN1\nN2\nN3\nN4\nN5\nN6\nN7\nN8\nN9\n");
+  std::ifstream temp("scoredata.txt.tmp");
+  EXPECT_FALSE(temp.good());
+  for (int i = 0; i < kScoreEntries; ++i) scoreValues[i] = 1;
+  loadScores();
+  EXPECT_EQ(scoreValues[3], -5);
+  renderScores();
+  EXPECT_EQ(scoreLabels[3].text, "N3 - -5");
+}

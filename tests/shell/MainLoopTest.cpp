@@ -1,0 +1,119 @@
+#include <fstream>
+
+#include "ShellTestFixture.h"
+#include "scores/HighScores.h"
+#include "shell/Clock.h"
+#include "shell/MainLoop.h"
+#include "shell/Screens.h"
+
+TEST_F(ShellTest, FrameTimeSurvivesATimerWrap) {
+  uint32_t saved = nowMs();
+  lastFrameTick = 0xFFFFFFF0u;
+  gameClock.useFake(0x10);
+  EXPECT_FLOAT_EQ(measureFrame(), 32.0f);
+  EXPECT_EQ(lastFrameTick, 0x10u);
+  gameClock.useFake(saved);
+  lastFrameTick = saved;
+}
+
+TEST_F(ShellTest, TitlePassGivesThreeLivesAndNoAnimals) {
+  player.setLives(0);
+  player.setAnimals(4);
+  runPasses(1, 10);
+  EXPECT_EQ(player.getLives(), 3);
+  EXPECT_EQ(player.getAnimals(), 0);
+  EXPECT_EQ(GameState, Title);
+}
+
+TEST_F(ShellTest, TitlePassShowsTheTitlePicture) {
+  ASSERT_NE(titleImage, nullptr);
+  runPasses(1, 10);
+  SDL_Surface* screen = ScreenSurface;
+  SDL_LockSurface(screen);
+  SDL_LockSurface(titleImage);
+  int differing = 0;
+  for (int y = 0; y < 480; y += 7) {
+    for (int x = 0; x < 640; x += 7) {
+      Uint8 r1, g1, b1, r2, g2, b2;
+      auto px = [](SDL_Surface* s, int x, int y) {
+        const Uint8* p = static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
+        Uint32 v = 0;
+        for (int i = 0; i < s->format->BytesPerPixel; ++i) v |= Uint32(p[i]) << (8 * i);
+        return v;
+      };
+      SDL_GetRGB(px(screen, x, y), screen->format, &r1, &g1, &b1);
+      SDL_GetRGB(px(titleImage, x, y), titleImage->format, &r2, &g2, &b2);
+      differing += (r1 != r2 || g1 != g2 || b1 != b2);
+    }
+  }
+  SDL_UnlockSurface(titleImage);
+  SDL_UnlockSurface(screen);
+  EXPECT_EQ(differing, 0);
+}
+
+class SubmitTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    for (int i = 0; i < kScoreEntries; ++i) {
+      savedValues[i] = scoreValues[i];
+      savedNames[i] = scoreNames[i];
+      scoreValues[i] = 100 * (kScoreEntries - i);  // 1000 … 100
+      scoreNames[i] = "OLD";
+    }
+  }
+  void TearDown() override {
+    for (int i = 0; i < kScoreEntries; ++i) {
+      scoreValues[i] = savedValues[i];
+      scoreNames[i] = savedNames[i];
+    }
+    saveScores();
+    renderScores();
+    ShellTest::TearDown();
+  }
+  int32_t savedValues[kScoreEntries];
+  std::string savedNames[kScoreEntries];
+};
+
+TEST_F(SubmitTest, ANameTypedOnSubmitReachesTheListAndBothFiles) {
+  player.setScore(450);
+  GameState = Submit;
+  playerName = "AB";
+  EXPECT_TRUE(press(SDLK_c));
+  runPasses(1, 10);
+  EXPECT_EQ(GameState, Scores);
+  EXPECT_EQ(playerName, "");
+  EXPECT_EQ(scoreValues[6], 450);
+  EXPECT_EQ(scoreNames[6], "ABC");
+  EXPECT_EQ(scoreLabels[6].text, "ABC - 450");
+  std::ifstream values("scoredata.txt"), names("scorenames.txt");
+  std::string line;
+  for (int i = 0; i <= 6; ++i) std::getline(values, line);
+  EXPECT_EQ(line, "450");
+  for (int i = 0; i <= 6; ++i) std::getline(names, line);
+  EXPECT_EQ(line, "ABC");
+}
+
+TEST_F(SubmitTest, AScoreThatDoesNotBeatTheTableReturnsToTheTitleNextPass) {
+  player.setScore(100);  // equal to the tenth entry
+  GameState = Submit;
+  playerName = "AB";
+  runPasses(1, 10);
+  EXPECT_EQ(GameState, Title);
+  EXPECT_EQ(playerName, "AB");
+  // With a full name in that same pass, the refused entry still ends on the list screen.
+  GameState = Submit;
+  playerName = "ABC";
+  runPasses(1, 10);
+  EXPECT_EQ(GameState, Scores);
+  EXPECT_EQ(scoreNames[9], "OLD");
+}
+
+TEST_F(SubmitTest, ALongerNameIsNeverSubmitted) {
+  player.setScore(5000);
+  GameState = Submit;
+  playerName = "ABCD";
+  runPasses(3, 10);
+  EXPECT_EQ(GameState, Submit);
+  EXPECT_EQ(scoreValues[0], 1000);
+}

@@ -1,0 +1,121 @@
+#include "ShellTestFixture.h"
+#include "extras/Extra.h"
+#include "goblins/Goblin.h"
+#include "level/Level.h"
+#include "shell/Clock.h"
+#include "shell/MainLoop.h"
+#include "shell/Progression.h"
+#include "shell/Screens.h"
+#include "shell/Shop.h"
+
+namespace {
+class ProgressionTest : public ShellTest {
+ protected:
+  void TearDown() override {
+    resetShop();
+    secondsLeft = 0;
+    for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
+    ShellTest::TearDown();
+  }
+};
+}  // namespace
+
+TEST_F(ProgressionTest, StartLevelMovesOnWithTheTimeBonus) {
+  levelIndex = 0;
+  secondsLeft = 42;
+  player.setScore(10);
+  player.setX(700);
+  player.setY(-100);
+  goblins[2].health = -5;
+  extras[70].y += 5000;
+  gameClock.advance(1234);
+  startLevel();
+  EXPECT_EQ(player.getScore(), 10 + 126);
+  EXPECT_EQ(levelIndex, 1);
+  EXPECT_FLOAT_EQ(player.getX(), 100.0f);
+  EXPECT_FLOAT_EQ(player.getY(), 100.0f);
+  EXPECT_EQ(goblins[2].health, 100);
+  EXPECT_EQ(extras[70].y, 600);
+  EXPECT_EQ(levels[1].startTick, nowMs());
+  EXPECT_EQ(lastFrameTick, nowMs());
+}
+
+TEST_F(ProgressionTest, TheBonusIsPaidWhenWalkingOutOfTheShopNotBefore) {
+  levelIndex = 0;
+  secondsLeft = 42;
+  GameState = LevelStats;
+  runPasses(3, 10);
+  EXPECT_EQ(player.getScore(), 0);
+  GameState = Shop;
+  player.setX(50);
+  runPasses(3, 10);
+  EXPECT_EQ(player.getScore(), 0);
+  player.setX(650);
+  runPasses(1, 10);
+  EXPECT_EQ(player.getScore(), 126);
+  EXPECT_EQ(GameState, Playing);
+  EXPECT_EQ(levelIndex, 1);
+}
+
+TEST_F(ProgressionTest, KeySixFromFarRightStartsTheNextLevelInTheFirstShopPass) {
+  GameState = Playing;
+  levelIndex = 2;
+  player.setX(700);
+  EXPECT_TRUE(press(SDLK_6));
+  EXPECT_EQ(GameState, Shop);
+  runPasses(1, 10);
+  EXPECT_EQ(GameState, Playing);
+  EXPECT_EQ(levelIndex, 3);
+}
+
+TEST_F(ProgressionTest, WalkingOutAfterTheLastLevelEndsTheGame) {
+  levelIndex = kLevelCount - 1;
+  secondsLeft = 10;
+  GameState = Shop;
+  player.setX(700);
+  runPasses(1, 10);
+  EXPECT_EQ(GameState, Submit);
+  EXPECT_EQ(levelIndex, kLevelCount - 1);
+  EXPECT_EQ(player.getScore(), 30);
+  // Key 6 from the last level cannot push past it either.
+  GameState = Playing;
+  EXPECT_TRUE(press(SDLK_6));
+  runPasses(1, 10);
+  EXPECT_EQ(levelIndex, kLevelCount - 1);
+}
+
+TEST_F(ProgressionTest, ANewGameStartsFresh) {
+  player.setScore(900);
+  player.setNuts(40);
+  player.setHealth(7);
+  player.setWeaponLevel(5);
+  player.setArmourLevel(3);
+  player.setX(3000);
+  player.speedx = -3;
+  player.cro = true;
+  weaponCost = 0;
+  armourCost = 40;
+  secondsLeft = 33;
+  goblins[4].health = -20;
+  extras[66].y += 5000;
+  playerName = "Q";
+  levelIndex = 3;
+  GameState = Title;
+  EXPECT_TRUE(press(SDLK_1));
+  EXPECT_EQ(GameState, Playing);
+  EXPECT_EQ(levelIndex, 0);
+  EXPECT_EQ(player.getScore(), 0);
+  EXPECT_EQ(player.getNuts(), 0);
+  EXPECT_EQ(player.getHealth(), 100);
+  EXPECT_EQ(player.getWeaponLevel(), 0);
+  EXPECT_EQ(player.getArmourLevel(), 0);
+  EXPECT_FLOAT_EQ(player.getX(), 100.0f);
+  EXPECT_FLOAT_EQ(player.speedx, 0.0f);
+  EXPECT_FALSE(player.cro);
+  EXPECT_EQ(weaponCost, 10);
+  EXPECT_EQ(armourCost, 10);
+  EXPECT_EQ(secondsLeft, 0);
+  EXPECT_EQ(goblins[4].health, 100);
+  EXPECT_EQ(extras[66].y, 750);
+  EXPECT_EQ(playerName, "Q");  // letters typed earlier stay
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Puts the game back on the title with a fresh hero around every shell test.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "player/Player.h"
+#include "shell/GameState.h"
+#include "shell/Input.h"
+
+class ShellTest : public testing::Test {
+ protected:
+  void SetUp() override { resetGame(); }
+  void TearDown() override { resetGame(); }
+
+  static void resetGame() {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+    }
+    player.reset();
+    GameState = Title;
+    levelIndex = 0;
+    playerName.clear();
+    nameDelay = 0;
+  }
+
+  // Presses (and releases) a key and lets the game handle it.
+  static bool press(SDLKey key) {
+    tapKey(key);
+    return handleEvents();
+  }
+};

@@ -1,0 +1,114 @@
+#include "ShellTestFixture.h"
+#include "shell/Screens.h"
+#include "shell/Shop.h"
+#include "text/HudLabels.h"
+
+namespace {
+class ShopTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    resetShop();
+    GameState = Shop;
+  }
+  void TearDown() override {
+    resetShop();
+    ShellTest::TearDown();
+  }
+  static void standAt(float x) {
+    player.setX(x);
+    player.setY(kShopFloorY);
+  }
+};
+}  // namespace
+
+TEST_F(ShopTest, ZonesIncludeTheirRightEdgeOnly) {
+  struct Case {
+    float x;
+    int weapon, armour;
+  };
+  const Case cases[] = {{90, 0, 0},  {91, 1, 0},  {162, 1, 0},  {163, 0, 0},
+                        {192, 0, 0}, {193, 0, 1}, {264, 0, 1}, {265, 0, 0}};
+  for (const Case& c : cases) {
+    player.reset();
+    resetShop();
+    player.setNuts(100);
+    standAt(c.x);
+    buyUpgrade();
+    EXPECT_EQ(player.getWeaponLevel(), c.weapon) << "x " << c.x;
+    EXPECT_EQ(player.getArmourLevel(), c.armour) << "x " << c.x;
+  }
+}
+
+TEST_F(ShopTest, PricesRiseAndShortPursesAreRefused) {
+  player.setNuts(25);
+  standAt(100);
+  buyUpgrade();
+  EXPECT_EQ(player.getWeaponLevel(), 1);
+  EXPECT_EQ(player.getNuts(), 15);
+  EXPECT_EQ(weaponCost, 20);
+  buyUpgrade();
+  EXPECT_EQ(player.getWeaponLevel(), 1);
+  EXPECT_EQ(player.getNuts(), 15);
+
+  player.setNuts(1000);
+  for (int i = 0; i < 10; ++i) buyUpgrade();
+  EXPECT_EQ(player.getWeaponLevel(), kTopUpgradeLevel);
+  EXPECT_EQ(player.getNuts(), 1000 - (20 + 30 + 40 + 50));
+}
+
+TEST_F(ShopTest, OffersShowInTheirZones) {
+  standAt(120);
+  shopPass(0);
+  EXPECT_EQ(weaponPromptLabel.text, " Upgrade Weapon?   Cost: 10");
+  standAt(200);
+  armourCost = 30;
+  shopPass(0);
+  EXPECT_EQ(armourPromptLabel.text, " Upgrade Armour?   Cost: 30");
+}
+
+TEST_F(ShopTest, ArmourRackEmptiesFirstWhenBothUpgradesAreFull) {
+  SDL_Surface* fullWeapon = weaponRackImage;
+  SDL_Surface* fullArmour = armourRackImage;
+  player.setWeaponLevel(kTopUpgradeLevel);
+  player.setArmourLevel(kTopUpgradeLevel);
+  standAt(300);
+  shopPass(0);
+  EXPECT_NE(armourRackImage, fullArmour);
+  EXPECT_EQ(armourCost, 0);
+  EXPECT_EQ(weaponRackImage, fullWeapon);
+  EXPECT_EQ(weaponCost, 10);
+  shopPass(0);
+  EXPECT_EQ(weaponRackImage, fullWeapon);
+
+  // The empty picture is loaded once and kept.
+  SDL_Surface* emptyArmour = armourRackImage;
+  resetShop();
+  standAt(300);
+  shopPass(0);
+  EXPECT_EQ(armourRackImage, emptyArmour);
+}
+
+TEST_F(ShopTest, WeaponRackEmptiesWhileArmourIsBelowTheTop) {
+  SDL_Surface* fullWeapon = weaponRackImage;
+  player.setWeaponLevel(kTopUpgradeLevel);
+  standAt(300);
+  shopPass(0);
+  EXPECT_NE(weaponRackImage, fullWeapon);
+  EXPECT_EQ(weaponCost, 0);
+  standAt(120);
+  shopPass(0);
+  EXPECT_EQ(weaponPromptLabel.text, " Upgrade Weapon?   Cost: 0");
+}
+
+TEST_F(ShopTest, AnEmptyingPassMovesTheHeroTwice) {
+  standAt(300);
+  player.runRight();
+  shopPass(10);
+  float oneStep = player.getX() - 300;
+  EXPECT_GT(oneStep, 0);
+  player.setArmourLevel(kTopUpgradeLevel);
+  standAt(300);
+  shopPass(10);
+  EXPECT_FLOAT_EQ(player.getX() - 300, 2 * oneStep);
+}
