@@ -38,10 +38,17 @@ class Extra {
   int type = 0;  // an ExtraType; 0 (unknown) until placed
   bool rescued = false;
   bool triggered = false;
+  // Scratch rectangles of the last draw: the frame taken from the sheet, and
+  // where on the screen it went before clipping.
+  SDL_Rect srcRect = {0, 0, 0, 0};
+  SDL_Rect dstRect = {0, 0, 0, 0};
 };
 
 extern Extra extras[kExtraCount];
 
+// The touch rule alone: does the hero with view corner (px, py) touch an extra
+// of `type` whose sprite corner is (x, y)? Pure, so tools can ask it too.
+bool touchesExtra(int type, int x, int y, float px, float py);
 // Every extra's touch test against the same hero position, in pool order.
 void testAllPickups(float px, float py);
 // secondsLeft = the level clock's whole seconds left.

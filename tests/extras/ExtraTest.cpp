@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <map>
+#include <utility>
+
+#include "TestSupport.h"
+#include "extras/Extra.h"
+#include "level/Level.h"
+#include "player/Player.h"
+#include "shell/Clock.h"
+#include "shell/GameState.h"
+
+namespace {
+
+using Frame = std::pair<int, int>;  // top-left corner of a frame in the sheet
+
+void placeAll() {
+  for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
+}
+
+// Touches from the spot where the hero's corner meets the extra's centre.
+void touch(Extra& e) { e.testPickup(e.x + 25 - 295.0f, e.y + 25 - 215.0f); }
+
+using Spot = std::array<int, 3>;  // type, x, y
+Spot spot(int i) { return {extras[i].type, extras[i].x, extras[i].y}; }
+
+Frame drawn(Extra& e, SDL_Surface* screen) {
+  e.draw(screen);
+  return {e.srcRect.x, e.srcRect.y};
+}
+
+class ExtraTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    savedState = GameState;
+    savedSeconds = secondsLeft;
+    player.reset();  // view at (100, 100), health 100, no nuts or animals
+    placeAll();
+    screen = makeRgbaSurface(640, 480, 0);
+  }
+  void TearDown() override {
+    SDL_FreeSurface(screen);
+    placeAll();
+    player.reset();
+    GameState = savedState;
+    secondsLeft = savedSeconds;
+  }
+  SDL_Surface* screen = nullptr;
+  int32_t savedState = 0;
+  int32_t savedSeconds = 0;
+};
+
+using ExtraPlacement = ExtraTest;
+using ExtraTouch = ExtraTest;
+using ExtraDraw = ExtraTest;
+
+TEST_F(ExtraPlacement, PoolHoldsEachTypeInItsNumbers) {
+  std::map<int, int> count;
+  for (const Extra& e : extras) ++count[e.type];
+  EXPECT_EQ(count[Hazard], 51);
+  EXPECT_EQ(count[DeadlyHazard], 13);
+  EXPECT_EQ(count[LevelExit], 2);
+  EXPECT_EQ(count[Animal], 5);
+  EXPECT_EQ(count[Nut], 28);
+  EXPECT_EQ(count[0], 1);
+}
+
+TEST_F(ExtraPlacement, RunsLandAtTheirPlaces) {
+  EXPECT_EQ(spot(0), Spot({LevelExit, 6650, 570}));
+  EXPECT_EQ(spot(99), Spot({LevelExit, 6650, 570}));
+  EXPECT_EQ(spot(28), Spot({Hazard, 4650, 850}));
+  EXPECT_EQ(spot(65), Spot({Hazard, 4650, 850}));
+  EXPECT_EQ(spot(17), Spot({DeadlyHazard, 50, 1100}));
+  EXPECT_EQ(spot(98), Spot({Animal, 6550, 655}));
+  EXPECT_EQ(spot(53), Spot({0, 0, 0}));
+  EXPECT_EQ(extras[53].index, 53);
+  EXPECT_EQ(spot(21), Spot({Hazard, 100, 1100}));  // runs that step down
+  EXPECT_EQ(spot(56), Spot({Hazard, 2200, 850}));
+  EXPECT_EQ(spot(92), Spot({Nut, 5800, 650}));  // y steps with x
+}
+
+TEST_F(ExtraPlacement, NextLevelRestoresEverythingAndEndsAStepAside) {
+  touch(extras[67]);
+  touch(extras[17]);
+  touch(extras[94]);
+  touch(extras[18]);
+  placeAll();
+  EXPECT_EQ(extras[67].y, 1000);
+  EXPECT_FALSE(extras[17].triggered);
+  EXPECT_FALSE(extras[94].rescued);
+  gameClock.advance(6000);
+  extras[18].update(screen);
+  EXPECT_EQ(extras[18].y, 1100);
+}
+
+TEST_F(ExtraTouch, NutIsTakenOnlyStrictlyWithinReach) {
+  extras[67].testPickup(700.0f, 800.0f);  // x distance exactly 30
+  EXPECT_EQ(playerNuts(), 0);
+  EXPECT_EQ(extras[67].y, 1000);
+  extras[67].testPickup(701.0f, 800.0f);
+  EXPECT_EQ(playerNuts(), 1);
+  EXPECT_EQ(extras[67].y, 6000);
+}
+
+TEST_F(ExtraTouch, HazardHalvesOnEveryTouchAndStepsBackOnce) {
+  Extra& hazard = extras[18];
+  for (int health : {50, 25, 12, 6, 3, 1, 0}) {
+    gameClock.advance(16);
+    touch(hazard);  // the hero follows it down
+    EXPECT_EQ(playerHealth(), health);
+  }
+  EXPECT_EQ(hazard.y, 1100 + 7 * 50);
+  gameClock.advance(5000);
+  hazard.update(screen);
+  EXPECT_EQ(hazard.y, 1450);
+  gameClock.advance(1);
+  hazard.update(screen);
+  EXPECT_EQ(hazard.y, 1400);
+  gameClock.advance(6000);
+  hazard.update(screen);
+  EXPECT_EQ(hazard.y, 1400);
+}
+
+TEST_F(ExtraTouch, TwoHazardsOnOnePlaceHalveTwiceInOnePass) {
+  testAllPickups(4650 + 25 - 295, 850 + 25 - 215);
+  EXPECT_EQ(playerHealth(), 25);
+}
+
+TEST_F(ExtraTouch, DeadlyTrapAndAnimalActOncePerPlacement) {
+  touch(extras[17]);
+  EXPECT_EQ(playerHealth(), 0);
+  player.setHealth(100);
+  touch(extras[17]);
+  EXPECT_EQ(playerHealth(), 100);
+  for (int i = 0; i < 5; ++i) touch(extras[94]);
+  EXPECT_EQ(playerAnimals(), 1);
+}
+
+TEST_F(ExtraTouch, EitherExitEndsTheLevelAndLaterExtrasSeeTheOldPlace) {
+  Level& level = levels[levelIndex];
+  const uint32_t savedStart = level.startTick;
+  level.restartTimer();
+  gameClock.advance(12345);
+  GameState = Playing;
+  extras[98].x = 6700;  // an animal under the hero, tested after exit 0 moved the hero
+  extras[98].y = 620;
+  testAllPickups(6725 - 295, 645 - 215);
+  EXPECT_EQ(GameState, LevelStats);
+  EXPECT_EQ(playerX(), 50.0f);
+  EXPECT_EQ(playerY(), -100.0f);
+  EXPECT_EQ(secondsLeft, 47);
+  EXPECT_EQ(playerAnimals(), 1);
+
+  GameState = Playing;
+  extras[0].x = 0;  // exit 99 alone
+  testAllPickups(6725 - 295, 645 - 215);
+  EXPECT_EQ(GameState, LevelStats);
+  level.startTick = savedStart;
+}
+
+TEST_F(ExtraTouch, UnknownTypeReportsItsIndexAndDistancesThenSinks) {
+  StdoutCapture out;
+  testAllPickups(-289.5f, -200.0f);  // hero corner at (5.5, 15)
+  EXPECT_EQ(out.text(), "player colliding with some extra of unknown type 53 at 5.5, y dist is 15.0\n");
+  EXPECT_EQ(extras[53].y, 10);
+  extras[53].y = 0;  // placement leaves extra 53 where it is
+}
+
+TEST_F(ExtraDraw, DeadlyTrapStrikesThenLeavesTheLevel) {
+  Extra& trap = extras[17];
+  SDL_Surface* realSheet = trap.sheet;
+  trap.sheet = nullptr;  // nothing is drawn, yet the timing runs all the same
+  EXPECT_EQ(drawn(trap, screen), Frame(0, 250));
+  touch(trap);  // same tick as the last idle draw, as in a pass
+  gameClock.advance(99);
+  EXPECT_EQ(drawn(trap, screen), Frame(50, 250));
+  gameClock.advance(1);
+  EXPECT_EQ(drawn(trap, screen), Frame(100, 250));
+  gameClock.advance(99);
+  EXPECT_EQ(drawn(trap, screen), Frame(100, 250));
+  gameClock.advance(1);
+  EXPECT_EQ(drawn(trap, screen), Frame(0, 250));
+  EXPECT_EQ(trap.y, -100);
+  EXPECT_EQ(trap.dstRect.y, 1000);  // the move shows from the next frame
+  trap.draw(screen);
+  EXPECT_EQ(trap.dstRect.y, -200);
+  trap.sheet = realSheet;
+}
+
+TEST_F(ExtraDraw, ExitAndIdleAnimalsAlternateEvery100Ms) {
+  const std::pair<int, Frame> cases[] = {{0, {143, 350}}, {94, {50, 500}}, {53, {50, 500}}};
+  for (const auto& [i, second] : cases) {
+    SCOPED_TRACE(i);
+    Extra& e = extras[i];
+    e.animStart = nowMs();
+    const Frame first(0, second.second);
+    EXPECT_EQ(drawn(e, screen), first);
+    gameClock.advance(99);
+    EXPECT_EQ(drawn(e, screen), first);
+    gameClock.advance(1);
+    EXPECT_EQ(drawn(e, screen), second);
+    gameClock.advance(100);
+    EXPECT_EQ(drawn(e, screen), first);  // restarted here
+    gameClock.advance(100);
+    EXPECT_EQ(drawn(e, screen), second);
+  }
+  EXPECT_EQ(extras[0].srcRect.w, 150);
+  EXPECT_EQ(extras[0].srcRect.h, 145);
+}
+
+TEST_F(ExtraDraw, RescuedAnimalRisesAtMostOnePixelPerFrame) {
+  Extra& animal = extras[94];
+  touch(animal);
+  animal.animStart = nowMs();
+  for (int frame = 1; frame <= 6; ++frame) {  // 60 fps
+    gameClock.advance(16);
+    EXPECT_EQ(drawn(animal, screen), Frame(100, 500));
+    EXPECT_EQ(animal.y, 330 - frame);
+  }
+  for (int frame = 1; frame <= 9; ++frame) {  // 200 fps
+    gameClock.advance(5);
+    animal.draw(screen);
+    EXPECT_EQ(animal.y, 324 - frame / 3);
+  }
+}
+
+TEST_F(ExtraDraw, SpriteSitsAtItsPlaceInTheView) {
+  Extra& animal = extras[94];  // at (300, 330)
+  SDL_Surface* realSheet = animal.sheet;
+  animal.sheet = makeRgbaSurface(150, 600, 0xFF0000FF);  // opaque red everywhere
+  animal.draw(screen);
+  auto red = [&](int x, int y) { return (getPixel32(screen, x, y) & 0xFFFFFF) == 0xFF; };
+  EXPECT_TRUE(red(200, 230) && red(249, 279));
+  EXPECT_FALSE(red(199, 229) || red(250, 280));
+  SDL_FreeSurface(animal.sheet);
+  animal.sheet = realSheet;
+
+  player.setX(300.7f);  // -0.7 is cut toward zero, not down
+  animal.draw(screen);
+  EXPECT_EQ(animal.dstRect.x, 0);
+}
+
+}  // namespace
