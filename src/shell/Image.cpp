@@ -2,7 +2,35 @@
 
 #include <SDL/SDL_image.h>
 
-SDL_Surface* loadImage(const char* path) { return IMG_Load(path); }
+#include <map>
+#include <string>
+
+namespace {
+// Pictures decoded so far. Many objects own a copy of the same picture (ten
+// backgrounds, a hundred extras sheets); decoding each file once and copying
+// the pixels is many times faster than decoding it again.
+std::map<std::string, SDL_Surface*>& decoded() {
+  static std::map<std::string, SDL_Surface*> pictures;
+  return pictures;
+}
+
+SDL_Surface* copyOf(SDL_Surface* picture) {
+  return SDL_ConvertSurface(picture, picture->format, picture->flags & (SDL_SRCALPHA | SDL_SWSURFACE));
+}
+}  // namespace
+
+SDL_Surface* loadImage(const char* path) {
+  auto& pictures = decoded();
+  auto found = pictures.find(path);
+  if (found == pictures.end()) found = pictures.emplace(path, IMG_Load(path)).first;
+  return found->second ? copyOf(found->second) : nullptr;
+}
+
+void releaseDecodedImages() {
+  for (auto& entry : decoded())
+    if (entry.second) SDL_FreeSurface(entry.second);
+  decoded().clear();
+}
 
 void freeImage(SDL_Surface*& image) {
   if (image) SDL_FreeSurface(image);

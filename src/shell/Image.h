@@ -5,6 +5,10 @@
 // or broken. Nothing is reported: the game goes on without the picture.
 SDL_Surface* loadImage(const char* path);
 
+// Forgets the decoded pictures kept for copying; start-up calls it once every
+// object holds its own copy, so the memory goes back.
+void releaseDecodedImages();
+
 // Frees a surface that may be empty.
 void freeImage(SDL_Surface*& image);
 

@@ -15,6 +15,7 @@
 #include "scores/HighScores.h"
 #include "shell/Clock.h"
 #include "shell/GameState.h"
+#include "shell/Image.h"
 #include "shell/Screens.h"
 #include "shell/Shop.h"
 #include "shell/Video.h"
@@ -57,6 +58,7 @@ int startUp() {
   for (int i = 0; i < kGoblinCount; ++i) goblins[i].spawn(i);
   for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
   for (int i = 0; i < kLevelCount; ++i) levels[i].load(i);
+  releaseDecodedImages();
   return 0;
 }
 

@@ -1,0 +1,84 @@
+#include "HeroSim.h"
+
+#include "extras/Extra.h"
+#include "player/Player.h"
+#include "shell/Clock.h"
+
+namespace {
+const float kLostBelowY = 1400.0f;  // px of view y; the hero's feet are past the picture
+const int kParkedY = -1000000;      // px; far from any hero, so the game's own pickups stay idle
+
+void press(const RouteStep& k) {
+  switch (k.key) {
+    case SDLK_RIGHT: k.down ? player.runRight() : player.releaseRight(); break;
+    case SDLK_LEFT: k.down ? player.runLeft() : player.releaseLeft(); break;
+    case SDLK_UP:
+    case SDLK_SPACE:
+      if (k.down) player.jump();
+      break;
+    case SDLK_DOWN:
+      if (k.down) player.dropDown();
+      break;
+    default: break;
+  }
+}
+}  // namespace
+
+HeroState levelStartState() {
+  HeroState s = {};
+  s.x = 100.0f;
+  s.y = 100.0f;
+  s.jum = true;
+  s.now = 100000;
+  return s;
+}
+
+HeroSim::HeroSim(SDL_Surface* c) : collision(c) {
+  // The search tests touches itself; the pool is parked out of reach so that
+  // the hero's own update never changes health, nuts or the screen.
+  for (int i = 0; i < kExtraCount; ++i) {
+    extras[i].place(i);
+    targets.push_back({i, extras[i].type, extras[i].x, extras[i].y});
+    extras[i].y = kParkedY;
+  }
+}
+
+void HeroSim::load(const HeroState& s) {
+  player.x = s.x;
+  player.y = s.y;
+  player.speedx = s.speedx;
+  player.speedy = s.speedy;
+  player.jumpStart = s.jumpStart;
+  player.slideStart = s.slideStart;
+  player.cro = s.cro;
+  player.jum = s.jum;
+  player.sli = s.sli;
+  player.ori = s.ori;
+  player.att = false;
+  player.health = 100;
+  player.lives = 3;
+  gameClock.useFake(s.now);
+}
+
+HeroState HeroSim::save() const {
+  return {player.x,         player.y,   player.speedx, player.speedy, player.jumpStart,
+          player.slideStart, nowMs(),    player.cro,    player.jum,    player.sli,
+          player.ori};
+}
+
+void HeroSim::step(const std::vector<RouteStep>& keys) {
+  for (const RouteStep& k : keys) press(k);
+  gameClock.advance(static_cast<uint32_t>(kRouteFrameMs));
+  player.update(kRouteFrameMs, nullptr, collision);
+}
+
+bool HeroSim::standing() const { return !player.jum && player.speedx == 0.0f; }
+
+bool HeroSim::lost() const { return player.y > kLostBelowY || player.x < -400.0f || player.x > 7200.0f; }
+
+void HeroSim::touched(std::vector<int>& out) const {
+  out.clear();
+  for (const Target& t : targets) {
+    if (touchesExtra(t.type, t.x, t.y, player.x, player.y)) out.push_back(t.index);
+  }
+}

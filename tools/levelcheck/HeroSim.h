@@ -1,0 +1,44 @@
+#pragma once
+// Runs the game's own hero movement against one level's collision image, frame
+// by frame at a fixed 10 ms, and remembers what the hero touched.
+#include <SDL/SDL.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "Route.h"
+
+// The hero's moving parts and the clock they were measured against.
+struct HeroState {
+  float x, y, speedx, speedy;
+  uint32_t jumpStart, slideStart, now;
+  bool cro, jum, sli;
+  uint8_t ori;
+};
+
+// An extra as placed, and what touching it means for the search.
+struct Target {
+  int index, type, x, y;
+};
+
+class HeroSim {
+ public:
+  explicit HeroSim(SDL_Surface* collision);
+
+  void load(const HeroState& s);
+  HeroState save() const;
+  // One frame: the keys of this frame, then the hero's update.
+  void step(const std::vector<RouteStep>& keys);
+  bool standing() const;  // on the ground and not moving
+  bool lost() const;      // fell below the level or left it
+  // Targets touched at the hero's current position.
+  void touched(std::vector<int>& out) const;
+
+  std::vector<Target> targets;
+
+ private:
+  SDL_Surface* collision;
+};
+
+// The hero as a level start leaves it: (100, 100), airborne.
+HeroState levelStartState();

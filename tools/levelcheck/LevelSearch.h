@@ -1,0 +1,20 @@
+#pragma once
+// Searches the places a hero can stand in a level, starting where a level
+// starts, moving only with the game's own movement code and never touching a
+// hazard or a deadly trap.
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "HeroSim.h"
+#include "Route.h"
+
+struct SearchResult {
+  bool exitReachable = false;
+  Route exitRoute;               // key presses from the level start to the exit
+  std::set<int> reached;         // extras touched on some safe path
+  std::vector<std::pair<int, int>> standingPlaces;  // hero sprite corners, level pixels
+};
+
+// Runs the search on `levels[level]`.
+SearchResult searchLevel(int level);

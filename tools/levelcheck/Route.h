@@ -1,0 +1,15 @@
+#pragma once
+// A route through a level: key presses and releases at numbered 10 ms frames.
+#include <SDL/SDL.h>
+
+#include <vector>
+
+const float kRouteFrameMs = 10.0f;  // every simulated frame
+
+struct RouteStep {
+  int frame;  // the key acts before this frame's update
+  SDLKey key;
+  bool down;
+};
+
+using Route = std::vector<RouteStep>;
