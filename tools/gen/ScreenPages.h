@@ -1,0 +1,16 @@
+#pragma once
+// One painter per 640 x 480 screen picture; generateScreens (GenScreens.cpp) saves them.
+#include <cairo.h>
+
+namespace scr {
+
+void paintTitle(cairo_t* cr);           // GenScreens.cpp
+void paintStats(cairo_t* cr);           // GenScreens.cpp
+void paintScores(cairo_t* cr);          // GenScreens.cpp
+void paintSubmit(cairo_t* cr);          // GenScreens.cpp
+void paintInstructions(cairo_t* cr);    // GenScreenText.cpp
+void paintStory(cairo_t* cr);           // GenScreenText.cpp
+void paintAbout(cairo_t* cr);           // GenScreenText.cpp
+void paintShopBackground(cairo_t* cr);  // GenShopBackground.cpp
+
+}  // namespace scr
