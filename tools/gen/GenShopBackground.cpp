@@ -1,6 +1,6 @@
 // The shop interior, "shop-background.png": the old badger's shop in a wooden hut, with the
 // racks' corner, the counter, a chalkboard for the offers and an open door to the right.
-// Positions follow ShopLayout.h (spec Part 1.5).
+// Positions follow ShopLayout.h.
 #include <algorithm>
 #include <cmath>
 

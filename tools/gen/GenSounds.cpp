@@ -1,4 +1,4 @@
-// The game's sound effects, synthesized (spec Part 6.1): the running loop, two landing thumps,
+// The game's sound effects, synthesized: the running loop, two landing thumps,
 // the swivel and four weapon swings. 16-bit PCM at 22050 Hz, peak about -3 dBFS, seeded noise
 // so that every build writes the same files.
 #include <cmath>

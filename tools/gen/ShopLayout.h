@@ -1,5 +1,5 @@
 #pragma once
-// Where the game puts things in the shop (spec Part 1.5), shared by the shop background
+// Where the game puts things in the shop, shared by the shop background
 // (GenShopBackground.cpp) and the rack and vendor pictures (GenShopPictures.cpp).
 
 namespace shop {

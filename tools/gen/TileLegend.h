@@ -1,0 +1,60 @@
+#pragma once
+// What each column of the tile sheets holds. Every level's row uses the same
+// meaning, so the five maps read alike; the letter in a map is 'a' + column.
+//
+// Solid (opaque, dark in the collision sheet):
+//   a ground top      b earth fill        c ground top, left end   d ground top, right end
+//   e earth, left face f earth, right face g earth underside       h rock
+//   i rock top        j brick wall        k deck, left end          l deck, middle
+//   m deck, right end n crate             o tree trunk              p leafy canopy
+//   q single block (ground on all four sides)
+// Partly solid:
+//   r low plank: only a plank in the lower half of the cell is solid
+// Decoration (visible, passable, white in the collision sheet):
+//   s grass tuft  t flowers  u mushrooms  v bush  w hanging vines  x signpost  y lantern
+// Column 25 ('.' or any other non-letter in a map) is air.
+
+namespace tile {
+
+constexpr int kSize = 50;      // px, width and height of one cell
+constexpr int kColumns = 26;   // per sheet row
+constexpr int kRows = 5;       // one per level
+constexpr int kAir = 25;       // transparent in the sheet, white in the collision sheet
+
+enum Column {
+  kGroundTop,
+  kEarth,
+  kGroundLeftEnd,
+  kGroundRightEnd,
+  kEarthLeftFace,
+  kEarthRightFace,
+  kEarthUnderside,
+  kRock,
+  kRockTop,
+  kBrick,
+  kDeckLeftEnd,
+  kDeckMiddle,
+  kDeckRightEnd,
+  kCrate,
+  kTrunk,
+  kCanopy,
+  kSingleBlock,
+  kLowPlank,
+  kGrassTuft,
+  kFlowers,
+  kMushrooms,
+  kBush,
+  kVines,
+  kSignpost,
+  kLantern,
+};
+
+// The low plank's solid part starts this far below the top of its cell, so a
+// hero standing on it is 24 px lower than on a full tile and reaches what sits
+// in the cell above.
+constexpr int kLowPlankTop = 26;  // px
+
+constexpr bool isSolid(int column) { return column >= kGroundTop && column <= kSingleBlock; }
+constexpr bool isDecoration(int column) { return column >= kGrassTuft && column <= kLantern; }
+
+}  // namespace tile
