@@ -1,10 +1,141 @@
 #include "goblins/Goblin.h"
-// Stub: replaced by the real goblin code.
-Goblin::Goblin() {}
-Goblin::~Goblin() {}
-void Goblin::spawn(int) {}
-void Goblin::update(float, SDL_Surface*, SDL_Surface*) {}
-void Goblin::resolveCollisions() {}
-void Goblin::draw(SDL_Surface*) {}
-void Goblin::hitTest(float, float, uint8_t) {}
-void hitGoblins(float, float, uint8_t) {}
+
+#include <cmath>
+#include <cstdlib>
+
+#include "audio/Audio.h"
+#include "level/Level.h"
+#include "level/Pixels.h"
+#include "player/Player.h"
+#include "shell/Clock.h"
+#include "shell/Image.h"
+
+namespace {
+const Uint32 kMagentaKey = 0xFF00FF;  // transparent colour of the goblin sheet
+const float kSpawnTopY = 400.0f;      // px, level y of goblin 0
+const float kSpawnStepY = 10.0f;      // px between neighbouring goblins
+const int kFullHealth = 100;
+const int kRareRoll = 5;  // of rand() % 6: one chance in six
+const int kBreedRolls = 6;
+const int kKinds = 3;
+
+struct SpawnPlace {
+  float walkSpeed;  // tenths of a px per ms
+  float offsetX;    // px right of the hero's x
+};
+
+// By breed (common, rare), then kind.
+const SpawnPlace kSpawnPlaces[2][kKinds] = {
+    {{1.25f, 100.0f}, {1.35f, 200.0f}, {1.0f, 300.0f}},
+    {{0.6f, 400.0f}, {0.85f, 300.0f}, {0.35f, 100.0f}},
+};
+}  // namespace
+
+Goblin::Goblin() {
+  spriteSheet = loadImage("./pics/goblinsheet.png");
+  setColourKey(spriteSheet, kMagentaKey);
+  healthBarImage = loadImage("./pics/shop-background.png");
+  animStart = nowMs();
+}
+
+Goblin::~Goblin() {
+  freeImage(spriteSheet);
+  freeImage(healthBarImage);
+}
+
+void Goblin::spawn(int index) {
+  // Loading afresh on every spawn would leak one sample per goblin per level.
+  if (!soundLanding) soundLanding = loadEffect("sound/jump1.wav");
+  y = kSpawnTopY + kSpawnStepY * static_cast<float>(index);
+  airborne = true;
+  onGround = true;
+  // The breed roll comes first, then the kind: the order of the two rand() calls matters.
+  int breedRoll = std::rand() % kBreedRolls;
+  int kindRoll = std::rand() % kKinds;
+  kind = kindRoll;
+  rareBreed = breedRoll == kRareRoll;
+  commonBreed = !rareBreed;
+  isKind0 = kind == 0;
+  isKind1 = kind == 1;
+  isKind2 = kind == 2;
+  const SpawnPlace& place = kSpawnPlaces[rareBreed ? 1 : 0][kind];
+  walkSpeed = place.walkSpeed;
+  x = playerX() + place.offsetX;
+  health = kFullHealth;
+}
+
+namespace {
+const float kFrameCapMs = 100.0f;      // longer frames move as if they took this long
+const float kMotionPerMs = 0.1f;       // px per ms per unit of speed
+const float kGravityGrowth = 0.0001f;  // speed units per ms of frame per ms since airTick
+const float kFallSpeedCap = 3.0f;      // tenths of a px per ms
+const float kHeroRefOffsetX = 300.0f;  // px from the view's corner to the point goblins watch
+const float kHeroRefOffsetY = 220.0f;  // px
+const float kNoticeHeight = 100.0f;    // px; farther above or below, the hero goes unnoticed
+const float kAttackReach = 60.0f;      // px; nearer than this the goblin strikes its pose
+const float kBoxSize = 50.0f;          // px, the goblin's square
+const float kHalfBox = 25.0f;          // px: wall probes at mid-height, feet probe mid-width
+const float kLiftRow = 49.0f;          // px, the lowest row inside the box
+
+// Walking speed taken up again when the hero leaves notice: the common breed's, by kind.
+const float kRestoredSpeeds[kKinds] = {1.25f, 1.35f, 1.0f};  // tenths of a px per ms
+
+// Probe points are cut toward zero, not rounded.
+bool solidAt(float px, float py) { return solid(static_cast<int>(px), static_cast<int>(py)); }
+}  // namespace
+
+void Goblin::update(float frameMs, SDL_Surface* screen, SDL_Surface* /*collision*/) {
+  // The probes ask solid(), which reads the collision image of the level being played:
+  // the same image the main loop hands in here.
+  if (health <= 0) return;
+  if (frameMs > kFrameCapMs) frameMs = kFrameCapMs;
+  // y moves with the speed from before this frame's gravity.
+  y += frameMs * speedy * kMotionPerMs;
+  if (airborne) {
+    speedy += static_cast<float>(nowMs() - airTick) * frameMs * kGravityGrowth;
+    if (speedy > kFallSpeedCap) speedy = kFallSpeedCap;
+  }
+  float step = frameMs * walkSpeed * kMotionPerMs;
+  x += movingRight ? step : -step;
+  x = static_cast<float>(roundToInt(x));
+  y = static_cast<float>(roundToInt(y));
+  // The walls are tested after the turn toward the hero, so a wall has the last word.
+  watchHero();
+  resolveCollisions();
+  draw(screen);
+}
+
+void Goblin::watchHero() {
+  float dx = (playerX() + kHeroRefOffsetX) - x;
+  float dy = (playerY() + kHeroRefOffsetY) - y;
+  if (std::fabs(dy) >= kNoticeHeight) {
+    walkSpeed = kRestoredSpeeds[kind];
+  } else if (std::fabs(dx) >= kAttackReach) {
+    movingRight = dx > 0.0f;
+    if (isKind1) walkSpeed = 0.0f;  // kind 1 stands and waits for the hero
+  } else {
+    attacking = true;  // for good: nothing ever clears it
+  }
+}
+
+void Goblin::resolveCollisions() {
+  // Walls first; with walls on both sides the goblin turns right.
+  if (solidAt(x, y + kHalfBox)) {
+    movingRight = true;
+  } else if (solidAt(x + kBoxSize, y + kHalfBox)) {
+    movingRight = false;
+  }
+  if (!solidAt(x + kHalfBox, y + kBoxSize)) {
+    airTick = nowMs();
+    airborne = true;
+    onGround = false;
+    return;
+  }
+  if (airborne) {
+    playEffect(soundLanding, kSoundOnce);
+    airborne = false;
+    onGround = true;
+  }
+  // speedy is kept, so a resting goblin sinks a little each frame and is lifted back here.
+  while (solidAt(x + kHalfBox, y + kLiftRow)) y -= 1.0f;
+}

@@ -1,0 +1,106 @@
+#include <cstdlib>
+
+#include "goblins/Goblin.h"
+#include "player/Player.h"
+#include "shell/Clock.h"
+
+namespace {
+const int kCellSize = 50;       // px, square cells of the sheet
+const int kCellsPerRow = 20;    // cells across the sheet
+const uint32_t kFrameMs = 100;  // every frame of every animation
+const uint32_t kWalkFrames = 10;
+const uint32_t kFallFrames = 1;   // the falling frame is the first walking cell
+const int kJumpRolls = 100;       // the jump chance is in percent
+const float kJumpSpeed = -2.0f;   // tenths of a px per ms, upward
+const int kHealthPerBarRow = 10;  // health points per px of bar height
+const Uint16 kBarWidth = 4;       // px
+const int kBarOffsetX = 23;       // px right of the sprite's left edge
+const int kBarOffsetY = -40;      // px below the sprite's top, plus the bar height
+
+struct Cell {
+  int col;  // px
+  int row;  // px
+};
+
+struct Look {
+  Cell attack;
+  uint32_t attackFrames;
+  Cell walk;  // 10 frames
+};
+
+// First cells of every animation, by breed (common, rare), kind and facing (left, right).
+const Look kLooks[2][3][2] = {
+    {
+        {{{400, 300}, 6, {400, 350}}, {{700, 300}, 6, {900, 350}}},
+        {{{400, 400}, 7, {600, 450}}, {{800, 400}, 7, {100, 500}}},
+        {{{600, 500}, 7, {900, 550}}, {{950, 500}, 7, {400, 600}}},
+    },
+    {
+        {{{0, 0}, 6, {0, 50}}, {{300, 0}, 6, {500, 50}}},
+        {{{0, 100}, 7, {100, 150}}, {{350, 100}, 7, {600, 150}}},
+        {{{100, 200}, 7, {400, 250}}, {{450, 200}, 7, {900, 250}}},
+    },
+};
+
+// The cell k places after `first`, reading the sheet row by row like text.
+Cell cellAfter(Cell first, uint32_t k) {
+  int index = first.row / kCellSize * kCellsPerRow + first.col / kCellSize + static_cast<int>(k);
+  return {index % kCellsPerRow * kCellSize, index / kCellsPerRow * kCellSize};
+}
+
+SDL_Rect makeRect(int x, int y, int w, int h) {
+  SDL_Rect r;
+  r.x = static_cast<Sint16>(x);
+  r.y = static_cast<Sint16>(y);
+  r.w = static_cast<Uint16>(w);
+  r.h = static_cast<Uint16>(h);
+  return r;
+}
+}  // namespace
+
+void Goblin::draw(SDL_Surface* screen) {
+  // Cut toward zero, as the 16-bit blit coordinates take them.
+  int spriteX = static_cast<Sint16>(static_cast<int>(x - playerX()));
+  int spriteY = static_cast<Sint16>(static_cast<int>(y - playerY()));
+  pickFrame();  // holds the drawing's only timed effects: cycle restart and jump roll
+  dstRect = makeRect(spriteX, spriteY, 0, 0);
+  SDL_BlitSurface(spriteSheet, &srcRect, screen, &dstRect);
+  // The blit clips a sprite that starts left of or above the screen to its edge;
+  // the bar is placed from that clipped corner.
+  drawHealthBar(screen, spriteX > 0 ? spriteX : 0, spriteY > 0 ? spriteY : 0);
+}
+
+void Goblin::pickFrame() {
+  const Look& look = kLooks[rareBreed ? 1 : 0][kind][movingRight ? 1 : 0];
+  Cell first = look.walk;
+  uint32_t frames = kFallFrames;  // airborne: the one-frame falling cycle
+  bool walking = false;
+  if (attacking) {
+    first = look.attack;
+    frames = look.attackFrames;
+  } else if (onGround) {
+    frames = kWalkFrames;
+    walking = true;
+  }
+  uint32_t now = nowMs();
+  uint32_t elapsed = now - animStart;
+  Cell cell = first;
+  if (elapsed < kFrameMs * frames) {
+    cell = cellAfter(first, elapsed / kFrameMs);
+  } else {
+    // The only timed effects of the drawing: the cycle restarts on its first cell, and
+    // the end of a walking cycle is where a goblin may jump.
+    animStart = now;
+    if (walking && std::rand() % kJumpRolls < jumpChance) speedy = kJumpSpeed;
+  }
+  srcRect = makeRect(cell.col, cell.row, kCellSize, kCellSize);
+}
+
+void Goblin::drawHealthBar(SDL_Surface* screen, int spriteX, int spriteY) {
+  if (spriteX <= 0) return;  // a sprite at or past the left edge shows no bar
+  // The bar shrinks and moves up as health falls.
+  int barHeight = health / kHealthPerBarRow;
+  srcRect = makeRect(0, 0, kBarWidth, barHeight);
+  dstRect = makeRect(spriteX + kBarOffsetX, spriteY + kBarOffsetY + barHeight, 0, 0);
+  SDL_BlitSurface(healthBarImage, &srcRect, screen, &dstRect);
+}

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "TestSupport.h"
+#include "goblins/Goblin.h"
+#include "player/Player.h"
+#include "shell/Clock.h"
+
+namespace {
+const uint8_t kFacingRight = 0;
+const uint8_t kFacingLeft = 1;
+
+// The hero's view corner is (100, 100), so its hit point is (388, 308).
+class GoblinCombatTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    savedX = playerX();
+    savedY = playerY();
+    savedWeapon = playerWeaponLevel();
+    setPlayerX(100.0f);
+    setPlayerY(100.0f);
+    player.setWeaponLevel(0);
+  }
+  void TearDown() override {
+    setPlayerX(savedX);
+    setPlayerY(savedY);
+    player.setWeaponLevel(savedWeapon);
+  }
+  void place(Goblin& g, float x, float y, int health) {
+    g.x = x;
+    g.y = y;
+    g.health = health;
+  }
+  void swing(uint8_t ori) { goblin.hitTest(100.0f, 100.0f, ori); }
+  float savedX = 0.0f;
+  float savedY = 0.0f;
+  int savedWeapon = 0;
+  Goblin goblin;
+};
+}  // namespace
+
+TEST_F(GoblinCombatTest, HitsOnlyWhatIsInFrontWithinReachAndHeight) {
+  place(goblin, 370.0f, 300.0f, 100);
+  swing(kFacingLeft);
+  EXPECT_EQ(goblin.x, 360.0f);
+  EXPECT_EQ(goblin.health, 88);
+
+  place(goblin, 400.0f, 300.0f, 100);
+  swing(kFacingRight);
+  EXPECT_EQ(goblin.x, 410.0f);
+  EXPECT_EQ(goblin.health, 38);
+
+  for (float y : {300.0f, 338.0f, 278.0f}) {
+    place(goblin, 400.0f, y, 100);
+    swing(y == 300.0f ? kFacingLeft : kFacingRight);
+    EXPECT_EQ(goblin.x, 400.0f);
+    EXPECT_EQ(goblin.health, 100);
+  }
+}
+
+TEST_F(GoblinCombatTest, LongReachOnTheLeftHeals) {
+  player.setWeaponLevel(5);
+  place(goblin, 343.0f, 300.0f, 100);
+  swing(kFacingLeft);
+  EXPECT_EQ(goblin.x, 333.0f);
+  EXPECT_EQ(goblin.health, 115);
+}
+
+TEST_F(GoblinCombatTest, SecondHitPutsItOutOfTheGame) {
+  place(goblin, 400.0f, 300.0f, 100);
+  swing(kFacingRight);
+  EXPECT_EQ(goblin.x, 410.0f);
+  EXPECT_EQ(goblin.health, 38);
+  swing(kFacingRight);
+  EXPECT_EQ(goblin.x, 420.0f);
+  EXPECT_EQ(goblin.health, -34);
+
+  goblin.x = 400.0f;  // back in reach, but out of the game
+  swing(kFacingRight);
+  EXPECT_EQ(goblin.x, 400.0f);
+  EXPECT_EQ(goblin.health, -34);
+
+  SDL_Surface* screen = makeRgbaSurface(640, 480, 0xFFFFFFFF);
+  SDL_FreeSurface(goblin.spriteSheet);
+  goblin.spriteSheet = makeRgbaSurface(1000, 650, 0xFF000000);
+  SDL_SetAlpha(goblin.spriteSheet, 0, 255);
+  goblin.airborne = true;
+  uint32_t airTick = goblin.airTick;
+  gameClock.advance(16);
+  goblin.update(16.0f, screen, nullptr);
+  EXPECT_EQ(goblin.x, 400.0f);
+  EXPECT_EQ(goblin.y, 300.0f);
+  EXPECT_EQ(goblin.airTick, airTick);
+  for (int y = 0; y < 480; ++y)
+    for (int x = 0; x < 640; ++x) ASSERT_EQ(getPixel32(screen, x, y), 0xFFFFFFFFu);
+  SDL_FreeSurface(screen);
+}
+
+TEST_F(GoblinCombatTest, TheHeroesSwingReachesEveryGoblinOfThePool) {
+  struct Saved {
+    float x, y;
+    int health;
+  } saved[kGoblinCount];
+  for (int i = 0; i < kGoblinCount; ++i) {
+    saved[i] = {goblins[i].x, goblins[i].y, goblins[i].health};
+    place(goblins[i], 400.0f, 0.0f, 100);  // out of height
+  }
+  place(goblins[2], 400.0f, 300.0f, 100);
+  place(goblins[9], 390.0f, 300.0f, 100);
+  place(goblins[5], 400.0f, 300.0f, 0);
+  hitGoblins(100.0f, 100.0f, kFacingRight);
+  EXPECT_EQ(goblins[2].x, 410.0f);
+  EXPECT_EQ(goblins[2].health, 38);
+  EXPECT_EQ(goblins[9].x, 400.0f);
+  EXPECT_EQ(goblins[9].health, 48);
+  EXPECT_EQ(goblins[5].x, 400.0f);
+  EXPECT_EQ(goblins[5].health, 0);
+  for (int i = 0; i < kGoblinCount; ++i) {
+    if (i != 2 && i != 5 && i != 9) {
+      EXPECT_EQ(goblins[i].health, 100);
+    }
+    place(goblins[i], saved[i].x, saved[i].y, saved[i].health);
+  }
+}

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "TestSupport.h"
+#include "goblins/Goblin.h"
+#include "player/Player.h"
+#include "shell/Clock.h"
+
+namespace {
+const uint32_t kBackground = 0xFFFFFFFF;
+const uint32_t kBarColour = 0xFF0000FF;  // opaque red
+
+// Every cell of the test sheet has its own colour.
+uint32_t cellColour(int col, int row) {
+  return 0xFF400000u | static_cast<uint32_t>(col / 50 + 1) | static_cast<uint32_t>(row / 50 + 1) << 8;
+}
+
+SDL_Surface* makeCellSheet() {
+  SDL_Surface* sheet = makeRgbaSurface(1000, 650, 0);
+  for (int y = 0; y < 650; ++y)
+    for (int x = 0; x < 1000; ++x) putPixel32(sheet, x, y, cellColour(x / 50 * 50, y / 50 * 50));
+  SDL_SetAlpha(sheet, 0, 255);  // copy pixels as they are
+  return sheet;
+}
+
+class GoblinDrawTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    savedX = playerX();
+    savedY = playerY();
+    setPlayerX(100.0f);
+    setPlayerY(100.0f);
+    screen = makeRgbaSurface(640, 480, kBackground);
+    SDL_FreeSurface(goblin.spriteSheet);
+    SDL_FreeSurface(goblin.healthBarImage);
+    goblin.spriteSheet = makeCellSheet();
+    goblin.healthBarImage = makeRgbaSurface(8, 20, kBarColour);
+    SDL_SetAlpha(goblin.healthBarImage, 0, 255);
+    // Drawn at screen (200, 200).
+    goblin.x = 300.0f;
+    goblin.y = 300.0f;
+    goblin.health = 100;
+    goblin.commonBreed = true;
+    goblin.onGround = true;
+    goblin.animStart = nowMs();
+  }
+  void TearDown() override {
+    SDL_FreeSurface(screen);
+    setPlayerX(savedX);
+    setPlayerY(savedY);
+  }
+  void setKind(int kind) {
+    goblin.kind = kind;
+    goblin.isKind0 = kind == 0;
+    goblin.isKind1 = kind == 1;
+    goblin.isKind2 = kind == 2;
+  }
+  void drawAfter(uint32_t ms) {
+    gameClock.advance(ms);
+    SDL_FillRect(screen, nullptr, kBackground);
+    goblin.draw(screen);
+  }
+  uint32_t shownAt(int x, int y) { return getPixel32(screen, x, y); }
+  float savedX = 0.0f;
+  float savedY = 0.0f;
+  SDL_Surface* screen = nullptr;
+  Goblin goblin;
+};
+}  // namespace
+
+TEST_F(GoblinDrawTest, CellsRunInReadingOrderAcrossRows) {
+  setKind(1);
+  goblin.attacking = true;
+  drawAfter(250);
+  EXPECT_EQ(shownAt(225, 225), cellColour(500, 400));
+
+  setKind(0);
+  goblin.attacking = false;
+  goblin.movingRight = true;
+  goblin.animStart = nowMs();
+  drawAfter(200);
+  EXPECT_EQ(shownAt(225, 225), cellColour(0, 400));
+}
+
+TEST_F(GoblinDrawTest, BecomingAttackingLateInTheWalkRestartsOnTheFirstAttackCell) {
+  setKind(0);
+  goblin.jumpChance = 100;
+  drawAfter(650);
+  EXPECT_EQ(shownAt(225, 225), cellColour(700, 350));
+  goblin.attacking = true;
+  std::srand(3);
+  int nextRoll = std::rand();
+  std::srand(3);
+  drawAfter(0);
+  EXPECT_EQ(goblin.animStart, nowMs());
+  EXPECT_EQ(std::rand(), nextRoll);  // an attack restart takes no jump roll
+  drawAfter(16);
+  EXPECT_EQ(shownAt(225, 225), cellColour(400, 300));
+}
+
+TEST_F(GoblinDrawTest, OnlyTheEndOfAWalkingCycleRollsForAJump) {
+  goblin.onGround = false;
+  goblin.airborne = true;
+  goblin.jumpChance = 100;
+  goblin.speedy = 1.0f;
+  std::srand(5);
+  int nextRoll = std::rand();
+  std::srand(5);
+  for (int i = 0; i < 5; ++i) {
+    drawAfter(100);
+    EXPECT_EQ(goblin.animStart, nowMs());
+    EXPECT_EQ(shownAt(225, 225), cellColour(400, 350));
+  }
+  EXPECT_EQ(goblin.speedy, 1.0f);
+  EXPECT_EQ(std::rand(), nextRoll);
+
+  goblin.onGround = true;
+  goblin.airborne = false;
+  goblin.jumpChance = 10;
+  int jumps = 0;
+  for (int i = 0; i < 1000; ++i) {
+    goblin.speedy = 1.0f;
+    drawAfter(999);
+    EXPECT_EQ(goblin.speedy, 1.0f);
+    drawAfter(1);
+    jumps += goblin.speedy == -2.0f;
+  }
+  EXPECT_NEAR(jumps, 100, 40);
+}
+
+TEST_F(GoblinDrawTest, HealthBarSitsAboveTheSpriteAndNeedsItsLeftEdgeOnScreen) {
+  goblin.x = 150.0f;  // X 50, Y 200
+  drawAfter(0);
+  EXPECT_EQ(shownAt(73, 170), kBarColour);
+  EXPECT_EQ(shownAt(76, 179), kBarColour);
+  EXPECT_EQ(shownAt(73, 169), kBackground);
+  EXPECT_EQ(shownAt(73, 180), kBackground);
+  EXPECT_EQ(shownAt(77, 175), kBackground);
+
+  goblin.health = 35;
+  drawAfter(0);
+  EXPECT_EQ(shownAt(73, 162), kBackground);
+  EXPECT_EQ(shownAt(73, 163), kBarColour);
+  EXPECT_EQ(shownAt(73, 165), kBarColour);
+  EXPECT_EQ(shownAt(73, 166), kBackground);
+
+  goblin.x = 60.0f;  // X -40: the last ten columns of the cell show at the edge
+  goblin.health = 100;
+  drawAfter(0);
+  EXPECT_EQ(shownAt(0, 225), cellColour(400, 350));
+  EXPECT_EQ(shownAt(9, 225), cellColour(400, 350));
+  EXPECT_EQ(shownAt(10, 225), kBackground);
+  for (int y = 0; y < 480; ++y)
+    for (int x = 0; x < 640; ++x) ASSERT_NE(shownAt(x, y), kBarColour);
+}

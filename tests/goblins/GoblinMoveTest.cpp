@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "goblins/Goblin.h"
+#include "level/Level.h"
+#include "player/Player.h"
+#include "shell/Clock.h"
+#include "shell/GameState.h"
+
+namespace {
+const uint32_t kFree = 0xFFFFFFFF;  // opaque white
+const uint32_t kRock = 0xFF000000;  // opaque black
+const int kMapW = 1000;             // px
+const int kMapH = 800;              // px
+
+class GoblinMoveTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    savedX = playerX();
+    savedY = playerY();
+    savedCollision = levels[levelIndex].collisionImage;
+    collision = makeRgbaSurface(kMapW, kMapH, kFree);
+    levels[levelIndex].collisionImage = collision;
+    screen = makeRgbaSurface(640, 480, kFree);
+    // A common kind-2 walker on the ground that never jumps unless a test says so.
+    goblin.commonBreed = goblin.isKind2 = true;
+    goblin.kind = 2;
+    goblin.health = 100;
+    goblin.speedy = 0.0f;
+    goblin.jumpChance = 0;
+    goblin.airTick = nowMs();
+  }
+  void TearDown() override {
+    levels[levelIndex].collisionImage = savedCollision;
+    SDL_FreeSurface(collision);
+    SDL_FreeSurface(screen);
+    setPlayerX(savedX);
+    setPlayerY(savedY);
+  }
+  void paint(int x0, int y0, int x1, int y1, uint32_t pixel = kRock) {
+    for (int y = y0; y < y1; ++y)
+      for (int x = x0; x < x1; ++x) putPixel32(collision, x, y, pixel);
+  }
+  void standOnFloor(float x, int floorY) {
+    paint(0, floorY, kMapW, floorY + 30);
+    goblin.x = x;
+    goblin.y = static_cast<float>(floorY - 50);
+    goblin.airborne = false;
+    goblin.onGround = true;
+  }
+  void heroLevelAt(float dx) {  // dx from the goblin to the point it watches
+    setPlayerX(goblin.x + dx - 300.0f);
+    setPlayerY(goblin.y - 220.0f);
+  }
+  void heroFarAbove() { setPlayerY(goblin.y - 220.0f - 200.0f); }
+  void frame(uint32_t ms) {
+    gameClock.advance(ms);
+    goblin.update(static_cast<float>(ms), screen, collision);
+  }
+  float savedX = 0.0f;
+  float savedY = 0.0f;
+  SDL_Surface* savedCollision = nullptr;
+  SDL_Surface* collision = nullptr;
+  SDL_Surface* screen = nullptr;
+  Goblin goblin;
+};
+}  // namespace
+
+TEST_F(GoblinMoveTest, LongFrameMovesLikeOneHundredMsButGravityUsesTheGap) {
+  goblin.x = 500.0f;
+  goblin.y = 400.0f;
+  goblin.airborne = true;
+  goblin.movingRight = true;
+  goblin.speedy = -2.0f;
+  heroFarAbove();
+  frame(250);
+  EXPECT_EQ(goblin.x, 510.0f);
+  EXPECT_EQ(goblin.y, 380.0f);
+  EXPECT_NEAR(goblin.speedy, 0.5f, 1e-4);
+  EXPECT_EQ(goblin.airTick, nowMs());
+}
+
+TEST_F(GoblinMoveTest, PositionsRoundToWholePixelsWithHalvesGoingRight) {
+  standOnFloor(400.0f, 500);
+  goblin.rareBreed = true;
+  goblin.commonBreed = false;
+  goblin.walkSpeed = 0.35f;
+  goblin.movingRight = true;
+  heroLevelAt(300.0f);
+  frame(10);
+  EXPECT_EQ(goblin.x, 400.0f);
+  frame(16);
+  EXPECT_EQ(goblin.x, 401.0f);
+  heroLevelAt(-300.0f);
+  frame(16);  // still heading right in this frame's move; turns after it
+  frame(16);
+  EXPECT_EQ(goblin.x, 401.0f);
+  EXPECT_FALSE(goblin.movingRight);
+
+  goblin.walkSpeed = 1.0f;  // 5 ms is then half a pixel
+  frame(5);
+  EXPECT_EQ(goblin.x, 401.0f);
+  heroLevelAt(300.0f);
+  frame(5);  // turns right after this move
+  frame(5);
+  EXPECT_EQ(goblin.x, 402.0f);
+}
+
+TEST_F(GoblinMoveTest, WallsTurnItAwayAndBothWallsTurnItRight) {
+  standOnFloor(400.0f, 500);
+  paint(0, 470, 402, 480);
+  paint(448, 470, kMapW, 480);
+  heroFarAbove();
+  frame(10);
+  EXPECT_TRUE(goblin.movingRight);
+  paint(0, 470, 402, 480, kFree);
+  frame(10);
+  EXPECT_FALSE(goblin.movingRight);
+}
+
+TEST_F(GoblinMoveTest, LandsOnTheFloorAndRestsOnIt) {
+  paint(0, 600, kMapW, 630);
+  goblin.x = 300.0f;
+  goblin.y = 450.0f;
+  goblin.airborne = true;
+  goblin.onGround = false;
+  goblin.movingRight = true;
+  heroFarAbove();
+  int landedFrames = 0;
+  for (int i = 0; i < 200; ++i) {
+    frame(16);
+    if (goblin.airborne) continue;
+    ++landedFrames;
+    ASSERT_TRUE(goblin.onGround);
+    ASSERT_EQ(goblin.y, 550.0f);
+    ASSERT_TRUE(solid(static_cast<int>(goblin.x) + 25, 600));
+    ASSERT_FALSE(solid(static_cast<int>(goblin.x) + 25, 599));
+    ASSERT_GT(goblin.speedy, 0.0f);  // landing keeps the fall speed
+  }
+  EXPECT_GT(landedFrames, 100);
+}
+
+TEST_F(GoblinMoveTest, KindOneStandsFacingTheHeroAndWalksWhenItLeavesNotice) {
+  standOnFloor(600.0f, 500);
+  goblin.isKind2 = false;
+  goblin.isKind1 = true;
+  goblin.kind = 1;
+  goblin.walkSpeed = 1.35f;
+  goblin.movingRight = true;
+  heroLevelAt(-200.0f);
+  frame(16);
+  EXPECT_FALSE(goblin.movingRight);
+  EXPECT_EQ(goblin.walkSpeed, 0.0f);
+  float standing = goblin.x;
+  frame(16);
+  EXPECT_EQ(goblin.x, standing);
+  heroFarAbove();
+  frame(16);
+  EXPECT_EQ(goblin.walkSpeed, 1.35f);
+  frame(16);
+  EXPECT_EQ(goblin.x, standing - 2.0f);
+}
+
+TEST_F(GoblinMoveTest, RareGoblinTakesUpItsKindsSpeedOutOfNotice) {
+  standOnFloor(400.0f, 500);
+  goblin.rareBreed = true;
+  goblin.commonBreed = false;
+  goblin.walkSpeed = 0.35f;
+  heroFarAbove();
+  frame(16);
+  EXPECT_EQ(goblin.walkSpeed, 1.0f);
+}
+
+TEST_F(GoblinMoveTest, AttackPoseIsForGood) {
+  standOnFloor(400.0f, 500);
+  goblin.movingRight = true;
+  heroLevelAt(50.0f);
+  frame(16);
+  EXPECT_TRUE(goblin.attacking);
+  EXPECT_TRUE(goblin.movingRight);
+  EXPECT_EQ(goblin.x, 402.0f);  // keeps walking
+  heroFarAbove();
+  frame(16);
+  goblin.spawn(0);
+  EXPECT_TRUE(goblin.attacking);
+}
