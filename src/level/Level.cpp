@@ -1,8 +1,29 @@
 #include "level/Level.h"
-// Stub: replaced by the real level code.
-Level::Level() {}
-Level::~Level() {}
-void Level::load(int) {}
-void Level::restartTimer() {}
-uint32_t Level::timeLeftMs() const { return 0; }
-void Level::draw(SDL_Surface*, float, float) {}
+
+#include "shell/Clock.h"
+#include "shell/Image.h"
+
+Level::Level() {
+  startTick = nowMs();
+  tiles = loadImage("./pics/tiles.png");
+  collisionTiles = loadImage("./pics/tiles-collision.png");
+  // Two separate copies: one gets the visible tiles, the other the collision tiles.
+  levelImage = loadImage("./pics/background.png");
+  collisionImage = loadImage("./pics/background.png");
+}
+
+Level::~Level() {
+  freeImage(tiles);
+  freeImage(collisionTiles);
+  freeImage(levelImage);
+  freeImage(collisionImage);
+}
+
+void Level::restartTimer() { startTick = nowMs(); }
+
+uint32_t Level::timeLeftMs() const {
+  // Counted from the elapsed time so that the clock stops at 0 instead of wrapping
+  // to values near 2^32, which the status line and the time bonus would show.
+  uint32_t elapsed = nowMs() - startTick;
+  return elapsed >= kLevelTimeMs ? 0 : kLevelTimeMs - elapsed;
+}

@@ -1,24 +1,73 @@
 #include "player/Player.h"
-// Stub: replaced by the real hero code.
-Player::Player() {}
-Player::~Player() {}
-void Player::reset() {}
-void Player::runRight() {}
-void Player::runLeft() {}
-void Player::releaseRight() {}
-void Player::releaseLeft() {}
-void Player::jump() {}
-void Player::attack() {}
-void Player::stopAttack() {}
-void Player::crouch() {}
-void Player::standUp() {}
-void Player::consumeWeapon() {}
-void Player::dropDown() {}
-void Player::update(float, SDL_Surface*, SDL_Surface*) {}
-void Player::resolveCollisions(SDL_Surface*) {}
-void Player::draw(SDL_Surface*) {}
-void Player::playSound(Mix_Chunk*, int) {}
-void Player::loadSounds() {}
+
+#include "shell/Clock.h"
+#include "shell/Image.h"
+
+namespace {
+const float kStartX = 100.0f;  // px
+const float kStartY = 100.0f;  // px
+const int kFullHealth = 100;
+const int kStartLives = 3;
+const int kWeaponHealth = 30;   // health points a consumed weapon level gives
+const float kDropSpeed = 1.0f;  // tenths of a px per ms, downward
+}  // namespace
+
+Player::Player() {
+  // No colour keys: the sheets carry their own alpha.
+  spriteSheet = loadImage("./pics/player.png");
+  extrasSheet = loadImage("./pics/extrasAnimalsSprites.png");
+  healthBarImage = loadImage("./pics/shop-background.png");
+  animStart = nowMs();
+}
+
+Player::~Player() {
+  freeImage(spriteSheet);
+  freeImage(extrasSheet);
+  freeImage(healthBarImage);
+}
+
+void Player::reset() {
+  speedx = 0.0f;
+  speedy = 0.0f;
+  jumpStart = 0;
+  slideStart = 0;
+  att = false;
+  cro = false;
+  jum = true;
+  sli = false;
+  animStart = nowMs();
+  ori = 0;
+  srcRect = {0, 0, 0, 0};
+  dstRect = {0, 0, 0, 0};
+  health = kFullHealth;
+  lives = kStartLives;
+  score = 0;
+  animals = 0;
+  x = kStartX;
+  y = kStartY;
+  nuts = 0;
+  weaponLevel = 0;
+  armourLevel = 0;
+}
+
+void Player::stopAttack() { att = false; }
+void Player::crouch() { cro = true; }
+void Player::standUp() { cro = false; }
+
+void Player::consumeWeapon() {
+  if (weaponLevel <= 0) return;
+  health += kWeaponHealth;  // no upper cap
+  weaponLevel -= 1;
+}
+
+void Player::dropDown() {
+  if (jum) return;
+  // Standing on solid ground, the next update lands the hero again at once.
+  jum = true;
+  jumpStart = nowMs();
+  speedy = kDropSpeed;
+}
+
 float playerX() { return player.getX(); }
 float playerY() { return player.getY(); }
 int playerWeaponLevel() { return player.getWeaponLevel(); }

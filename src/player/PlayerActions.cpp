@@ -1,0 +1,79 @@
+// The hero's key actions and its sound picker.
+#include <cstdlib>
+
+#include "audio/Audio.h"
+#include "goblins/Goblin.h"
+#include "player/Player.h"
+#include "shell/Clock.h"
+
+namespace {
+const float kRunSpeed = 3.0f;    // tenths of a px per ms
+const float kJumpSpeed = -5.0f;  // tenths of a px per ms, upward
+const uint8_t kFacingRight = 0;
+const uint8_t kFacingLeft = 1;
+const int kSwingChoices = 6;
+
+void startRun(Player& p, float speed, uint8_t facing) {
+  // In the air the run key only sets the speed; the loop starts at landing.
+  if (!p.jum) p.playSound(p.soundRunning, kSoundLoop);
+  p.speedx = speed;
+  p.sli = false;
+  p.ori = facing;
+}
+
+void startSlide(Player& p) {
+  p.playSound(p.soundRunning, kSoundStop);
+  p.sli = true;
+  p.slideStart = nowMs();
+}
+}  // namespace
+
+void Player::runRight() { startRun(*this, kRunSpeed, kFacingRight); }
+void Player::runLeft() { startRun(*this, -kRunSpeed, kFacingLeft); }
+
+// Releasing one run key while the other one drives the hero changes nothing.
+void Player::releaseRight() {
+  if (speedx != -kRunSpeed) startSlide(*this);
+}
+
+void Player::releaseLeft() {
+  if (speedx != kRunSpeed) startSlide(*this);
+}
+
+void Player::jump() {
+  if (jum) return;
+  jum = true;
+  playSound(soundRunning, kSoundStop);
+  jumpStart = nowMs();
+  speedy = kJumpSpeed;
+}
+
+void Player::attack() {
+  // Hits only on the press; holding the key just keeps the attack pose.
+  playSound(soundSwing1, kSoundOnce);
+  hitGoblins(x, y, ori);
+  att = true;
+}
+
+void Player::playSound(Mix_Chunk* sound, int mode) {
+  if (sound == soundJump1) {
+    sound = (std::rand() % 2 == 0) ? soundJump1 : soundJump2;
+  } else if (sound == soundSwing1) {
+    // The first swing comes twice as often as each of the others.
+    Mix_Chunk* const swings[kSwingChoices] = {soundSwing1, soundSwing2, soundSwing1,
+                                              soundSwing3, soundSwing4, soundSwiv};
+    sound = swings[std::rand() % kSwingChoices];
+  }
+  playEffect(sound, mode);
+}
+
+void Player::loadSounds() {
+  soundRunning = loadEffect("sound/running.wav");
+  soundJump1 = loadEffect("sound/jump1.wav");
+  soundJump2 = loadEffect("sound/jump2.wav");
+  soundSwiv = loadEffect("sound/swiv.wav");
+  soundSwing1 = loadEffect("sound/pandaSwing1.wav");
+  soundSwing2 = loadEffect("sound/pandaSwing2.wav");
+  soundSwing3 = loadEffect("sound/pandaSwing3.wav");
+  soundSwing4 = loadEffect("sound/pandaSwing4.wav");
+}

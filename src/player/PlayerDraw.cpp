@@ -1,0 +1,136 @@
+// The hero's drawing: body frame, health bar, weapon indicator, in that order.
+#include <cstdio>
+
+#include "player/Player.h"
+#include "shell/Clock.h"
+#include "shell/GameState.h"
+
+namespace {
+const int kCellPx = 50;         // px, body frames and indicator cells
+const uint32_t kFrameMs = 100;  // ms each ladder column shows
+const Sint16 kPlayBodyX = 295;  // px, screen position of the body during play
+const Sint16 kPlayBodyY = 215;
+const float kShopBodyOffset = 25.0f;  // px from the sprite's centre to its corner
+const int kHealthPerBarPx = 10;
+const Uint16 kBarWidth = 4;   // px
+const int kBarOffsetX = 23;   // px right of the body's corner
+const int kBarOffsetY = -20;  // px from the body's top edge, plus the bar height: full, it ends there
+
+// A run of columns of one row, each shown for kFrameMs.
+struct BodyLadder {
+  Sint16 row;
+  Sint16 firstColumn;
+  int columns;
+  bool restartsEveryCall;  // the crouch holds its one frame
+  bool undefined;          // no rule matched
+};
+
+// The first rule that matches: attacking over everything, standing over sliding,
+// airborne over crouching.
+BodyLadder chooseLadder(const Player& p) {
+  bool right = p.ori == 0;
+  bool left = p.ori == 1;
+  bool onFeet = !p.jum && !p.cro;  // on the ground and not crouching
+  if (p.att && left) return {300, 0, 3, false, false};
+  if (p.att && right) return {350, 0, 3, false, false};
+  if (left && onFeet && p.speedx == 0.0f) return {450, 0, 1, false, false};
+  if (right && onFeet && p.speedx == 0.0f) return {400, 0, 1, false, false};
+  if (left && onFeet && p.sli) return {450, 0, 1, false, false};
+  if (right && onFeet && p.sli) return {400, 0, 1, false, false};
+  if (right && onFeet) return {100, 0, 3, false, false};
+  if (left && onFeet) return {150, 0, 3, false, false};
+  if (right && p.jum) return {200, 0, 6, false, false};
+  if (left && p.jum) return {250, 0, 6, false, false};
+  if (right && p.cro) return {400, 50, 1, true, false};
+  if (left && p.cro) return {450, 50, 1, true, false};
+  return {600, 100, 1, false, true};
+}
+
+// The column the cycle has reached. The animation restart (animStart = now) is the
+// only timed effect of the drawing; the restarting call shows the ladder's first column.
+Sint16 ladderColumn(Player& p, const BodyLadder& ladder) {
+  uint32_t now = nowMs();
+  uint32_t elapsed = now - p.animStart;
+  if (ladder.restartsEveryCall || elapsed >= kFrameMs * ladder.columns) {
+    p.animStart = now;
+    return ladder.firstColumn;
+  }
+  return static_cast<Sint16>(ladder.firstColumn + kCellPx * static_cast<int>(elapsed / kFrameMs));
+}
+
+void reportUndefined(const Player& p) {
+  std::printf("default, error undefined animation ori %d, cro %d, jum %d, sli %d, speedx %.1f, att %d\n",
+              p.ori, p.cro, p.jum, p.sli, static_cast<double>(p.speedx), p.att);
+}
+
+// Indicator cell by weapon level 0 … 5 (anything else shows as 5): row, then the
+// column when idle, attacking to the right and attacking to the left.
+struct IndicatorCell {
+  Sint16 row, idle, right, left;
+};
+const IndicatorCell kIndicatorCells[] = {
+    {0, 0, 150, 400},  {0, 50, 200, 350},  {0, 100, 250, 300},
+    {50, 0, 150, 400}, {50, 50, 200, 350}, {50, 100, 250, 300},
+};
+const int kTopWeaponLevel = 5;
+// Indicator offsets from the body's corner, in px: above the head when idle,
+// held out to the facing side while attacking.
+const int kIdleIndicatorX = 0, kIdleIndicatorY = -20;
+const int kSwingIndicatorX = 20, kSwingIndicatorY = -10;
+
+// Screen corner of the body: during play the hero stays at the screen's centre;
+// elsewhere (the shop) (x, y) is the sprite's centre, cut toward zero.
+void bodyCorner(const Player& p, Sint16& bodyX, Sint16& bodyY) {
+  bodyX = kPlayBodyX;
+  bodyY = kPlayBodyY;
+  if (getGameState() == Playing) return;
+  bodyX = static_cast<Sint16>(static_cast<int>(p.x - kShopBodyOffset));
+  bodyY = static_cast<Sint16>(static_cast<int>(p.y - kShopBodyOffset));
+}
+
+void drawBody(Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY) {
+  BodyLadder ladder = chooseLadder(p);
+  if (ladder.undefined) reportUndefined(p);
+  p.srcRect = {ladderColumn(p, ladder), ladder.row, kCellPx, kCellPx};
+  p.dstRect = {bodyX, bodyY, 0, 0};
+  SDL_BlitSurface(p.spriteSheet, &p.srcRect, screen, &p.dstRect);
+}
+
+// One pixel of height per 10 health, growing downward to the body's top edge.
+void drawHealthBar(Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY) {
+  // A health below zero shows as an empty bar, not a 16-bit wrap.
+  int barHeight = p.health > 0 ? p.health / kHealthPerBarPx : 0;
+  p.srcRect = {0, 0, kBarWidth, static_cast<Uint16>(barHeight)};
+  p.dstRect = {static_cast<Sint16>(bodyX + kBarOffsetX), static_cast<Sint16>(bodyY + kBarOffsetY + barHeight),
+               0, 0};
+  SDL_BlitSurface(p.healthBarImage, &p.srcRect, screen, &p.dstRect);
+}
+
+void drawWeaponIndicator(Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY) {
+  bool known = p.weaponLevel >= 0 && p.weaponLevel < kTopWeaponLevel;
+  const IndicatorCell& cell = kIndicatorCells[known ? p.weaponLevel : kTopWeaponLevel];
+  Sint16 column = cell.idle;
+  int dx = kIdleIndicatorX, dy = kIdleIndicatorY;
+  if (p.att && p.ori == 1) {
+    column = cell.left;
+    dx = -kSwingIndicatorX;
+    dy = kSwingIndicatorY;
+  } else if (p.att && p.ori == 0) {
+    column = cell.right;
+    dx = kSwingIndicatorX;
+    dy = kSwingIndicatorY;
+  }
+  p.srcRect = {column, cell.row, kCellPx, kCellPx};
+  p.dstRect = {static_cast<Sint16>(bodyX + dx), static_cast<Sint16>(bodyY + dy), 0, 0};
+  SDL_BlitSurface(p.extrasSheet, &p.srcRect, screen, &p.dstRect);
+}
+}  // namespace
+
+// Three blits in this order, so the weapon indicator lies on top.
+void Player::draw(SDL_Surface* screen) {
+  Sint16 bodyX, bodyY;
+  bodyCorner(*this, bodyX, bodyY);
+  drawBody(*this, screen, bodyX, bodyY);
+  drawHealthBar(*this, screen, bodyX, bodyY);
+  drawWeaponIndicator(*this, screen, bodyX, bodyY);
+}

@@ -1,0 +1,124 @@
+// The hero's motion: speeds, fall and slide, lost lives, and the push out of solid pixels.
+#include "audio/Audio.h"
+#include "extras/Extra.h"
+#include "level/Pixels.h"
+#include "player/Player.h"
+#include "shell/Clock.h"
+#include "shell/GameState.h"
+
+namespace {
+const float kFrameCapMs = 100.0f;       // ms; longer frames move as far as this
+const double kMoveFactor = 0.1;         // px per ms per unit of speed
+const double kCrouchMoveFactor = 0.05;  // px per ms per unit of speedx while crouching
+const double kFallGrowth = 0.0001;      // speed per ms of frame per ms airborne
+const float kFallSpeedCap = 3.0f;       // tenths of a px per ms
+const double kSlideDecay = 0.0015;      // speed per ms of frame per ms sliding
+const float kRespawnX = 100.0f;         // px
+const float kRespawnY = 100.0f;         // px
+const int kRespawnHealth = 100;
+
+// Probe points, in px from the view corner (x, y): the sprite's corner is (x + 295, y + 215).
+const float kLeftProbeX = 305.0f;
+const float kRightProbeX = 329.0f;
+const float kSideProbeY = 240.0f;
+const float kFootProbeX = 320.0f;
+const float kFootProbeY = 258.0f;
+const float kSoleProbeY = 257.0f;  // one row above the foot: the lowest row that must stay free
+
+// Probe coordinates are cut toward zero, not rounded.
+bool solidAt(SDL_Surface* collision, float px, float py) {
+  return isSolidAt(collision, static_cast<int>(px), static_cast<int>(py));
+}
+
+// Moves by the speeds of the previous call, then snaps to whole pixels.
+void moveBySpeeds(Player& p, float frameMs) {
+  double factor = p.cro ? kCrouchMoveFactor : kMoveFactor;
+  p.x = static_cast<float>(p.x + frameMs * p.speedx * factor);
+  p.y = static_cast<float>(p.y + frameMs * p.speedy * kMoveFactor);
+  p.x = static_cast<float>(roundToInt(p.x));
+  p.y = static_cast<float>(roundToInt(p.y));
+}
+
+// The fall speed grows with the time since the airborne phase began.
+void growFallSpeed(Player& p, float frameMs) {
+  if (!p.jum) return;
+  uint32_t airborneMs = nowMs() - p.jumpStart;
+  p.speedy = static_cast<float>(p.speedy + airborneMs * frameMs * kFallGrowth);
+  if (p.speedy > kFallSpeedCap) p.speedy = kFallSpeedCap;
+}
+
+// The slide slows down faster the longer it lasts, and ends where speedx crosses 0.
+void decaySlide(Player& p, float frameMs) {
+  if (!p.sli) return;
+  uint32_t slidingMs = nowMs() - p.slideStart;
+  double decay = slidingMs * frameMs * kSlideDecay;
+  if (p.speedx > 0.0f) {
+    p.speedx = static_cast<float>(p.speedx - decay);
+    if (p.speedx < 0.0f) {
+      p.speedx = 0.0f;
+      p.sli = false;
+    }
+  } else if (p.speedx < 0.0f) {
+    p.speedx = static_cast<float>(p.speedx + decay);
+    if (p.speedx > 0.0f) {
+      p.speedx = 0.0f;
+      p.sli = false;
+    }
+  }
+}
+
+void loseLifeIfHurt(Player& p) {
+  if (p.health >= 1) return;
+  // Speeds and flags carry over into the respawn.
+  p.lives -= 1;
+  p.health = kRespawnHealth;
+  p.x = kRespawnX;
+  p.y = kRespawnY;
+}
+
+void land(Player& p) {
+  p.playSound(p.soundJump1, kSoundOnce);
+  if (p.speedx != 0.0f) p.playSound(p.soundRunning, kSoundLoop);
+  p.jum = false;
+  // An upward speed is kept: it carries the hero on up until the ground is gone.
+  if (p.speedy > 0.0f) p.speedy = 0.0f;
+}
+}  // namespace
+
+void Player::update(float frameMs, SDL_Surface* screen, SDL_Surface* collision) {
+  if (frameMs > kFrameCapMs) frameMs = kFrameCapMs;
+  // Moving first, with the old speeds, then changing the speeds: the order sets the jump's height.
+  moveBySpeeds(*this, frameMs);
+  growFallSpeed(*this, frameMs);
+  decaySlide(*this, frameMs);
+  loseLifeIfHurt(*this);
+  // The rest of this call still runs; the name entry shows from the next pass.
+  if (lives < 1) setGameState(Submit);
+  resolveCollisions(collision);
+  // Must run after the push out of the ground, or the pickups test a position inside it.
+  testAllPickups(x, y);
+  draw(screen);
+}
+
+void Player::resolveCollisions(SDL_Surface* collision) {
+  bool wallLeft = solidAt(collision, x + kLeftProbeX, y + kSideProbeY);
+  bool wallRight = solidAt(collision, x + kRightProbeX, y + kSideProbeY);
+  // A wall on one side only pushes the hero out sideways and skips the ground test;
+  // both probes inside solid pixels count as no wall.
+  if (wallLeft && !wallRight) {
+    while (solidAt(collision, x + kLeftProbeX, y + kSideProbeY)) x += 1.0f;
+    return;
+  }
+  if (wallRight && !wallLeft) {
+    while (solidAt(collision, x + kRightProbeX, y + kSideProbeY)) x -= 1.0f;
+    return;
+  }
+  if (solidAt(collision, x + kFootProbeX, y + kFootProbeY)) {
+    if (jum) land(*this);
+    while (solidAt(collision, x + kFootProbeX, y + kSoleProbeY)) y -= 1.0f;
+  } else if (!jum) {
+    // Walked off an edge: the fall speed grows from the last jump or drop.
+    jum = true;
+    playSound(soundRunning, kSoundStop);
+  }
+}

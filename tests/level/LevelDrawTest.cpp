@@ -1,0 +1,55 @@
+// The view drawing: which level pixels land where, and the dark fill off the picture.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "level/Level.h"
+
+namespace {
+const uint32_t kUnwritten = 0xFF123456;
+const uint32_t kRgb = 0xFFFFFF;
+
+// Every level pixel names its own position.
+uint32_t levelPixel(int x, int y) { return 0xFF000000 | (y << 12) | x; }
+
+class LevelDrawTest : public ::testing::Test {
+ protected:
+  // Borrows the first level and gives its picture back afterwards.
+  void SetUp() override {
+    saved = level.levelImage;
+    level.levelImage = makeRgbaSurface(1000, 800, 0);
+    for (int y = 0; y < 800; ++y)
+      for (int x = 0; x < 1000; ++x) putPixel32(level.levelImage, x, y, levelPixel(x, y));
+    screen = makeRgbaSurface(640, 480, kUnwritten);
+  }
+  void TearDown() override {
+    SDL_FreeSurface(level.levelImage);
+    level.levelImage = saved;
+    SDL_FreeSurface(screen);
+  }
+  uint32_t shown(int sx, int sy) { return getPixel32(screen, sx, sy) & kRgb; }
+  Level& level = levels[0];
+  SDL_Surface* saved = nullptr;
+  SDL_Surface* screen = nullptr;
+};
+
+TEST_F(LevelDrawTest, ShowsTheWindowAtTheRoundedViewOrigin) {
+  level.draw(screen, 100.0f, 100.0f);
+  EXPECT_EQ(shown(0, 0), levelPixel(100, 100) & kRgb);
+  EXPECT_EQ(shown(639, 479), levelPixel(739, 579) & kRgb);
+  level.draw(screen, 0.5f, -0.5f);
+  EXPECT_EQ(shown(0, 0), levelPixel(1, 0) & kRgb);
+  EXPECT_EQ(shown(639, 479), levelPixel(640, 479) & kRgb);
+}
+
+TEST_F(LevelDrawTest, FillsTheScreenBeyondThePictureDark) {
+  level.draw(screen, -20.0f, 0.0f);
+  EXPECT_EQ(shown(20, 0), levelPixel(0, 0) & kRgb);
+  for (int sx = 0; sx < 20; ++sx) EXPECT_EQ(shown(sx, 100), 0u) << sx;
+  level.draw(screen, 500.0f, 400.0f);
+  EXPECT_EQ(shown(499, 399), levelPixel(999, 799) & kRgb);
+  EXPECT_EQ(shown(500, 0), 0u);
+  EXPECT_EQ(shown(0, 400), 0u);
+  level.draw(screen, -5000.0f, 0.0f);
+  EXPECT_EQ(shown(639, 479), 0u);
+}
+}  // namespace

@@ -1,0 +1,160 @@
+// The map reader and the level clock, on small pictures made here.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "level/Level.h"
+#include "shell/Clock.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+const uint32_t kBackground = 0xC8405060;  // half-see-through, so a kept alpha shows
+const uint32_t kVisibleTag = 0x11, kCollisionTag = 0x22;
+
+// Opaque cell colour naming the sheet, the tile column and the sheet row.
+uint32_t cellColour(int column, int row, uint32_t tag) {
+  return 0xFF000000 | (row << 16) | (column << 8) | tag;
+}
+
+// A 26 x 5 grid of cells; the top-left pixel of each is fully transparent.
+SDL_Surface* makeSheet(int width, uint32_t tag) {
+  SDL_Surface* s = makeRgbaSurface(width, 250, 0);
+  for (int y = 0; y < s->h; ++y)
+    for (int x = 0; x < s->w; ++x)
+      putPixel32(s, x, y, (x % 50 || y % 50) ? cellColour(x / 50, y / 50, tag) : 0x00FFFFFF);
+  return s;
+}
+
+std::vector<uint32_t> pixelsOf(SDL_Surface* s) {
+  std::vector<uint32_t> v;
+  for (int y = 0; y < s->h; ++y)
+    for (int x = 0; x < s->w; ++x) v.push_back(getPixel32(s, x, y));
+  return v;
+}
+
+class LevelMapTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    home = fs::current_path();
+    char pattern[] = "/tmp/thornwald-maps-XXXXXX";
+    dir = mkdtemp(pattern);
+    fs::current_path(dir);  // no pictures here: the level starts empty and gets ours
+    level = std::make_unique<Level>();
+    usePictures(400, 200, 1300);
+  }
+  void TearDown() override {
+    level.reset();
+    fs::current_path(home);
+    fs::remove_all(dir);
+  }
+  void usePictures(int width, int height, int sheetWidth) {
+    for (SDL_Surface** s :
+         {&level->tiles, &level->collisionTiles, &level->levelImage, &level->collisionImage})
+      if (*s) SDL_FreeSurface(*s);
+    level->tiles = makeSheet(sheetWidth, kVisibleTag);
+    level->collisionTiles = makeSheet(sheetWidth, kCollisionTag);
+    level->levelImage = makeRgbaSurface(width, height, kBackground);
+    level->collisionImage = makeRgbaSurface(width, height, kBackground);
+  }
+  void load(const std::string& map, int n = 0) {
+    std::ofstream(dir / ("level" + std::to_string(n) + ".txt"), std::ios::binary) << map;
+    level->load(n);
+  }
+  // Tile column `tile` of sheet row `sheetRow` in map cell (c, r) of both pictures, or the
+  // background for tile -1; a transparent tile pixel leaves the background's.
+  void expectCell(int c, int r, int tile, int sheetRow = 0) {
+    const std::pair<SDL_Surface*, uint32_t> pictures[] = {{level->levelImage, kVisibleTag},
+                                                          {level->collisionImage, kCollisionTag}};
+    for (auto [image, tag] : pictures) {
+      uint32_t centre =
+          tile < 0 ? kBackground : (cellColour(tile, sheetRow, tag) & 0xFFFFFF) | (kBackground & 0xFF000000);
+      EXPECT_EQ(getPixel32(image, 50 * c + 25, 50 * r + 25), centre) << "cell " << c << "," << r;
+      EXPECT_EQ(getPixel32(image, 50 * c, 50 * r), kBackground) << "cell " << c << "," << r;
+    }
+  }
+  void expectOnly(const std::vector<std::vector<int>>& rows) {
+    for (int r = 0; r < 4; ++r)
+      for (int c = 0; c < 8; ++c)
+        expectCell(c, r, r < int(rows.size()) && c < int(rows[r].size()) ? rows[r][c] : -1);
+  }
+  fs::path home, dir;
+  std::unique_ptr<Level> level;
+};
+
+TEST_F(LevelMapTest, LinesAreRowsOfCellsWithOrWithoutAFinalLineFeed) {
+  load("ab\nc");
+  expectOnly({{0, 1}, {2}});
+  usePictures(400, 200, 1300);
+  load("ab\nc\n");
+  expectOnly({{0, 1}, {2}});
+}
+
+TEST_F(LevelMapTest, EmptyLineMovesOnOneRowAndLoneCarriageReturnIsACell) {
+  load("a\n\nb\rc\n\r");
+  expectOnly({{0}, {}, {1, 25, 2}, {25}});
+}
+
+TEST_F(LevelMapTest, CarriageReturnLineFeedGivesTheSameLevelAsLineFeed) {
+  load("abc\r\nde\r\n\r\nf\r\n");
+  std::vector<uint32_t> crlf = pixelsOf(level->levelImage), crlfSolid = pixelsOf(level->collisionImage);
+  usePictures(400, 200, 1300);
+  load("abc\nde\n\nf\n");
+  EXPECT_EQ(pixelsOf(level->levelImage), crlf);
+  EXPECT_EQ(pixelsOf(level->collisionImage), crlfSolid);
+  expectOnly({{0, 1, 2}, {3, 4}, {}, {5}});
+}
+
+TEST_F(LevelMapTest, CharactersSelectTileColumns) {
+  load("abyz A.");
+  expectOnly({{0, 1, 24, 25, 25, 25, 25}});
+}
+
+TEST_F(LevelMapTest, LevelThreeTakesRowThreeOfBothSheets) {
+  load("ab", 3);
+  expectCell(0, 0, 0, 3);
+  expectCell(1, 0, 1, 3);
+}
+
+TEST_F(LevelMapTest, MissingOrEmptyMapLeavesThePlainBackground) {
+  std::vector<uint32_t> plain = pixelsOf(level->levelImage);
+  level->load(4);
+  load("");
+  EXPECT_EQ(pixelsOf(level->levelImage), plain);
+  EXPECT_EQ(pixelsOf(level->collisionImage), plain);
+}
+
+TEST_F(LevelMapTest, CellsAreCutAtThePictureEdgeAndTheSheetWidth) {
+  usePictures(125, 75, 1000);  // the sheet holds tile columns 0 … 19 only
+  load("abc\nabc\ntyz");
+  EXPECT_EQ(getPixel32(level->levelImage, 124, 74) & 0xFFFFFF, cellColour(2, 0, kVisibleTag) & 0xFFFFFF);
+  usePictures(400, 200, 1000);
+  load("tyz");
+  expectOnly({{19}});
+}
+
+TEST_F(LevelMapTest, FarCellsNeverWrapAroundOntoThePicture) {
+  // Cell 1311 lies at x = 65550, which a 16-bit position would turn into 14.
+  load("a" + std::string(1310, 'b') + "c" + std::string(1311, '\n') + "c");
+  expectCell(0, 0, 0);
+  expectCell(0, 1, -1);
+}
+
+TEST(LevelTimerTest, CountsDownSixtySecondsAndStopsAtZero) {
+  Level& level = levels[0];
+  uint32_t saved = level.startTick;
+  level.restartTimer();
+  EXPECT_EQ(level.timeLeftMs(), 60000u);
+  gameClock.advance(59999);
+  EXPECT_EQ(level.timeLeftMs(), 1u);
+  gameClock.advance(1001);
+  EXPECT_EQ(level.timeLeftMs(), 0u);
+  level.startTick = saved;
+}
+}  // namespace

@@ -1,0 +1,150 @@
+// The hero's drawing, from sheets whose cells name themselves, onto a test screen.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "player/Player.h"
+#include "shell/Clock.h"
+#include "shell/GameState.h"
+
+namespace {
+const uint32_t kScreen = 0xFF000001;
+const uint32_t kBar = 0xFF0000FF;
+
+// Opaque cell colour naming its column and row in px.
+uint32_t cellColour(int column, int row) { return 0xFF000000 | (row << 12) | column; }
+
+// Indicator cells are see-through but for a marker in their bottom-right corner.
+SDL_Surface* makeSheet(int w, int h, bool markerOnly) {
+  SDL_Surface* s = makeRgbaSurface(w, h, 0);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      if (!markerOnly || (x % 50 >= 45 && y % 50 >= 45))
+        putPixel32(s, x, y, cellColour(x / 50 * 50, y / 50 * 50));
+  return s;
+}
+
+class HeroDrawTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    player.reset();
+    savedState = getGameState();
+    setGameState(Playing);
+    std::swap(player.spriteSheet, body);
+    std::swap(player.extrasSheet, indicators);
+    std::swap(player.healthBarImage, bar);
+    player.jum = false;
+  }
+  void TearDown() override {
+    std::swap(player.spriteSheet, body);
+    std::swap(player.extrasSheet, indicators);
+    std::swap(player.healthBarImage, bar);
+    SDL_FreeSurface(body);
+    SDL_FreeSurface(indicators);
+    SDL_FreeSurface(bar);
+    SDL_FreeSurface(screen);
+    setGameState(savedState);
+    player.reset();
+  }
+  // The body cell drawn at body corner (bx, by), read where no bar or indicator reaches.
+  uint32_t drawnBody(int bx = 295, int by = 215) {
+    player.draw(screen);
+    return getPixel32(screen, bx + 5, by + 45) & 0xFFFFFF;
+  }
+  uint32_t cell(int column, int row) { return cellColour(column, row) & 0xFFFFFF; }
+  SDL_Surface* screen = makeRgbaSurface(640, 480, kScreen);
+  SDL_Surface* body = makeSheet(300, 650, false);
+  SDL_Surface* indicators = makeSheet(450, 100, true);
+  SDL_Surface* bar = makeRgbaSurface(4, 100, kBar);
+  int32_t savedState = 0;
+};
+
+TEST_F(HeroDrawTest, RulesTakePrecedenceInOrder) {
+  player.att = player.jum = true;  // attacking over airborne
+  EXPECT_EQ(drawnBody(), cell(0, 350));
+  player.ori = 1;
+  EXPECT_EQ(drawnBody(), cell(0, 300));
+  player.att = false;
+  player.cro = true;  // airborne over crouching
+  EXPECT_EQ(drawnBody(), cell(0, 250));
+  player.jum = false;
+  EXPECT_EQ(drawnBody(), cell(50, 450));
+  player.cro = false;
+  player.speedx = -2.0f;
+  EXPECT_EQ(drawnBody(), cell(0, 150));
+  player.sli = true;  // a slide shows the standing frame, not the run
+  EXPECT_EQ(drawnBody(), cell(0, 450));
+}
+
+TEST_F(HeroDrawTest, LaddersAdvanceEvery100MsAndCrouchingHoldsItsFrame) {
+  player.speedx = 3.0f;
+  player.animStart = nowMs() - 250;
+  EXPECT_EQ(drawnBody(), cell(100, 100));
+  gameClock.advance(50);
+  EXPECT_EQ(drawnBody(), cell(0, 100));
+  EXPECT_EQ(player.animStart, nowMs());
+  player.cro = true;
+  gameClock.advance(1000);
+  EXPECT_EQ(drawnBody(), cell(50, 400));
+  EXPECT_EQ(player.animStart, nowMs());
+}
+
+TEST_F(HeroDrawTest, LandingRunnerRestartsAnOldCycleAtColumnZero) {
+  SDL_Surface* floor = makeRgbaSurface(400, 300, 0xFFFFFFFF);
+  for (int x = 0; x < 400; ++x) putPixel32(floor, x, 258, 0xFF000000);
+  player.x = -300.0f;  // far left of every level, where no extra lies
+  player.y = 0.0f;
+  player.jum = true;
+  player.speedx = 3.0f;
+  player.animStart = nowMs() - 450;
+  player.update(0.0f, screen, floor);
+  EXPECT_FALSE(player.jum);
+  EXPECT_EQ(player.animStart, nowMs());
+  EXPECT_EQ(getPixel32(screen, 300, 260) & 0xFFFFFF, cell(0, 100));
+  gameClock.advance(10);
+  EXPECT_EQ(drawnBody(), cell(0, 100));
+  SDL_FreeSurface(floor);
+}
+
+TEST_F(HeroDrawTest, HealthBarIsOnePixelPerTenHealthEndingAtTheBodyTop) {
+  player.att = true;  // the indicator then leaves the bar's rows free
+  player.ori = 1;
+  player.setHealth(35);
+  player.draw(screen);
+  for (int y = 215 - 18; y <= 215 - 14; ++y)
+    EXPECT_EQ(getPixel32(screen, 295 + 24, y) == kBar, y >= 215 - 17 && y <= 215 - 15) << y;
+  EXPECT_NE(getPixel32(screen, 295 + 22, 215 - 16), kBar);
+  EXPECT_EQ(getPixel32(screen, 295 + 26, 215 - 16), kBar);
+}
+
+TEST_F(HeroDrawTest, WeaponIndicatorCellAndPlaceFollowLevelAndSwing) {
+  player.setWeaponLevel(5);
+  player.att = true;
+  player.ori = 1;
+  player.draw(screen);
+  EXPECT_EQ(player.srcRect.x, 300);
+  EXPECT_EQ(player.srcRect.y, 50);
+  EXPECT_EQ(getPixel32(screen, 295 - 20 + 47, 215 - 10 + 47) & 0xFFFFFF, cell(300, 50));
+  player.setWeaponLevel(1);
+  player.ori = 0;
+  player.draw(screen);
+  EXPECT_EQ(getPixel32(screen, 295 + 20 + 47, 215 - 10 + 47) & 0xFFFFFF, cell(200, 0));
+  player.att = false;
+  player.draw(screen);
+  EXPECT_EQ(getPixel32(screen, 295 + 47, 215 - 20 + 47) & 0xFFFFFF, cell(50, 0));
+}
+
+TEST_F(HeroDrawTest, OutsidePlayTheBodyIsCentredOnThePosition) {
+  setGameState(Shop);
+  player.x = 100.0f;
+  player.y = 287.0f;
+  EXPECT_EQ(drawnBody(75, 262), cell(0, 400));
+  EXPECT_EQ(getPixel32(screen, 74, 307), kScreen);
+}
+
+TEST_F(HeroDrawTest, UndefinedFacingPrintsAndShowsTheFallbackFrame) {
+  player.ori = 2;
+  StdoutCapture out;
+  EXPECT_EQ(drawnBody(), cell(100, 600));
+  EXPECT_EQ(out.text(), "default, error undefined animation ori 2, cro 0, jum 0, sli 0, speedx 0.0, att 0\n");
+}
+}  // namespace

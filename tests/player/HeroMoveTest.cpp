@@ -1,0 +1,137 @@
+// The hero's motion with a fake clock at 10 ms per frame, against floors and walls made here.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "player/Player.h"
+#include "shell/Clock.h"
+#include "shell/GameState.h"
+
+namespace {
+const uint32_t kFree = 0xFFFFFFFF;   // opaque white
+const uint32_t kSolid = 0xFF000000;  // opaque black
+const int kFloorTop = 300;           // first solid row of the floor
+// Far left of every level, so the hero's pickup point touches no extra.
+const float kViewX = -300.0f;
+const float kGroundY = kFloorTop - 258.0f;  // the foot probe rests on the floor's top row
+
+class HeroMoveTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    player.reset();
+    savedState = getGameState();
+    world = makeRgbaSurface(100, 400, kFree);
+    paint(0, kFloorTop, 100, 400);
+    screen = makeRgbaSurface(640, 480, kSolid);
+  }
+  void TearDown() override {
+    SDL_FreeSurface(world);
+    SDL_FreeSurface(screen);
+    setGameState(savedState);
+    player.reset();
+  }
+  void paint(int x0, int y0, int x1, int y1) {
+    for (int y = y0; y < y1; ++y)
+      for (int x = x0; x < x1; ++x) putPixel32(world, x, y, kSolid);
+  }
+  void step(float frameMs = 10.0f) {
+    gameClock.advance(10);
+    player.update(frameMs, screen, world);
+  }
+  void standOnFloor() {
+    player.setX(kViewX);
+    player.setY(kGroundY);
+    step();
+    ASSERT_FALSE(player.jum);
+    ASSERT_EQ(player.getY(), kGroundY);
+  }
+  int32_t savedState = 0;
+  SDL_Surface* world = nullptr;
+  SDL_Surface* screen = nullptr;
+};
+
+TEST_F(HeroMoveTest, JumpRises105PixelsPeaksAfter30AndLandsAfter71Updates) {
+  standOnFloor();
+  player.jump();
+  float top = kGroundY;
+  int topAt = 0, landedAt = 0;
+  for (int i = 1; i <= 200 && !landedAt; ++i) {
+    step();
+    if (player.getY() < top) top = player.getY(), topAt = i;
+    if (!player.jum) landedAt = i;
+  }
+  EXPECT_EQ(kGroundY - top, 105.0f);
+  EXPECT_EQ(topAt, 30);
+  EXPECT_EQ(landedAt, 71);
+  EXPECT_EQ(player.getY(), kGroundY);
+  EXPECT_EQ(player.speedy, 0.0f);
+}
+
+TEST_F(HeroMoveTest, SlideFromFullSpeedLastsSixUpdatesAndCovers14Pixels) {
+  standOnFloor();
+  player.runRight();
+  player.releaseRight();
+  int updates = 0;
+  while (player.sli && updates < 50) step(), ++updates;
+  EXPECT_EQ(updates, 6);
+  EXPECT_EQ(player.getX() - kViewX, 14.0f);
+  EXPECT_EQ(player.speedx, 0.0f);
+}
+
+TEST_F(HeroMoveTest, CrouchingHalvesTheMoveAndRoundsHalvesUp) {
+  standOnFloor();
+  player.crouch();
+  player.runRight();
+  step();
+  EXPECT_EQ(player.getX(), kViewX + 2);
+  player.runLeft();
+  step();
+  EXPECT_EQ(player.getX(), kViewX + 1);
+}
+
+TEST_F(HeroMoveTest, LongFramesMoveLikeOneOf100Ms) {
+  standOnFloor();
+  player.runRight();
+  step(250.0f);
+  EXPECT_EQ(player.getX(), kViewX + 30);
+}
+
+TEST_F(HeroMoveTest, WallOnOneSidePushesOutWithoutLanding) {
+  paint(0, 0, 10, kFloorTop);  // left probe at x + 305 = 5 is inside
+  player.setX(kViewX);
+  player.setY(kGroundY + 5);  // feet in the floor, yet a wall frame skips the ground
+  player.resolveCollisions(world);
+  EXPECT_EQ(player.getX(), kViewX + 5);
+  EXPECT_EQ(player.getY(), kGroundY + 5);
+  EXPECT_TRUE(player.jum);
+  paint(90, 0, 100, kFloorTop);  // right probe at x + 329 = 94 is inside
+  player.setX(kViewX + 65);
+  player.resolveCollisions(world);
+  EXPECT_EQ(player.getX(), kViewX + 60);
+  EXPECT_EQ(player.getY(), kGroundY + 5);
+  EXPECT_TRUE(player.jum);
+}
+
+TEST_F(HeroMoveTest, WallsOnBothSidesCountAsNoWall) {
+  paint(0, 0, 6, kFloorTop);
+  paint(29, 0, 31, kFloorTop);
+  player.setX(kViewX);
+  player.setY(kGroundY + 3);
+  player.resolveCollisions(world);
+  EXPECT_EQ(player.getX(), kViewX);
+  EXPECT_EQ(player.getY(), kGroundY);
+  EXPECT_FALSE(player.jum);
+}
+
+TEST_F(HeroMoveTest, LastLifeLostRespawnsAndSwitchesToNameEntryInTheSameCall) {
+  standOnFloor();
+  player.setHealth(0);
+  player.setLives(1);
+  StdoutCapture out;  // at (100, 100) the probes lie beyond this small world
+  step();
+  EXPECT_EQ(player.getLives(), 0);
+  EXPECT_EQ(player.getHealth(), 100);
+  EXPECT_EQ(player.getX(), 100.0f);
+  EXPECT_EQ(player.getY(), 100.0f);
+  EXPECT_EQ(getGameState(), Submit);
+}
+}  // namespace
