@@ -2,6 +2,7 @@
 #include <SDL/SDL.h>
 
 #include <cstdint>
+#include <vector>
 
 const int kLevelCount = 5;
 const uint32_t kLevelTimeMs = 60000;  // each level's clock
@@ -30,6 +31,11 @@ class Level {
   SDL_Surface* levelImage = nullptr;
   SDL_Surface* collisionImage = nullptr;
   uint32_t startTick = 0;
+
+  // Which rows of levelImage are fully opaque, and for which picture that was
+  // worked out: those rows are copied to the screen instead of blended.
+  std::vector<bool> opaqueRow;
+  const SDL_Surface* opaqueRowOf = nullptr;
 };
 
 extern Level levels[kLevelCount];

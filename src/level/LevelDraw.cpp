@@ -1,6 +1,7 @@
 // The view drawing: one blit of the 640 x 480 window of the level picture.
 #include <algorithm>
 
+#include "level/FastBlit.h"
 #include "level/Level.h"
 #include "level/Pixels.h"
 
@@ -50,13 +51,38 @@ void fillOffLevel(SDL_Surface* screen, const ViewCover& c) {
   fillRect(screen, c.x0, c.y1, c.x1, kViewHeight, dark);
 }
 
-// Copies the covered part of the view, blended by the picture's alpha channel.
-void blitView(SDL_Surface* picture, SDL_Surface* screen, int ix, int iy, const ViewCover& c) {
-  if (c.empty()) return;
-  SDL_Rect src = {static_cast<Sint16>(ix + c.x0), static_cast<Sint16>(iy + c.y0),
-                  static_cast<Uint16>(c.x1 - c.x0), static_cast<Uint16>(c.y1 - c.y0)};
-  SDL_Rect dst = {static_cast<Sint16>(c.x0), static_cast<Sint16>(c.y0), 0, 0};
+// Blends rows [y0, y1) of the covered part of the view by the picture's alpha channel.
+void blendRows(SDL_Surface* picture, SDL_Surface* screen, int ix, int iy, const ViewCover& c, int y0, int y1) {
+  if (y0 >= y1) return;
+  SDL_Rect src = {static_cast<Sint16>(ix + c.x0), static_cast<Sint16>(iy + y0),
+                  static_cast<Uint16>(c.x1 - c.x0), static_cast<Uint16>(y1 - y0)};
+  SDL_Rect dst = {static_cast<Sint16>(c.x0), static_cast<Sint16>(y0), 0, 0};
   SDL_BlitSurface(picture, &src, screen, &dst);
+}
+
+// Copies the covered part of the view: opaque rows straight across (an alpha
+// blend of an opaque pixel is the pixel itself), the others blended.
+void blitView(SDL_Surface* picture, SDL_Surface* screen, int ix, int iy, const ViewCover& c,
+              const std::vector<bool>& opaque) {
+  if (c.empty()) return;
+  SDL_LockSurface(screen);
+  SDL_LockSurface(picture);
+  int blendFrom = c.y0;  // first row of a run still to be blended
+  for (int y = c.y0; y < c.y1; ++y) {
+    bool copied = opaque[iy + y] && copyRowToScreen(picture, ix + c.x0, iy + y, c.x1 - c.x0, screen, c.x0, y);
+    if (!copied) continue;
+    if (blendFrom < y) {
+      SDL_UnlockSurface(picture);
+      SDL_UnlockSurface(screen);
+      blendRows(picture, screen, ix, iy, c, blendFrom, y);
+      SDL_LockSurface(screen);
+      SDL_LockSurface(picture);
+    }
+    blendFrom = y + 1;
+  }
+  SDL_UnlockSurface(picture);
+  SDL_UnlockSurface(screen);
+  blendRows(picture, screen, ix, iy, c, blendFrom, c.y1);
 }
 }  // namespace
 
@@ -66,5 +92,9 @@ void Level::draw(SDL_Surface* screen, float vx, float vy) {
   int iy = roundToInt(vy);
   ViewCover cover = coverOf(levelImage, ix, iy);
   fillOffLevel(screen, cover);
-  blitView(levelImage, screen, ix, iy, cover);
+  if (opaqueRowOf != levelImage) {
+    opaqueRow = opaqueRows(levelImage);
+    opaqueRowOf = levelImage;
+  }
+  blitView(levelImage, screen, ix, iy, cover, opaqueRow);
 }

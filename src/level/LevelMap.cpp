@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+#include "level/FastBlit.h"
 #include "level/Level.h"
 
 namespace {
@@ -25,7 +26,7 @@ int readMapChar(std::FILE* file) {
 // Blits one tile cell of `sheet` onto `image` at map cell (column, row), blended by
 // the sheet's alpha; SDL cuts cells at the picture edge and at the sheet's width.
 void paintCell(SDL_Surface* sheet, SDL_Surface* image, int tileX, int tileY, long long column,
-               long long row) {
+               long long row, Cover cover) {
   if (!sheet || !image) return;
   long long cellX = column * kCellPx;
   long long cellY = row * kCellPx;
@@ -33,9 +34,24 @@ void paintCell(SDL_Surface* sheet, SDL_Surface* image, int tileX, int tileY, lon
   // so a very wide or long map can never wrap around onto the picture.
   if (cellX >= image->w || cellY >= image->h || cellX > kMaxRectPos || cellY > kMaxRectPos) return;
   SDL_Rect src = {static_cast<Sint16>(tileX), static_cast<Sint16>(tileY), kCellPx, kCellPx};
+  // A clear tile changes nothing and an opaque one blends to a copy.
+  if (cover == Cover::Clear) return;
+  if (cover == Cover::Opaque && copyOpaqueCell(sheet, src, image, int(cellX), int(cellY))) return;
   SDL_Rect dst = {static_cast<Sint16>(cellX), static_cast<Sint16>(cellY), 0, 0};
   SDL_BlitSurface(sheet, &src, image, &dst);
 }
+
+// How alpha covers each tile of a sheet's row, worked out once per load.
+struct RowCovers {
+  Cover cell[kOtherTileColumn + 1];
+  RowCovers(SDL_Surface* sheet, int tileY) {
+    for (int k = 0; k <= kOtherTileColumn; ++k) {
+      SDL_Rect area = {static_cast<Sint16>(k * kCellPx), static_cast<Sint16>(tileY), kCellPx, kCellPx};
+      bool inside = sheet && (k + 1) * kCellPx <= sheet->w && tileY + kCellPx <= sheet->h;
+      cell[k] = inside ? alphaCoverOf(sheet, area) : Cover::Mixed;
+    }
+  }
+};
 }  // namespace
 
 void Level::load(int n) {
@@ -43,6 +59,7 @@ void Level::load(int n) {
   std::FILE* file = std::fopen(name.c_str(), "r");
   if (!file) return;  // no tiles: both pictures stay the plain background
   int tileY = n * kCellPx;
+  RowCovers visible(tiles, tileY), collision(collisionTiles, tileY);
   long long column = 0;
   long long row = 0;
   for (int c = readMapChar(file); c != EOF; c = readMapChar(file)) {
@@ -51,9 +68,9 @@ void Level::load(int n) {
       column = 0;
       continue;
     }
-    int tileX = tileColumn(c) * kCellPx;
-    paintCell(tiles, levelImage, tileX, tileY, column, row);
-    paintCell(collisionTiles, collisionImage, tileX, tileY, column, row);
+    int tile = tileColumn(c);
+    paintCell(tiles, levelImage, tile * kCellPx, tileY, column, row, visible.cell[tile]);
+    paintCell(collisionTiles, collisionImage, tile * kCellPx, tileY, column, row, collision.cell[tile]);
     ++column;
   }
   std::fclose(file);

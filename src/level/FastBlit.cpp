@@ -1,0 +1,81 @@
+#include "level/FastBlit.h"
+
+#include <algorithm>
+
+namespace {
+bool hasAlpha32(const SDL_Surface* s) { return s && s->format->BytesPerPixel == 4 && s->format->Amask; }
+
+const Uint32* rowOf(SDL_Surface* s, int y) {
+  return reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch);
+}
+
+bool sameFormat(const SDL_PixelFormat* a, const SDL_PixelFormat* b) {
+  return a->BytesPerPixel == b->BytesPerPixel && a->Rmask == b->Rmask && a->Gmask == b->Gmask &&
+         a->Bmask == b->Bmask && a->Amask == b->Amask;
+}
+}  // namespace
+
+Cover alphaCoverOf(SDL_Surface* picture, const SDL_Rect& area) {
+  if (!hasAlpha32(picture)) return Cover::Mixed;
+  const Uint32 amask = picture->format->Amask;
+  bool anyClear = false, anyOpaque = false;
+  int x1 = std::min<int>(area.x + area.w, picture->w), y1 = std::min<int>(area.y + area.h, picture->h);
+  SDL_LockSurface(picture);
+  for (int y = std::max<int>(area.y, 0); y < y1; ++y) {
+    const Uint32* row = rowOf(picture, y);
+    for (int x = std::max<int>(area.x, 0); x < x1; ++x) {
+      Uint32 a = row[x] & amask;
+      anyClear |= a == 0;
+      anyOpaque |= a == amask;
+      if (a != 0 && a != amask) anyClear = anyOpaque = true;
+    }
+  }
+  SDL_UnlockSurface(picture);
+  if (anyClear && anyOpaque) return Cover::Mixed;
+  return anyOpaque ? Cover::Opaque : Cover::Clear;
+}
+
+bool copyOpaqueCell(SDL_Surface* sheet, const SDL_Rect& area, SDL_Surface* image, int dx, int dy) {
+  if (!hasAlpha32(sheet) || !hasAlpha32(image) || !sameFormat(sheet->format, image->format)) return false;
+  const Uint32 amask = image->format->Amask;
+  int w = std::min<int>(area.w, std::min<int>(sheet->w - area.x, image->w - dx));
+  int h = std::min<int>(area.h, std::min<int>(sheet->h - area.y, image->h - dy));
+  SDL_LockSurface(sheet);
+  SDL_LockSurface(image);
+  for (int y = 0; y < h; ++y) {
+    const Uint32* from = rowOf(sheet, area.y + y) + area.x;
+    Uint32* to = const_cast<Uint32*>(rowOf(image, dy + y)) + dx;
+    for (int x = 0; x < w; ++x) to[x] = (from[x] & ~amask) | (to[x] & amask);
+  }
+  SDL_UnlockSurface(image);
+  SDL_UnlockSurface(sheet);
+  return true;
+}
+
+std::vector<bool> opaqueRows(SDL_Surface* picture) {
+  std::vector<bool> rows(picture ? picture->h : 0, false);
+  if (!hasAlpha32(picture)) return rows;
+  for (int y = 0; y < picture->h; ++y) {
+    SDL_Rect row = {0, static_cast<Sint16>(y), static_cast<Uint16>(picture->w), 1};
+    rows[y] = alphaCoverOf(picture, row) == Cover::Opaque;
+  }
+  return rows;
+}
+
+bool copyRowToScreen(SDL_Surface* picture, int sx, int sy, int width, SDL_Surface* screen, int dx, int dy) {
+  const SDL_PixelFormat* to = screen->format;
+  if (to->BytesPerPixel != 3 && to->BytesPerPixel != 4) return false;
+  if (picture->format->BytesPerPixel != 4 || to->Rshift % 8 || to->Gshift % 8 || to->Bshift % 8) return false;
+  const SDL_PixelFormat* from = picture->format;
+  const int step = to->BytesPerPixel;
+  const int r = to->Rshift / 8, g = to->Gshift / 8, b = to->Bshift / 8;
+  const Uint32* src = rowOf(picture, sy) + sx;
+  Uint8* dst = static_cast<Uint8*>(screen->pixels) + dy * screen->pitch + dx * step;
+  for (int x = 0; x < width; ++x, dst += step) {
+    Uint32 p = src[x];
+    dst[r] = static_cast<Uint8>(p >> from->Rshift);
+    dst[g] = static_cast<Uint8>(p >> from->Gshift);
+    dst[b] = static_cast<Uint8>(p >> from->Bshift);
+  }
+  return true;
+}
