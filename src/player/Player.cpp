@@ -10,12 +10,16 @@ const int kFullHealth = 100;
 const int kStartLives = 3;
 const int kWeaponHealth = 30;   // health points a consumed weapon level gives
 const float kDropSpeed = 1.0f;  // tenths of a px per ms, downward
+const Uint32 kExtrasKey = 0xFF00FF;  // raw pixel value: magenta is the extras sheet's background
 }  // namespace
 
 Player::Player() {
-  // No colour keys: the sheets carry their own alpha.
+  // The hero's own sheet carries alpha. The weapon indicator comes from the
+  // extras sheet, whose background is magenta: without its key the indicator
+  // would be a magenta box above the hero's head.
   spriteSheet = loadImage("./pics/player.png");
   extrasSheet = loadImage("./pics/extrasAnimalsSprites.png");
+  setColourKey(extrasSheet, kExtrasKey);
   healthBarImage = loadImage("./pics/shop-background.png");
   animStart = nowMs();
 }
