@@ -1,7 +1,32 @@
 #!/usr/bin/env bash
-# Builds everything (installing what is missing) and runs the whole test suite headless.
+# Builds everything (installing what is missing) and runs the whole test suite
+# headless: the tests, the tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a minute of fuzzing for each file reader.
 set -euo pipefail
 cd "$(dirname "$0")"
+top=$PWD
+jobs=$(nproc)
 scripts/setup.sh
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
-cd build && ctest --output-on-failure -j"$(nproc)"
+
+echo "== tests"
+(cd build && ctest --output-on-failure -j"$jobs")
+
+echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DTHORNWALD_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-asan -j"$jobs"
+export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+(cd build-asan && ctest --output-on-failure -j"$jobs")
+
+echo "== fuzzing the level map reader and the score file reader"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DTHORNWALD_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-fuzz --target FuzzLevelMap FuzzScores -j"$jobs"
+fuzz_seconds=${THORNWALD_FUZZ_SECONDS:-60}
+for target in LevelMap Scores; do
+  corpus=$(mktemp -d)
+  seeds=$top/tools/fuzz/corpus-$(echo "$target" | tr 'A-Z' 'a-z')
+  build-fuzz/Fuzz$target -max_total_time="$fuzz_seconds" -max_len=65536 -print_final_stats=1 \
+    "$corpus" "$seeds" 2>&1 | tail -n 4
+  rm -rf "$corpus"
+done
+echo "fuzzing: 2 passed, 0 failed"

@@ -1,0 +1,84 @@
+// thornwald-drive SECONDS SEED [--memory]: plays SECONDS of simulated time with
+// random key presses (every key but Escape) on every screen, headless, with a
+// fake clock. Fails when a score file stops being ten lines, and with
+// --memory when resident memory grows between the second and the last minute.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "Harness.h"
+#include "RandomKeys.h"
+#include "player/Player.h"
+#include "shell/Clock.h"
+#include "shell/GameState.h"
+#include "shell/MainLoop.h"
+#include "shell/Startup.h"
+
+namespace {
+const uint32_t kMinuteMs = 60000;
+const uint32_t kPlayBeforeExitMs = 25000;  // then the hero is put at the exit, so the statistics show too
+const size_t kAllowedGrowth = 4u << 20;    // bytes: glyph caches and the like settle early
+
+bool scoreFilesWhole() { return countLines("scoredata.txt") == 10 && countLines("scorenames.txt") == 10; }
+
+// Puts the hero right at the level exit's touch point.
+void visitExit() {
+  player.setX(6725.0f - 295.0f);
+  player.setY(645.0f - 215.0f);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: thornwald-drive SECONDS SEED [--memory]\n");
+    return 2;
+  }
+  const uint32_t totalMs = uint32_t(std::atoi(argv[1])) * 1000u;
+  const unsigned seed = unsigned(std::atoi(argv[2]));
+  const bool checkMemory = argc > 3 && std::string(argv[3]) == "--memory";
+  useDummyDrivers();
+  gameClock.useFake(1000);
+  int status = startUp();
+  if (status != 0) return status;
+  RandomKeys keys(seed);
+  uint32_t elapsed = 0, playingMs = 0, nextMinute = kMinuteMs;
+  size_t rssMinute2 = 0, rssLast = 0;
+  int minute = 0;
+  while (elapsed < totalMs) {
+    uint32_t step = keys.frameMs();
+    keys.pressSome();
+    gameClock.advance(step);
+    elapsed += step;
+    playingMs = GameState == Playing ? playingMs + step : 0;
+    if (playingMs > kPlayBeforeExitMs) {
+      visitExit();
+      playingMs = 0;
+    }
+    if (!runPass()) {
+      std::printf("the game asked to quit without Escape\n");
+      return 1;
+    }
+    if (elapsed >= nextMinute) {
+      nextMinute += kMinuteMs;
+      ++minute;
+      rssLast = residentBytes();
+      if (minute == 2) rssMinute2 = rssLast;
+      std::printf("minute %d: state %d, level %d, resident %zu KiB\n", minute, GameState, levelIndex,
+                  rssLast / 1024);
+      if (!scoreFilesWhole()) {
+        std::printf("a score file is not ten lines\n");
+        return 1;
+      }
+    }
+  }
+  if (!scoreFilesWhole()) {
+    std::printf("a score file is not ten lines\n");
+    return 1;
+  }
+  if (checkMemory && minute >= 3 && rssLast > rssMinute2 + kAllowedGrowth) {
+    std::printf("memory grew from %zu KiB to %zu KiB\n", rssMinute2 / 1024, rssLast / 1024);
+    return 1;
+  }
+  std::printf("drive: %u simulated seconds, 1 passed, 0 failed\n", totalMs / 1000);
+  return 0;
+}

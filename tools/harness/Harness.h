@@ -1,0 +1,16 @@
+#pragma once
+// Shared by the benchmark and the headless driver.
+#include <cstddef>
+#include <cstdint>
+
+// Resident memory of this process, in bytes.
+size_t residentBytes();
+
+// Bytes of every picture the game holds: width x height x bytes per pixel.
+size_t pictureBytes();
+
+// Lines in a text file, or -1 when it cannot be read.
+int countLines(const char* path);
+
+// Makes SDL headless (dummy video and audio) before start-up.
+void useDummyDrivers();
