@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 #include "level/Level.h"
+#include "shell/GameState.h"
 
 namespace {
 const uint32_t kUnwritten = 0xFF123456;
@@ -51,5 +52,31 @@ TEST_F(LevelDrawTest, FillsTheScreenBeyondThePictureDark) {
   EXPECT_EQ(shown(0, 400), 0u);
   level.draw(screen, -5000.0f, 0.0f);
   EXPECT_EQ(shown(639, 479), 0u);
+}
+
+// Opaque rows are copied to the 24-bit screen, translucent ones blended exactly
+// as SDL blends them.
+TEST_F(LevelDrawTest, OpaqueRowsAreCopiedAndTranslucentRowsBlended) {
+  for (int x = 0; x < 1000; ++x) putPixel32(level.levelImage, x, 150, 0x80204060);
+  SDL_Surface* real = ScreenSurface;
+  SDL_FillRect(real, nullptr, SDL_MapRGB(real->format, 200, 100, 50));
+  SDL_Surface* before = SDL_ConvertSurface(real, real->format, SDL_SWSURFACE);
+  level.draw(real, 100.0f, 100.0f);
+  SDL_Rect row = {100, 150, 640, 1};
+  SDL_Rect at = {0, 50, 0, 0};
+  SDL_BlitSurface(level.levelImage, &row, before, &at);
+  auto rgb = [](SDL_Surface* s, int x, int y) {
+    const Uint8* p = static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
+    Uint32 v = p[0] | (p[1] << 8) | (p[2] << 16);
+    Uint8 r, g, b;
+    SDL_GetRGB(v, s->format, &r, &g, &b);
+    return (uint32_t(r) << 16) | (g << 8) | b;
+  };
+  for (int sx = 0; sx < 640; sx += 13) {
+    uint32_t p = levelPixel(sx + 100, 100 + 7);
+    EXPECT_EQ(rgb(real, sx, 7), ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF)) << sx;
+    EXPECT_EQ(rgb(real, sx, 50), rgb(before, sx, 50)) << sx;
+  }
+  SDL_FreeSurface(before);
 }
 }  // namespace
