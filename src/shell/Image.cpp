@@ -2,6 +2,7 @@
 
 #include <SDL/SDL_image.h>
 
+#include <cstring>
 #include <map>
 #include <string>
 
@@ -15,7 +16,18 @@ std::map<std::string, SDL_Surface*>& decoded() {
 }
 
 SDL_Surface* copyOf(SDL_Surface* picture) {
-  return SDL_ConvertSurface(picture, picture->format, picture->flags & (SDL_SRCALPHA | SDL_SWSURFACE));
+  const SDL_PixelFormat* f = picture->format;
+  Uint32 flags = picture->flags & SDL_SRCALPHA;
+  if (f->palette) return SDL_ConvertSurface(picture, picture->format, flags);
+  SDL_Surface* copy =
+      SDL_CreateRGBSurface(flags, picture->w, picture->h, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, f->Amask);
+  if (copy && copy->pitch == picture->pitch) {
+    std::memcpy(copy->pixels, picture->pixels, size_t(picture->pitch) * picture->h);
+  } else if (copy) {
+    SDL_FreeSurface(copy);
+    copy = SDL_ConvertSurface(picture, picture->format, flags);
+  }
+  return copy;
 }
 }  // namespace
 
