@@ -54,7 +54,7 @@ class LevelRoutesTest : public testing::TestWithParam<int> {
 
 TEST_P(LevelRoutesTest, TheHeroWalksFromTheStartToTheExit) {
   const int level = GetParam();
-  SearchResult found = searchLevel(level);
+  SearchResult found = searchLevel(level, true);
   ASSERT_TRUE(found.exitReachable) << "the checker finds no way to the exit of level " << level;
   startAt(level);
   int frame = replay(found.exitRoute);

@@ -1,5 +1,7 @@
 #include "HeroSim.h"
 
+#include <cmath>
+
 #include "extras/Extra.h"
 #include "player/Player.h"
 #include "shell/Clock.h"
@@ -78,7 +80,10 @@ bool HeroSim::lost() const { return player.y > kLostBelowY || player.x < -400.0f
 
 void HeroSim::touched(std::vector<int>& out) const {
   out.clear();
+  const float sx = player.x + 295.0f, sy = player.y + 215.0f;  // the hero sprite's corner
   for (const Target& t : targets) {
+    // Nothing farther than the exit's reach can touch; most extras are far.
+    if (std::fabs(t.x - sx) > 200.0f || std::fabs(t.y - sy) > 200.0f) continue;
     if (touchesExtra(t.type, t.x, t.y, player.x, player.y)) out.push_back(t.index);
   }
 }

@@ -8,6 +8,7 @@
 
 namespace {
 const int kMaxNodes = 40000;
+const int kPlaceBinPx = 4;  // standing places closer than this count as one
 const int kMaxMoveFrames = 500;  // 5 s: any jump or fall has settled by then
 const float kSpriteCornerX = 295.0f, kSpriteCornerY = 215.0f;  // px inside the view
 
@@ -49,6 +50,8 @@ struct Outcome {
   std::set<int> touched;
 };
 
+bool isGoal(int type) { return type == Nut || type == Animal || type == LevelExit; }
+
 bool isDanger(int type) { return type == Hazard || type == DeadlyHazard; }
 
 // Plays one move from `start` and reports where it ends and what it touched.
@@ -75,7 +78,7 @@ Outcome play(HeroSim& sim, const HeroState& start, const Move& m) {
     for (int i : touching) {
       const Target& t = sim.targets[i];
       if (isDanger(t.type)) return o;
-      o.touched.insert(i);
+      if (isGoal(t.type)) o.touched.insert(i);
       if (t.type == LevelExit && !o.exit) {
         o.exit = true;
         o.exitFrame = f;
@@ -91,6 +94,12 @@ Outcome play(HeroSim& sim, const HeroState& start, const Move& m) {
   }
   o.safe = o.exit;
   return o;
+}
+
+size_t countGoals(const HeroSim& sim) {
+  size_t n = 0;
+  for (const Target& t : sim.targets) n += isGoal(t.type);
+  return n;
 }
 
 Route routeTo(const std::vector<Node>& nodes, int id) {
@@ -115,7 +124,7 @@ bool settleStart(HeroSim& sim, HeroState& state, int& frames, std::set<int>& tou
     sim.touched(touching);
     for (int i : touching) {
       if (isDanger(sim.targets[i].type)) return false;
-      touched.insert(i);
+      if (isGoal(sim.targets[i].type)) touched.insert(i);
     }
     if (sim.standing()) {
       state = sim.save();
@@ -126,19 +135,23 @@ bool settleStart(HeroSim& sim, HeroState& state, int& frames, std::set<int>& tou
 }
 }  // namespace
 
-SearchResult searchLevel(int level) {
+SearchResult searchLevel(int level, bool untilExit) {
   SearchResult result;
   HeroSim sim(levels[level].getCollisionImage());
+  result.targets = sim.targets;
   std::vector<Node> nodes;
   HeroState start;
   int startFrames = 0;
   if (!settleStart(sim, start, startFrames, result.reached)) return result;
   nodes.push_back({start, -1, {}, startFrames});
   std::map<std::pair<int, int>, int> seen;
-  seen[{int(start.x), int(start.y)}] = 0;
+  seen[{int(start.x) / kPlaceBinPx, int(start.y)}] = 0;
   std::deque<int> queue = {0};
   const std::vector<Move> list = moves();
+  const size_t goals = countGoals(sim);
   while (!queue.empty() && int(nodes.size()) < kMaxNodes) {
+    // Everything worth reaching is reached: the rest of the level adds nothing.
+    if (result.exitReachable && (untilExit || result.reached.size() >= goals)) break;
     int id = queue.front();
     queue.pop_front();
     const HeroState from = nodes[id].state;
@@ -159,7 +172,7 @@ SearchResult searchLevel(int level) {
         }
         continue;
       }
-      auto key = std::make_pair(int(o.end.x), int(o.end.y));
+      auto key = std::make_pair(int(o.end.x) / kPlaceBinPx, int(o.end.y));
       if (seen.count(key)) continue;
       seen[key] = int(nodes.size());
       nodes.push_back({o.end, id, o.keys, o.frames});

@@ -14,7 +14,8 @@ struct SearchResult {
   Route exitRoute;               // key presses from the level start to the exit
   std::set<int> reached;         // extras touched on some safe path
   std::vector<std::pair<int, int>> standingPlaces;  // hero sprite corners, level pixels
+  std::vector<Target> targets;                      // every extra as placed
 };
 
-// Runs the search on `levels[level]`.
-SearchResult searchLevel(int level);
+// Runs the search on `levels[level]`; with `untilExit` it stops at the first way to the exit.
+SearchResult searchLevel(int level, bool untilExit = false);

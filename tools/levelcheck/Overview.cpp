@@ -55,8 +55,8 @@ void writeOverview(int level, const SearchResult& result, const std::string& pat
     cairo_rectangle(cr, x, y, 50, 50);
     cairo_fill(cr);
   }
-  for (int i = 0; i < kExtraCount; ++i) {
-    const Extra& e = extras[i];
+  for (const Target& e : result.targets) {
+    const int i = e.index;
     if (e.type != Nut && e.type != Animal && e.type != LevelExit && e.type != Hazard && e.type != DeadlyHazard)
       continue;
     double size = e.type == LevelExit ? 150 : 50;

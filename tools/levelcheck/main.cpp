@@ -27,13 +27,13 @@ bool checkLevel(int n, bool printRoute) {
   SearchResult r = searchLevel(n);
   int nuts = 0, animals = 0;
   for (int i : r.reached) {
-    nuts += extras[i].type == Nut;
-    animals += extras[i].type == Animal;
+    nuts += r.targets[i].type == Nut;
+    animals += r.targets[i].type == Animal;
   }
   std::printf("level %d: exit %s, nuts %d/28, animals %d/5\n", n, r.exitReachable ? "reachable" : "unreachable",
               nuts, animals);
-  for (int i = 0; i < kExtraCount; ++i) {
-    const Extra& e = extras[i];
+  for (const Target& e : r.targets) {
+    const int i = e.index;
     bool goal = e.type == Nut || e.type == Animal || e.type == LevelExit;
     if (goal && !r.reached.count(i)) std::printf("  cannot reach %s %d at (%d, %d)\n", nameOf(e.type), i, e.x, e.y);
   }
