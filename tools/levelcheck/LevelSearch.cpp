@@ -1,6 +1,6 @@
 #include "LevelSearch.h"
 
-#include <deque>
+#include <queue>
 #include <map>
 
 #include "extras/Extra.h"
@@ -115,8 +115,8 @@ Route routeTo(const std::vector<Node>& nodes, int id) {
 }
 
 // The start: the hero falls from the level start until it stands.
-bool settleStart(HeroSim& sim, HeroState& state, int& frames, std::set<int>& touched) {
-  sim.load(levelStartState());
+bool settleStart(HeroSim& sim, const HeroState& from, HeroState& state, int& frames, std::set<int>& touched) {
+  sim.load(from);
   std::vector<int> touching;
   for (frames = 1; frames < kMaxMoveFrames; ++frames) {
     sim.step({});
@@ -135,25 +135,31 @@ bool settleStart(HeroSim& sim, HeroState& state, int& frames, std::set<int>& tou
 }
 }  // namespace
 
-SearchResult searchLevel(int level, bool untilExit) {
+SearchResult searchLevel(int level, bool untilExit, const HeroState* from) {
   SearchResult result;
   HeroSim sim(levels[level].getCollisionImage());
   result.targets = sim.targets;
   std::vector<Node> nodes;
   HeroState start;
   int startFrames = 0;
-  if (!settleStart(sim, start, startFrames, result.reached)) return result;
+  if (!settleStart(sim, from ? *from : levelStartState(), start, startFrames, result.reached)) return result;
   nodes.push_back({start, -1, {}, startFrames});
   std::map<std::pair<int, int>, int> seen;
   seen[{int(start.x) / kPlaceBinPx, int(start.y)}] = 0;
-  std::deque<int> queue = {0};
+  // Places farther right first: the exit is at the right end of every level,
+  // and the full search visits every place anyway.
+  auto fartherLeft = [&nodes](int a, int b) {
+    return nodes[a].state.x != nodes[b].state.x ? nodes[a].state.x < nodes[b].state.x : a > b;
+  };
+  std::priority_queue<int, std::vector<int>, decltype(fartherLeft)> queue(fartherLeft);
+  queue.push(0);
   const std::vector<Move> list = moves();
   const size_t goals = countGoals(sim);
   while (!queue.empty() && int(nodes.size()) < kMaxNodes) {
     // Everything worth reaching is reached: the rest of the level adds nothing.
     if (result.exitReachable && (untilExit || result.reached.size() >= goals)) break;
-    int id = queue.front();
-    queue.pop_front();
+    int id = queue.top();
+    queue.pop();
     const HeroState from = nodes[id].state;
     result.standingPlaces.push_back({int(from.x + kSpriteCornerX), int(from.y + kSpriteCornerY)});
     for (const Move& m : list) {
@@ -176,7 +182,7 @@ SearchResult searchLevel(int level, bool untilExit) {
       if (seen.count(key)) continue;
       seen[key] = int(nodes.size());
       nodes.push_back({o.end, id, o.keys, o.frames});
-      queue.push_back(int(nodes.size()) - 1);
+      queue.push(int(nodes.size()) - 1);
     }
   }
   // The first node's own frames are the fall at the start.

@@ -17,5 +17,7 @@ struct SearchResult {
   std::vector<Target> targets;                      // every extra as placed
 };
 
-// Runs the search on `levels[level]`; with `untilExit` it stops at the first way to the exit.
-SearchResult searchLevel(int level, bool untilExit = false);
+// Runs the search on `levels[level]` from the hero's state at the level start
+// (`start`, or as a new game leaves it); with `untilExit` it stops at the first
+// way to the exit.
+SearchResult searchLevel(int level, bool untilExit = false, const HeroState* start = nullptr);
