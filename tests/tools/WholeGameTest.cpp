@@ -1,0 +1,175 @@
+// A whole game replayed with a fake clock and a fixed seed: from the title
+// through all five levels (the level checker's route to each exit), the
+// statistics and the shop between them, to the name entry and the scores.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "LevelSearch.h"
+#include "TestSupport.h"
+#include "extras/Extra.h"
+#include "level/Level.h"
+#include "player/Player.h"
+#include "scores/HighScores.h"
+#include "shell/Clock.h"
+#include "shell/GameState.h"
+#include "shell/Input.h"
+#include "shell/MainLoop.h"
+#include "shell/Shop.h"
+#include "text/HudLabels.h"
+
+namespace {
+const uint32_t kFrameMs = 10;
+const int kMaxPasses = 20000;
+
+// Runs one pass the way the main loop does, with the keys handled first.
+void pass() {
+  handleEvents();
+  gameClock.advance(kFrameMs);
+  runScreenPass(measureFrame());
+}
+
+// Runs passes until `done`; false when it never happens.
+template <typename Done>
+bool passUntil(Done done) {
+  for (int i = 0; i < kMaxPasses; ++i) {
+    if (done()) return true;
+    pass();
+  }
+  return done();
+}
+
+// What the search overwrites in the hero, kept to be put back.
+struct HeroCounters {
+  int health, lives, score, nuts, animals, weapon, armour;
+  uint32_t animStart;
+  static HeroCounters of(const Player& p) {
+    return {p.health, p.lives, p.score, p.nuts, p.animals, p.weaponLevel, p.armourLevel, p.animStart};
+  }
+  void restore(Player& p) const {
+    p.health = health, p.lives = lives, p.score = score, p.nuts = nuts, p.animals = animals;
+    p.weaponLevel = weapon, p.armourLevel = armour, p.animStart = animStart;
+  }
+};
+
+HeroState heroNow() {
+  return {player.x, player.y, player.speedx, player.speedy, player.jumpStart, player.slideStart, nowMs(),
+          player.cro, player.jum, player.sli, player.ori};
+}
+
+// The checker's route from the hero as this level starts, found without
+// disturbing the game: the hero, the clock and the extras are put back.
+Route routeFromHere(int level) {
+  HeroState start = heroNow();
+  HeroCounters counters = HeroCounters::of(player);
+  SearchResult found = searchLevel(level, true, &start);
+  HeroSim(nullptr).load(start);
+  counters.restore(player);
+  for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
+  return found.exitReachable ? found.exitRoute : Route();
+}
+
+// Plays a route; the frames count from now.
+bool replay(const Route& route) {
+  size_t next = 0;
+  for (int f = 0; f < kMaxPasses; ++f) {
+    for (; next < route.size() && route[next].frame == f; ++next) pushKey(route[next].key, route[next].down);
+    pass();
+    if (GameState == LevelStats) return true;
+  }
+  return false;
+}
+
+int taken(int type) {
+  int n = 0;
+  for (const Extra& e : extras) n += type == Nut ? (e.type == Nut && e.y > 5000) : (e.type == Animal && e.rescued);
+  return n;
+}
+
+class WholeGameTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    for (int i = 0; i < kScoreEntries; ++i) {
+      savedValues[i] = scoreValues[i];
+      savedNames[i] = scoreNames[i];
+      scoreValues[i] = 0;
+      scoreNames[i].clear();
+    }
+    playerName.clear();
+    nameDelay = 0;
+    GameState = Title;
+    std::srand(1234);
+  }
+  void TearDown() override {
+    for (int i = 0; i < kScoreEntries; ++i) {
+      scoreValues[i] = savedValues[i];
+      scoreNames[i] = savedNames[i];
+    }
+    saveScores();
+    renderScores();
+    player.reset();
+    resetShop();
+    GameState = Title;
+    levelIndex = 0;
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+    }
+  }
+  int32_t savedValues[kScoreEntries];
+  std::string savedNames[kScoreEntries];
+};
+}  // namespace
+
+TEST_F(WholeGameTest, FromTheTitleThroughFiveLevelsToTheScores) {
+  pass();
+  tapKey(SDLK_1);
+  ASSERT_TRUE(passUntil([] { return GameState == Playing; }));
+  int bonus = 0, nutsTaken = 0, nutsSpent = 0, animalsSaved = 0;
+  for (int level = 0; level < kLevelCount; ++level) {
+    SCOPED_TRACE("level " + std::to_string(level));
+    ASSERT_EQ(levelIndex, level);
+    Route route = routeFromHere(level);
+    ASSERT_FALSE(route.empty()) << "no way to the exit";
+    ASSERT_TRUE(replay(route)) << "the route did not reach the exit";
+    nutsTaken += taken(Nut);
+    animalsSaved += taken(Animal);
+    bonus += 3 * secondsLeft;
+    pass();  // the statistics screen
+    EXPECT_EQ(statsTexts[0], " You have finished level " + std::to_string(level));
+    EXPECT_EQ(statsTexts[1], " Nuts collected: " + std::to_string(nutsTaken - nutsSpent));
+    EXPECT_EQ(statsTexts[2], " Animals saved: " + std::to_string(animalsSaved));
+    EXPECT_EQ(statsTexts[3], " Time bonus (seconds multiplied by 3): " + std::to_string(3 * secondsLeft));
+    EXPECT_EQ(player.getLives(), 3);
+
+    // Into the shop: stop at the weapon rack, buy if the nuts allow, walk out.
+    tapKey(SDLK_SPACE);
+    ASSERT_TRUE(passUntil([] { return GameState == Shop; }));
+    pushKey(SDLK_RIGHT, true);
+    ASSERT_TRUE(passUntil([] { return player.getX() > 100; }));
+    pushKey(SDLK_RIGHT, false);
+    passUntil([] { return player.speedx == 0.0f; });
+    int before = player.getNuts();
+    tapKey(SDLK_SPACE);
+    pass();
+    nutsSpent += before - player.getNuts();
+    EXPECT_EQ(player.getWeaponLevel() > 0, nutsSpent > 0);
+    pushKey(SDLK_RIGHT, true);
+    ASSERT_TRUE(passUntil([] { return GameState != Shop; }));
+    pushKey(SDLK_RIGHT, false);
+    pass();
+  }
+  ASSERT_EQ(GameState, Submit) << "after the last level the game ends with the name entry";
+  EXPECT_EQ(player.getScore(), bonus);
+  EXPECT_EQ(player.getNuts(), nutsTaken - nutsSpent);
+  EXPECT_EQ(player.getAnimals(), animalsSaved);
+  EXPECT_GT(animalsSaved, 0);
+
+  for (SDLKey letter : {SDLK_a, SDLK_b, SDLK_c}) {
+    tapKey(letter);
+    pass();
+    passUntil([] { return nameDelay == 0 || GameState != Submit; });
+  }
+  ASSERT_TRUE(passUntil([] { return GameState == Scores; }));
+  EXPECT_EQ(scoreLabels[0].text, "ABC - " + std::to_string(bonus));
+}
