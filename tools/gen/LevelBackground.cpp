@@ -11,12 +11,13 @@
 #include <cmath>
 
 #include "Paint.h"
+#include "PngWriter.h"
 #include "TilePaint.h"
 
 namespace {
 
-constexpr int kWidth = 7200, kHeight = 1400;  // px, the size of every level
-constexpr int kShopLeft = 355, kShopRight = 970;  // px, columns the shop probes (inclusive)
+constexpr int kWidth = 7200, kHeight = 1400;        // px, the size of every level
+constexpr int kShopLeft = 355, kShopRight = 970;    // px, columns the shop probes (inclusive)
 constexpr int kMistTop = 500, kShopFloorRow = 545;  // px
 
 const Rgb kSkyTop = hex("#bfe3f5");
@@ -49,7 +50,8 @@ void cloud(cairo_t* cr, double x, double y, double size) {
   // Shade tone first, a little lower, then the body over it.
   for (int pass = 0; pass < 2; ++pass) {
     double dy = pass == 0 ? size * 0.12 : 0;
-    for (const auto& p : puffs) addEllipse(cr, x + p[0] * size, y + p[1] * size + dy, p[2] * size, p[2] * size * 0.8);
+    for (const auto& p : puffs)
+      addEllipse(cr, x + p[0] * size, y + p[1] * size + dy, p[2] * size, p[2] * size * 0.8);
     roundedRect(cr, x - size * 0.4, y + dy - size * 0.1, size * 2.3, size * 0.55, size * 0.27);
     setColour(cr, pass == 0 ? kCloudShade : kCloud);
     cairo_fill(cr);
@@ -131,8 +133,10 @@ void settleCollision(cairo_surface_t* canvas) {
     for (int x = 0; x < kWidth; ++x) {
       unsigned p = row[x] | 0xFF000000;
       bool nearWhite = ((p >> 16) & 255) >= 246 && (p & 0xFFFF) == 0xFFFF;
-      if (inShopFreeBand(x, y)) p = kFreePixel;
-      else if (nearWhite) p &= ~0x100u;  // green 255 -> 254
+      if (inShopFreeBand(x, y))
+        p = kFreePixel;
+      else if (nearWhite)
+        p &= ~0x100u;  // green 255 -> 254
       row[x] = p;
     }
   }
@@ -147,6 +151,6 @@ void paintLevelBackground(const std::string& gameDir) {
   paintLayers(cr);
   cairo_destroy(cr);
   settleCollision(canvas);
-  saveRgba(canvas, gameDir + "/pics/background.png");
+  writeRgbaPng(canvas, gameDir + "/pics/background.png");
   cairo_surface_destroy(canvas);
 }

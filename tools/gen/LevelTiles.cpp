@@ -3,6 +3,7 @@
 // the collision pixels only, so the two sheets must agree cell for cell.
 #include "LevelTiles.h"
 
+#include "PngWriter.h"
 #include "TileLegend.h"
 #include "TilePaint.h"
 
@@ -12,11 +13,11 @@ using Painter = void (*)(cairo_t*, const TileMood&);
 
 // In column order; air (the last column) is left empty.
 const Painter kPainters[tile::kAir] = {
-    paintGroundTop,     paintEarth,       paintGroundLeftEnd, paintGroundRightEnd, paintEarthLeftFace,
-    paintEarthRightFace, paintEarthUnderside, paintRock,       paintRockTop,        paintBrick,
-    paintDeckLeftEnd,   paintDeckMiddle,  paintDeckRightEnd,  paintCrate,          paintTrunk,
-    paintCanopy,        paintSingleBlock, paintLowPlank,      paintGrassTuft,      paintFlowers,
-    paintMushrooms,     paintBush,        paintVines,         paintSignpost,       paintLantern,
+    paintGroundTop,      paintEarth,          paintGroundLeftEnd, paintGroundRightEnd, paintEarthLeftFace,
+    paintEarthRightFace, paintEarthUnderside, paintRock,          paintRockTop,        paintBrick,
+    paintDeckLeftEnd,    paintDeckMiddle,     paintDeckRightEnd,  paintCrate,          paintTrunk,
+    paintCanopy,         paintSingleBlock,    paintLowPlank,      paintGrassTuft,      paintFlowers,
+    paintMushrooms,      paintBush,           paintVines,         paintSignpost,       paintLantern,
 };
 
 const Rgb kSolid = {0, 0, 0};
@@ -57,8 +58,8 @@ void paintTileSheets(const std::string& gameDir) {
   }
   cairo_destroy(cs);
   cairo_destroy(cc);
-  saveRgba(shown, gameDir + "/pics/tiles.png");
-  saveRgba(collision, gameDir + "/pics/tiles-collision.png");
+  writeRgbaPng(shown, gameDir + "/pics/tiles.png");
+  writeRgbaPng(collision, gameDir + "/pics/tiles-collision.png");
   cairo_surface_destroy(shown);
   cairo_surface_destroy(collision);
 }

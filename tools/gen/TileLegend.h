@@ -12,14 +12,14 @@
 //   r low plank: only a plank in the lower half of the cell is solid
 // Decoration (visible, passable, white in the collision sheet):
 //   s grass tuft  t flowers  u mushrooms  v bush  w hanging vines  x signpost  y lantern
-// Column 25 ('.' or any other non-letter in a map) is air.
+// Column 25 ('.' or any character outside 'a'..'y' in a map) is air.
 
 namespace tile {
 
-constexpr int kSize = 50;      // px, width and height of one cell
-constexpr int kColumns = 26;   // per sheet row
-constexpr int kRows = 5;       // one per level
-constexpr int kAir = 25;       // transparent in the sheet, white in the collision sheet
+constexpr int kSize = 50;     // px, width and height of one cell
+constexpr int kColumns = 26;  // per sheet row
+constexpr int kRows = 5;      // one per level
+constexpr int kAir = 25;      // transparent in the sheet, white in the collision sheet
 
 enum Column {
   kGroundTop,

@@ -2,7 +2,9 @@
 
 namespace {
 
-Tones tones(const char* base, const char* light, const char* shade) { return {hex(base), hex(light), hex(shade)}; }
+Tones tones(const char* base, const char* light, const char* shade) {
+  return {hex(base), hex(light), hex(shade)};
+}
 
 TileMood meadow() {
   TileMood m;

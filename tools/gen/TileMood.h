@@ -18,10 +18,10 @@ struct TileMood {
   Tones wood;
   Tones bark;
   Tones leaf;
-  Rgb outline;    // deep edge line, never pure black
+  Rgb outline;  // deep edge line, never pure black
   Rgb bloomA, bloomB, bloomCentre;
-  Rgb cap;        // mushroom caps
-  Rgb glow;       // lantern light
+  Rgb cap;   // mushroom caps
+  Rgb glow;  // lantern light
   DecorStyle style;
 };
 

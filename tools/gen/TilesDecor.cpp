@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr double kCell = 50.0;  // px
+constexpr double kCell = 50.0;         // px
 const Rgb kStem = {0.93, 0.89, 0.80};  // mushroom stems, every mood
 
 void stroke(cairo_t* cr, Rgb c, double width) {
@@ -23,7 +23,8 @@ void fill(cairo_t* cr, Rgb c, double alpha = 1.0) {
 
 void blade(cairo_t* cr, double x, double height, double lean, Rgb c) {
   cairo_move_to(cr, x - 2.5, kCell);
-  cairo_curve_to(cr, x - 1, kCell - height * 0.6, x + lean * 0.5, kCell - height * 0.8, x + lean, kCell - height);
+  cairo_curve_to(cr, x - 1, kCell - height * 0.6, x + lean * 0.5, kCell - height * 0.8, x + lean,
+                 kCell - height);
   cairo_curve_to(cr, x + lean * 0.4, kCell - height * 0.7, x + 1, kCell - height * 0.5, x + 2.5, kCell);
   cairo_close_path(cr);
   fill(cr, c);
@@ -137,7 +138,8 @@ void fern(cairo_t* cr, const TileMood& m) {
 
 void paintGrassTuft(cairo_t* cr, const TileMood& m) {
   const Tones& t = m.style == DecorStyle::Snow ? m.leaf : m.surface;
-  const double blades[][3] = {{10, 14, -3}, {15, 22, -2}, {20, 17, 1}, {25, 26, 2}, {30, 18, 3}, {35, 21, 4}, {40, 13, 3}};
+  const double blades[][3] = {{10, 14, -3}, {15, 22, -2}, {20, 17, 1}, {25, 26, 2},
+                              {30, 18, 3},  {35, 21, 4},  {40, 13, 3}};
   for (int i = 0; i < 7; ++i) {
     const Rgb& c = i % 3 == 0 ? t.shade : (i % 3 == 1 ? t.base : t.light);
     blade(cr, blades[i][0], blades[i][1], blades[i][2], c);
@@ -189,9 +191,14 @@ void paintMushrooms(cairo_t* cr, const TileMood& m) {
 
 void paintBush(cairo_t* cr, const TileMood& m) {
   switch (m.style) {
-    case DecorStyle::Cave: fern(cr, m); return;
-    case DecorStyle::Autumn: clumpBush(cr, m.surface, m); return;
-    default: clumpBush(cr, m.leaf, m);
+    case DecorStyle::Cave:
+      fern(cr, m);
+      return;
+    case DecorStyle::Autumn:
+      clumpBush(cr, m.surface, m);
+      return;
+    default:
+      clumpBush(cr, m.leaf, m);
   }
 }
 

@@ -97,16 +97,35 @@ void underside(cairo_t* cr, const TileMood& m) {
   fillRect(cr, 0, kCell - kEdgeLine, kCell, kEdgeLine, m.outline);
 }
 
+// An irregular stone: seven corners around (cx, cy), pulled in or out a little.
+void addStone(cairo_t* cr, double cx, double cy, double rx, double ry, int seed) {
+  const int corners = 7;
+  for (int i = 0; i < corners; ++i) {
+    double a = 2 * M_PI * i / corners + 0.3, pull = 0.82 + 0.3 * patternNoise(seed, i);
+    double x = cx + std::cos(a) * rx * pull, y = cy + std::sin(a) * ry * pull;
+    if (i == 0) cairo_move_to(cr, x, y);
+    else cairo_line_to(cr, x, y);
+  }
+  cairo_close_path(cr);
+}
+
+// Stones set in darker mortar; each stone is also drawn one cell away on every
+// side, so the pattern runs on across tile edges.
 void stones(cairo_t* cr, const Tones& t) {
   fillRect(cr, 0, 0, kCell, kCell, t.shade);
-  const double list[][4] = {{12, 12, 11, 10}, {37, 11, 12, 10}, {0, 36, 11, 11}, {25, 37, 12, 11}};
-  for (const auto& s : list) {
-    addWrappedEllipse(cr, s[0], s[1], s[2], s[3]);
-    setColour(cr, t.base);
-    cairo_fill(cr);
-    addWrappedEllipse(cr, s[0] - 3, s[1] - 3.5, s[2] * 0.55, s[3] * 0.4);
-    setColour(cr, t.light);
-    cairo_fill(cr);
+  const double list[][4] = {{12, 12, 13, 11}, {37, 11, 13, 11}, {0, 36, 13, 12}, {25, 37, 13, 12}};
+  for (int pass = 0; pass < 2; ++pass) {
+    for (int i = 0; i < 4; ++i) {
+      const auto& s = list[i];
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+          double cx = s[0] + dx * kCell, cy = s[1] + dy * kCell;
+          if (pass == 0) addStone(cr, cx, cy, s[2], s[3], i);
+          else addStone(cr, cx - 2.5, cy - 3, s[2] * 0.55, s[3] * 0.4, i + 10);
+        }
+      setColour(cr, pass == 0 ? t.base : t.light);
+      cairo_fill(cr);
+    }
   }
 }
 

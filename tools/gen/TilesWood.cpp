@@ -104,7 +104,8 @@ void paintTrunk(cairo_t* cr, const TileMood& m) {
   for (int i = 0; i < 4; ++i) {
     double x = grooves[i];
     cairo_move_to(cr, x, 0);
-    for (int y = 0; y <= 50; y += 5) cairo_line_to(cr, x + 1.8 * std::sin((y / kCell + i * 0.3) * 2 * M_PI), y);
+    for (int y = 0; y <= 50; y += 5)
+      cairo_line_to(cr, x + 1.8 * std::sin((y / kCell + i * 0.3) * 2 * M_PI), y);
     setColour(cr, m.bark.shade);
     cairo_set_line_width(cr, 2.2);
     cairo_stroke(cr);
@@ -115,7 +116,8 @@ void paintTrunk(cairo_t* cr, const TileMood& m) {
 
 void paintCanopy(cairo_t* cr, const TileMood& m) {
   fillRect(cr, 0, 0, kCell, kCell, m.leaf.shade);
-  const double clumps[][3] = {{10, 10, 12}, {35, 7, 12}, {22, 28, 13}, {47, 30, 11}, {8, 43, 11}, {33, 47, 12}};
+  const double clumps[][3] = {{10, 10, 12}, {35, 7, 12}, {22, 28, 13},
+                              {47, 30, 11}, {8, 43, 11}, {33, 47, 12}};
   for (const auto& c : clumps) {
     addWrappedEllipse(cr, c[0], c[1], c[2], c[2] * 0.85);
     setColour(cr, m.leaf.base);

@@ -1,0 +1,231 @@
+// The background, the two tile sheets and the five maps, as the game reads them
+// from its working directory. A broken picture or map would not crash the game;
+// it would quietly make floors vanish or walls appear, so these checks catch it.
+#include <SDL/SDL.h>
+#include <SDL/SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "extras/Extra.h"
+#include "gen/TileLegend.h"
+
+namespace {
+
+constexpr int kLevelWidth = 7200, kLevelHeight = 1400;  // px
+constexpr int kSheetWidth = tile::kColumns * tile::kSize, kSheetHeight = tile::kRows * tile::kSize;
+constexpr int kMapColumns = kLevelWidth / tile::kSize, kMapRows = kLevelHeight / tile::kSize;
+constexpr int kLevels = 5;
+
+// The shop walks the hero over these columns of the background with its feet on
+// row 545 (px).
+constexpr int kShopLeft = 355, kShopRight = 970, kShopFreeTop = 500, kShopFloorRow = 545;
+
+// The exit stands on row 14 of the map, in columns 133 to 135 (px 6650-6800).
+constexpr int kExitFloorRow = 14, kExitFirstColumn = 133, kExitLastColumn = 135;
+
+bool solidPixel(uint32_t value) { return static_cast<int32_t>(value) < -10; }
+uint8_t alphaOf(uint32_t value) { return value >> 24; }
+
+struct Picture {
+  explicit Picture(const char* path) : surface(IMG_Load(path)) {}
+  ~Picture() {
+    if (surface) SDL_FreeSurface(surface);
+  }
+  Picture(const Picture&) = delete;
+  Picture& operator=(const Picture&) = delete;
+  uint32_t at(int x, int y) const { return getPixel32(surface, x, y); }
+  SDL_Surface* surface;
+};
+
+void expectRgba(const Picture& p, int width, int height) {
+  ASSERT_NE(p.surface, nullptr) << IMG_GetError();
+  EXPECT_EQ(p.surface->w, width);
+  EXPECT_EQ(p.surface->h, height);
+  ASSERT_EQ(p.surface->format->BytesPerPixel, 4);
+  // Red in the lowest byte, alpha in the highest: the byte order the solid rule assumes.
+  EXPECT_EQ(p.surface->format->Rmask, 0x000000FFu);
+  EXPECT_EQ(p.surface->format->Amask, 0xFF000000u);
+}
+
+class LevelPicturesTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    background = new Picture("./pics/background.png");
+    tiles = new Picture("./pics/tiles.png");
+    collision = new Picture("./pics/tiles-collision.png");
+  }
+  static void TearDownTestSuite() {
+    delete background;
+    delete tiles;
+    delete collision;
+    background = tiles = collision = nullptr;
+  }
+
+  // Every pixel of a cell of the collision sheet passes `test`.
+  static bool wholeCell(int level, int column, bool (*test)(uint32_t)) {
+    for (int y = 0; y < tile::kSize; ++y)
+      for (int x = 0; x < tile::kSize; ++x)
+        if (!test(collision->at(column * tile::kSize + x, level * tile::kSize + y))) return false;
+    return true;
+  }
+
+  static Picture* background;
+  static Picture* tiles;
+  static Picture* collision;
+};
+
+Picture* LevelPicturesTest::background = nullptr;
+Picture* LevelPicturesTest::tiles = nullptr;
+Picture* LevelPicturesTest::collision = nullptr;
+
+TEST_F(LevelPicturesTest, PicturesAreRgbaOfTheLevelAndSheetSizes) {
+  expectRgba(*background, kLevelWidth, kLevelHeight);
+  expectRgba(*tiles, kSheetWidth, kSheetHeight);
+  expectRgba(*collision, kSheetWidth, kSheetHeight);
+}
+
+TEST_F(LevelPicturesTest, BackgroundIsOpaqueAndSolidExceptTheShopBand) {
+  ASSERT_NE(background->surface, nullptr);
+  int transparent = 0, freeOutsideBand = 0;
+  for (int y = 0; y < kLevelHeight; ++y) {
+    for (int x = 0; x < kLevelWidth; ++x) {
+      uint32_t p = background->at(x, y);
+      if (alphaOf(p) != 255) ++transparent;
+      bool inBand = x >= kShopLeft && x <= kShopRight && y >= kShopFreeTop && y < kShopFloorRow;
+      if (!inBand && !solidPixel(p)) ++freeOutsideBand;
+    }
+  }
+  EXPECT_EQ(transparent, 0);
+  EXPECT_EQ(freeOutsideBand, 0)
+      << "a free background pixel outside the shop band is a hole in any unwritten map cell";
+}
+
+TEST_F(LevelPicturesTest, ShopBandIsFreeAboveASolidFloor) {
+  ASSERT_NE(background->surface, nullptr);
+  for (int x = kShopLeft; x <= kShopRight; ++x) {
+    for (int y = kShopFreeTop; y < kShopFloorRow; ++y)
+      ASSERT_FALSE(solidPixel(background->at(x, y))) << "shop walkway blocked at " << x << "," << y;
+    ASSERT_TRUE(solidPixel(background->at(x, kShopFloorRow))) << "shop floor missing at column " << x;
+  }
+}
+
+TEST_F(LevelPicturesTest, AirIsTransparentInTheSheetAndWhiteInTheCollisionSheet) {
+  ASSERT_NE(tiles->surface, nullptr);
+  ASSERT_NE(collision->surface, nullptr);
+  for (int level = 0; level < kLevels; ++level) {
+    for (int y = 0; y < tile::kSize; ++y) {
+      for (int x = 0; x < tile::kSize; ++x) {
+        int sx = tile::kAir * tile::kSize + x, sy = level * tile::kSize + y;
+        ASSERT_EQ(alphaOf(tiles->at(sx, sy)), 0) << "level " << level;
+        ASSERT_EQ(collision->at(sx, sy), 0xFFFFFFFFu) << "level " << level;
+      }
+    }
+  }
+}
+
+TEST_F(LevelPicturesTest, SolidTilesAreOpaqueAndDarkDecorationsVisibleAndFree) {
+  ASSERT_NE(tiles->surface, nullptr);
+  ASSERT_NE(collision->surface, nullptr);
+  for (int level = 0; level < kLevels; ++level) {
+    for (int column = 0; column < tile::kAir; ++column) {
+      int opaque = 0, clear = 0;
+      for (int y = 0; y < tile::kSize; ++y)
+        for (int x = 0; x < tile::kSize; ++x)
+          (alphaOf(tiles->at(column * tile::kSize + x, level * tile::kSize + y)) == 255 ? opaque : clear)++;
+      std::string where = "level " + std::to_string(level) + " column " + std::to_string(column);
+      if (tile::isSolid(column)) {
+        EXPECT_EQ(clear, 0) << where;
+        EXPECT_TRUE(wholeCell(level, column, solidPixel)) << where;
+      }
+      if (tile::isDecoration(column)) {
+        EXPECT_GT(opaque, 0) << where << " shows nothing";
+        EXPECT_GT(clear, 0) << where << " hides what is behind it";
+        EXPECT_TRUE(wholeCell(level, column, [](uint32_t p) { return p == 0xFFFFFFFFu; })) << where;
+      }
+    }
+  }
+}
+
+TEST_F(LevelPicturesTest, LowPlankIsSolidOnlyFromItsTopDown) {
+  ASSERT_NE(collision->surface, nullptr);
+  for (int level = 0; level < kLevels; ++level) {
+    for (int y = 0; y < tile::kSize; ++y) {
+      uint32_t p = collision->at(tile::kLowPlank * tile::kSize + tile::kSize / 2, level * tile::kSize + y);
+      EXPECT_EQ(solidPixel(p), y >= tile::kLowPlankTop) << "level " << level << " row " << y;
+    }
+  }
+}
+
+// ---- The maps -------------------------------------------------------------
+
+std::vector<std::string> readMap(int level) {
+  std::ifstream in("level" + std::to_string(level) + ".txt");
+  std::vector<std::string> rows;
+  for (std::string line; std::getline(in, line);) rows.push_back(line);
+  return rows;
+}
+
+int tileColumn(char c) { return c >= 'a' && c <= 'y' ? c - 'a' : tile::kAir; }
+
+class LevelMapTest : public LevelPicturesTest, public testing::WithParamInterface<int> {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(collision->surface, nullptr);
+    rows = readMap(GetParam());
+    ASSERT_EQ(rows.size(), size_t(kMapRows));
+    for (const std::string& r : rows) ASSERT_EQ(r.size(), size_t(kMapColumns)) << "row '" << r << "'";
+  }
+  // Solid over the whole cell: no probe can slip through anywhere in it.
+  bool wall(int row, int column) const {
+    return wholeCell(GetParam(), tileColumn(rows[row][column]), solidPixel);
+  }
+  // Nothing solid at the cell's centre.
+  bool open(int row, int column) const {
+    int c = tileColumn(rows[row][column]);
+    return !solidPixel(
+        collision->at(c * tile::kSize + tile::kSize / 2, GetParam() * tile::kSize + tile::kSize / 2));
+  }
+  int level() const { return GetParam(); }
+  std::vector<std::string> rows;
+};
+
+TEST_P(LevelMapTest, IsClosedAtBothEndsAndAtTheBottom) {
+  for (int r = 0; r < kMapRows; ++r) {
+    EXPECT_TRUE(wall(r, 0)) << "left end open at row " << r;
+    EXPECT_TRUE(wall(r, kMapColumns - 1)) << "right end open at row " << r;
+  }
+  for (int c = 0; c < kMapColumns; ++c) EXPECT_TRUE(wall(kMapRows - 1, c)) << "bottom open at column " << c;
+}
+
+TEST_P(LevelMapTest, ExitStandsOnAFloorAgainstAWall) {
+  for (int c = kExitFirstColumn; c <= kExitLastColumn; ++c) {
+    EXPECT_TRUE(wall(kExitFloorRow, c)) << "no floor under the exit at column " << c;
+    EXPECT_TRUE(open(kExitFloorRow - 1, c)) << "the exit's doorway is blocked at column " << c;
+  }
+  for (int r = kExitFloorRow - 3; r < kExitFloorRow; ++r)
+    EXPECT_TRUE(wall(r, kExitLastColumn + 1)) << "no wall right of the exit at row " << r;
+}
+
+TEST_P(LevelMapTest, HazardsRestOnFloorsAndPickupsLieInTheOpen) {
+  for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
+  for (int i = 0; i < kExtraCount; ++i) {
+    const Extra& e = extras[i];
+    int column = e.x / tile::kSize, row = e.y / tile::kSize;
+    if (e.type == Hazard || e.type == DeadlyHazard) {
+      EXPECT_TRUE(open(row, column)) << "hazard " << i << " buried";
+      EXPECT_TRUE(wall(row + 1, column)) << "hazard " << i << " hangs in the air";
+    }
+    if (e.type == Nut || e.type == Animal) {
+      EXPECT_TRUE(open(row, column)) << "extra " << i << " buried";
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(LevelPictures, LevelMapTest, testing::Range(0, kLevels));
+
+}  // namespace
