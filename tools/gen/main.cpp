@@ -16,5 +16,6 @@ int main(int argc, char** argv) {
   generateExtras(dir);
   generateGoblins(dir);
   generateLevelPictures(dir);
+  generateIcon(dir);
   return 0;
 }
