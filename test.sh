@@ -16,6 +16,7 @@ echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -DTHORNWALD_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-asan -j"$jobs"
 export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$top/tests/lsan.supp
 # Each bad-file case plays a quarter of a minute here; the plain run above plays a whole one.
 (cd build-asan && THORNWALD_BAD_FILE_SECONDS=15 ctest --output-on-failure -j"$jobs")
 

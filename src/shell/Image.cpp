@@ -10,9 +10,14 @@ namespace {
 // Pictures decoded so far. Many objects own a copy of the same picture (ten
 // backgrounds, a hundred extras sheets); decoding each file once and copying
 // the pixels is many times faster than decoding it again.
+struct Decoded {
+  std::map<std::string, SDL_Surface*> pictures;
+  ~Decoded() { releaseDecodedImages(); }
+};
+
 std::map<std::string, SDL_Surface*>& decoded() {
-  static std::map<std::string, SDL_Surface*> pictures;
-  return pictures;
+  static Decoded kept;
+  return kept.pictures;
 }
 
 SDL_Surface* copyOf(SDL_Surface* picture) {

@@ -1,3 +1,4 @@
+#include <SDL/SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -23,6 +24,7 @@ class GoblinCombatTest : public testing::Test {
     player.setWeaponLevel(0);
   }
   void TearDown() override {
+    Mix_FreeChunk(goblin.soundLanding);  // a pool goblin keeps its sound for good; this one is gone
     setPlayerX(savedX);
     setPlayerY(savedY);
     player.setWeaponLevel(savedWeapon);

@@ -1,3 +1,4 @@
+#include <SDL/SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -46,6 +47,7 @@ class GoblinDrawTest : public testing::Test {
     goblin.animStart = nowMs();
   }
   void TearDown() override {
+    Mix_FreeChunk(goblin.soundLanding);  // a pool goblin keeps its sound for good; this one is gone
     SDL_FreeSurface(screen);
     setPlayerX(savedX);
     setPlayerY(savedY);

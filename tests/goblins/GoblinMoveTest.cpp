@@ -1,3 +1,4 @@
+#include <SDL/SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
@@ -31,6 +32,7 @@ class GoblinMoveTest : public testing::Test {
     goblin.airTick = nowMs();
   }
   void TearDown() override {
+    Mix_FreeChunk(goblin.soundLanding);  // a pool goblin keeps its sound for good; this one is gone
     levels[levelIndex].collisionImage = savedCollision;
     SDL_FreeSurface(collision);
     SDL_FreeSurface(screen);

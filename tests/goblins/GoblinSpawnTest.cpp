@@ -1,3 +1,4 @@
+#include <SDL/SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -20,7 +21,10 @@ unsigned seedFor(bool rare, int kind) {
 class GoblinSpawnTest : public testing::Test {
  protected:
   void SetUp() override { savedX = playerX(); }
-  void TearDown() override { setPlayerX(savedX); }
+  void TearDown() override {
+    setPlayerX(savedX);
+    Mix_FreeChunk(goblin.soundLanding);  // a pool goblin keeps its sound for good; this one is gone
+  }
   float savedX = 0.0f;
   Goblin goblin;
 };
