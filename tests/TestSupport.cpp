@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "shell/Clock.h"
+#include "scores/HighScores.h"
 #include "shell/MainLoop.h"
 
 namespace fs = std::filesystem;
@@ -20,15 +21,6 @@ fs::path makeScratchGameDir(const fs::path& gameDir) {
     if (fs::exists(gameDir / name)) fs::create_symlink(gameDir / name, dir / name);
   }
   return dir;
-}
-
-void pushKey(SDLKey key, bool down) {
-  SDL_Event e = {};
-  e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-  e.key.type = e.type;
-  e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-  e.key.keysym.sym = key;
-  SDL_PushEvent(&e);
 }
 
 void tapKey(SDLKey key) {
@@ -84,4 +76,22 @@ void runPasses(int passes, uint32_t stepMs) {
     gameClock.advance(stepMs);
     runPass();
   }
+}
+
+SavedScoreTable::SavedScoreTable() {
+  for (int i = 0; i < kScoreEntries; ++i) {
+    values[i] = scoreValues[i];
+    names[i] = scoreNames[i];
+    scoreValues[i] = 0;
+    scoreNames[i].clear();
+  }
+}
+
+SavedScoreTable::~SavedScoreTable() {
+  for (int i = 0; i < kScoreEntries; ++i) {
+    scoreValues[i] = values[i];
+    scoreNames[i] = names[i];
+  }
+  saveScores();
+  renderScores();
 }

@@ -6,13 +6,13 @@
 #include <filesystem>
 #include <string>
 
+#include "Harness.h"  // pushKey
+
 const uint32_t kTestStartTick = 100000;  // ms; far from 0 so differences never go negative
 
 // A fresh directory holding links to the game's files in `gameDir`.
 std::filesystem::path makeScratchGameDir(const std::filesystem::path& gameDir);
 
-// Pushes a key press or release as the keyboard would.
-void pushKey(SDLKey key, bool down);
 // Press and release.
 void tapKey(SDLKey key);
 
@@ -33,6 +33,18 @@ class StdoutCapture {
   std::string path;
   bool done = false;
   std::string captured;
+};
+
+// Saves the high-score table and empties it; puts it back, with its files and
+// list lines, when the test is over.
+class SavedScoreTable {
+ public:
+  SavedScoreTable();
+  ~SavedScoreTable();
+
+ private:
+  int32_t values[10];
+  std::string names[10];
 };
 
 // Runs `passes` main-loop passes, advancing the fake clock by `stepMs` before each.

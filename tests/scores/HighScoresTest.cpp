@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "TestSupport.h"
 #include "scores/HighScores.h"
 
 namespace {
@@ -21,22 +22,7 @@ void writeFile(const char* name, const std::string& text) {
 
 class HighScoresTest : public testing::Test {
  protected:
-  void SetUp() override {
-    for (int i = 0; i < kScoreEntries; ++i) {
-      savedValues[i] = scoreValues[i];
-      savedNames[i] = scoreNames[i];
-      scoreValues[i] = 0;
-      scoreNames[i].clear();
-    }
-  }
-  void TearDown() override {
-    for (int i = 0; i < kScoreEntries; ++i) {
-      scoreValues[i] = savedValues[i];
-      scoreNames[i] = savedNames[i];
-    }
-    saveScores();
-    renderScores();
-  }
+  SavedScoreTable savedTable;
   void setTable(std::initializer_list<int32_t> values) {
     int i = 0;
     for (int32_t v : values) {
@@ -45,8 +31,6 @@ class HighScoresTest : public testing::Test {
       ++i;
     }
   }
-  int32_t savedValues[kScoreEntries];
-  std::string savedNames[kScoreEntries];
 };
 }  // namespace
 

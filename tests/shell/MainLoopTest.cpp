@@ -56,23 +56,11 @@ class SubmitTest : public ShellTest {
   void SetUp() override {
     ShellTest::SetUp();
     for (int i = 0; i < kScoreEntries; ++i) {
-      savedValues[i] = scoreValues[i];
-      savedNames[i] = scoreNames[i];
       scoreValues[i] = 100 * (kScoreEntries - i);  // 1000 … 100
       scoreNames[i] = "OLD";
     }
   }
-  void TearDown() override {
-    for (int i = 0; i < kScoreEntries; ++i) {
-      scoreValues[i] = savedValues[i];
-      scoreNames[i] = savedNames[i];
-    }
-    saveScores();
-    renderScores();
-    ShellTest::TearDown();
-  }
-  int32_t savedValues[kScoreEntries];
-  std::string savedNames[kScoreEntries];
+  SavedScoreTable savedTable;
 };
 
 TEST_F(SubmitTest, ANameTypedOnSubmitReachesTheListAndBothFiles) {

@@ -90,24 +90,12 @@ int taken(int type) {
 class WholeGameTest : public testing::Test {
  protected:
   void SetUp() override {
-    for (int i = 0; i < kScoreEntries; ++i) {
-      savedValues[i] = scoreValues[i];
-      savedNames[i] = scoreNames[i];
-      scoreValues[i] = 0;
-      scoreNames[i].clear();
-    }
     playerName.clear();
     nameDelay = 0;
     GameState = Title;
     std::srand(1234);
   }
   void TearDown() override {
-    for (int i = 0; i < kScoreEntries; ++i) {
-      scoreValues[i] = savedValues[i];
-      scoreNames[i] = savedNames[i];
-    }
-    saveScores();
-    renderScores();
     player.reset();
     resetShop();
     GameState = Title;
@@ -116,8 +104,7 @@ class WholeGameTest : public testing::Test {
     while (SDL_PollEvent(&e)) {
     }
   }
-  int32_t savedValues[kScoreEntries];
-  std::string savedNames[kScoreEntries];
+  SavedScoreTable savedTable;
 };
 }  // namespace
 

@@ -61,12 +61,7 @@ double opaqueCopyMs() {
 
 // Replayed input for the play passes: run right, jump now and then, swing.
 void scriptedKeys(int pass) {
-  SDL_Event e = {};
-  auto key = [&](SDLKey k, bool down) {
-    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    e.key.keysym.sym = k;
-    SDL_PushEvent(&e);
-  };
+  auto key = pushKey;
   if (pass % 400 == 0) key(SDLK_RIGHT, true);
   if (pass % 400 == 300) key(SDLK_RIGHT, false);
   if (pass % 90 == 10) key(SDLK_SPACE, true), key(SDLK_SPACE, false);

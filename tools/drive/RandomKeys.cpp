@@ -1,5 +1,7 @@
 #include "RandomKeys.h"
 
+#include "Harness.h"
+
 namespace {
 // Movement keys come often, menu and letter keys now and then; never Escape.
 const SDLKey kOften[] = {SDLK_RIGHT, SDLK_RIGHT, SDLK_LEFT, SDLK_UP, SDLK_SPACE, SDLK_DOWN, SDLK_LSHIFT, SDLK_z};
@@ -17,19 +19,10 @@ SDLKey RandomKeys::pick() {
   return kSometimes[random() % (sizeof kSometimes / sizeof kSometimes[0])];
 }
 
-void RandomKeys::push(SDLKey key, bool down) {
-  SDL_Event e = {};
-  e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-  e.key.type = e.type;
-  e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-  e.key.keysym.sym = key;
-  SDL_PushEvent(&e);
-}
-
 void RandomKeys::pressSome() {
   for (size_t i = 0; i < held.size();) {
     if (--held[i].framesLeft <= 0) {
-      push(held[i].key, false);
+      pushKey(held[i].key, false);
       held.erase(held.begin() + long(i));
     } else {
       ++i;
@@ -39,7 +32,7 @@ void RandomKeys::pressSome() {
     SDLKey key = pick();
     for (const Held& h : held)
       if (h.key == key) return;  // a held key cannot go down twice
-    push(key, true);
+    pushKey(key, true);
     held.push_back({key, 1 + int(random() % kMaxHoldFrames)});
   }
 }

@@ -20,7 +20,6 @@ class RandomKeys {
     int framesLeft;
   };
   SDLKey pick();
-  void push(SDLKey key, bool down);
 
   std::mt19937 random;
   std::vector<Held> held;

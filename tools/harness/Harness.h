@@ -1,5 +1,7 @@
 #pragma once
 // Shared by the benchmark and the headless driver.
+#include <SDL/SDL.h>
+
 #include <cstddef>
 #include <cstdint>
 
@@ -14,3 +16,6 @@ int countLines(const char* path);
 
 // Makes SDL headless (dummy video and audio) before start-up.
 void useDummyDrivers();
+
+// Puts a key press or release on the event queue, as the keyboard would.
+void pushKey(SDLKey key, bool down);
