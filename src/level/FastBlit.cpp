@@ -62,12 +62,35 @@ std::vector<bool> opaqueRows(SDL_Surface* picture) {
   return rows;
 }
 
+namespace {
+// The usual pair, worth a loop of its own: a picture with red in its lowest
+// byte onto a 24-bit screen with blue in its lowest byte.
+bool isRgbaOntoBgr(const SDL_PixelFormat* from, const SDL_PixelFormat* to) {
+  return from->Rshift == 0 && from->Gshift == 8 && from->Bshift == 16 && to->BytesPerPixel == 3 &&
+         to->Rshift == 16 && to->Gshift == 8 && to->Bshift == 0;
+}
+
+void copyRgbaOntoBgr(const Uint32* src, Uint8* dst, int width) {
+  for (int x = 0; x < width; ++x) {
+    Uint32 p = src[x];
+    dst[3 * x] = static_cast<Uint8>(p >> 16);
+    dst[3 * x + 1] = static_cast<Uint8>(p >> 8);
+    dst[3 * x + 2] = static_cast<Uint8>(p);
+  }
+}
+}  // namespace
+
 bool copyRowToScreen(SDL_Surface* picture, int sx, int sy, int width, SDL_Surface* screen, int dx, int dy) {
   const SDL_PixelFormat* to = screen->format;
   if (to->BytesPerPixel != 3 && to->BytesPerPixel != 4) return false;
   if (picture->format->BytesPerPixel != 4 || to->Rshift % 8 || to->Gshift % 8 || to->Bshift % 8) return false;
   const SDL_PixelFormat* from = picture->format;
   const int step = to->BytesPerPixel;
+  if (isRgbaOntoBgr(from, to)) {
+    copyRgbaOntoBgr(rowOf(picture, sy) + sx, static_cast<Uint8*>(screen->pixels) + dy * screen->pitch + dx * 3,
+                    width);
+    return true;
+  }
   const int r = to->Rshift / 8, g = to->Gshift / 8, b = to->Bshift / 8;
   const Uint32* src = rowOf(picture, sy) + sx;
   Uint8* dst = static_cast<Uint8*>(screen->pixels) + dy * screen->pitch + dx * step;
