@@ -184,11 +184,11 @@ const char* const kSounds[] = {"running.wav",     "jump1.wav",       "jump2.wav"
                                "pandaSwing1.wav", "pandaSwing2.wav", "pandaSwing3.wav", "pandaSwing4.wav"};
 
 struct Wave {
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec format{};
   std::vector<int16_t> samples;  // interleaved
   bool ok = false;
-  int frames() const { return spec.channels ? int(samples.size()) / spec.channels : 0; }
-  int at(int frame, int channel) const { return samples[size_t(frame) * spec.channels + channel]; }
+  int frames() const { return format.channels ? int(samples.size()) / format.channels : 0; }
+  int at(int frame, int channel) const { return samples[size_t(frame) * format.channels + channel]; }
 };
 
 Wave loadWave(const std::string& name) {
@@ -196,7 +196,7 @@ Wave loadWave(const std::string& name) {
   Uint8* buffer = nullptr;
   Uint32 length = 0;
   std::string path = "./sound/" + name;
-  if (!SDL_LoadWAV(path.c_str(), &w.spec, &buffer, &length)) return w;
+  if (!SDL_LoadWAV(path.c_str(), &w.format, &buffer, &length)) return w;
   w.samples.resize(length / 2);
   std::memcpy(w.samples.data(), buffer, w.samples.size() * 2);
   SDL_FreeWAV(buffer);
@@ -217,9 +217,9 @@ TEST(SoundFiles, Are16BitAt22050Hz) {
     SCOPED_TRACE(name);
     Wave w = loadWave(name);
     ASSERT_TRUE(w.ok) << SDL_GetError();
-    EXPECT_EQ(w.spec.freq, 22050);
-    EXPECT_EQ(w.spec.format, AUDIO_S16LSB);
-    EXPECT_TRUE(w.spec.channels == 1 || w.spec.channels == 2);
+    EXPECT_EQ(w.format.freq, 22050);
+    EXPECT_EQ(w.format.format, AUDIO_S16LSB);
+    EXPECT_TRUE(w.format.channels == 1 || w.format.channels == 2);
     EXPECT_GT(w.frames(), 22050 / 10);  // at least a tenth of a second
   }
 }
@@ -241,7 +241,7 @@ TEST(SoundFiles, OneShotsStartAndEndInSilence) {
     SCOPED_TRACE(name);
     Wave w = loadWave(name);
     ASSERT_TRUE(w.ok);
-    for (int c = 0; c < w.spec.channels; ++c) {
+    for (int c = 0; c < w.format.channels; ++c) {
       for (int i = 0; i < 3; ++i) {
         EXPECT_LT(std::abs(w.at(i, c)), 330) << "start " << i;  // below -40 dBFS
         EXPECT_LT(std::abs(w.at(w.frames() - 1 - i, c)), 330) << "end " << i;
@@ -254,7 +254,7 @@ TEST(SoundFiles, RunningLoopJoinsSmoothly) {
   Wave w = loadWave("running.wav");
   ASSERT_TRUE(w.ok);
   int last = w.frames() - 1;
-  for (int c = 0; c < w.spec.channels; ++c) {
+  for (int c = 0; c < w.format.channels; ++c) {
     // Across the join the wave moves no more than between two neighbouring samples inside it.
     EXPECT_LT(std::abs(w.at(last, c) - w.at(0, c)), 330);
     EXPECT_LT(std::abs(w.at(last, c) - w.at(last - 1, c)), 330);

@@ -81,9 +81,7 @@ void drawText(cairo_t* cr, const std::string& text, double x, double y, double s
   cairo_show_text(cr, text.c_str());
 }
 
-void drawOutlinedText(cairo_t* cr, const std::string& text, double x, double y, double size, Rgb fill,
-                      Rgb outline, double outlineWidth, bool centred) {
-  placeText(cr, text, x, y, size, centred);
+void outlineText(cairo_t* cr, const std::string& text, Rgb fill, Rgb outline, double outlineWidth) {
   cairo_text_path(cr, text.c_str());
   setColour(cr, outline);
   cairo_set_line_width(cr, outlineWidth * 2);
@@ -91,6 +89,12 @@ void drawOutlinedText(cairo_t* cr, const std::string& text, double x, double y, 
   cairo_stroke_preserve(cr);
   setColour(cr, fill);
   cairo_fill(cr);
+}
+
+void drawOutlinedText(cairo_t* cr, const std::string& text, double x, double y, double size, Rgb fill,
+                      Rgb outline, double outlineWidth, bool centred) {
+  placeText(cr, text, x, y, size, centred);
+  outlineText(cr, text, fill, outline, outlineWidth);
 }
 
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {

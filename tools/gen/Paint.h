@@ -30,4 +30,7 @@ void drawText(cairo_t* cr, const std::string& text, double x, double y, double s
 void drawOutlinedText(cairo_t* cr, const std::string& text, double x, double y, double size,
                       Rgb fill, Rgb outline, double outlineWidth, bool centred = false);
 
+// Fills the text at the current point with a dark outline drawn under it.
+void outlineText(cairo_t* cr, const std::string& text, Rgb fill, Rgb outline, double outlineWidth);
+
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius);

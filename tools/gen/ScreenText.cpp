@@ -42,13 +42,7 @@ void showOutlined(cairo_t* cr, const std::string& text, double x, double baselin
   selectFont(cr, size);
   cairo_new_path(cr);
   cairo_move_to(cr, left, baseline);
-  cairo_text_path(cr, text.c_str());
-  setColour(cr, outline);
-  cairo_set_line_width(cr, outlineWidth * 2);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke_preserve(cr);
-  setColour(cr, fill);
-  cairo_fill(cr);
+  outlineText(cr, text, fill, outline, outlineWidth);
 }
 
 double showWrapped(cairo_t* cr, const std::string& text, double x, double baseline, double maxWidth,
