@@ -38,7 +38,7 @@ void drawShop() {
 }
 }  // namespace
 
-void loadShopRacks() {
+void rememberFullRacks() {
   weaponRackFull = weaponRackImage;
   armourRackFull = armourRackImage;
 }

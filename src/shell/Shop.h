@@ -15,5 +15,5 @@ void shopPass(float frameMs);
 void buyUpgrade();
 // Puts both costs and both racks back as at the start of the run.
 void resetShop();
-// Loads the full racks' pictures (start-up).
-void loadShopRacks();
+// Remembers the full racks' pictures that start-up loaded, to put them back for a new game.
+void rememberFullRacks();

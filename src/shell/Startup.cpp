@@ -53,7 +53,7 @@ int startUp() {
   SDL_ShowCursor(SDL_DISABLE);
   seedRandom();
   loadScreenImages();
-  loadShopRacks();
+  rememberFullRacks();
   player.loadSounds();
   for (int i = 0; i < kGoblinCount; ++i) goblins[i].spawn(i);
   for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
