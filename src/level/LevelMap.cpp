@@ -1,6 +1,9 @@
 // The map loader: one character per 50 x 50 cell, one line per row of cells.
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "level/FastBlit.h"
 #include "level/Level.h"
@@ -23,19 +26,15 @@ int readMapChar(std::FILE* file) {
   return '\r';
 }
 
-// How alpha covers each tile of a sheet's row, and each pixel row of those
-// tiles, worked out once per load. Tiles that do not lie wholly inside the
-// sheet are left to SDL, which cuts them.
+// How alpha covers each pixel row of each tile of a sheet's row, worked out once
+// per load. Tiles that do not lie wholly inside the sheet are left to SDL, which cuts them.
 struct TileCovers {
-  Cover cell[kOtherTileColumn + 1];
   Cover line[kOtherTileColumn + 1][kCellPx];
   TileCovers(SDL_Surface* sheet, int tileY) {
     for (int k = 0; k <= kOtherTileColumn; ++k) {
       bool inside = sheet && (k + 1) * kCellPx <= sheet->w && tileY >= 0 && tileY + kCellPx <= sheet->h;
-      SDL_Rect area = {static_cast<Sint16>(k * kCellPx), static_cast<Sint16>(tileY), kCellPx, kCellPx};
-      cell[k] = inside ? alphaCoverOf(sheet, area) : Cover::Mixed;
       for (int r = 0; r < kCellPx; ++r) {
-        SDL_Rect strip = {area.x, static_cast<Sint16>(tileY + r), kCellPx, 1};
+        SDL_Rect strip = {static_cast<Sint16>(k * kCellPx), static_cast<Sint16>(tileY + r), kCellPx, 1};
         line[k][r] = inside ? alphaCoverOf(sheet, strip) : Cover::Mixed;
       }
     }
@@ -47,30 +46,52 @@ struct TileCovers {
 void paintArea(SDL_Surface* sheet, SDL_Rect area, SDL_Surface* image, int x, int y, Cover cover) {
   if (cover == Cover::Clear) return;
   if (cover == Cover::Opaque && copyOpaqueCell(sheet, area, image, x, y)) return;
+  if (x > kMaxRectPos || y > kMaxRectPos) return;  // blit positions are 16-bit
   SDL_Rect dst = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
   SDL_BlitSurface(sheet, &area, image, &dst);
 }
 
-// Paints tile `tile` of `sheet` onto `image` at map cell (column, row), blended
-// by the sheet's alpha, one pixel row at a time where the tile is partly clear.
-void paintCell(SDL_Surface* sheet, SDL_Surface* image, const TileCovers& covers, int tile, int tileY,
-               long long column, long long row) {
-  if (!sheet || !image) return;
-  long long cellX = column * kCellPx;
-  long long cellY = row * kCellPx;
-  // A cell beyond the picture is skipped before its position is narrowed to 16 bits,
-  // so a very wide or long map can never wrap around onto the picture.
-  if (cellX >= image->w || cellY >= image->h || cellX > kMaxRectPos || cellY > kMaxRectPos) return;
-  SDL_Rect area = {static_cast<Sint16>(tile * kCellPx), static_cast<Sint16>(tileY), kCellPx, kCellPx};
-  Cover cover = covers.cell[tile];
-  bool whole = cover != Cover::Mixed || covers.line[tile][0] == Cover::Mixed;  // no rows worked out
-  if (whole) {
-    paintArea(sheet, area, image, int(cellX), int(cellY), cover);
-    return;
+const uint8_t kNoCell = 255;
+
+// The tile of every map cell that lies at least partly inside a picture of
+// width x height; the map itself is not kept once it is painted.
+struct CellGrid {
+  int columns = 0, rows = 0;
+  std::vector<uint8_t> tile;
+  uint8_t at(int column, int row) const { return tile[size_t(row) * columns + column]; }
+};
+
+CellGrid readMap(std::FILE* file, int width, int height) {
+  CellGrid grid;
+  grid.columns = (width + kCellPx - 1) / kCellPx;
+  grid.rows = (height + kCellPx - 1) / kCellPx;
+  grid.tile.assign(size_t(grid.columns) * grid.rows, kNoCell);
+  long long column = 0, row = 0;
+  for (int c = readMapChar(file); c != EOF; c = readMapChar(file)) {
+    if (c == '\n') {
+      ++row;
+      column = 0;
+      continue;
+    }
+    if (column < grid.columns && row < grid.rows) grid.tile[size_t(row) * grid.columns + column] = tileColumn(c);
+    ++column;
   }
-  for (int r = 0; r < kCellPx && cellY + r < image->h; ++r) {
-    SDL_Rect strip = {area.x, static_cast<Sint16>(tileY + r), kCellPx, 1};
-    paintArea(sheet, strip, image, int(cellX), int(cellY + r), covers.line[tile][r]);
+  return grid;
+}
+
+// Paints the cells one picture row at a time, left to right: the same pixels as
+// painting cell by cell (cells never overlap), but in the order memory lies.
+void paintImage(SDL_Surface* sheet, const TileCovers& covers, int tileY, const CellGrid& grid,
+                SDL_Surface* image) {
+  if (!sheet || !image) return;
+  for (int y = 0; y < image->h && y / kCellPx < grid.rows; ++y) {
+    int row = y / kCellPx, line = y % kCellPx;
+    for (int column = 0; column < grid.columns && column * kCellPx < image->w; ++column) {
+      uint8_t tile = grid.at(column, row);
+      if (tile == kNoCell) continue;
+      SDL_Rect strip = {static_cast<Sint16>(tile * kCellPx), static_cast<Sint16>(tileY + line), kCellPx, 1};
+      paintArea(sheet, strip, image, column * kCellPx, y, covers.line[tile][line]);
+    }
   }
 }
 }  // namespace
@@ -80,19 +101,14 @@ void Level::load(int n) {
   std::FILE* file = std::fopen(name.c_str(), "r");
   if (!file) return;  // no tiles: both pictures stay the plain background
   int tileY = n * kCellPx;
-  const TileCovers visible(tiles, tileY), collision(collisionTiles, tileY);
-  long long column = 0;
-  long long row = 0;
-  for (int c = readMapChar(file); c != EOF; c = readMapChar(file)) {
-    if (c == '\n') {
-      ++row;
-      column = 0;
-      continue;
-    }
-    int tile = tileColumn(c);
-    paintCell(tiles, levelImage, visible, tile, tileY, column, row);
-    paintCell(collisionTiles, collisionImage, collision, tile, tileY, column, row);
-    ++column;
+  int width = 0, height = 0;
+  for (const SDL_Surface* image : {levelImage, collisionImage}) {
+    if (!image) continue;
+    width = std::max(width, image->w);
+    height = std::max(height, image->h);
   }
+  const CellGrid grid = readMap(file, width, height);
   std::fclose(file);
+  paintImage(tiles, TileCovers(tiles, tileY), tileY, grid, levelImage);
+  paintImage(collisionTiles, TileCovers(collisionTiles, tileY), tileY, grid, collisionImage);
 }
