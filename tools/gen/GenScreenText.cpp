@@ -38,7 +38,7 @@ double keyTable(cairo_t* cr, double top) {
   const KeyRow rows[] = {
       {{"\u2190", "\u2192"}, "", "Run left or right (let go to slide)"},
       {{"\u2191", "Space"}, "or", "Jump (in the shop: buy; on the statistics screen: go on to the shop)"},
-      {{"\u2193"}, "", "Drop down through a floor"},
+      {{"\u2193"}, "", "Drop: start falling (the ground catches you)"},
       {{"Z"}, "", "Crouch (on other screens Z types the letter)"},
       {{"Left Shift"}, "", "Swing your weapon"},
       {{"Left Ctrl"}, "", "Trade one weapon level for 30 health"},
