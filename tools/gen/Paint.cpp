@@ -1,5 +1,6 @@
 #include "Paint.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -95,6 +96,17 @@ void drawOutlinedText(cairo_t* cr, const std::string& text, double x, double y, 
                       Rgb outline, double outlineWidth, bool centred) {
   placeText(cr, text, x, y, size, centred);
   outlineText(cr, text, fill, outline, outlineWidth);
+}
+
+void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry, double angle) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_rotate(cr, angle);
+  cairo_scale(cr, rx, ry);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_close_path(cr);
+  cairo_restore(cr);
 }
 
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {

@@ -33,4 +33,7 @@ void drawOutlinedText(cairo_t* cr, const std::string& text, double x, double y, 
 // Fills the text at the current point with a dark outline drawn under it.
 void outlineText(cairo_t* cr, const std::string& text, Rgb fill, Rgb outline, double outlineWidth);
 
+// Adds a closed ellipse centred on (cx, cy), turned by `angle` radians, to the path.
+void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry, double angle = 0);
+
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius);

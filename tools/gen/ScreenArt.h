@@ -34,7 +34,7 @@ class Rng {
 };
 
 // Appends an ellipse (optionally turned by `angle` radians) to the current path.
-void ellipsePath(cairo_t* cr, double x, double y, double rx, double ry, double angle = 0);
+using ::ellipsePath;
 // Fills the current path in a tone and outlines it; the path is consumed. The outline is
 // stroked first at double width and the fill laid over it, so a path made of several
 // overlapping sub-paths (a cluster of circles) gets one outline around the whole union.

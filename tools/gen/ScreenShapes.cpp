@@ -17,17 +17,6 @@ double Rng::next() {
   return (state_ & 0xFFFFFFu) / double(0x1000000);
 }
 
-void ellipsePath(cairo_t* cr, double x, double y, double rx, double ry, double angle) {
-  cairo_save(cr);
-  cairo_translate(cr, x, y);
-  cairo_rotate(cr, angle);
-  cairo_scale(cr, rx, ry);
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_close_path(cr);
-  cairo_restore(cr);
-}
-
 // Inside the current clip, paints `colour` everywhere except where `path` moved by (dx, dy)
 // lies: a crescent along the side of the shape away from the shift.
 static void paintCrescent(cairo_t* cr, cairo_path_t* path, double dx, double dy, Rgb colour) {

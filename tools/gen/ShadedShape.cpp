@@ -67,15 +67,7 @@ Rgb mix(Rgb a, Rgb b, double t) {
 
 Tones recede(const Tones& t, Rgb outline) { return {t.shade, t.base, mix(t.shade, outline, 0.45)}; }
 
-void ellipsePath(cairo_t* cr, Vec c, double rx, double ry) {
-  cairo_save(cr);
-  cairo_translate(cr, c.x, c.y);
-  cairo_scale(cr, rx, ry);
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
-  cairo_close_path(cr);
-  cairo_restore(cr);
-}
+void ellipsePath(cairo_t* cr, Vec c, double rx, double ry) { ::ellipsePath(cr, c.x, c.y, rx, ry); }
 
 void capsulePath(cairo_t* cr, Vec a, Vec b, double ra, double rb) {
   Vec d = b - a;

@@ -4,16 +4,6 @@
 
 namespace kit {
 
-void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry, double angle) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_rotate(cr, angle);
-  cairo_scale(cr, rx, ry);
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
-}
-
 static void translatedPath(cairo_t* cr, const ShapePath& shape, double by) {
   cairo_save(cr);
   cairo_translate(cr, by, by);

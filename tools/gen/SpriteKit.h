@@ -23,7 +23,7 @@ void shadedShape(cairo_t* cr, const ShapePath& shape, const Tones& t, Rgb line, 
                  double shadeOffset = 1.6);
 
 // Adds an ellipse to the current path (rotated by `angle` radians).
-void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry, double angle = 0);
+using ::ellipsePath;
 
 // A rounded bar from circle (x1, y1, r1) to circle (x2, y2, r2), winding clockwise.
 void capsulePath(cairo_t* cr, double x1, double y1, double r1, double x2, double y2, double r2);
