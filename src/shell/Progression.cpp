@@ -11,8 +11,10 @@
 namespace {
 const int kLastLevel = kLevelCount - 1;
 
-void addTimeBonus() { player.setScore(player.getScore() + kTimeBonusPerSecond * secondsLeft); }
+void addTimeBonus() { player.setScore(player.getScore() + timeBonus()); }
 }  // namespace
+
+int timeBonus() { return kTimeBonusPerSecond * secondsLeft; }
 
 void respawnLevelObjects() {
   // Goblins are placed relative to the hero, so the hero must be in place first.

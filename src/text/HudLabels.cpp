@@ -5,6 +5,7 @@
 #include "level/Level.h"
 #include "player/Player.h"
 #include "shell/GameState.h"
+#include "shell/Progression.h"
 
 namespace {
 const int kHudSize = 20;   // points
@@ -13,7 +14,6 @@ const SDL_Color kLilac = {213, 187, 234, 0};
 const SDL_Color kWhite = {255, 255, 255, 0};
 const int kPromptX = 200;
 const int kStatsY = 130, kStatsStepY = 50;  // px
-const int kTimeBonusPerSecond = 3;           // points
 
 // "Lifes: 2  Score: 150  Nuts: 12  Animals: 3  Level: 1", shared by play and shop.
 std::string counters() {
@@ -48,7 +48,7 @@ void buildArmourPrompt() {
 }
 
 void buildLevelStats() {
-  int bonus = secondsLeft * kTimeBonusPerSecond;
+  int bonus = timeBonus();
   statsTexts[0] = withNumber(" You have finished level ", levelIndex);
   statsTexts[1] = withNumber(" Nuts collected: ", player.getNuts());
   statsTexts[2] = withNumber(" Animals saved: ", player.getAnimals());
