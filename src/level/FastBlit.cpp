@@ -41,7 +41,7 @@ Cover alphaCoverOf(SDL_Surface* picture, const SDL_Rect& area) {
   return anyOpaque ? Cover::Opaque : Cover::Clear;
 }
 
-bool copyOpaqueCell(SDL_Surface* sheet, const SDL_Rect& area, SDL_Surface* image, int dx, int dy) {
+bool copyOpaqueArea(SDL_Surface* sheet, const SDL_Rect& area, SDL_Surface* image, int dx, int dy) {
   if (!hasAlpha32(sheet) || !hasAlpha32(image) || !sameFormat(sheet->format, image->format)) return false;
   const Uint32 amask = image->format->Amask;
   int w = std::min<int>(area.w, std::min<int>(sheet->w - area.x, image->w - dx));

@@ -14,7 +14,7 @@ Cover alphaCoverOf(SDL_Surface* picture, const SDL_Rect& area);
 // Copies an opaque rectangle of `sheet` onto `image` at (dx, dy), keeping the
 // image's own alpha, exactly as an alpha blit would; false when the two
 // pictures differ in format and the caller must blit.
-bool copyOpaqueCell(SDL_Surface* sheet, const SDL_Rect& area, SDL_Surface* image, int dx, int dy);
+bool copyOpaqueArea(SDL_Surface* sheet, const SDL_Rect& area, SDL_Surface* image, int dx, int dy);
 
 // One flag a row: the row is fully opaque.
 std::vector<bool> opaqueRows(SDL_Surface* picture);

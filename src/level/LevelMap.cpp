@@ -45,7 +45,7 @@ struct TileCovers {
 // clear area, a copy for an opaque one, SDL's blend for the rest.
 void paintArea(SDL_Surface* sheet, SDL_Rect area, SDL_Surface* image, int x, int y, Cover cover) {
   if (cover == Cover::Clear) return;
-  if (cover == Cover::Opaque && copyOpaqueCell(sheet, area, image, x, y)) return;
+  if (cover == Cover::Opaque && copyOpaqueArea(sheet, area, image, x, y)) return;
   if (x > kMaxRectPos || y > kMaxRectPos) return;  // blit positions are 16-bit
   SDL_Rect dst = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
   SDL_BlitSurface(sheet, &area, image, &dst);

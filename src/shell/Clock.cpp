@@ -14,4 +14,3 @@ void Clock::useFake(uint32_t startMs) {
 
 void Clock::advance(uint32_t ms) { fakeNow += ms; }
 
-void Clock::useReal() { fake = false; }

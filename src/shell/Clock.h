@@ -8,8 +8,6 @@ class Clock {
   uint32_t ticks() const;
   void useFake(uint32_t startMs);
   void advance(uint32_t ms);  // fake clock only; wraps like the real timer
-  void useReal();
-  bool isFake() const { return fake; }
 
  private:
   bool fake = false;
