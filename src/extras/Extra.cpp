@@ -8,10 +8,10 @@
 #include "shell/Clock.h"
 #include "shell/GameState.h"
 #include "shell/Image.h"
+#include "shell/PictureFiles.h"
 
 namespace {
 
-const char* const kSheetPath = "./pics/extrasAnimalsSprites.png";
 const Uint32 kTransparentKey = 0xFF00FF;  // raw pixel value, magenta
 
 const float kHeroCornerX = 295.0f;  // px; the hero's sprite corner within the view
@@ -67,7 +67,9 @@ void reportUnknown(Extra& extra, float heroX, float heroY) {
 
 }  // namespace
 
-Extra::Extra() : sheet(loadImage(kSheetPath)), animStart(nowMs()) { setColourKey(sheet, kTransparentKey); }
+Extra::Extra() : sheet(loadImage(kExtrasPicture)), animStart(nowMs()) {
+  setColourKey(sheet, kTransparentKey);
+}
 
 Extra::~Extra() { freeImage(sheet); }
 

@@ -9,6 +9,7 @@
 #include "player/Player.h"
 #include "shell/Clock.h"
 #include "shell/Image.h"
+#include "shell/PictureFiles.h"
 
 namespace {
 const Uint32 kMagentaKey = 0xFF00FF;  // transparent colour of the goblin sheet
@@ -32,9 +33,9 @@ const SpawnPlace kSpawnPlaces[2][kKinds] = {
 }  // namespace
 
 Goblin::Goblin() {
-  spriteSheet = loadImage("./pics/goblinsheet.png");
+  spriteSheet = loadImage(kGoblinPicture);
   setColourKey(spriteSheet, kMagentaKey);
-  healthBarImage = loadImage("./pics/shop-background.png");
+  healthBarImage = loadImage(kShopBackgroundPicture);
   animStart = nowMs();
 }
 

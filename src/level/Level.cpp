@@ -2,14 +2,15 @@
 
 #include "shell/Clock.h"
 #include "shell/Image.h"
+#include "shell/PictureFiles.h"
 
 Level::Level() {
   startTick = nowMs();
-  tiles = loadImage("./pics/tiles.png");
-  collisionTiles = loadImage("./pics/tiles-collision.png");
+  tiles = loadImage(kTilesPicture);
+  collisionTiles = loadImage(kCollisionTilesPicture);
   // Two separate copies: one gets the visible tiles, the other the collision tiles.
-  levelImage = loadImage("./pics/background.png");
-  collisionImage = loadImage("./pics/background.png");
+  levelImage = loadImage(kBackgroundPicture);
+  collisionImage = loadImage(kBackgroundPicture);
 }
 
 Level::~Level() {

@@ -2,14 +2,15 @@
 
 #include "shell/Clock.h"
 #include "shell/Image.h"
+#include "shell/PictureFiles.h"
 
 namespace {
 const float kStartX = 100.0f;  // px
 const float kStartY = 100.0f;  // px
 const int kFullHealth = 100;
 const int kStartLives = 3;
-const int kWeaponHealth = 30;   // health points a consumed weapon level gives
-const float kDropSpeed = 1.0f;  // tenths of a px per ms, downward
+const int kWeaponHealth = 30;        // health points a consumed weapon level gives
+const float kDropSpeed = 1.0f;       // tenths of a px per ms, downward
 const Uint32 kExtrasKey = 0xFF00FF;  // raw pixel value: magenta is the extras sheet's background
 }  // namespace
 
@@ -17,10 +18,10 @@ Player::Player() {
   // The hero's own sheet carries alpha. The weapon indicator comes from the
   // extras sheet, whose background is magenta: without its key the indicator
   // would be a magenta box above the hero's head.
-  spriteSheet = loadImage("./pics/player.png");
-  extrasSheet = loadImage("./pics/extrasAnimalsSprites.png");
+  spriteSheet = loadImage(kPlayerPicture);
+  extrasSheet = loadImage(kExtrasPicture);
   setColourKey(extrasSheet, kExtrasKey);
-  healthBarImage = loadImage("./pics/shop-background.png");
+  healthBarImage = loadImage(kShopBackgroundPicture);
   animStart = nowMs();
 }
 

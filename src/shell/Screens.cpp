@@ -7,6 +7,7 @@
 #include "scores/HighScores.h"
 #include "shell/GameState.h"
 #include "shell/Image.h"
+#include "shell/PictureFiles.h"
 #include "text/HudLabels.h"
 
 SDL_Surface* shopCollisionImage = nullptr;
@@ -27,20 +28,20 @@ const int kTitleLives = 3;
 }
 
 void loadScreenImages() {
-  shopCollisionImage = loadImage("./pics/background.png");
-  titleImage = loadImage("./pics/title.png");
-  instructionsImage = loadImage("./pics/inst.png");
-  storyImage = loadImage("./pics/story.png");
-  statsImage = loadImage("./pics/stats.png");
-  aboutImage = loadImage("./pics/about.png");
-  scoresImage = loadImage("./pics/scores.png");
-  shopBackgroundImage = loadImage("./pics/shop-background.png");
-  submitImage = loadImage("./pics/submit.png");
-  weaponRackImage = loadImage("./pics/weaponrack-full.png");
+  shopCollisionImage = loadImage(kBackgroundPicture);
+  titleImage = loadImage(kTitlePicture);
+  instructionsImage = loadImage(kInstructionsPicture);
+  storyImage = loadImage(kStoryPicture);
+  statsImage = loadImage(kStatsPicture);
+  aboutImage = loadImage(kAboutPicture);
+  scoresImage = loadImage(kScoresPicture);
+  shopBackgroundImage = loadImage(kShopBackgroundPicture);
+  submitImage = loadImage(kSubmitPicture);
+  weaponRackImage = loadImage(kWeaponRackFullPicture);
   setColourKey(weaponRackImage, kShopColourKey);
-  armourRackImage = loadImage("./pics/armourrack-full.png");
+  armourRackImage = loadImage(kArmourRackFullPicture);
   setColourKey(armourRackImage, kShopColourKey);
-  vendorImage = loadImage("./pics/vendor.png");
+  vendorImage = loadImage(kVendorPicture);
   setColourKey(vendorImage, kShopColourKey);
 }
 

@@ -3,6 +3,7 @@
 #include "player/Player.h"
 #include "shell/GameState.h"
 #include "shell/Image.h"
+#include "shell/PictureFiles.h"
 #include "shell/Progression.h"
 #include "shell/Screens.h"
 #include "text/HudLabels.h"
@@ -62,12 +63,12 @@ void shopPass(float frameMs) {
     buildArmourPrompt();
     drawLabel(armourPromptLabel, ScreenSurface);
   } else if (x < kShopExitX && player.getArmourLevel() == kTopUpgradeLevel) {
-    armourRackImage = emptyRack(armourRackEmpty, armourEmptyLoaded, "./pics/armourrack-empty.png");
+    armourRackImage = emptyRack(armourRackEmpty, armourEmptyLoaded, kArmourRackEmptyPicture);
     armourCost = 0;
     drawImage(armourRackImage, 192, 264);
     player.update(frameMs, ScreenSurface, shopCollisionImage);
   } else if (x < kShopExitX && player.getWeaponLevel() == kTopUpgradeLevel) {
-    weaponRackImage = emptyRack(weaponRackEmpty, weaponEmptyLoaded, "./pics/weaponrack-empty.png");
+    weaponRackImage = emptyRack(weaponRackEmpty, weaponEmptyLoaded, kWeaponRackEmptyPicture);
     weaponCost = 0;
     drawImage(weaponRackImage, 90, 264);
     player.update(frameMs, ScreenSurface, shopCollisionImage);
