@@ -3,10 +3,15 @@
 #include "extras/Extra.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
 #include "shell/GameState.h"
+#include "shell/PicturePrefetch.h"
 #include "text/HudLabels.h"
+
+// Must come first: the objects below find their pictures decoded or on the way.
+PicturePrefetch picturePrefetch;
 
 TextLabel scoreLabels[kScoreEntries];
 TextLabel nameLabel;
@@ -22,3 +27,5 @@ Player player;
 Goblin goblins[kGoblinCount];
 Extra extras[kExtraCount];
 Level levels[kLevelCount];
+// After the levels, so it is destroyed first and waits for its painter.
+LevelBuild levelBuild;

@@ -1,56 +1,74 @@
 #include "shell/Image.h"
 
-#include <SDL/SDL_image.h>
+#include <sys/mman.h>
 
-#include <cstring>
 #include <map>
-#include <string>
+
+#include "shell/DecodedPictures.h"
 
 namespace {
-// Pictures decoded so far. Many objects own a copy of the same picture (ten
-// backgrounds, a hundred extras sheets); decoding each file once and copying
-// the pixels is many times faster than decoding it again.
-struct Decoded {
-  std::map<std::string, SDL_Surface*> pictures;
-  ~Decoded() { releaseDecodedImages(); }
-};
-
-std::map<std::string, SDL_Surface*>& decoded() {
-  static Decoded kept;
-  return kept.pictures;
+// Pixel memory of the copies that are mappings, with its length: freeImage unmaps it.
+std::map<void*, size_t>& mappedPixels() {
+  static std::map<void*, size_t> mapped;
+  return mapped;
 }
 
-SDL_Surface* copyOf(SDL_Surface* picture) {
+// A surface of the picture's size and format around pixels the caller provides.
+SDL_Surface* surfaceAround(void* pixels, const SDL_Surface* picture) {
   const SDL_PixelFormat* f = picture->format;
-  Uint32 flags = picture->flags & SDL_SRCALPHA;
-  if (f->palette) return SDL_ConvertSurface(picture, picture->format, flags);
-  SDL_Surface* copy =
-      SDL_CreateRGBSurface(flags, picture->w, picture->h, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, f->Amask);
-  if (copy && copy->pitch == picture->pitch) {
-    std::memcpy(copy->pixels, picture->pixels, size_t(picture->pitch) * picture->h);
-  } else if (copy) {
-    SDL_FreeSurface(copy);
-    copy = SDL_ConvertSurface(picture, picture->format, flags);
-  }
+  SDL_Surface* s = SDL_CreateRGBSurfaceFrom(pixels, picture->w, picture->h, f->BitsPerPixel, picture->pitch,
+                                            f->Rmask, f->Gmask, f->Bmask, f->Amask);
+  if (s) SDL_SetAlpha(s, picture->flags & SDL_SRCALPHA, f->alpha);
+  return s;
+}
+
+const size_t kPageBytes = 4096;
+
+// Reads one byte of every page, so every page is mapped now: play never waits
+// on a first touch, and resident memory counts the whole copy from the start
+// instead of creeping up as the game first shows each part of it.
+void mapEveryPage(const void* pixels, size_t bytes) {
+  const volatile char* p = static_cast<const volatile char*>(pixels);
+  for (size_t at = 0; at < bytes; at += kPageBytes) (void)p[at];
+}
+
+// A private mapping of the picture's pixel file: the owner's own copy. Pages
+// are shared until the owner writes to them, and then only those are copied.
+SDL_Surface* mappedCopyOf(const DecodedPicture& d) {
+  size_t bytes = size_t(d.picture->pitch) * size_t(d.picture->h);
+  void* pixels = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE, d.pixelFile, 0);
+  if (pixels == MAP_FAILED) return nullptr;
+  mapEveryPage(pixels, bytes);
+  SDL_Surface* copy = surfaceAround(pixels, d.picture);
+  if (copy)
+    mappedPixels()[pixels] = bytes;
+  else
+    munmap(pixels, bytes);
   return copy;
+}
+
+SDL_Surface* copyOf(const DecodedPicture& d) {
+  if (d.pixelFile >= 0)
+    if (SDL_Surface* copy = mappedCopyOf(d)) return copy;
+  return SDL_ConvertSurface(d.picture, d.picture->format, d.picture->flags & SDL_SRCALPHA);
 }
 }  // namespace
 
 SDL_Surface* loadImage(const char* path) {
-  auto& pictures = decoded();
-  auto found = pictures.find(path);
-  if (found == pictures.end()) found = pictures.emplace(path, IMG_Load(path)).first;
-  return found->second ? copyOf(found->second) : nullptr;
+  const DecodedPicture& d = decodedPictures().get(path);
+  return d.picture ? copyOf(d) : nullptr;
 }
 
-void releaseDecodedImages() {
-  for (auto& entry : decoded())
-    if (entry.second) SDL_FreeSurface(entry.second);
-  decoded().clear();
-}
+void releaseDecodedImages() { decodedPictures().release(); }
 
 void freeImage(SDL_Surface*& image) {
-  if (image) SDL_FreeSurface(image);
+  if (!image) return;
+  auto mapped = mappedPixels().find(image->pixels);
+  if (mapped != mappedPixels().end()) {
+    munmap(mapped->first, mapped->second);
+    mappedPixels().erase(mapped);
+  }
+  SDL_FreeSurface(image);
   image = nullptr;
 }
 

@@ -7,6 +7,7 @@
 #include "goblins/Goblin.h"
 #include "player/Player.h"
 #include "shell/Clock.h"
+#include "shell/Image.h"
 
 namespace {
 const uint32_t kBackground = 0xFFFFFFFF;
@@ -33,8 +34,8 @@ class GoblinDrawTest : public testing::Test {
     setPlayerX(100.0f);
     setPlayerY(100.0f);
     screen = makeRgbaSurface(640, 480, kBackground);
-    SDL_FreeSurface(goblin.spriteSheet);
-    SDL_FreeSurface(goblin.healthBarImage);
+    freeImage(goblin.spriteSheet);
+    freeImage(goblin.healthBarImage);
     goblin.spriteSheet = makeCellSheet();
     goblin.healthBarImage = makeRgbaSurface(8, 20, kBarColour);
     SDL_SetAlpha(goblin.healthBarImage, 0, 255);

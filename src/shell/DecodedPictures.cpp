@@ -1,0 +1,85 @@
+#include "shell/DecodedPictures.h"
+
+#include <SDL/SDL_image.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <memory>
+#include <system_error>
+#include <utility>
+
+namespace {
+size_t pixelBytes(const SDL_Surface* s) { return size_t(s->pitch) * size_t(s->h); }
+
+// Writes the pixels into a fresh in-memory file; write() fills it several times
+// faster than copying into a mapping, which faults page by page.
+int pixelFileOf(const SDL_Surface* picture) {
+  size_t bytes = pixelBytes(picture);
+  if (picture->format->palette || bytes == 0) return -1;
+  int fd = memfd_create("thornwald-picture", MFD_CLOEXEC);
+  if (fd < 0) return -1;
+  const char* pixels = static_cast<const char*>(picture->pixels);
+  for (size_t done = 0; done < bytes;) {
+    ssize_t wrote = pwrite(fd, pixels + done, bytes - done, off_t(done));
+    if (wrote <= 0) {
+      close(fd);
+      return -1;
+    }
+    done += size_t(wrote);
+  }
+  return fd;
+}
+
+DecodedPicture decode(const std::string& path) {
+  DecodedPicture d;
+  d.picture = IMG_Load(path.c_str());
+  if (d.picture) d.pixelFile = pixelFileOf(d.picture);
+  return d;
+}
+
+using Job = std::pair<std::string, std::promise<DecodedPicture>>;
+}  // namespace
+
+void DecodedPictures::prefetch(const std::vector<std::string>& paths) {
+  // libpng is set up here, once, before two threads can decode at the same time.
+  IMG_Init(IMG_INIT_PNG);
+  auto jobs = std::make_shared<std::vector<Job>>();
+  for (const std::string& path : paths)
+    if (!byPath.count(path)) jobs->emplace_back(path, std::promise<DecodedPicture>());
+  std::vector<std::pair<std::string, std::shared_future<DecodedPicture>>> futures;
+  for (Job& job : *jobs) futures.emplace_back(job.first, job.second.get_future().share());
+  try {
+    helpers.emplace_back([jobs] {
+      for (Job& job : *jobs) job.second.set_value(decode(job.first));
+    });
+  } catch (const std::system_error&) {
+    return;  // no thread to be had: each picture is decoded when it is loaded
+  }
+  for (auto& future : futures) byPath.insert(std::move(future));
+}
+
+const DecodedPicture& DecodedPictures::get(const std::string& path) {
+  auto found = byPath.find(path);
+  if (found == byPath.end()) {
+    std::promise<DecodedPicture> now;
+    now.set_value(decode(path));
+    found = byPath.emplace(path, now.get_future().share()).first;
+  }
+  return found->second.get();
+}
+
+void DecodedPictures::release() {
+  for (std::thread& helper : helpers) helper.join();
+  helpers.clear();
+  for (auto& entry : byPath) {
+    const DecodedPicture& d = entry.second.get();
+    if (d.picture) SDL_FreeSurface(d.picture);
+    if (d.pixelFile >= 0) close(d.pixelFile);
+  }
+  byPath.clear();
+}
+
+DecodedPictures& decodedPictures() {
+  static DecodedPictures pictures;
+  return pictures;
+}

@@ -1,0 +1,13 @@
+#include "shell/PicturePrefetch.h"
+
+#include "shell/DecodedPictures.h"
+#include "shell/PictureFiles.h"
+
+PicturePrefetch::PicturePrefetch() {
+  decodedPictures().prefetch({kBackgroundPicture});
+  // The rest in the order they are loaded, so the first waits are the shortest.
+  decodedPictures().prefetch({kPlayerPicture, kExtrasPicture, kShopBackgroundPicture, kGoblinPicture,
+                              kTilesPicture, kCollisionTilesPicture, kTitlePicture, kInstructionsPicture,
+                              kStoryPicture, kStatsPicture, kAboutPicture, kScoresPicture, kSubmitPicture,
+                              kWeaponRackFullPicture, kArmourRackFullPicture, kVendorPicture});
+}
