@@ -9,6 +9,7 @@
 #include <string>
 
 #include "TestSupport.h"
+#include "level/LevelBuild.h"
 #include "shell/Clock.h"
 #include "shell/Startup.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
   fs::current_path(scratch);
   gameClock.useFake(kTestStartTick);
   if (startUp() != 0) return 2;
+  levelBuild.finish();  // tests look at the level pictures directly
   int result = RUN_ALL_TESTS();
   fs::current_path(gameDir);
   fs::remove_all(scratch);

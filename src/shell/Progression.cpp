@@ -3,6 +3,7 @@
 #include "extras/Extra.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 #include "player/Player.h"
 #include "shell/Clock.h"
 #include "shell/GameState.h"
@@ -23,6 +24,7 @@ void respawnLevelObjects() {
 }
 
 void startNewGame() {
+  levelBuild.finish();  // play draws the levels: their painting must be done
   // Nothing of an earlier game carries over but the letters already typed.
   player.reset();
   resetShop();

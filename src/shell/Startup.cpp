@@ -11,6 +11,7 @@
 #include "extras/Extra.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
 #include "shell/Clock.h"
@@ -57,12 +58,13 @@ int startUp() {
   player.loadSounds();
   for (int i = 0; i < kGoblinCount; ++i) goblins[i].spawn(i);
   for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
-  for (int i = 0; i < kLevelCount; ++i) levels[i].load(i);
+  levelBuild.start();  // the title shows while the maps are painted
   releaseDecodedImages();
   return 0;
 }
 
 void shutdown(int status) {
+  levelBuild.finish();  // the painter uses SDL: it must be done before SDL_Quit
   if (ScreenSurface) SDL_FreeSurface(ScreenSurface);
   TTF_Quit();
   SDL_Quit();

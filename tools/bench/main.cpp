@@ -12,6 +12,7 @@
 
 #include "Harness.h"
 #include "extras/Extra.h"
+#include "level/LevelBuild.h"
 #include "player/Player.h"
 #include "shell/Clock.h"
 #include "shell/GameState.h"
@@ -32,7 +33,9 @@ ProcessStart processStart __attribute__((init_priority(101)));
 const int kFramePasses = 3000;
 const int kCopyRepeats = 300;
 
-double msSince(WallClock::time_point t) { return std::chrono::duration<double, std::milli>(WallClock::now() - t).count(); }
+double msSince(WallClock::time_point t) {
+  return std::chrono::duration<double, std::milli>(WallClock::now() - t).count();
+}
 
 double decodeEveryPictureOnceMs() {
   std::vector<std::string> files;
@@ -50,8 +53,9 @@ double decodeEveryPictureOnceMs() {
 
 double opaqueCopyMs() {
   SDL_Surface* screen = ScreenSurface;
-  SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 640, 480, screen->format->BitsPerPixel,
-                                              screen->format->Rmask, screen->format->Gmask, screen->format->Bmask, 0);
+  SDL_Surface* picture =
+      SDL_CreateRGBSurface(SDL_SWSURFACE, 640, 480, screen->format->BitsPerPixel, screen->format->Rmask,
+                           screen->format->Gmask, screen->format->Bmask, 0);
   auto t = WallClock::now();
   for (int i = 0; i < kCopyRepeats; ++i) SDL_BlitSurface(picture, nullptr, screen, nullptr);
   double ms = msSince(t) / kCopyRepeats;
@@ -91,9 +95,12 @@ std::vector<double> playPassesMs() {
 int main() {
   useDummyDrivers();
   if (startUp() != 0) return 1;
-  size_t resident = residentBytes();
   runPass();  // the first title frame
   double startupMs = msSince(processStart.at);
+  // The levels are still being painted behind the title: memory counts once
+  // they are done, and nothing else may compete with the decoding measured next.
+  levelBuild.finish();
+  size_t resident = residentBytes();
   double decodeMs = decodeEveryPictureOnceMs();
   size_t pictures = pictureBytes();
 
