@@ -62,10 +62,10 @@ xdotool key Escape
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 wait "$pid"
 status=$?
-[[ $status == 0 ]] || fail "Escape ended the game with status $status"
+[[ $status == 0 ]] || { cat game.log; fail "Escape ended the game with status $status"; }
 
 # Escape at once, while the levels are still being painted behind the title.
-./thornwald >quick.log 2>&1 &
+./thornwald >quick.log 2>quick.err &
 pid=$!
 for _ in $(seq 100); do
   wid=$(xdotool search --name '^Thornwald$' 2>/dev/null | head -n1) && [[ -n $wid ]] && break
@@ -76,5 +76,5 @@ xdotool key Escape
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 wait "$pid"
 status=$?
-[[ $status == 0 && ! -s quick.log ]] || { cat quick.log; fail "Escape at once: status $status"; }
+[[ $status == 0 && ! -s quick.log ]] || { cat quick.log quick.err; fail "Escape at once: status $status"; }
 echo "window: 5 passed, 0 failed"
