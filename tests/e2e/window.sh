@@ -26,15 +26,20 @@ for attempt in 1 2 3 4 5; do
 done
 cleanup_steps+=("kill $xvfb")
 
+# Sets wid to the game's window once it is there.
+find_window() {
+  wid=""
+  for _ in $(seq 200); do
+    wid=$(xdotool search --name '^Thornwald$' 2>/dev/null | head -n1) && [[ -n $wid ]] && return 0
+    sleep 0.05
+  done
+  return 1
+}
+
 ./thornwald >game.log 2>&1 &
 pid=$!
 cleanup_steps+=("kill $pid 2>/dev/null")
-wid=""
-for _ in $(seq 100); do
-  wid=$(xdotool search --name '^Thornwald$' 2>/dev/null | head -n1) && [[ -n $wid ]] && break
-  sleep 0.1
-done
-[[ -n $wid ]] || { cat game.log; kill -0 "$pid" 2>/dev/null && echo "(still running)"; fail "no window captioned Thornwald"; }
+find_window || { cat game.log; kill -0 "$pid" 2>/dev/null && echo "(still running)"; fail "no window captioned Thornwald"; }
 
 # The title picture, pixel for pixel.
 same=""
@@ -67,10 +72,8 @@ status=$?
 # Escape at once, while the levels are still being painted behind the title.
 ./thornwald >quick.log 2>quick.err &
 pid=$!
-for _ in $(seq 100); do
-  wid=$(xdotool search --name '^Thornwald$' 2>/dev/null | head -n1) && [[ -n $wid ]] && break
-  sleep 0.02
-done
+cleanup_steps+=("kill $pid 2>/dev/null")
+find_window || fail "Escape at once: no window"
 xdotool windowfocus --sync "$wid" 2>/dev/null || true
 xdotool key Escape
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
