@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <memory>
+#include <set>
 #include <system_error>
 #include <utility>
 
@@ -44,8 +45,10 @@ void DecodedPictures::prefetch(const std::vector<std::string>& paths) {
   // libpng is set up here, once, before two threads can decode at the same time.
   IMG_Init(IMG_INIT_PNG);
   auto jobs = std::make_shared<std::vector<Job>>();
+  std::set<std::string> queued;
   for (const std::string& path : paths)
-    if (!byPath.count(path)) jobs->emplace_back(path, std::promise<DecodedPicture>());
+    if (!byPath.count(path) && queued.insert(path).second)
+      jobs->emplace_back(path, std::promise<DecodedPicture>());
   std::vector<std::pair<std::string, std::shared_future<DecodedPicture>>> futures;
   for (Job& job : *jobs) futures.emplace_back(job.first, job.second.get_future().share());
   try {

@@ -61,7 +61,7 @@ TEST_F(ImageCopies, WritingOneCopyChangesNoOtherCopyNorLaterOnes) {
 }
 
 TEST_F(ImageCopies, PrefetchedPicturesAreTheSameAsOnesDecodedWhenLoaded) {
-  decodedPictures().prefetch({kVendorPicture, "./pics/no-such-picture.png"});
+  decodedPictures().prefetch({kVendorPicture, "./pics/no-such-picture.png", kVendorPicture});
   reference = IMG_Load(kVendorPicture);
   first = loadImage(kVendorPicture);
   ASSERT_TRUE(reference && first);
