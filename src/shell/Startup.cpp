@@ -10,7 +10,6 @@
 #include "audio/Audio.h"
 #include "extras/Extra.h"
 #include "goblins/Goblin.h"
-#include "level/Level.h"
 #include "level/LevelBuild.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"

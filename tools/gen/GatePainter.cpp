@@ -67,17 +67,7 @@ void light(cairo_t* cr, const Glow& g) {
 }
 
 void sparkle(cairo_t* cr, double x, double y, double r, Rgb colour) {
-  setColour(cr, colour);
-  cairo_move_to(cr, x, y - r);
-  cairo_line_to(cr, x + r * 0.28, y - r * 0.28);
-  cairo_line_to(cr, x + r, y);
-  cairo_line_to(cr, x + r * 0.28, y + r * 0.28);
-  cairo_line_to(cr, x, y + r);
-  cairo_line_to(cr, x - r * 0.28, y + r * 0.28);
-  cairo_line_to(cr, x - r, y);
-  cairo_line_to(cr, x - r * 0.28, y - r * 0.28);
-  cairo_close_path(cr);
-  cairo_fill(cr);
+  fillSparkle(cr, x, y, r, 0.28, colour);
 }
 
 // A door leaf swung open against the post, seen almost edge-on: planks and two iron bands.

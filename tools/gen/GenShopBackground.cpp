@@ -61,12 +61,7 @@ void roundWindow(cairo_t* cr, double x, double y, double r) {
   cairo_save(cr);
   cairo_arc(cr, x, y, r, 0, 2 * M_PI);
   cairo_clip(cr);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, y - r, 0, y + r);
-  cairo_pattern_add_color_stop_rgb(g, 0, 0.62, 0.82, 0.94);
-  cairo_pattern_add_color_stop_rgb(g, 1, 0.96, 0.98, 1.0);
-  cairo_set_source(cr, g);
-  cairo_paint(cr);
-  cairo_pattern_destroy(g);
+  paintVerticalBlend(cr, y - r, y + r, {0.62, 0.82, 0.94}, {0.96, 0.98, 1.0});
   Palette p = morningPalette();
   Rng rng(8);
   paintFarTrees(cr, rng, y + r * 0.7, p.farTree);
@@ -169,12 +164,7 @@ void doorway(cairo_t* cr) {
   cairo_save(cr);
   cairo_rectangle(cr, left, top, 640 - left, shop::kFloorY - top);
   cairo_clip(cr);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, top, 0, shop::kFloorY);
-  cairo_pattern_add_color_stop_rgb(g, 0, 0.75, 0.89, 0.96);
-  cairo_pattern_add_color_stop_rgb(g, 1, 0.97, 0.99, 1.0);
-  cairo_set_source(cr, g);
-  cairo_paint(cr);
-  cairo_pattern_destroy(g);
+  paintVerticalBlend(cr, top, shop::kFloorY, {0.75, 0.89, 0.96}, {0.97, 0.99, 1.0});
   Palette p = morningPalette();
   Rng rng(21);
   paintFarTrees(cr, rng, 268, p.farTree);

@@ -36,8 +36,8 @@ static void saveRgb(cairo_surface_t* canvas, const std::string& path, bool keyed
   unsigned char* src = cairo_image_surface_get_data(canvas);
   unsigned char* dst = cairo_image_surface_get_data(out);
   int sp = cairo_image_surface_get_stride(canvas), dp = cairo_image_surface_get_stride(out);
-  unsigned keyPixel = (unsigned(key.r * 255 + 0.5) << 16) | (unsigned(key.g * 255 + 0.5) << 8) |
-                      unsigned(key.b * 255 + 0.5);
+  unsigned keyPixel =
+      (unsigned(key.r * 255 + 0.5) << 16) | (unsigned(key.g * 255 + 0.5) << 8) | unsigned(key.b * 255 + 0.5);
   for (int y = 0; y < h; ++y) {
     auto* s = reinterpret_cast<unsigned*>(src + y * sp);
     auto* d = reinterpret_cast<unsigned*>(dst + y * dp);
@@ -64,7 +64,9 @@ static void saveRgb(cairo_surface_t* canvas, const std::string& path, bool keyed
   cairo_surface_destroy(out);
 }
 
-void saveKeyed(cairo_surface_t* canvas, const std::string& path, Rgb key) { saveRgb(canvas, path, true, key); }
+void saveKeyed(cairo_surface_t* canvas, const std::string& path, Rgb key) {
+  saveRgb(canvas, path, true, key);
+}
 void saveOpaque(cairo_surface_t* canvas, const std::string& path) { saveRgb(canvas, path, false, {0, 0, 0}); }
 
 static void placeText(cairo_t* cr, const std::string& text, double x, double y, double size, bool centred) {
@@ -76,7 +78,8 @@ static void placeText(cairo_t* cr, const std::string& text, double x, double y, 
   cairo_move_to(cr, left, y - e.y_bearing);
 }
 
-void drawText(cairo_t* cr, const std::string& text, double x, double y, double size, Rgb colour, bool centred) {
+void drawText(cairo_t* cr, const std::string& text, double x, double y, double size, Rgb colour,
+              bool centred) {
   placeText(cr, text, x, y, size, centred);
   setColour(cr, colour);
   cairo_show_text(cr, text.c_str());
@@ -116,4 +119,28 @@ void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) 
   cairo_arc(cr, x + r, y + h - r, r, 1.5708, 3.14159);
   cairo_arc(cr, x + r, y + r, r, 3.14159, 4.71239);
   cairo_close_path(cr);
+}
+
+void fillSparkle(cairo_t* cr, double x, double y, double r, double waist, Rgb colour) {
+  setColour(cr, colour);
+  double w = r * waist;
+  cairo_move_to(cr, x, y - r);
+  cairo_line_to(cr, x + w, y - w);
+  cairo_line_to(cr, x + r, y);
+  cairo_line_to(cr, x + w, y + w);
+  cairo_line_to(cr, x, y + r);
+  cairo_line_to(cr, x - w, y + w);
+  cairo_line_to(cr, x - r, y);
+  cairo_line_to(cr, x - w, y - w);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+}
+
+void paintVerticalBlend(cairo_t* cr, double y0, double y1, Rgb top, Rgb bottom) {
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y1);
+  cairo_pattern_add_color_stop_rgb(g, 0, top.r, top.g, top.b);
+  cairo_pattern_add_color_stop_rgb(g, 1, bottom.r, bottom.g, bottom.b);
+  cairo_set_source(cr, g);
+  cairo_paint(cr);
+  cairo_pattern_destroy(g);
 }

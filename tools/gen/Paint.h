@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers shared by every picture the generator paints.
 #include <cairo.h>
+
 #include <string>
 
 struct Rgb {
@@ -27,8 +28,8 @@ void saveOpaque(cairo_surface_t* canvas, const std::string& path);
 void drawText(cairo_t* cr, const std::string& text, double x, double y, double size, Rgb colour,
               bool centred = false);
 // Same, with a dark outline around the letters for legibility on busy pictures.
-void drawOutlinedText(cairo_t* cr, const std::string& text, double x, double y, double size,
-                      Rgb fill, Rgb outline, double outlineWidth, bool centred = false);
+void drawOutlinedText(cairo_t* cr, const std::string& text, double x, double y, double size, Rgb fill,
+                      Rgb outline, double outlineWidth, bool centred = false);
 
 // Fills the text at the current point with a dark outline drawn under it.
 void outlineText(cairo_t* cr, const std::string& text, Rgb fill, Rgb outline, double outlineWidth);
@@ -37,3 +38,10 @@ void outlineText(cairo_t* cr, const std::string& text, Rgb fill, Rgb outline, do
 void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry, double angle = 0);
 
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius);
+
+// Fills a four-pointed star of reach r centred on (x, y); its sides pinch in to
+// `waist` times r between the points.
+void fillSparkle(cairo_t* cr, double x, double y, double r, double waist, Rgb colour);
+
+// Paints the whole clip with a top-to-bottom blend from `top` at y0 to `bottom` at y1.
+void paintVerticalBlend(cairo_t* cr, double y0, double y1, Rgb top, Rgb bottom);

@@ -71,12 +71,7 @@ Palette nightPalette() {
 }
 
 void paintSky(cairo_t* cr, const Palette& p) {
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, kHeight * 0.75);
-  cairo_pattern_add_color_stop_rgb(g, 0, p.skyTop.r, p.skyTop.g, p.skyTop.b);
-  cairo_pattern_add_color_stop_rgb(g, 1, p.skyBottom.r, p.skyBottom.g, p.skyBottom.b);
-  cairo_set_source(cr, g);
-  cairo_paint(cr);
-  cairo_pattern_destroy(g);
+  paintVerticalBlend(cr, 0, kHeight * 0.75, p.skyTop, p.skyBottom);
 }
 
 void paintHills(cairo_t* cr, Rng& rng, double baseY, double amplitude, Rgb colour) {

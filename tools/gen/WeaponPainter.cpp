@@ -130,19 +130,7 @@ void axe(cairo_t* cr) {
   ball(cr, 22, 0, 1.6, kGold);
 }
 
-void sparkle(cairo_t* cr, double x, double y, double r) {
-  setColour(cr, hex("#ffffff"));
-  cairo_move_to(cr, x, y - r);
-  cairo_line_to(cr, x + r * 0.3, y - r * 0.3);
-  cairo_line_to(cr, x + r, y);
-  cairo_line_to(cr, x + r * 0.3, y + r * 0.3);
-  cairo_line_to(cr, x, y + r);
-  cairo_line_to(cr, x - r * 0.3, y + r * 0.3);
-  cairo_line_to(cr, x - r, y);
-  cairo_line_to(cr, x - r * 0.3, y - r * 0.3);
-  cairo_close_path(cr);
-  cairo_fill(cr);
-}
+void sparkle(cairo_t* cr, double x, double y, double r) { fillSparkle(cr, x, y, r, 0.3, hex("#ffffff")); }
 
 void magicBlade(cairo_t* cr) {
   // A pale halo first, so the blade seems to shine even against the colour key.
