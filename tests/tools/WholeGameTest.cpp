@@ -20,7 +20,7 @@
 #include "text/HudLabels.h"
 
 namespace {
-const uint32_t kFrameMs = 10;
+const uint32_t kFrameMs = static_cast<uint32_t>(kRouteFrameMs);  // the routes were found at this step
 const int kMaxPasses = 20000;
 
 // Runs one pass the way the main loop does, with the keys handled first.

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-const float kRouteFrameMs = 10.0f;  // every simulated frame
+const float kRouteFrameMs = 16.0f;  // every simulated frame
 
 struct RouteStep {
   int frame;  // the key acts before this frame's update
