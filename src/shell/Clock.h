@@ -7,7 +7,11 @@ class Clock {
  public:
   uint32_t ticks() const;
   void useFake(uint32_t startMs);
+  void useReal();
   void advance(uint32_t ms);  // fake clock only; wraps like the real timer
+  // Returns once ticks() has reached `tick`: the real clock sleeps, the fake
+  // one jumps ahead. A tick already passed returns at once.
+  void waitUntil(uint32_t tick);
 
  private:
   bool fake = false;

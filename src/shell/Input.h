@@ -6,4 +6,4 @@ bool handleEvents();
 // Space and the up arrow: buy in the shop, leave the statistics, jump in play.
 void actionKey();
 
-const int kNameDelayPasses = 60;  // passes to wait after an accepted letter
+const int kNameDelayPasses = 60;  // passes to wait after an accepted letter: about a second

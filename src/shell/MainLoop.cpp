@@ -6,6 +6,15 @@
 #include "shell/Screens.h"
 #include "shell/Shop.h"
 
+namespace {
+// About 60 passes a second. Positions are rounded to whole pixels after every
+// move, so much shorter frames would stall or speed up the hero and goblins;
+// at this step every goblin kind moves and the hero runs and jumps as meant.
+const uint32_t kFrameStepMs = 16;
+}  // namespace
+
+void waitForFrameStep() { gameClock.waitUntil(lastFrameTick + kFrameStepMs); }
+
 // The unsigned difference survives a wrap of the timer.
 float measureFrame() {
   uint32_t now = nowMs();
@@ -30,6 +39,8 @@ void runScreenPass(float frameMs) {
 }
 
 bool runPass() {
+  // A fast machine waits here; a slow one goes on at once with its real frame time.
+  waitForFrameStep();
   float frameMs = measureFrame();
   runScreenPass(frameMs);
   if (ScreenSurface) SDL_Flip(ScreenSurface);

@@ -7,5 +7,8 @@ bool runPass();
 // The pass of the current screen alone, with the given frame time.
 void runScreenPass(float frameMs);
 
+// Waits until the frame step has passed since the previous pass.
+void waitForFrameStep();
+
 // Milliseconds since the previous pass; remembers this pass's tick.
 float measureFrame();

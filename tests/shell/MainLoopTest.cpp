@@ -16,6 +16,30 @@ TEST_F(ShellTest, FrameTimeSurvivesATimerWrap) {
   lastFrameTick = saved;
 }
 
+TEST_F(ShellTest, AnEarlyPassWaitsForTheStepAndALateOneKeepsItsTime) {
+  uint32_t saved = nowMs();
+  // Early, and across a wrap of the timer: the fake clock jumps to the step.
+  lastFrameTick = 0xFFFFFFF8u;
+  gameClock.useFake(0xFFFFFFF9u);
+  waitForFrameStep();
+  EXPECT_EQ(nowMs(), 8u);
+  EXPECT_FLOAT_EQ(measureFrame(), 16.0f);
+  // Late: nothing to wait for, and the frame keeps its real length.
+  gameClock.advance(40);
+  waitForFrameStep();
+  EXPECT_FLOAT_EQ(measureFrame(), 40.0f);
+  gameClock.useFake(saved);
+  lastFrameTick = saved;
+}
+
+TEST(ClockTest, TheRealClockSleepsUntilTheTick) {
+  Clock real;
+  uint32_t target = real.ticks() + 5;
+  real.waitUntil(target);
+  EXPECT_GE(static_cast<int32_t>(real.ticks() - target), 0);
+  real.waitUntil(target - 1000);  // long past: returns at once
+}
+
 TEST_F(ShellTest, TitlePassGivesThreeLivesAndNoAnimals) {
   player.setLives(0);
   player.setAnimals(4);

@@ -1,0 +1,160 @@
+// The main loop paces itself to a fixed step, so the hero and the goblins
+// move the same however short the machine's frames are. A requested step
+// is how far the fake clock moves before each pass.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "ShellTestFixture.h"
+#include "extras/Extra.h"
+#include "goblins/Goblin.h"
+#include "level/Level.h"
+#include "shell/Clock.h"
+#include "shell/MainLoop.h"
+
+namespace {
+const uint32_t kFree = 0xFFFFFFFF;  // opaque white
+const uint32_t kRock = 0xFF000000;  // opaque black
+const int kWorldW = 4000;           // px
+const int kWorldH = 1000;           // px
+const int kFloorTop = 600;          // px, the ground everyone stands on
+const int kLedgeTop = 200;          // px, where the hero waits while a goblin walks
+const uint32_t kRunMs = 1000;       // game time of each run
+const int kParkedY = -1000000;      // px; far from any hero
+
+struct Motion {
+  float distance = 0.0f;    // px, along x
+  float jumpHeight = 0.0f;  // px above the start
+};
+
+class FramePacingTest : public ShellTest {
+ public:
+  void SetUp() override {
+    ShellTest::SetUp();
+    world = makeRgbaSurface(kWorldW, kWorldH, kFree);
+    SDL_Rect ground = {0, kFloorTop, kWorldW, kWorldH - kFloorTop};
+    SDL_FillRect(world, &ground, kRock);
+    SDL_Rect ledge = {0, kLedgeTop, kWorldW, 30};
+    SDL_FillRect(world, &ledge, kRock);
+    savedCollision = levels[0].collisionImage;
+    levels[0].collisionImage = world;
+    for (Extra& e : extras) e.y = kParkedY;
+    for (Goblin& g : goblins) g.health = 0;
+    GameState = Playing;
+  }
+  void TearDown() override {
+    levels[0].collisionImage = savedCollision;
+    SDL_FreeSurface(world);
+    for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
+    for (int i = 0; i < kGoblinCount; ++i) goblins[i].spawn(i);
+    ShellTest::TearDown();
+  }
+  // The hero stands on the ground (or the ledge) with its view corner at x.
+  void heroStandsAt(float x, int floorTop) {
+    player.setX(x);
+    player.setY(static_cast<float>(floorTop - 258));
+    player.jum = false;
+    player.speedx = player.speedy = 0.0f;
+  }
+  // Passes of the real main loop for kRunMs of game time, the fake clock moving
+  // `stepMs` before each; tracks `x` and `y` of whatever moves.
+  template <typename X, typename Y>
+  Motion run(uint32_t stepMs, X x, Y y) {
+    const float x0 = x(), y0 = y();
+    float top = y0;
+    uint32_t start = nowMs();
+    while (nowMs() - start < kRunMs) {
+      runPasses(1, stepMs);
+      top = std::min(top, y());
+    }
+    // Per second of game time, so a step that does not divide a second compares fairly.
+    float seconds = static_cast<float>(nowMs() - start) / 1000.0f;
+    return {(x() - x0) / seconds, y0 - top};
+  }
+  Motion heroRun(uint32_t stepMs, SDLKey key) {
+    heroStandsAt(100.0f, kFloorTop);
+    runPasses(3, 16);
+    pushKey(key, true);
+    Motion m = run(stepMs, [] { return player.getX(); }, [] { return player.getY(); });
+    pushKey(key, false);
+    runPasses(1, 16);
+    return m;
+  }
+  Motion goblinWalk(uint32_t stepMs, int kind, bool rare) {
+    Goblin& g = goblins[0];
+    g.health = 100;
+    g.kind = kind;
+    g.rareBreed = rare;
+    g.commonBreed = !rare;
+    g.isKind0 = kind == 0;
+    g.isKind1 = kind == 1;
+    g.isKind2 = kind == 2;
+    g.jumpChance = 0;
+    g.attacking = false;
+    g.walkSpeed = rare ? 0.35f : 1.0f;
+    g.x = 1000.0f;
+    g.y = static_cast<float>(kFloorTop - 50);
+    g.speedy = 0.0f;
+    g.movingRight = true;
+    // A rare walker watches a hero far to its right on its own floor; the
+    // others go about their business under a hero who waits on the ledge.
+    if (rare)
+      heroStandsAt(3200.0f, kFloorTop);
+    else
+      heroStandsAt(1000.0f, kLedgeTop);
+    runPasses(3, 16);  // settle on the ground
+    return run(stepMs, [&g] { return g.x; }, [&g] { return g.y; });
+  }
+  SDL_Surface* world = nullptr;
+  SDL_Surface* savedCollision = nullptr;
+};
+
+// Everything that moves in one second of play, at one requested step.
+struct Figures {
+  Motion heroRight, heroLeft, heroJump;
+  Motion goblin[3];    // the common breed, by kind, minding its own business
+  Motion rareSpearman;  // the slowest walker of all, walking toward the hero
+};
+
+bool within(float value, float reference, float share) {
+  return std::abs(value - reference) <= std::abs(reference) * share;
+}
+
+Figures measure(FramePacingTest& t, uint32_t stepMs) {
+  Figures f;
+  f.heroRight = t.heroRun(stepMs, SDLK_RIGHT);
+  f.heroLeft = t.heroRun(stepMs, SDLK_LEFT);
+  f.heroJump = t.heroRun(stepMs, SDLK_UP);
+  for (int k = 0; k < 3; ++k) f.goblin[k] = t.goblinWalk(stepMs, k, false);
+  f.rareSpearman = t.goblinWalk(stepMs, 2, true);
+  return f;
+}
+}  // namespace
+
+TEST_F(FramePacingTest, HeroAndGoblinsMoveTheSameAtEveryFrameStep) {
+  const float kShare = 0.07f;
+  Figures ref = measure(*this, 16);
+  // The figures the game is tuned to: run 300 px/s, jump about 105 px.
+  EXPECT_TRUE(within(ref.heroRight.distance, 300.0f, kShare)) << ref.heroRight.distance;
+  EXPECT_TRUE(within(ref.heroJump.jumpHeight, 105.0f, kShare)) << ref.heroJump.jumpHeight;
+  for (uint32_t step : {1u, 2u, 3u, 5u, 10u, 33u}) {
+    SCOPED_TRACE(testing::Message() << "requested step " << step << " ms");
+    Figures f = measure(*this, step);
+    EXPECT_TRUE(within(f.heroRight.distance, ref.heroRight.distance, kShare)) << f.heroRight.distance;
+    EXPECT_TRUE(within(f.heroLeft.distance, ref.heroLeft.distance, kShare)) << f.heroLeft.distance;
+    EXPECT_TRUE(within(f.heroJump.jumpHeight, ref.heroJump.jumpHeight, kShare)) << f.heroJump.jumpHeight;
+    for (int k = 0; k < 2; ++k)
+      EXPECT_TRUE(within(f.goblin[k].distance, ref.goblin[k].distance, kShare)) << "kind " << k;
+    // Kind 2 walks 1.6 px a 16 ms frame, which rounds to 2; a 33 ms frame of a
+    // slow machine gives 3.3, which rounds to 3. Only frames the pacing can
+    // lengthen promise the same walk; longer ones still walk the same way.
+    if (step <= 16) {
+      EXPECT_TRUE(within(f.goblin[2].distance, ref.goblin[2].distance, kShare)) << f.goblin[2].distance;
+      EXPECT_TRUE(within(f.rareSpearman.distance, ref.rareSpearman.distance, kShare)) << f.rareSpearman.distance;
+    } else {
+      EXPECT_GT(f.goblin[2].distance, 0.0f);
+      EXPECT_GT(f.rareSpearman.distance, 0.0f);
+    }
+  }
+}
