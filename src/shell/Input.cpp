@@ -5,6 +5,7 @@
 #include "level/Level.h"
 #include "player/Player.h"
 #include "shell/GameState.h"
+#include "shell/Gamepad.h"
 #include "shell/Progression.h"
 #include "shell/Shop.h"
 #include "shell/Startup.h"
@@ -98,6 +99,10 @@ bool handleEvents() {
       case SDL_KEYUP: keyUp(event.key.keysym.sym); break;
       case SDL_QUIT: return false;
       case SDL_VIDEORESIZE: resizeWindow(event.resize.w); break;
+      case SDL_JOYAXISMOTION:
+      case SDL_JOYHATMOTION:
+      case SDL_JOYBUTTONDOWN:
+      case SDL_JOYBUTTONUP: gamepad.handle(event); break;
       default: break;
     }
   }

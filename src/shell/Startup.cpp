@@ -15,6 +15,7 @@
 #include "scores/HighScores.h"
 #include "shell/Clock.h"
 #include "shell/GameState.h"
+#include "shell/Gamepad.h"
 #include "shell/Image.h"
 #include "shell/Screens.h"
 #include "shell/Shop.h"
@@ -51,6 +52,7 @@ int startUp() {
   openAudio();
   SDL_EnableKeyRepeat(0, 0);
   SDL_ShowCursor(SDL_DISABLE);
+  gamepad.open();
   seedRandom();
   loadScreenImages();
   rememberFullRacks();
@@ -65,6 +67,7 @@ int startUp() {
 void shutdown(int status) {
   levelBuild.finish();  // the painter uses SDL: it must be done before SDL_Quit
   if (ScreenSurface) SDL_FreeSurface(ScreenSurface);
+  gamepad.close();
   TTF_Quit();
   SDL_Quit();
   std::fflush(stdout);

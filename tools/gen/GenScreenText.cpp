@@ -133,7 +133,7 @@ void paintAbout(cairo_t* cr) {
               220, 460, 15, kInk, 20, Align::Centre);
   for (int i = 0; i < 3; ++i) paintNut(cr, 290 + i * 30, 272, 18, -0.3 + 0.3 * i);
   showText(cr, "Font", 320, 312, 17, kSoftInk, Align::Centre);
-  showText(cr, "DejaVu Sans Bold (fonts-dejavu-core),", 320, 340, 15, kInk, Align::Centre);
+  showText(cr, "DejaVu Sans Condensed Bold (fonts-dejavu-extra),", 320, 340, 15, kInk, Align::Centre);
   showText(cr, "free licence \u2014 see BoldFaceLie-LICENSE.txt", 320, 362, 15, kInk, Align::Centre);
   paintPanda(cr, 66, 454, 0.85, PandaPose::Wave);
   hint(cr, "1: title", 320, 462, 18);

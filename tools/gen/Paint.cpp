@@ -69,9 +69,14 @@ void saveKeyed(cairo_surface_t* canvas, const std::string& path, Rgb key) {
 }
 void saveOpaque(cairo_surface_t* canvas, const std::string& path) { saveRgb(canvas, path, false, {0, 0, 0}); }
 
-static void placeText(cairo_t* cr, const std::string& text, double x, double y, double size, bool centred) {
-  cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+void selectGameFont(cairo_t* cr, double size) {
+  // The face the build copies to BoldFaceLie.TTF, so painted and live text look alike.
+  cairo_select_font_face(cr, "DejaVu Sans Condensed", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
   cairo_set_font_size(cr, size);
+}
+
+static void placeText(cairo_t* cr, const std::string& text, double x, double y, double size, bool centred) {
+  selectGameFont(cr, size);
   cairo_text_extents_t e;
   cairo_text_extents(cr, text.c_str(), &e);
   double left = centred ? x - e.width / 2 - e.x_bearing : x - e.x_bearing;

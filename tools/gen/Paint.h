@@ -23,7 +23,9 @@ void saveKeyed(cairo_surface_t* canvas, const std::string& path, Rgb key);
 // Writes a canvas as an opaque 24-bit RGB PNG (alpha composited over black).
 void saveOpaque(cairo_surface_t* canvas, const std::string& path);
 
-// Text in the game's font (DejaVu Sans Bold), top-left of the ink box at (x, y)
+// Selects the game's font (DejaVu Sans Condensed Bold) at `size` px.
+void selectGameFont(cairo_t* cr, double size);
+// Text in the game's font, top-left of the ink box at (x, y)
 // unless centred, in which case x is the centre.
 void drawText(cairo_t* cr, const std::string& text, double x, double y, double size, Rgb colour,
               bool centred = false);

@@ -44,7 +44,7 @@ void fillToned(cairo_t* cr, const Tone& tone, double lineWidth, double shadeShif
 void tonedEllipse(cairo_t* cr, const Tone& tone, double x, double y, double rx, double ry, double angle,
                   double lineWidth);
 
-// ---- text (ScreenText.cpp), always DejaVu Sans Bold like the game's live text ----
+// ---- text (ScreenText.cpp), always in the game's own font like its live text ----
 
 enum class Align { Left, Centre, Right };
 

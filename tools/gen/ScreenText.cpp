@@ -7,14 +7,8 @@
 
 namespace scr {
 
-// The game's live text is DejaVu Sans Bold; Paint.h's drawText selects the same face.
-static void selectFont(cairo_t* cr, double size) {
-  cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-  cairo_set_font_size(cr, size);
-}
-
 double textWidth(cairo_t* cr, const std::string& text, double size) {
-  selectFont(cr, size);
+  selectGameFont(cr, size);
   cairo_text_extents_t e;
   cairo_text_extents(cr, text.c_str(), &e);
   return e.x_advance;
@@ -29,7 +23,7 @@ static double startX(cairo_t* cr, const std::string& text, double x, double size
 void showText(cairo_t* cr, const std::string& text, double x, double baseline, double size, Rgb colour,
               Align align) {
   double left = startX(cr, text, x, size, align);
-  selectFont(cr, size);
+  selectGameFont(cr, size);
   cairo_move_to(cr, left, baseline);
   setColour(cr, colour);
   cairo_show_text(cr, text.c_str());
@@ -39,7 +33,7 @@ void showText(cairo_t* cr, const std::string& text, double x, double baseline, d
 void showOutlined(cairo_t* cr, const std::string& text, double x, double baseline, double size, Rgb fill,
                   Rgb outline, double outlineWidth, Align align) {
   double left = startX(cr, text, x, size, align);
-  selectFont(cr, size);
+  selectGameFont(cr, size);
   cairo_new_path(cr);
   cairo_move_to(cr, left, baseline);
   outlineText(cr, text, fill, outline, outlineWidth);

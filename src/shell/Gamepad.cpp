@@ -1,0 +1,102 @@
+#include "shell/Gamepad.h"
+
+#include "player/Player.h"
+#include "shell/GameState.h"
+#include "shell/Input.h"
+#include "shell/Progression.h"
+
+namespace {
+const Uint8 kStickX = 0, kStickY = 1;  // the left stick; other axes (triggers) rest off centre
+
+int direction(Sint16 value) {
+  if (value < -kPadDeadZone) return -1;
+  return value > kPadDeadZone ? 1 : 0;
+}
+
+void runTowards(int dir) {
+  if (dir < 0) player.runLeft();
+  if (dir > 0) player.runRight();
+}
+
+void release(int dir) {
+  if (dir < 0) player.releaseLeft();
+  if (dir > 0) player.releaseRight();
+}
+}  // namespace
+
+Gamepad gamepad;
+
+void Gamepad::open() {
+  if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) < 0 || SDL_NumJoysticks() < 1) return;
+  joystick = SDL_JoystickOpen(0);
+  if (joystick) SDL_JoystickEventState(SDL_ENABLE);
+}
+
+void Gamepad::close() {
+  if (joystick) SDL_JoystickClose(joystick);
+  joystick = nullptr;
+}
+
+void Gamepad::handle(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_JOYAXISMOTION: stickMoved(event.jaxis.axis, event.jaxis.value); break;
+    case SDL_JOYHATMOTION:
+      if (event.jhat.hat == 0) hatMoved(event.jhat.value);
+      break;
+    case SDL_JOYBUTTONDOWN: buttonDown(event.jbutton.button); break;
+    case SDL_JOYBUTTONUP: buttonUp(event.jbutton.button); break;
+    default: break;
+  }
+}
+
+void Gamepad::stickMoved(Uint8 axis, Sint16 value) {
+  if (axis == kStickX) stickX = direction(value);
+  if (axis == kStickY) stickY = direction(value);
+  steer();
+}
+
+void Gamepad::hatMoved(Uint8 value) {
+  hatX = (value & SDL_HAT_LEFT) ? -1 : (value & SDL_HAT_RIGHT) ? 1 : 0;
+  hatY = (value & SDL_HAT_UP) ? -1 : (value & SDL_HAT_DOWN) ? 1 : 0;
+  steer();
+}
+
+// Gives the hero only the changes, as the arrow keys would: a release of the old
+// direction before a press of the new one, and a drop on the move into "down".
+void Gamepad::steer() {
+  int x = hatX != 0 ? hatX : stickX;
+  bool nowDown = (hatY != 0 ? hatY : stickY) > 0;
+  if (x != runDirection) {
+    release(runDirection);
+    runTowards(x);
+    runDirection = x;
+  }
+  if (nowDown && !down) player.dropDown();
+  down = nowDown;
+}
+
+void Gamepad::buttonDown(Uint8 button) {
+  switch (button) {
+    case kPadJump: actionKey(); break;
+    case kPadSwing: player.attack(); break;
+    case kPadTrade: player.consumeWeapon(); break;
+    case kPadCrouch:
+      // Unlike z, the button has no letter to type elsewhere.
+      if (GameState == Playing) player.crouch();
+      break;
+    case kPadStart:
+      // As key 1: on the title a new game, elsewhere back to the title.
+      if (GameState == Title) {
+        startNewGame();
+      } else {
+        GameState = Title;
+      }
+      break;
+    default: break;
+  }
+}
+
+void Gamepad::buttonUp(Uint8 button) {
+  if (button == kPadSwing) player.stopAttack();
+  if (button == kPadCrouch) player.standUp();
+}

@@ -1,0 +1,246 @@
+// A gamepad must give the same results as the matching keys. There is no
+// joystick under the dummy driver, so the tests put its events on the queue.
+#include <functional>
+#include <ostream>
+#include <vector>
+
+#include "ShellTestFixture.h"
+#include "shell/Gamepad.h"
+#include "shell/Shop.h"
+
+namespace {
+const Sint16 kFullLeft = -32768, kFullRight = 32767, kHalfway = 16000;
+const Uint8 kStickX = 0, kStickY = 1, kLeftTrigger = 2;
+
+void pushAxis(Uint8 axis, Sint16 value) {
+  SDL_Event e = {};
+  e.type = SDL_JOYAXISMOTION;
+  e.jaxis.axis = axis;
+  e.jaxis.value = value;
+  SDL_PushEvent(&e);
+}
+
+void pushHat(Uint8 value) {
+  SDL_Event e = {};
+  e.type = SDL_JOYHATMOTION;
+  e.jhat.value = value;
+  SDL_PushEvent(&e);
+}
+
+void pushButton(int button, bool down) {
+  SDL_Event e = {};
+  e.type = down ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
+  e.jbutton.button = static_cast<Uint8>(button);
+  e.jbutton.state = down ? SDL_PRESSED : SDL_RELEASED;
+  SDL_PushEvent(&e);
+}
+
+// What the hero's actions change.
+struct Hero {
+  float speedx, speedy;
+  int ori;
+  bool sli, jum, att, cro;
+  int health, weaponLevel;
+  bool operator==(const Hero& o) const {
+    return speedx == o.speedx && speedy == o.speedy && ori == o.ori && sli == o.sli && jum == o.jum &&
+           att == o.att && cro == o.cro && health == o.health && weaponLevel == o.weaponLevel;
+  }
+};
+
+std::ostream& operator<<(std::ostream& out, const Hero& h) {
+  return out << "speed " << h.speedx << "," << h.speedy << " ori " << h.ori << " sli " << h.sli << " jum "
+             << h.jum << " att " << h.att << " cro " << h.cro << " health " << h.health << " weapon "
+             << h.weaponLevel;
+}
+
+Hero hero() {
+  return {player.speedx, player.speedy,          player.ori, player.sli, player.jum, player.att, player.cro,
+          player.health, player.getWeaponLevel()};
+}
+
+// One step of a test: events put on the queue, or a change made by hand.
+using Step = std::function<void()>;
+
+class GamepadTest : public ShellTest {
+ protected:
+  void SetUp() override { centre(); }
+  void TearDown() override { centre(); }
+
+  // Lets go of the stick and the d-pad, so no test starts with a direction held.
+  static void centre() {
+    pushAxis(kStickX, 0);
+    pushAxis(kStickY, 0);
+    pushHat(SDL_HAT_CENTERED);
+    handleEvents();
+    resetGame();
+    GameState = Playing;
+    player.jum = false;  // on the ground, so jumps and drops count
+  }
+
+  // Plays each step (events on the queue, then handled) and records the hero after it.
+  static std::vector<Hero> play(const std::vector<Step>& steps) {
+    centre();
+    std::vector<Hero> after;
+    for (const Step& step : steps) {
+      step();
+      EXPECT_TRUE(handleEvents());
+      after.push_back(hero());
+    }
+    return after;
+  }
+};
+
+Step key(SDLKey k, bool down) {
+  return [=] { pushKey(k, down); };
+}
+Step axis(Uint8 a, Sint16 v) {
+  return [=] { pushAxis(a, v); };
+}
+Step hat(Uint8 v) {
+  return [=] { pushHat(v); };
+}
+Step button(int b, bool down) {
+  return [=] { pushButton(b, down); };
+}
+}  // namespace
+
+TEST_F(GamepadTest, StickAndDpadRunLikeTheArrowKeys) {
+  // Right, straight over to left, then let go: each change releases the old
+  // direction and presses the new one, once.
+  std::vector<Hero> keys = play({key(SDLK_RIGHT, true),
+                                 [] {
+                                   pushKey(SDLK_RIGHT, false);
+                                   pushKey(SDLK_LEFT, true);
+                                 },
+                                 key(SDLK_LEFT, false)});
+  std::vector<Hero> stick = play({axis(kStickX, kFullRight), axis(kStickX, kFullLeft), axis(kStickX, 0)});
+  std::vector<Hero> dpad = play({hat(SDL_HAT_RIGHT), hat(SDL_HAT_LEFT), hat(SDL_HAT_CENTERED)});
+  EXPECT_EQ(stick, keys);
+  EXPECT_EQ(dpad, keys);
+  EXPECT_FLOAT_EQ(keys[0].speedx, 3.0f);
+  EXPECT_TRUE(keys[2].sli);
+}
+
+TEST_F(GamepadTest, TheStickHasADeadZoneAndOtherAxesDoNothing) {
+  std::vector<Hero> still = play({[] {}});
+  EXPECT_EQ(play({axis(kStickX, kPadDeadZone)}), still);
+  EXPECT_EQ(play({axis(kStickX, -kPadDeadZone)}), still);
+  EXPECT_EQ(play({axis(kStickY, kPadDeadZone)}), still);
+  // A trigger rests at one end of its axis.
+  EXPECT_EQ(play({axis(kLeftTrigger, kFullLeft)}), still);
+}
+
+TEST_F(GamepadTest, TheDpadLeadsWhileTheStickIsHeld) {
+  // Stick held left; the d-pad's left pressed and let go must not stop the run.
+  std::vector<Hero> pad = play({axis(kStickX, kFullLeft), hat(SDL_HAT_LEFT), hat(SDL_HAT_CENTERED)});
+  for (const Hero& h : pad) EXPECT_FLOAT_EQ(h.speedx, -3.0f);
+  EXPECT_FALSE(pad.back().sli);
+  // The d-pad's right wins over the stick's left, and the stick takes over again after.
+  pad = play({axis(kStickX, kFullLeft), hat(SDL_HAT_RIGHT), hat(SDL_HAT_CENTERED)});
+  EXPECT_FLOAT_EQ(pad[1].speedx, 3.0f);
+  EXPECT_FLOAT_EQ(pad[2].speedx, -3.0f);
+}
+
+TEST_F(GamepadTest, DownDropsOnTheWayInOnly) {
+  std::vector<Hero> keys = play({key(SDLK_DOWN, true)});
+  EXPECT_TRUE(keys[0].jum);
+  EXPECT_EQ(play({axis(kStickY, kFullRight)}), keys);
+  EXPECT_EQ(play({hat(SDL_HAT_DOWN)}), keys);
+
+  // Held down after landing: no second drop until the stick comes back and goes down again.
+  play({axis(kStickY, kHalfway)});
+  player.jum = false;
+  pushAxis(kStickY, kFullRight);
+  handleEvents();
+  EXPECT_FALSE(player.jum);
+  pushAxis(kStickY, 0);
+  pushAxis(kStickY, kFullRight);
+  handleEvents();
+  EXPECT_TRUE(player.jum);
+
+  // A diagonal runs and drops at once.
+  std::vector<Hero> diagonal = play({hat(SDL_HAT_LEFTDOWN)});
+  EXPECT_FLOAT_EQ(diagonal[0].speedx, -3.0f);
+  EXPECT_TRUE(diagonal[0].jum);
+}
+
+TEST_F(GamepadTest, ButtonsDoWhatTheirKeysDo) {
+  EXPECT_EQ(play({button(kPadJump, true), button(kPadJump, false)}),
+            play({key(SDLK_SPACE, true), key(SDLK_SPACE, false)}));
+  EXPECT_EQ(play({button(kPadSwing, true), button(kPadSwing, false)}),
+            play({key(SDLK_LSHIFT, true), key(SDLK_LSHIFT, false)}));
+  auto armed = [] { player.setWeaponLevel(2); };
+  EXPECT_EQ(play({armed, button(kPadTrade, true), button(kPadTrade, false)}),
+            play({armed, key(SDLK_LCTRL, true), key(SDLK_LCTRL, false)}));
+  EXPECT_EQ(player.getHealth(), 130);
+
+  // The jump button goes on from the statistics and buys in the shop.
+  GameState = LevelStats;
+  pushButton(kPadJump, true);
+  EXPECT_TRUE(handleEvents());
+  EXPECT_EQ(GameState, Shop);
+  resetShop();
+  player.setWeaponLevel(0);
+  player.setX(100.0f);  // at the weapon rack
+  player.setNuts(kUpgradeStartCost);
+  pushButton(kPadJump, true);
+  EXPECT_TRUE(handleEvents());
+  EXPECT_EQ(player.getWeaponLevel(), 1);
+  resetShop();
+}
+
+TEST_F(GamepadTest, CrouchButtonCrouchesInPlayAndNeverTypes) {
+  EXPECT_EQ(play({button(kPadCrouch, true), button(kPadCrouch, false)}),
+            play({key(SDLK_z, true), key(SDLK_z, false)}));
+  pushButton(kPadCrouch, true);
+  EXPECT_TRUE(handleEvents());
+  EXPECT_TRUE(player.cro);
+  EXPECT_EQ(playerName, "");
+
+  for (int32_t screen : {Title, Shop, LevelStats, Submit}) {
+    resetGame();
+    GameState = screen;
+    pushButton(kPadCrouch, true);
+    EXPECT_TRUE(handleEvents());
+    EXPECT_FALSE(player.cro) << "screen " << screen;
+    EXPECT_EQ(playerName, "") << "screen " << screen;
+    EXPECT_EQ(nameDelay, 0) << "screen " << screen;
+  }
+}
+
+TEST_F(GamepadTest, StartLeavesForTheTitleAndStartsAGameThere) {
+  const int32_t screens[] = {Playing, Shop, LevelStats, Scores, Instructions, Story, About, Submit};
+  for (int32_t from : screens) {
+    resetGame();
+    GameState = from;
+    pushButton(kPadStart, true);
+    pushButton(kPadStart, false);
+    EXPECT_TRUE(handleEvents());
+    EXPECT_EQ(GameState, Title) << "screen " << from;
+  }
+  resetGame();
+  levelIndex = 3;
+  pushButton(kPadStart, true);
+  EXPECT_TRUE(handleEvents());
+  EXPECT_EQ(GameState, Playing);
+  EXPECT_EQ(levelIndex, 0);
+
+  // The buttons the game does not use change nothing.
+  for (int unused : {4, 5, 6, 8, 9, 10, 11}) {
+    resetGame();
+    GameState = Playing;
+    Hero before = hero();
+    pushButton(unused, true);
+    pushButton(unused, false);
+    EXPECT_TRUE(handleEvents());
+    EXPECT_EQ(GameState, Playing) << "button " << unused;
+    EXPECT_EQ(hero(), before) << "button " << unused;
+  }
+}
+
+TEST_F(GamepadTest, WithoutAJoystickOpeningSaysNothing) {
+  StdoutCapture out;
+  gamepad.open();
+  gamepad.close();
+  EXPECT_EQ(out.text(), "");
+}

@@ -1,0 +1,109 @@
+// The longest texts a real game can show, rendered by the game's own builders
+// at their own places, must end inside the 640 x 480 screen.
+//
+// The largest values a game reaches, from its rules:
+// - lives never rise above the 3 a game starts with;
+// - the score grows only by the time bonus, at most 60 s x 3 for each level left
+//   behind: 4 x 180 = 720 while the last level or its shop is shown, 900 at the end;
+// - nuts and animals carry over from level to level: every nut and animal of all
+//   five levels, with nothing bought, is 5 x 28 nuts and 5 x 5 animals;
+// - the clock shows at most 60, the level at most 4;
+// - an upgrade costs at most 10 + 10 x 5 nuts (the price after the last purchase);
+// - a name has three letters; W is the widest capital.
+// Digits are all equally wide in the font, so 9s stand for any number of that length.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "extras/Extra.h"
+#include "level/Level.h"
+#include "player/Player.h"
+#include "scores/HighScores.h"
+#include "shell/Clock.h"
+#include "shell/GameState.h"
+#include "shell/Progression.h"
+#include "shell/Shop.h"
+#include "shell/Video.h"
+#include "text/HudLabels.h"
+
+namespace {
+const int kLastLevel = kLevelCount - 1;
+const int kMostSeconds = kLevelTimeMs / 1000;
+const int kMostScoreInPlay = kLastLevel * kMostSeconds * kTimeBonusPerSecond;
+const int kMostFinalScore = kLevelCount * kMostSeconds * kTimeBonusPerSecond;
+const int kMostCost = kUpgradeStartCost + kUpgradePriceStep * kTopUpgradeLevel;
+const char* kWidestName = "WWW";
+
+int countPlaced(int type) {
+  int n = 0;
+  for (const Extra& e : extras)
+    if (e.type == type) ++n;
+  return n;
+}
+
+void expectInsideScreen(const TextLabel& label) {
+  ASSERT_NE(label.surface, nullptr) << "'" << label.text << "' was not rendered";
+  EXPECT_LE(label.rect.x + label.surface->w, kScreenWidth)
+      << "'" << label.text << "' ends past the right edge";
+  EXPECT_LE(label.rect.y + label.surface->h, kScreenHeight) << "'" << label.text << "' ends past the bottom";
+}
+
+class TextFitsScreenTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    // Every level places the same extras, so the pool shows what one level holds.
+    player.reset();
+    player.setLives(3);
+    player.setScore(kMostScoreInPlay);
+    player.setNuts(kLevelCount * countPlaced(Nut));
+    player.setAnimals(kLevelCount * countPlaced(Animal));
+    levelIndex = kLastLevel;
+  }
+  void TearDown() override {
+    player.reset();
+    levelIndex = 0;
+    secondsLeft = 0;
+    weaponCost = armourCost = kUpgradeStartCost;
+    playerName.clear();
+  }
+};
+}  // namespace
+
+TEST_F(TextFitsScreenTest, StatusLinesInPlayAndInTheShop) {
+  levels[kLastLevel].startTick = nowMs();  // the whole 60 s left
+  buildStatusLine();
+  EXPECT_EQ(statusLabel.text, "Lifes: 3  Score: 720  Nuts: 140  Animals: 25  Level: 4  Time: 60");
+  expectInsideScreen(statusLabel);
+  buildShopStatusLine();
+  expectInsideScreen(shopStatusLabel);
+}
+
+TEST_F(TextFitsScreenTest, StatisticsLines) {
+  secondsLeft = kMostSeconds;
+  buildLevelStats();
+  EXPECT_EQ(statsTexts[3], " Time bonus (seconds multiplied by 3): 180");
+  for (const TextLabel& line : statsLabels) expectInsideScreen(line);
+}
+
+TEST_F(TextFitsScreenTest, ShopPrompts) {
+  weaponCost = armourCost = kMostCost;
+  buildWeaponPrompt();
+  expectInsideScreen(weaponPromptLabel);
+  buildArmourPrompt();
+  expectInsideScreen(armourPromptLabel);
+}
+
+TEST_F(TextFitsScreenTest, NameLineAndScoreList) {
+  playerName = kWidestName;
+  buildNameLabel();
+  expectInsideScreen(nameLabel);
+
+  SavedScoreTable saved;
+  for (int i = 0; i < kScoreEntries; ++i) {
+    scoreNames[i] = kWidestName;
+    scoreValues[i] = kMostFinalScore;
+  }
+  // A score file edited by hand may hold any number; even the longest one fits.
+  scoreValues[kScoreEntries - 1] = INT32_MIN;
+  renderScores();
+  for (const TextLabel& line : scoreLabels) expectInsideScreen(line);
+}
