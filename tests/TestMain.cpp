@@ -10,7 +10,7 @@
 
 #include "TestSupport.h"
 #include "level/LevelBuild.h"
-#include "shell/Clock.h"
+#include "platform/Clock.h"
 #include "shell/Startup.h"
 
 namespace fs = std::filesystem;

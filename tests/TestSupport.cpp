@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/Clock.h"
+#include "platform/Clock.h"
 #include "scores/HighScores.h"
 #include "shell/MainLoop.h"
 

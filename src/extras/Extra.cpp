@@ -4,11 +4,11 @@
 #include <cstdio>
 
 #include "level/Level.h"
+#include "platform/Clock.h"
+#include "platform/Image.h"
+#include "platform/PictureFiles.h"
 #include "player/Player.h"
-#include "shell/Clock.h"
 #include "shell/GameState.h"
-#include "shell/Image.h"
-#include "shell/PictureFiles.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "extras/Extra.h"
+#include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/Clock.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include "audio/Audio.h"
 #include "level/Level.h"
 #include "level/Pixels.h"
+#include "platform/Clock.h"
+#include "platform/Image.h"
+#include "platform/PictureFiles.h"
 #include "player/Player.h"
-#include "shell/Clock.h"
-#include "shell/Image.h"
-#include "shell/PictureFiles.h"
 
 namespace {
 const Uint32 kMagentaKey = 0xFF00FF;  // transparent colour of the goblin sheet

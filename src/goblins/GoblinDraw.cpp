@@ -1,8 +1,8 @@
 #include <cstdlib>
 
 #include "goblins/Goblin.h"
+#include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/Clock.h"
 
 namespace {
 const int kCellSize = 50;       // px, square cells of the sheet

@@ -1,8 +1,8 @@
 #include "level/Level.h"
 
-#include "shell/Clock.h"
-#include "shell/Image.h"
-#include "shell/PictureFiles.h"
+#include "platform/Clock.h"
+#include "platform/Image.h"
+#include "platform/PictureFiles.h"
 
 Level::Level() {
   startTick = nowMs();

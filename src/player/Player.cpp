@@ -1,8 +1,8 @@
 #include "player/Player.h"
 
-#include "shell/Clock.h"
-#include "shell/Image.h"
-#include "shell/PictureFiles.h"
+#include "platform/Clock.h"
+#include "platform/Image.h"
+#include "platform/PictureFiles.h"
 
 namespace {
 const float kStartX = 100.0f;  // px

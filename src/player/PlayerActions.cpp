@@ -3,8 +3,8 @@
 
 #include "audio/Audio.h"
 #include "goblins/Goblin.h"
+#include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/Clock.h"
 
 namespace {
 const float kRunSpeed = 3.0f;    // tenths of a px per ms

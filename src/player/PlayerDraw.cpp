@@ -1,8 +1,8 @@
 // The hero's drawing: body frame, health bar, weapon indicator, in that order.
 #include <cstdio>
 
+#include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/Clock.h"
 #include "shell/GameState.h"
 
 namespace {

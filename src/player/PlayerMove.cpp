@@ -2,8 +2,8 @@
 #include "audio/Audio.h"
 #include "extras/Extra.h"
 #include "level/Pixels.h"
+#include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/Clock.h"
 #include "shell/GameState.h"
 
 namespace {

@@ -7,7 +7,8 @@ int32_t secondsLeft = 0;
 int32_t nameDelay = 0;
 int32_t weaponCost = 10;
 int32_t armourCost = 10;
-SDL_Surface* ScreenSurface = nullptr;
 
 int32_t getGameState() { return GameState; }
 void setGameState(int32_t state) { GameState = state; }
+
+int timeBonus() { return kTimeBonusPerSecond * secondsLeft; }

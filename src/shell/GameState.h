@@ -1,6 +1,6 @@
 #pragma once
-#include <SDL/SDL.h>
-
+// The game's shared state: the one header of the game flow that the levels,
+// the hero, the extras and the texts read.
 #include <cstdint>
 #include <string>
 
@@ -26,8 +26,9 @@ extern std::string playerName;  // name typed for the high-score table
 extern int32_t weaponCost;      // nuts
 extern int32_t armourCost;      // nuts
 
-// The video surface every drawing goes to; a resize may replace it.
-extern SDL_Surface* ScreenSurface;
-
 int32_t getGameState();
 void setGameState(int32_t state);
+
+const int kTimeBonusPerSecond = 3;  // points per whole second left
+// The points the seconds left at the last level exit are worth.
+int timeBonus();

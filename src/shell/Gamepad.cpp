@@ -1,9 +1,8 @@
 #include "shell/Gamepad.h"
 
 #include "player/Player.h"
+#include "shell/Actions.h"
 #include "shell/GameState.h"
-#include "shell/Input.h"
-#include "shell/Progression.h"
 
 namespace {
 const Uint8 kStickX = 0, kStickY = 1;  // the left stick; other axes (triggers) rest off centre
@@ -85,12 +84,7 @@ void Gamepad::buttonDown(Uint8 button) {
       if (GameState == Playing) player.crouch();
       break;
     case kPadStart:
-      // As key 1: on the title a new game, elsewhere back to the title.
-      if (GameState == Title) {
-        startNewGame();
-      } else {
-        GameState = Title;
-      }
+      startOrLeaveForTitle();
       break;
     default: break;
   }

@@ -4,10 +4,10 @@
 #include "goblins/Goblin.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
+#include "platform/PicturePrefetch.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
 #include "shell/GameState.h"
-#include "shell/PicturePrefetch.h"
 #include "text/HudLabels.h"
 
 // Must come first: the objects below find their pictures decoded or on the way.

@@ -3,13 +3,12 @@
 #include <cstdio>
 
 #include "level/Level.h"
+#include "platform/Video.h"
 #include "player/Player.h"
+#include "shell/Actions.h"
 #include "shell/GameState.h"
 #include "shell/Gamepad.h"
-#include "shell/Progression.h"
-#include "shell/Shop.h"
 #include "shell/Startup.h"
-#include "shell/Video.h"
 
 namespace {
 bool isLetter(SDLKey key) { return key >= SDLK_a && key <= SDLK_z; }
@@ -30,13 +29,7 @@ void typeLetter(SDLKey key) {
 
 void menuKey(SDLKey key) {
   switch (key) {
-    case SDLK_1:
-      if (GameState == Title) {
-        startNewGame();
-      } else {
-        GameState = Title;
-      }
-      break;
+    case SDLK_1: startOrLeaveForTitle(); break;
     case SDLK_2: if (GameState == Title) GameState = Instructions; break;
     case SDLK_3: if (GameState == Title) GameState = Story; break;
     case SDLK_4: if (GameState == Title) GameState = About; break;
@@ -80,15 +73,6 @@ void keyUp(SDLKey key) {
 }
 }  // namespace
 
-void actionKey() {
-  switch (GameState) {
-    case Shop: buyUpgrade(); break;
-    case LevelStats: GameState = Shop; break;
-    case Playing: player.jump(); break;
-    default: break;
-  }
-}
-
 bool handleEvents() {
   SDL_Event event;
   while (SDL_PollEvent(&event)) {
@@ -98,7 +82,13 @@ bool handleEvents() {
         break;
       case SDL_KEYUP: keyUp(event.key.keysym.sym); break;
       case SDL_QUIT: return false;
-      case SDL_VIDEORESIZE: resizeWindow(event.resize.w); break;
+      case SDL_VIDEORESIZE:
+        // Without a screen there is nothing to play on.
+        if (!resizeWindow(event.resize.w)) {
+          reportVideoModeFailure();
+          shutdown(-2);
+        }
+        break;
       case SDL_JOYAXISMOTION:
       case SDL_JOYHATMOTION:
       case SDL_JOYBUTTONDOWN:

@@ -1,8 +1,10 @@
 #include "shell/MainLoop.h"
 
-#include "shell/Clock.h"
+#include "platform/Clock.h"
+#include "platform/Video.h"
 #include "shell/GameState.h"
 #include "shell/Input.h"
+#include "shell/Progression.h"
 #include "shell/Screens.h"
 #include "shell/Shop.h"
 
@@ -32,7 +34,9 @@ void runScreenPass(float frameMs) {
     case Playing: playingPass(frameMs); break;
     case Submit: submitPass(); break;
     case LevelStats: levelStatsPass(); break;
-    case Shop: shopPass(frameMs); break;
+    case Shop:
+      if (shopPass(frameMs)) leaveShop();
+      break;
     case Scores: scoresPass(); break;
     default: break;
   }

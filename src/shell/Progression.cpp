@@ -4,8 +4,8 @@
 #include "goblins/Goblin.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
+#include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/Clock.h"
 #include "shell/GameState.h"
 #include "shell/Shop.h"
 
@@ -15,7 +15,6 @@ const int kLastLevel = kLevelCount - 1;
 void addTimeBonus() { player.setScore(player.getScore() + timeBonus()); }
 }  // namespace
 
-int timeBonus() { return kTimeBonusPerSecond * secondsLeft; }
 
 void respawnLevelObjects() {
   // Goblins are placed relative to the hero, so the hero must be in place first.

@@ -1,10 +1,6 @@
 #pragma once
 
-const int kTimeBonusPerSecond = 3;  // points per whole second left
 const float kLevelStartX = 100.0f, kLevelStartY = 100.0f;
-
-// The points the seconds left at the last level exit are worth.
-int timeBonus();
 
 // Key 1 on the title: a fresh game at level 0.
 void startNewGame();

@@ -3,11 +3,12 @@
 #include "extras/Extra.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
+#include "platform/Image.h"
+#include "platform/PictureFiles.h"
+#include "platform/Video.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
 #include "shell/GameState.h"
-#include "shell/Image.h"
-#include "shell/PictureFiles.h"
 #include "text/HudLabels.h"
 
 SDL_Surface* shopCollisionImage = nullptr;

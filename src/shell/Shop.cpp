@@ -1,10 +1,10 @@
 #include "shell/Shop.h"
 
+#include "platform/Image.h"
+#include "platform/PictureFiles.h"
+#include "platform/Video.h"
 #include "player/Player.h"
 #include "shell/GameState.h"
-#include "shell/Image.h"
-#include "shell/PictureFiles.h"
-#include "shell/Progression.h"
 #include "shell/Screens.h"
 #include "text/HudLabels.h"
 
@@ -51,7 +51,7 @@ void resetShop() {
   armourRackImage = armourRackFull;
 }
 
-void shopPass(float frameMs) {
+bool shopPass(float frameMs) {
   player.setY(kShopFloorY);
   drawShop();
   player.update(frameMs, ScreenSurface, shopCollisionImage);
@@ -72,9 +72,8 @@ void shopPass(float frameMs) {
     weaponCost = 0;
     drawImage(weaponRackImage, 90, 264);
     player.update(frameMs, ScreenSurface, shopCollisionImage);
-  } else if (x >= kShopExitX) {
-    leaveShop();
   }
+  return x >= kShopExitX;
 }
 
 void buyUpgrade() {

@@ -10,7 +10,8 @@ const int kUpgradeStartCost = 10;  // nuts
 const int kUpgradePriceStep = 10;  // nuts
 
 // One pass of the shop screen: the hero walks past the racks and out at the right.
-void shopPass(float frameMs);
+// True when the hero has walked out; the caller then leaves the shop.
+bool shopPass(float frameMs);
 // The action key in the shop: buys the upgrade of the rack the hero stands at.
 void buyUpgrade();
 // Puts both costs and both racks back as at the start of the run.

@@ -11,15 +11,15 @@
 #include "extras/Extra.h"
 #include "goblins/Goblin.h"
 #include "level/LevelBuild.h"
+#include "platform/Clock.h"
+#include "platform/Image.h"
+#include "platform/Video.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
-#include "shell/Clock.h"
 #include "shell/GameState.h"
 #include "shell/Gamepad.h"
-#include "shell/Image.h"
 #include "shell/Screens.h"
 #include "shell/Shop.h"
-#include "shell/Video.h"
 
 namespace {
 const Uint32 kSdlSystems = SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_CDROM | SDL_INIT_JOYSTICK;
@@ -39,7 +39,7 @@ int startUp() {
     return -1;
   }
   if (!openWindow()) {
-    std::printf("Couldn't set 640x480, 24bit video mode: %s\n", SDL_GetError());
+    reportVideoModeFailure();
     return -2;
   }
   SDL_WM_SetCaption(kCaption, kCaption);

@@ -5,7 +5,6 @@
 #include "level/Level.h"
 #include "player/Player.h"
 #include "shell/GameState.h"
-#include "shell/Progression.h"
 
 namespace {
 const int kHudSize = 20;   // points

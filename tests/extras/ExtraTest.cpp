@@ -7,8 +7,8 @@
 #include "TestSupport.h"
 #include "extras/Extra.h"
 #include "level/Level.h"
+#include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/Clock.h"
 #include "shell/GameState.h"
 
 namespace {

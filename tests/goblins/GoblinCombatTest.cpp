@@ -5,8 +5,8 @@
 
 #include "TestSupport.h"
 #include "goblins/Goblin.h"
+#include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/Clock.h"
 
 namespace {
 const uint8_t kFacingRight = 0;

@@ -5,9 +5,9 @@
 
 #include "TestSupport.h"
 #include "goblins/Goblin.h"
+#include "platform/Clock.h"
+#include "platform/Image.h"
 #include "player/Player.h"
-#include "shell/Clock.h"
-#include "shell/Image.h"
 
 namespace {
 const uint32_t kBackground = 0xFFFFFFFF;

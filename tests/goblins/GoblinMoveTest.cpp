@@ -4,8 +4,8 @@
 #include "TestSupport.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
+#include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/Clock.h"
 #include "shell/GameState.h"
 
 namespace {

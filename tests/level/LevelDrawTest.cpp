@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 #include "level/Level.h"
+#include "platform/Video.h"
 #include "shell/GameState.h"
 
 namespace {

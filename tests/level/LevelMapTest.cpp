@@ -10,7 +10,7 @@
 
 #include "TestSupport.h"
 #include "level/Level.h"
-#include "shell/Clock.h"
+#include "platform/Clock.h"
 
 namespace fs = std::filesystem;
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/Clock.h"
 
 namespace {
 const int kRunningChannel = 1;

@@ -2,8 +2,8 @@
 
 #include "ShellTestFixture.h"
 #include "level/Level.h"
-#include "shell/Clock.h"
-#include "shell/Video.h"
+#include "platform/Clock.h"
+#include "platform/Video.h"
 
 namespace {
 struct KeyCase {

@@ -1,8 +1,9 @@
 #include <fstream>
 
 #include "ShellTestFixture.h"
+#include "platform/Clock.h"
+#include "platform/Video.h"
 #include "scores/HighScores.h"
-#include "shell/Clock.h"
 #include "shell/MainLoop.h"
 #include "shell/Screens.h"
 

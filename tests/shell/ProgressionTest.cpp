@@ -2,7 +2,7 @@
 #include "extras/Extra.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
-#include "shell/Clock.h"
+#include "platform/Clock.h"
 #include "shell/MainLoop.h"
 #include "shell/Progression.h"
 #include "shell/Screens.h"

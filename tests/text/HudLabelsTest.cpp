@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "level/Level.h"
+#include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/Clock.h"
 #include "shell/GameState.h"
 #include "text/FontCache.h"
 #include "text/HudLabels.h"

@@ -16,13 +16,13 @@
 #include "TestSupport.h"
 #include "extras/Extra.h"
 #include "level/Level.h"
+#include "platform/Clock.h"
+#include "platform/Video.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
-#include "shell/Clock.h"
 #include "shell/GameState.h"
 #include "shell/Progression.h"
 #include "shell/Shop.h"
-#include "shell/Video.h"
 #include "text/HudLabels.h"
 
 namespace {

@@ -10,8 +10,8 @@
 
 #include "Harness.h"
 #include "RandomKeys.h"
+#include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/Clock.h"
 #include "shell/GameState.h"
 #include "shell/MainLoop.h"
 #include "shell/Startup.h"

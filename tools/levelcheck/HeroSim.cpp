@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "extras/Extra.h"
+#include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/Clock.h"
 
 namespace {
 const float kLostBelowY = 1400.0f;  // px of view y; the hero's feet are past the picture

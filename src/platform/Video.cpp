@@ -1,11 +1,8 @@
-#include "shell/Video.h"
-
-#include <SDL/SDL.h>
+#include "platform/Video.h"
 
 #include <cstdio>
 
-#include "shell/GameState.h"
-#include "shell/Startup.h"
+SDL_Surface* ScreenSurface = nullptr;
 
 namespace {
 const Uint32 kWindowFlags = SDL_HWSURFACE | SDL_RESIZABLE | SDL_DOUBLEBUF;
@@ -18,13 +15,12 @@ bool openWindow() {
   return ScreenSurface != nullptr;
 }
 
-void resizeWindow(int width) {
+bool resizeWindow(int width) {
   Uint32 flags = width > kScreenWidth ? (kWindowFlags | SDL_FULLSCREEN) : kWindowFlags;
   ScreenSurface = setMode(flags);
-  // Without a screen there is nothing to play on: try a plain window once more, then give up.
+  // Try a plain window once more before giving up.
   if (!ScreenSurface) ScreenSurface = setMode(kWindowFlags);
-  if (!ScreenSurface) {
-    std::printf("Couldn't set 640x480, 24bit video mode: %s\n", SDL_GetError());
-    shutdown(-2);
-  }
+  return ScreenSurface != nullptr;
 }
+
+void reportVideoModeFailure() { std::printf("Couldn't set 640x480, 24bit video mode: %s\n", SDL_GetError()); }

@@ -1,10 +1,10 @@
-#include "shell/Image.h"
+#include "platform/Image.h"
 
 #include <sys/mman.h>
 
 #include <map>
 
-#include "shell/DecodedPictures.h"
+#include "platform/DecodedPictures.h"
 
 namespace {
 // Pixel memory of the copies that are mappings, with its length: freeImage unmaps it.

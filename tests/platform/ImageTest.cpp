@@ -8,9 +8,9 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "shell/DecodedPictures.h"
-#include "shell/Image.h"
-#include "shell/PictureFiles.h"
+#include "platform/DecodedPictures.h"
+#include "platform/Image.h"
+#include "platform/PictureFiles.h"
 
 namespace {
 bool samePixels(const SDL_Surface* a, const SDL_Surface* b) {

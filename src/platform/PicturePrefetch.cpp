@@ -1,7 +1,7 @@
-#include "shell/PicturePrefetch.h"
+#include "platform/PicturePrefetch.h"
 
-#include "shell/DecodedPictures.h"
-#include "shell/PictureFiles.h"
+#include "platform/DecodedPictures.h"
+#include "platform/PictureFiles.h"
 
 PicturePrefetch::PicturePrefetch() {
   decodedPictures().prefetch({kBackgroundPicture});

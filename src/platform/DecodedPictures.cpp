@@ -1,4 +1,4 @@
-#include "shell/DecodedPictures.h"
+#include "platform/DecodedPictures.h"
 
 #include <SDL/SDL_image.h>
 #include <sys/mman.h>

@@ -1,0 +1,17 @@
+#pragma once
+#include <SDL/SDL.h>
+
+const int kScreenWidth = 640;   // px
+const int kScreenHeight = 480;  // px
+const int kScreenBits = 24;
+
+// The video surface every drawing goes to; a resize may replace it.
+extern SDL_Surface* ScreenSurface;
+
+// Opens the window; false when the video mode cannot be set.
+bool openWindow();
+// The window was resized to `width`: wider than 640 means full screen. False
+// when not even a plain window could be set again, and there is no screen left.
+bool resizeWindow(int width);
+// The message for a video mode that cannot be set, on standard output.
+void reportVideoModeFailure();

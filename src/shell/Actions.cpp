@@ -1,0 +1,23 @@
+#include "shell/Actions.h"
+
+#include "player/Player.h"
+#include "shell/GameState.h"
+#include "shell/Progression.h"
+#include "shell/Shop.h"
+
+void actionKey() {
+  switch (GameState) {
+    case Shop: buyUpgrade(); break;
+    case LevelStats: GameState = Shop; break;
+    case Playing: player.jump(); break;
+    default: break;
+  }
+}
+
+void startOrLeaveForTitle() {
+  if (GameState == Title) {
+    startNewGame();
+  } else {
+    GameState = Title;
+  }
+}
