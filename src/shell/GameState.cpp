@@ -11,3 +11,11 @@ SDL_Surface* ScreenSurface = nullptr;
 
 int32_t getGameState() { return GameState; }
 void setGameState(int32_t state) { GameState = state; }
+
+void startNameEntry() {
+  // Letters typed on other screens, and the delay they set, must not carry into
+  // the name: they could fill it with junk or push it past three letters.
+  playerName.clear();
+  nameDelay = 0;
+  GameState = Submit;
+}

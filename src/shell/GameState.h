@@ -31,3 +31,5 @@ extern SDL_Surface* ScreenSurface;
 
 int32_t getGameState();
 void setGameState(int32_t state);
+// Shows the name entry with a fresh name: key 7 and every end of a game come here.
+void startNameEntry();
