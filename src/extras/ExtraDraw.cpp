@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <cstdint>
+
 #include "extras/Extra.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
@@ -63,9 +66,11 @@ SDL_Rect chooseFrame(Extra& extra, uint32_t now) {
   }
 }
 
-// Level to screen, cut toward zero, then into the blit's 16 bits.
+// Level to screen, cut toward zero, then held within the blit's 16 bits: wrapped,
+// an animal that rose far above the view would come back across the screen.
 Sint16 toScreen(int level, float view) {
-  return static_cast<Sint16>(static_cast<int>(static_cast<float>(level) - view));
+  int onScreen = static_cast<int>(static_cast<float>(level) - view);
+  return static_cast<Sint16>(std::clamp(onScreen, INT16_MIN, INT16_MAX));
 }
 
 }  // namespace

@@ -50,6 +50,9 @@ void Goblin::spawn(int index) {
   y = kSpawnTopY + kSpawnStepY * static_cast<float>(index);
   airborne = true;
   onGround = true;
+  // The pose belongs to one meeting with the hero, not to the goblin for good: kept,
+  // it would show the attack cycle and forbid jumps in every later level and game.
+  attacking = false;
   // The breed roll comes first, then the kind: the order of the two rand() calls matters.
   int breedRoll = std::rand() % kBreedRolls;
   int kindRoll = std::rand() % kKinds;
@@ -115,7 +118,7 @@ void Goblin::watchHero() {
     movingRight = dx > 0.0f;
     if (isKind1) walkSpeed = 0.0f;  // kind 1 stands and waits for the hero
   } else {
-    attacking = true;  // for good: nothing ever clears it
+    attacking = true;  // until the next spawn
   }
 }
 
@@ -136,7 +139,10 @@ void Goblin::resolveCollisions() {
     playEffect(soundLanding, kSoundOnce);
     airborne = false;
     onGround = true;
+    // As the hero's landing: a kept fall speed would sink a resting goblin a little
+    // every frame, and through a thin plank in one long frame. A jump's rise is kept.
+    if (speedy > 0.0f) speedy = 0.0f;
   }
-  // speedy is kept, so a resting goblin sinks a little each frame and is lifted back here.
+  // Lifts a goblin that came down into the ground back onto its surface.
   while (solidAt(x + kHalfBox, y + kLiftRow)) y -= 1.0f;
 }

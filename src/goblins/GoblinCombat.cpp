@@ -28,8 +28,10 @@ void Goblin::hitTest(float px, float py, uint8_t ori) {
   } else {
     return;
   }
-  // Measured after the knock-back, so a goblin on the left even heals when far enough.
-  health += static_cast<int>(hitX - x) - kDamageBase;
+  // Measured after the knock-back, the loss on the left shrinks with the distance;
+  // far enough it would turn into a gain, and a hit never heals.
+  int loss = kDamageBase - static_cast<int>(hitX - x);
+  if (loss > 0) health -= loss;
 }
 
 void hitGoblins(float px, float py, uint8_t ori) {

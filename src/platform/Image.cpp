@@ -13,12 +13,21 @@ std::map<void*, size_t>& mappedPixels() {
   return mapped;
 }
 
+// The colour key that IMG_Load set (a PNG with a tRNS chunk), as the raw pixel
+// value: the copy has the picture's format, and mapping the key's colour again
+// could pick another palette entry of the same colour.
+void keepColourKey(SDL_Surface* copy, const SDL_Surface* picture) {
+  if (copy && (picture->flags & SDL_SRCCOLORKEY))
+    SDL_SetColorKey(copy, SDL_SRCCOLORKEY, picture->format->colorkey);
+}
+
 // A surface of the picture's size and format around pixels the caller provides.
 SDL_Surface* surfaceAround(void* pixels, const SDL_Surface* picture) {
   const SDL_PixelFormat* f = picture->format;
   SDL_Surface* s = SDL_CreateRGBSurfaceFrom(pixels, picture->w, picture->h, f->BitsPerPixel, picture->pitch,
                                             f->Rmask, f->Gmask, f->Bmask, f->Amask);
   if (s) SDL_SetAlpha(s, picture->flags & SDL_SRCALPHA, f->alpha);
+  keepColourKey(s, picture);
   return s;
 }
 
@@ -50,7 +59,9 @@ SDL_Surface* mappedCopyOf(const DecodedPicture& d) {
 SDL_Surface* copyOf(const DecodedPicture& d) {
   if (d.pixelFile >= 0)
     if (SDL_Surface* copy = mappedCopyOf(d)) return copy;
-  return SDL_ConvertSurface(d.picture, d.picture->format, d.picture->flags & SDL_SRCALPHA);
+  SDL_Surface* copy = SDL_ConvertSurface(d.picture, d.picture->format, d.picture->flags & SDL_SRCALPHA);
+  keepColourKey(copy, d.picture);
+  return copy;
 }
 }  // namespace
 

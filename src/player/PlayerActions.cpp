@@ -56,9 +56,11 @@ void Player::attack() {
 }
 
 void Player::playSound(Mix_Chunk* sound, int mode) {
-  if (sound == soundJump1) {
+  // Only a loaded sound has variants: the empty handles of two missing files are
+  // equal, and a missing running loop would otherwise loop a jump or a swing.
+  if (sound && sound == soundJump1) {
     sound = (std::rand() % 2 == 0) ? soundJump1 : soundJump2;
-  } else if (sound == soundSwing1) {
+  } else if (sound && sound == soundSwing1) {
     // The first swing comes twice as often as each of the others.
     Mix_Chunk* const swings[kSwingChoices] = {soundSwing1, soundSwing2, soundSwing1,
                                               soundSwing3, soundSwing4, soundSwiv};

@@ -93,7 +93,7 @@ void Player::update(float frameMs, SDL_Surface* screen, SDL_Surface* collision) 
   decaySlide(*this, frameMs);
   loseLifeIfHurt(*this);
   // The rest of this call still runs; the name entry shows from the next pass.
-  if (lives < 1) setGameState(Submit);
+  if (lives < 1) startNameEntry();
   resolveCollisions(collision);
   // Must run after the push out of the ground, or the pickups test a position inside it.
   testAllPickups(x, y);

@@ -13,7 +13,9 @@ extern std::string scoreNames[kScoreEntries];
 extern TextLabel scoreLabels[kScoreEntries];
 
 void loadScores();
-// Replaces both files atomically (a temporary file beside each, then a rename).
+// Replaces both files atomically (a temporary file beside each, made durable,
+// then a rename), through symbolic links and keeping permission bits; writes
+// in place where no temporary file can be made.
 void saveScores();
 // Inserts (name, score) below any equal entries, if it beats the tenth entry.
 void insertScore(const std::string& name, int32_t score);

@@ -32,3 +32,6 @@ void setGameState(int32_t state);
 const int kTimeBonusPerSecond = 3;  // points per whole second left
 // The points the seconds left at the last level exit are worth.
 int timeBonus();
+
+// Shows the name entry with a fresh name: key 7 and every end of a game come here.
+void startNameEntry();

@@ -35,7 +35,7 @@ void menuKey(SDLKey key) {
     case SDLK_4: if (GameState == Title) GameState = About; break;
     case SDLK_5: if (GameState == Title) GameState = Scores; break;
     case SDLK_6: if (GameState == Playing) GameState = Shop; break;
-    case SDLK_7: GameState = Submit; break;
+    case SDLK_7: startNameEntry(); break;
     default: break;
   }
 }

@@ -24,7 +24,7 @@ void respawnLevelObjects() {
 
 void startNewGame() {
   levelBuild.finish();  // play draws the levels: their painting must be done
-  // Nothing of an earlier game carries over but the letters already typed.
+  // Nothing of an earlier game carries over; the name entry starts its own name.
   player.reset();
   resetShop();
   secondsLeft = 0;
@@ -48,7 +48,7 @@ void leaveShop() {
   // There is no level after the last: the walk out ends the game like lost lives.
   if (levelIndex >= kLastLevel) {
     addTimeBonus();
-    setGameState(Submit);
+    startNameEntry();
     return;
   }
   startLevel();

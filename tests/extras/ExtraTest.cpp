@@ -225,6 +225,13 @@ TEST_F(ExtraDraw, RescuedAnimalRisesAtMostOnePixelPerFrame) {
   }
 }
 
+TEST_F(ExtraDraw, AnAnimalThatRoseForMinutesStaysAboveTheView) {
+  Extra& animal = extras[94];
+  animal.y = 100 - 65536 + 200;  // cut to 16 bits by wrapping, screen row 200
+  animal.draw(screen);
+  EXPECT_EQ(animal.dstRect.y, -32768);
+}
+
 TEST_F(ExtraDraw, SpriteSitsAtItsPlaceInTheView) {
   Extra& animal = extras[94];  // at (300, 330)
   SDL_Surface* realSheet = animal.sheet;

@@ -59,14 +59,22 @@ TEST_F(GoblinCombatTest, HitsOnlyWhatIsInFrontWithinReachAndHeight) {
     EXPECT_EQ(goblin.x, 400.0f);
     EXPECT_EQ(goblin.health, 100);
   }
+
+  // Exactly the reach (30) away is out of reach, on either side.
+  place(goblin, 358.0f, 300.0f, 100);
+  swing(kFacingLeft);
+  EXPECT_EQ(goblin.x, 358.0f);
+  place(goblin, 418.0f, 300.0f, 100);
+  swing(kFacingRight);
+  EXPECT_EQ(goblin.x, 418.0f);
 }
 
-TEST_F(GoblinCombatTest, LongReachOnTheLeftHeals) {
+TEST_F(GoblinCombatTest, LongReachOnTheLeftNeverHeals) {
   player.setWeaponLevel(5);
-  place(goblin, 343.0f, 300.0f, 100);
+  place(goblin, 343.0f, 300.0f, 100);  // 45 px away: the loss would be 30 - 45
   swing(kFacingLeft);
   EXPECT_EQ(goblin.x, 333.0f);
-  EXPECT_EQ(goblin.health, 115);
+  EXPECT_EQ(goblin.health, 100);
 }
 
 TEST_F(GoblinCombatTest, SecondHitPutsItOutOfTheGame) {

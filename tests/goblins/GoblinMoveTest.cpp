@@ -120,8 +120,16 @@ TEST_F(GoblinMoveTest, WallsTurnItAwayAndBothWallsTurnItRight) {
   EXPECT_FALSE(goblin.movingRight);
 }
 
-TEST_F(GoblinMoveTest, LandsOnTheFloorAndRestsOnIt) {
-  paint(0, 600, kMapW, 630);
+TEST_F(GoblinMoveTest, AWallHasTheLastWordOverTheTurnTowardTheHero) {
+  standOnFloor(400.0f, 500);
+  paint(0, 470, 402, 480);
+  heroLevelAt(-200.0f);
+  frame(10);
+  EXPECT_TRUE(goblin.movingRight);
+}
+
+TEST_F(GoblinMoveTest, LandsOnAThinPlankAndRestsOnIt) {
+  paint(0, 600, kMapW, 624);
   goblin.x = 300.0f;
   goblin.y = 450.0f;
   goblin.airborne = true;
@@ -137,9 +145,12 @@ TEST_F(GoblinMoveTest, LandsOnTheFloorAndRestsOnIt) {
     ASSERT_EQ(goblin.y, 550.0f);
     ASSERT_TRUE(solid(static_cast<int>(goblin.x) + 25, 600));
     ASSERT_FALSE(solid(static_cast<int>(goblin.x) + 25, 599));
-    ASSERT_GT(goblin.speedy, 0.0f);  // landing keeps the fall speed
+    ASSERT_EQ(goblin.speedy, 0.0f);  // landing ends the fall
   }
   EXPECT_GT(landedFrames, 100);
+  frame(100);  // a long frame does not sink it through the 24 px plank
+  EXPECT_EQ(goblin.y, 550.0f);
+  EXPECT_FALSE(goblin.airborne);
 }
 
 TEST_F(GoblinMoveTest, KindOneStandsFacingTheHeroAndWalksWhenItLeavesNotice) {
@@ -173,7 +184,7 @@ TEST_F(GoblinMoveTest, RareGoblinTakesUpItsKindsSpeedOutOfNotice) {
   EXPECT_EQ(goblin.walkSpeed, 1.0f);
 }
 
-TEST_F(GoblinMoveTest, AttackPoseIsForGood) {
+TEST_F(GoblinMoveTest, AttackPoseHoldsUntilTheNextSpawn) {
   standOnFloor(400.0f, 500);
   goblin.movingRight = true;
   heroLevelAt(50.0f);
@@ -183,6 +194,7 @@ TEST_F(GoblinMoveTest, AttackPoseIsForGood) {
   EXPECT_EQ(goblin.x, 402.0f);  // keeps walking
   heroFarAbove();
   frame(16);
-  goblin.spawn(0);
   EXPECT_TRUE(goblin.attacking);
+  goblin.spawn(0);
+  EXPECT_FALSE(goblin.attacking);
 }

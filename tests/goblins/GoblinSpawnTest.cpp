@@ -63,16 +63,29 @@ TEST_F(GoblinSpawnTest, PlacesCommonKindTwoAndLeavesTheRestAlone) {
   EXPECT_EQ(goblin.walkSpeed, 1.0f);
   EXPECT_EQ(goblin.health, 100);
   EXPECT_TRUE(goblin.commonBreed && goblin.isKind2 && goblin.airborne && goblin.onGround);
-  EXPECT_TRUE(goblin.movingRight && goblin.attacking);
+  EXPECT_TRUE(goblin.movingRight);
+  EXPECT_FALSE(goblin.attacking);  // the pose of an earlier level does not carry over
   EXPECT_EQ(goblin.speedy, -1.5f);
   EXPECT_EQ(goblin.animStart, 1234u);
   EXPECT_EQ(goblin.airTick, 99u);
   EXPECT_EQ(goblin.jumpChance, 33);
+}
 
-  std::srand(seedFor(true, 2));
-  goblin.spawn(0);
-  EXPECT_EQ(goblin.x, 200.0f);
-  EXPECT_EQ(goblin.walkSpeed, 0.35f);
+TEST_F(GoblinSpawnTest, EachBreedAndKindHasItsSpeedAndPlace) {
+  struct Row {
+    bool rare;
+    int kind;
+    float walkSpeed, x;
+  };
+  const Row rows[] = {{false, 0, 1.25f, 200.0f}, {false, 1, 1.35f, 300.0f}, {false, 2, 1.0f, 400.0f},
+                      {true, 0, 0.6f, 500.0f},   {true, 1, 0.85f, 400.0f},  {true, 2, 0.35f, 200.0f}};
+  setPlayerX(100.0f);
+  for (const Row& row : rows) {
+    std::srand(seedFor(row.rare, row.kind));
+    goblin.spawn(0);
+    EXPECT_EQ(goblin.walkSpeed, row.walkSpeed) << "rare " << row.rare << " kind " << row.kind;
+    EXPECT_EQ(goblin.x, row.x) << "rare " << row.rare << " kind " << row.kind;
+  }
 }
 
 TEST_F(GoblinSpawnTest, KeepsTheLandingSoundItHolds) {

@@ -126,6 +126,8 @@ TEST_F(HeroMoveTest, LastLifeLostRespawnsAndSwitchesToNameEntryInTheSameCall) {
   standOnFloor();
   player.setHealth(0);
   player.setLives(1);
+  playerName = "ZZ";  // typed during the game: the name entry starts afresh
+  nameDelay = 60;
   StdoutCapture out;  // at (100, 100) the probes lie beyond this small world
   step();
   EXPECT_EQ(player.getLives(), 0);
@@ -133,5 +135,7 @@ TEST_F(HeroMoveTest, LastLifeLostRespawnsAndSwitchesToNameEntryInTheSameCall) {
   EXPECT_EQ(player.getX(), 100.0f);
   EXPECT_EQ(player.getY(), 100.0f);
   EXPECT_EQ(getGameState(), Submit);
+  EXPECT_EQ(playerName, "");
+  EXPECT_EQ(nameDelay, 0);
 }
 }  // namespace

@@ -122,11 +122,19 @@ TEST_F(SubmitTest, AScoreThatDoesNotBeatTheTableReturnsToTheTitleNextPass) {
   EXPECT_EQ(scoreNames[9], "OLD");
 }
 
-TEST_F(SubmitTest, ALongerNameIsNeverSubmitted) {
+TEST_F(SubmitTest, LettersTypedBeforeKeySevenAreDropped) {
   player.setScore(5000);
-  GameState = Submit;
-  playerName = "ABCD";
-  runPasses(3, 10);
+  for (int i = 0; i < 4; ++i) EXPECT_TRUE(press(SDLK_z));  // z types on the title, delay or not
+  EXPECT_EQ(playerName, "ZZZZ");
+  EXPECT_TRUE(press(SDLK_7));
   EXPECT_EQ(GameState, Submit);
-  EXPECT_EQ(scoreValues[0], 1000);
+  EXPECT_EQ(playerName, "");
+  EXPECT_EQ(nameDelay, 0);
+  for (SDLKey letter : {SDLK_a, SDLK_b, SDLK_c}) {
+    EXPECT_TRUE(press(letter));
+    runPasses(kNameDelayPasses, 10);
+  }
+  EXPECT_EQ(GameState, Scores);
+  EXPECT_EQ(scoreNames[0], "ABC");
+  EXPECT_EQ(scoreValues[0], 5000);
 }

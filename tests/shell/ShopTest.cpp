@@ -40,21 +40,32 @@ TEST_F(ShopTest, ZonesIncludeTheirRightEdgeOnly) {
   }
 }
 
-TEST_F(ShopTest, PricesRiseAndShortPursesAreRefused) {
-  player.setNuts(25);
-  standAt(100);
-  buyUpgrade();
-  EXPECT_EQ(player.getWeaponLevel(), 1);
-  EXPECT_EQ(player.getNuts(), 15);
-  EXPECT_EQ(weaponCost, 20);
-  buyUpgrade();
-  EXPECT_EQ(player.getWeaponLevel(), 1);
-  EXPECT_EQ(player.getNuts(), 15);
+TEST_F(ShopTest, PricesRiseAndShortPursesAreRefusedAtBothRacks) {
+  struct Rack {
+    float x;
+    int (Player::*level)() const;
+    int32_t& cost;
+  };
+  const Rack racks[] = {{100, &Player::getWeaponLevel, weaponCost}, {200, &Player::getArmourLevel, armourCost}};
+  for (const Rack& rack : racks) {
+    SCOPED_TRACE(rack.x);
+    player.reset();
+    resetShop();
+    player.setNuts(25);
+    standAt(rack.x);
+    buyUpgrade();
+    EXPECT_EQ((player.*rack.level)(), 1);
+    EXPECT_EQ(player.getNuts(), 15);
+    EXPECT_EQ(rack.cost, 20);
+    buyUpgrade();
+    EXPECT_EQ((player.*rack.level)(), 1);
+    EXPECT_EQ(player.getNuts(), 15);
 
-  player.setNuts(1000);
-  for (int i = 0; i < 10; ++i) buyUpgrade();
-  EXPECT_EQ(player.getWeaponLevel(), kTopUpgradeLevel);
-  EXPECT_EQ(player.getNuts(), 1000 - (20 + 30 + 40 + 50));
+    player.setNuts(1000);
+    for (int i = 0; i < 10; ++i) buyUpgrade();
+    EXPECT_EQ((player.*rack.level)(), kTopUpgradeLevel);
+    EXPECT_EQ(player.getNuts(), 1000 - (20 + 30 + 40 + 50));
+  }
 }
 
 TEST_F(ShopTest, OffersShowInTheirZones) {
