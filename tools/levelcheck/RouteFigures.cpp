@@ -115,6 +115,7 @@ RouteFigures measureRoute(int level, const SearchResult& r) {
     if (searchMoves()[e.move].jump) {
       ++fig.jumps;
       int margin = jumpMargin(sim, levels[level], r, e);
+      fig.jumpsAt.insert(fig.jumpsAt.begin(), {spriteCorner(r.places[e.from]), margin});
       if (fig.narrowestMarginPx < 0 || margin < fig.narrowestMarginPx) fig.narrowestMarginPx = margin;
     }
     node = e.from;

@@ -16,6 +16,8 @@ struct RouteFigures {
   // take-off can move and the hero still lands on the same floor unhurt. -1 without jumps.
   int narrowestMarginPx = -1;
   std::vector<int> path;  // the places on the way, from the start
+  // Each jump on the way: where it takes off, and its margin in px.
+  std::vector<std::pair<std::pair<int, int>, int>> jumpsAt;
 };
 
 // Looks for the cheapest way through the search's places (a jump costs as

@@ -75,6 +75,8 @@ bool checkLevel(int n, bool printRoute) {
   size_t deadCount = printDeadEnds(r, dead);
   if (!r.complete) std::printf("  the search stopped after %zu places\n", r.places.size());
   if (printRoute) {
+    for (auto [at, margin] : fig.jumpsAt)
+      std::printf("  jump from (%d, %d), margin %d px\n", at.first, at.second, margin);
     for (const RouteStep& k : r.exitRoute)
       std::printf("  frame %d %s %s\n", k.frame, SDL_GetKeyName(k.key), k.down ? "down" : "up");
   }
