@@ -5,7 +5,9 @@
 #include <SDL/SDL_image.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -20,6 +22,11 @@ constexpr int kLevelWidth = 7200, kLevelHeight = 1400;  // px
 constexpr int kSheetWidth = tile::kColumns * tile::kSize, kSheetHeight = tile::kRows * tile::kSize;
 constexpr int kMapColumns = kLevelWidth / tile::kSize, kMapRows = kLevelHeight / tile::kSize;
 constexpr int kLevels = 5;
+constexpr int kMinDrawnPixels = 60;  // the smallest decoration covers more; a stray speck far less
+
+// The caves (3) and the night (4) must not show the daytime sky of the shared
+// background: their sheet rows are opaque, with a backdrop where other rows are clear.
+bool hidesSky(int level) { return level == 3 || level == 4; }
 
 // The shop walks the hero over these columns of the background with its feet on
 // row 545 (px).
@@ -74,6 +81,16 @@ class LevelPicturesTest : public testing::Test {
     return true;
   }
 
+  // Pixels of a cell of the shown sheet that differ from the air cell of its row.
+  static int differentFromAir(int level, int column) {
+    int n = 0;
+    for (int y = 0; y < tile::kSize; ++y)
+      for (int x = 0; x < tile::kSize; ++x)
+        n += tiles->at(column * tile::kSize + x, level * tile::kSize + y) !=
+             tiles->at(tile::kAir * tile::kSize + x, level * tile::kSize + y);
+    return n;
+  }
+
   static Picture* background;
   static Picture* tiles;
   static Picture* collision;
@@ -114,17 +131,50 @@ TEST_F(LevelPicturesTest, ShopBandIsFreeAboveASolidFloor) {
   }
 }
 
-TEST_F(LevelPicturesTest, AirIsTransparentInTheSheetAndWhiteInTheCollisionSheet) {
+TEST_F(LevelPicturesTest, AirShowsTheSkyByDayAndABackdropInTheCavesAndTheNight) {
   ASSERT_NE(tiles->surface, nullptr);
   ASSERT_NE(collision->surface, nullptr);
   for (int level = 0; level < kLevels; ++level) {
     for (int y = 0; y < tile::kSize; ++y) {
       for (int x = 0; x < tile::kSize; ++x) {
         int sx = tile::kAir * tile::kSize + x, sy = level * tile::kSize + y;
-        ASSERT_EQ(alphaOf(tiles->at(sx, sy)), 0) << "level " << level;
+        ASSERT_EQ(alphaOf(tiles->at(sx, sy)), hidesSky(level) ? 255 : 0) << "level " << level;
         ASSERT_EQ(collision->at(sx, sy), 0xFFFFFFFFu) << "level " << level;
       }
     }
+  }
+}
+
+// Mean difference of the colour channels of two pixels.
+int colourDistance(uint32_t a, uint32_t b) {
+  int sum = 0;
+  for (int shift = 0; shift < 24; shift += 8)
+    sum += std::abs(int((a >> shift) & 255) - int((b >> shift) & 255));
+  return sum / 3;
+}
+
+TEST_F(LevelPicturesTest, BackdropIsDarkAndRepeatsWithoutASeam) {
+  ASSERT_NE(tiles->surface, nullptr);
+  for (int level = 0; level < kLevels; ++level) {
+    if (!hidesSky(level)) continue;
+    auto at = [&](int x, int y) { return tiles->at(tile::kAir * tile::kSize + x, level * tile::kSize + y); };
+    // Across the cell's edges (last column against the first, last row against the
+    // first) neighbours may differ no more than the most uneven pair inside it.
+    long inside = 0, acrossX = 0, acrossY = 0, brightness = 0;
+    for (int x = 0; x + 1 < tile::kSize; ++x) {
+      long column = 0;
+      for (int y = 0; y < tile::kSize; ++y) column += colourDistance(at(x, y), at(x + 1, y));
+      inside = std::max(inside, column);
+    }
+    for (int i = 0; i < tile::kSize; ++i) {
+      acrossX += colourDistance(at(tile::kSize - 1, i), at(0, i));
+      acrossY += colourDistance(at(i, tile::kSize - 1), at(i, 0));
+      for (int j = 0; j < tile::kSize; ++j) brightness += colourDistance(at(i, j), 0);
+    }
+    EXPECT_LE(acrossX, inside) << "level " << level << ": a seam between cells side by side";
+    EXPECT_LE(acrossY, inside) << "level " << level << ": a seam between cells one above the other";
+    // Dark enough that the pale hero and the daytime sky could never be confused with it.
+    EXPECT_LT(brightness / (tile::kSize * tile::kSize), 80) << "level " << level;
   }
 }
 
@@ -144,8 +194,16 @@ TEST_F(LevelPicturesTest, SolidTilesAreOpaqueAndDarkDecorationsVisibleAndFree) {
       }
       if (tile::isDecoration(column)) {
         EXPECT_GT(opaque, 0) << where << " shows nothing";
-        EXPECT_GT(clear, 0) << where << " hides what is behind it";
         EXPECT_TRUE(wholeCell(level, column, [](uint32_t p) { return p == 0xFFFFFFFFu; })) << where;
+      }
+      if (tile::isDecoration(column) || column == tile::kLowPlank) {
+        // In daylight the background shows around a decoration or a plank; in
+        // the caves and the night the backdrop must, or the sky would.
+        if (hidesSky(level))
+          EXPECT_EQ(clear, 0) << where << " lets the daytime sky through";
+        else
+          EXPECT_GT(clear, 0) << where << " hides what is behind it";
+        EXPECT_GT(differentFromAir(level, column), kMinDrawnPixels) << where << " shows nothing";
       }
     }
   }

@@ -11,7 +11,7 @@ namespace {
 
 using Painter = void (*)(cairo_t*, const TileMood&);
 
-// In column order; air (the last column) is left empty.
+// In column order; air (the last column) has no painter of its own.
 const Painter kPainters[tile::kAir] = {
     paintGroundTop,      paintEarth,          paintGroundLeftEnd, paintGroundRightEnd, paintEarthLeftFace,
     paintEarthRightFace, paintEarthUnderside, paintRock,          paintRockTop,        paintBrick,
@@ -28,7 +28,9 @@ void paintCell(cairo_t* cr, int column, int level) {
   cairo_translate(cr, column * tile::kSize, level * tile::kSize);
   cairo_rectangle(cr, 0, 0, tile::kSize, tile::kSize);
   cairo_clip(cr);
-  kPainters[column](cr, tileMood(level));
+  // Under every tile, so the sky cannot show through a decoration or a plank.
+  paintBackdrop(cr, tileMood(level));
+  if (column != tile::kAir) kPainters[column](cr, tileMood(level));
   cairo_restore(cr);
 }
 
@@ -52,7 +54,7 @@ void paintTileSheets(const std::string& gameDir) {
   cairo_set_antialias(cc, CAIRO_ANTIALIAS_NONE);
   for (int level = 0; level < tile::kRows; ++level) {
     for (int column = 0; column < tile::kColumns; ++column) {
-      if (column != tile::kAir) paintCell(cs, column, level);
+      paintCell(cs, column, level);
       paintCollisionCell(cc, column, level);
     }
   }

@@ -12,14 +12,16 @@
 //   r low plank: only a plank in the lower half of the cell is solid
 // Decoration (visible, passable, white in the collision sheet):
 //   s grass tuft  t flowers  u mushrooms  v bush  w hanging vines  x signpost  y lantern
-// Column 25 ('.' or any character outside 'a'..'y' in a map) is air.
+// Column 25 ('.' or any character outside 'a'..'y' in a map) is air: see-through,
+// except in the rows of the caves and the night, which paint their backdrop
+// behind every cell (see TileMood::hidesSky).
 
 namespace tile {
 
 constexpr int kSize = 50;     // px, width and height of one cell
 constexpr int kColumns = 26;  // per sheet row
 constexpr int kRows = 5;      // one per level
-constexpr int kAir = 25;      // transparent in the sheet, white in the collision sheet
+constexpr int kAir = 25;      // white in the collision sheet
 
 enum Column {
   kGroundTop,

@@ -79,6 +79,8 @@ TileMood duskCaves() {
   m.cap = hex("#6ad0c0");
   m.glow = hex("#ffc860");
   m.style = DecorStyle::Cave;
+  m.hidesSky = true;
+  m.backdrop = tones("#28223a", "#2e2842", "#211c30");
   return m;
 }
 
@@ -98,6 +100,8 @@ TileMood nightSnow() {
   m.cap = hex("#c8452c");
   m.glow = hex("#ffd27a");
   m.style = DecorStyle::Snow;
+  m.hidesSky = true;
+  m.backdrop = tones("#1d2a4a", "#c8d8f4", "#182340");
   return m;
 }
 

@@ -23,6 +23,11 @@ struct TileMood {
   Rgb cap;   // mushroom caps
   Rgb glow;  // lantern light
   DecorStyle style;
+  // The caves and the night must not show the daytime sky of the shared
+  // background, so their rows paint a backdrop (cave wall, night sky) behind
+  // every cell, air included.
+  bool hidesSky = false;
+  Tones backdrop = {};
 };
 
 // Level 0 morning meadow, 1 deep green wood, 2 autumn thorn hills, 3 dusk caves, 4 night snow.

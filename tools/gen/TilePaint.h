@@ -36,6 +36,10 @@ void paintTrunk(cairo_t* cr, const TileMood& m);
 void paintCanopy(cairo_t* cr, const TileMood& m);
 void paintLowPlank(cairo_t* cr, const TileMood& m);
 
+// The backdrop behind every cell of a row whose mood hides the sky; nothing
+// for the other moods, whose air shows the background picture.
+void paintBackdrop(cairo_t* cr, const TileMood& m);
+
 // Decorations: they stand on the floor below the cell, except the vines,
 // which hang from the cell above.
 void paintGrassTuft(cairo_t* cr, const TileMood& m);

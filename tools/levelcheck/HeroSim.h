@@ -1,6 +1,6 @@
 #pragma once
 // Runs the game's own hero movement against one level's collision image, frame
-// by frame at a fixed 10 ms, and remembers what the hero touched.
+// by frame at a fixed kRouteFrameMs, and remembers what the hero touched.
 #include <SDL/SDL.h>
 
 #include <cstdint>

@@ -9,15 +9,57 @@
 #include "HeroSim.h"
 #include "Route.h"
 
+// One move tried from every standing place.
+struct Move {
+  SDLKey dir;     // SDLK_UNKNOWN for none
+  int runFrames;  // frames held before the jump (or in total for a walk)
+  bool jump;
+  int holdFrames;  // frames the direction stays held after the jump; -1 until landing
+  bool drop;
+};
+
+// What one move from a standing place led to.
+struct Outcome {
+  bool safe = false;  // ended standing (or at the exit) without touching a hazard
+  bool lost = false;  // fell out of the level
+  bool exit = false;
+  int exitFrame = 0;
+  HeroState end = {};  // where it stood at the end, or where it was lost
+  int frames = 0;
+  Route keys;
+  std::set<int> touched;
+};
+
+const std::vector<Move>& searchMoves();
+Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m);
+
+const int kExitPlace = -1;  // the `to` of a move that reached the exit
+const int kLostPlace = -2;  // the `to` of a move that left the level
+
+// A move between two standing places (indices into SearchResult::places).
+struct Edge {
+  int from, to;
+  int frames;  // how long the move took
+  int move;    // index into searchMoves()
+};
+
 struct SearchResult {
   bool exitReachable = false;
-  Route exitRoute;               // key presses from the level start to the exit
-  std::set<int> reached;         // extras touched on some safe path
+  bool complete = false;                            // every reachable place was tried
+  Route exitRoute;                                  // key presses from the level start to the exit
+  std::set<int> reached;                            // extras touched on some safe path
   std::vector<std::pair<int, int>> standingPlaces;  // hero sprite corners, level pixels
   std::vector<Target> targets;                      // every extra as placed
+  std::vector<HeroState> places;                    // every standing place found, first the start
+  int startFrames = 0;                              // the fall from the level start to places[0]
+  std::vector<Edge> edges;                          // every safe move tried (full search only)
+  std::vector<std::pair<int, int>> lostAt;          // hero sprite corners where a fall left the level
 };
 
 // Runs the search on `levels[level]` from the hero's state at the level start
 // (`start`, or as a new game leaves it); with `untilExit` it stops at the first
-// way to the exit.
+// way to the exit, otherwise it tries every place it can reach and keeps every move.
 SearchResult searchLevel(int level, bool untilExit = false, const HeroState* start = nullptr);
+
+// The hero sprite's corner for a hero state, level pixels.
+std::pair<int, int> spriteCorner(const HeroState& s);

@@ -2,11 +2,13 @@
 
 #include <cairo.h>
 
+#include <algorithm>
+
 #include "extras/Extra.h"
 #include "level/Level.h"
 
 namespace {
-const double kScale = 0.125;  // overview px per level px
+const double kScale = 0.25;  // overview px per level px
 
 cairo_surface_t* levelPicture(SDL_Surface* image) {
   cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_RGB24, image->w, image->h);
@@ -40,7 +42,8 @@ void colourOf(int type, cairo_t* cr) {
 }
 }  // namespace
 
-void writeOverview(int level, const SearchResult& result, const std::string& path) {
+void writeOverview(int level, const SearchResult& result, const std::vector<int>& deadEnds,
+                   const std::vector<int>& route, const std::string& path) {
   SDL_Surface* image = levels[level].levelImage;
   if (!image) return;
   cairo_surface_t* picture = levelPicture(image);
@@ -55,6 +58,24 @@ void writeOverview(int level, const SearchResult& result, const std::string& pat
     cairo_rectangle(cr, x, y, 50, 50);
     cairo_fill(cr);
   }
+  // Dead ends in black, so they do not read as hazards.
+  cairo_set_source_rgba(cr, 0.0, 0.0, 0.0, 0.8);
+  for (int i : deadEnds) {
+    auto [x, y] = spriteCorner(result.places[i]);
+    cairo_rectangle(cr, x, y, 50, 50);
+    cairo_fill(cr);
+  }
+  for (auto [x, y] : result.lostAt) {
+    cairo_rectangle(cr, x, std::min(y, image->h - 100), 50, 100);
+    cairo_fill(cr);
+  }
+  cairo_set_source_rgba(cr, 1.0, 1.0, 1.0, 0.8);
+  cairo_set_line_width(cr, 10);
+  for (int i : route) {
+    auto [x, y] = spriteCorner(result.places[i]);
+    cairo_line_to(cr, x + 25, y + 43);  // the hero's feet
+  }
+  cairo_stroke(cr);
   for (const Target& e : result.targets) {
     const int i = e.index;
     if (e.type != Nut && e.type != Animal && e.type != LevelExit && e.type != Hazard && e.type != DeadlyHazard)
@@ -66,7 +87,7 @@ void writeOverview(int level, const SearchResult& result, const std::string& pat
     if (!goal || result.reached.count(i)) {
       cairo_fill(cr);
     } else {
-      cairo_set_line_width(cr, 16);
+      cairo_set_line_width(cr, 12);
       cairo_stroke(cr);
       cairo_move_to(cr, e.x, e.y);
       cairo_line_to(cr, e.x + size, e.y + size);

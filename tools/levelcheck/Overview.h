@@ -1,8 +1,12 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "LevelSearch.h"
 
 // Writes a scaled-down picture of a level: the level picture, the places the
-// hero can stand shaded, every extra marked (filled when reached, crossed when not).
-void writeOverview(int level, const SearchResult& result, const std::string& path);
+// hero can stand shaded (red where the exit is out of reach from there), the
+// route through `route` (indices of places) drawn as a line, every extra
+// marked (filled when reached, crossed when not).
+void writeOverview(int level, const SearchResult& result, const std::vector<int>& deadEnds,
+                   const std::vector<int>& route, const std::string& path);

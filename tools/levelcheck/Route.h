@@ -1,5 +1,5 @@
 #pragma once
-// A route through a level: key presses and releases at numbered 10 ms frames.
+// A route through a level: key presses and releases at numbered frames of kRouteFrameMs.
 #include <SDL/SDL.h>
 
 #include <vector>

@@ -1,25 +1,56 @@
 // levelcheck [LEVEL…]: proves each level can be finished. Run in the game's
-// working directory; prints one line a level, lists what cannot be reached,
-// writes levelcheck-N.png, and exits non-zero when an exit is unreachable.
+// working directory; prints one line a level and a line of figures, lists what
+// cannot be reached and every dead end, writes levelcheck-N.png, and exits
+// non-zero when an exit is unreachable or a level has a dead end.
 #include <SDL/SDL.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 #include <string>
 
 #include "LevelSearch.h"
 #include "Overview.h"
+#include "RouteFigures.h"
 #include "extras/Extra.h"
 #include "level/Level.h"
 
 namespace {
+const int kDeadEndCellPx = 50;  // dead-end places in one cell are reported once
+const int kMaxDeadEndLines = 20;
+
 const char* nameOf(int type) {
   switch (type) {
-    case Nut: return "nut";
-    case Animal: return "animal";
-    case LevelExit: return "exit";
-    default: return "extra";
+    case Nut:
+      return "nut";
+    case Animal:
+      return "animal";
+    case LevelExit:
+      return "exit";
+    default:
+      return "extra";
   }
+}
+
+void printFigures(const RouteFigures& fig) {
+  if (!fig.found) return;
+  std::printf("  route %.1f s (%d frames), %d px across, %d jumps, narrowest jump margin %d px\n",
+              fig.frames * kRouteFrameMs / 1000.0f, fig.frames, fig.acrossPx, fig.jumps,
+              fig.narrowestMarginPx);
+}
+
+// Prints each dead end once per cell; returns how many places are dead ends.
+size_t printDeadEnds(const SearchResult& r, const std::vector<int>& dead) {
+  std::set<std::pair<int, int>> cells;
+  int lines = 0;
+  auto report = [&](std::pair<int, int> at, const char* why) {
+    if (!cells.insert({at.first / kDeadEndCellPx, at.second / kDeadEndCellPx}).second) return;
+    if (++lines <= kMaxDeadEndLines) std::printf("  dead end at (%d, %d)%s\n", at.first, at.second, why);
+  };
+  for (int i : dead) report(spriteCorner(r.places[i]), "");
+  for (auto at : r.lostAt) report(at, ", falls out of the level");
+  if (lines > kMaxDeadEndLines) std::printf("  and %d more dead ends\n", lines - kMaxDeadEndLines);
+  return dead.size() + r.lostAt.size();
 }
 
 bool checkLevel(int n, bool printRoute) {
@@ -30,19 +61,28 @@ bool checkLevel(int n, bool printRoute) {
     nuts += r.targets[i].type == Nut;
     animals += r.targets[i].type == Animal;
   }
-  std::printf("level %d: exit %s, nuts %d/28, animals %d/5\n", n, r.exitReachable ? "reachable" : "unreachable",
-              nuts, animals);
+  std::printf("level %d: exit %s, nuts %d/28, animals %d/5\n", n,
+              r.exitReachable ? "reachable" : "unreachable", nuts, animals);
+  RouteFigures fig = measureRoute(n, r);
+  printFigures(fig);
   for (const Target& e : r.targets) {
     const int i = e.index;
     bool goal = e.type == Nut || e.type == Animal || e.type == LevelExit;
-    if (goal && !r.reached.count(i)) std::printf("  cannot reach %s %d at (%d, %d)\n", nameOf(e.type), i, e.x, e.y);
+    if (goal && !r.reached.count(i))
+      std::printf("  cannot reach %s %d at (%d, %d)\n", nameOf(e.type), i, e.x, e.y);
   }
+  std::vector<int> dead = deadEnds(r);
+  size_t deadCount = printDeadEnds(r, dead);
+  if (!r.complete) std::printf("  the search stopped after %zu places\n", r.places.size());
   if (printRoute) {
+    for (auto [at, margin] : fig.jumpsAt)
+      std::printf("  jump from (%d, %d), margin %d px\n", at.first, at.second, margin);
     for (const RouteStep& k : r.exitRoute)
       std::printf("  frame %d %s %s\n", k.frame, SDL_GetKeyName(k.key), k.down ? "down" : "up");
   }
-  writeOverview(n, r, "levelcheck-" + std::to_string(n) + ".png");
-  return r.exitReachable;
+  writeOverview(n, r, dead, fig.path, "levelcheck-" + std::to_string(n) + ".png");
+  std::fflush(stdout);
+  return r.exitReachable && deadCount == 0 && r.complete;
 }
 }  // namespace
 

@@ -1,0 +1,90 @@
+// Nothing that should stand floats: in every level each animal's cage and the
+// exit gate stand on solid ground (or a plank) of the level's collision image,
+// where their pictures are drawn.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "extras/Extra.h"
+#include "level/Level.h"
+#include "level/Pixels.h"
+
+namespace {
+const int kMaxGapPx = 3;   // the ground may lie this far below the drawn bottom edge
+const int kMaxSinkPx = 8;  // and the picture may stand this far into grass or a plank
+
+struct Frame {
+  int x, y, w, h;  // source rectangle in the extras sheet
+};
+const Frame kCageFrames[] = {{0, 500, 50, 50}, {50, 500, 50, 50}};
+const Frame kGateFrames[] = {{0, 350, 150, 145}, {143, 350, 150, 145}};
+
+// The part of a sprite that is drawn, px inside its frame; bottom is one past the lowest drawn row.
+struct Drawn {
+  int left = 1 << 20, right = -1, bottom = -1;
+};
+
+bool drawnPixel(SDL_Surface* sheet, int x, int y) {
+  uint32_t v = iGetPixel(sheet, x, y);
+  if ((sheet->flags & SDL_SRCCOLORKEY) && v == sheet->format->colorkey) return false;
+  return sheet->format->Amask == 0 || (v & sheet->format->Amask) != 0;
+}
+
+template <size_t N>
+Drawn drawnPart(SDL_Surface* sheet, const Frame (&frames)[N]) {
+  Drawn d;
+  for (const Frame& f : frames)
+    for (int y = 0; y < f.h; ++y)
+      for (int x = 0; x < f.w; ++x)
+        if (drawnPixel(sheet, f.x + x, f.y + y)) {
+          d.left = std::min(d.left, x);
+          d.right = std::max(d.right, x);
+          d.bottom = std::max(d.bottom, y + 1);
+        }
+  return d;
+}
+
+// Checks that the ground under a sprite at (x, y) meets its drawn bottom edge
+// under at least half of its drawn columns.
+void expectStanding(const Level& level, int x, int y, int h, const Drawn& d, const char* what, int index) {
+  const int edge = y + d.bottom;
+  int standing = 0, columns = 0;
+  for (int cx = x + d.left; cx <= x + d.right; ++cx, ++columns) {
+    // Looking down from the middle of the picture finds the top of what it stands in or on.
+    int top = y + h / 2;
+    while (top <= edge + kMaxGapPx && !level.isSolid(cx, top)) ++top;
+    standing += top >= edge - kMaxSinkPx && top <= edge + kMaxGapPx;
+  }
+  EXPECT_GE(2 * standing, columns) << what << " " << index << " at (" << x << ", " << y
+                                   << ") has no floor at y " << edge - kMaxSinkPx << " … "
+                                   << edge + kMaxGapPx;
+}
+
+class CagesOnFloorsTest : public testing::TestWithParam<int> {
+ protected:
+  void TearDown() override {
+    for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
+  }
+};
+}  // namespace
+
+TEST_P(CagesOnFloorsTest, EveryCageAndTheExitStandOnTheGround) {
+  const Level& level = levels[GetParam()];
+  ASSERT_NE(level.collisionImage, nullptr);
+  SDL_Surface* sheet = extras[0].sheet;
+  ASSERT_NE(sheet, nullptr);
+  const Drawn cage = drawnPart(sheet, kCageFrames), gate = drawnPart(sheet, kGateFrames);
+  ASSERT_GT(cage.bottom, 0);
+  ASSERT_GT(gate.bottom, 0);
+  int checked = 0;
+  for (int i = 0; i < kExtraCount; ++i) {
+    extras[i].place(i);
+    const Extra& e = extras[i];
+    if (e.type == Animal) expectStanding(level, e.x, e.y, 50, cage, "animal", i), ++checked;
+    if (e.type == LevelExit) expectStanding(level, e.x, e.y, 145, gate, "exit", i), ++checked;
+  }
+  EXPECT_EQ(checked, 7);  // five cages and the two exits that share one place
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLevel, CagesOnFloorsTest, testing::Range(0, kLevelCount));

@@ -1,0 +1,116 @@
+// The level checker's dead-end report and route figures on small maps made
+// here: a floor that runs to the exit, with and without a pit too deep to
+// climb out of. The hero starts on that floor, close to the exit.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "LevelSearch.h"
+#include "RouteFigures.h"
+#include "extras/Extra.h"
+#include "level/Level.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+const int kLevel = 4;  // borrowed; its collision image is put back afterwards
+const int kRows = 28, kCols = 144;
+const int kFloorRow = 14;       // the exit's floor, y 700
+const int kFirstColumn = 109;   // a wall left of it keeps the search small
+const int kWallColumn = 136;    // the wall right of the exit
+const float kStartX = 5405.0f;  // view x: the hero's sprite falls at x 5700
+
+// Solid ground from the floor row down between the two walls, air above.
+std::vector<std::string> floorMap() {
+  std::vector<std::string> rows(kRows, std::string(kCols, 'h'));
+  for (int r = 0; r < kFloorRow; ++r)
+    for (int c = kFirstColumn + 1; c < kWallColumn; ++c) rows[r][c] = '.';
+  return rows;
+}
+
+// Cuts a pit three cells wide and six deep into the floor.
+void cutPit(std::vector<std::string>& rows, int column) {
+  for (int r = kFloorRow; r < kFloorRow + 6; ++r)
+    for (int c = column; c < column + 3; ++c) rows[r][c] = '.';
+}
+
+class LevelDeadEndsTest : public testing::Test {
+ protected:
+  // Both pictures of the borrowed level are kept and put back.
+  void SetUp() override {
+    for (SDL_Surface* image : {levels[kLevel].levelImage, levels[kLevel].collisionImage}) {
+      ASSERT_NE(image, nullptr);
+      const auto* pixels = static_cast<const uint8_t*>(image->pixels);
+      saved.emplace_back(pixels, pixels + image->h * image->pitch);
+    }
+  }
+  void TearDown() override {
+    SDL_Surface* images[] = {levels[kLevel].levelImage, levels[kLevel].collisionImage};
+    for (size_t i = 0; i < saved.size(); ++i)
+      std::memcpy(images[i]->pixels, saved[i].data(), saved[i].size());
+    for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
+  }
+
+  // Paints `rows` into the borrowed level's pictures.
+  void load(const std::vector<std::string>& rows) {
+    const fs::path home = fs::current_path(), dir = fs::temp_directory_path() / "thornwald-dead-ends";
+    fs::create_directories(dir);
+    std::ofstream(dir / ("level" + std::to_string(kLevel) + ".txt")) << [&] {
+      std::string text;
+      for (const std::string& row : rows) text += row + "\n";
+      return text;
+    }();
+    fs::current_path(dir);
+    levels[kLevel].load(kLevel);
+    fs::current_path(home);
+    fs::remove_all(dir);
+  }
+
+  SearchResult search() {
+    HeroState start = levelStartState();
+    start.x = kStartX;
+    return searchLevel(kLevel, false, &start);
+  }
+
+  std::vector<std::vector<uint8_t>> saved;
+};
+}  // namespace
+
+TEST_F(LevelDeadEndsTest, AFloorToTheExitHasNoDeadEndAndNeedsNoJump) {
+  load(floorMap());
+  SearchResult r = search();
+  ASSERT_TRUE(r.exitReachable);
+  EXPECT_TRUE(r.complete);
+  EXPECT_TRUE(deadEnds(r).empty());
+  EXPECT_TRUE(r.lostAt.empty());
+  RouteFigures fig = measureRoute(kLevel, r);
+  ASSERT_TRUE(fig.found);
+  EXPECT_EQ(fig.jumps, 0);
+  EXPECT_EQ(fig.narrowestMarginPx, -1);
+  EXPECT_GT(fig.acrossPx, 800);
+}
+
+TEST_F(LevelDeadEndsTest, APitTooDeepToLeaveIsADeadEndAndTheRouteJumpsIt) {
+  std::vector<std::string> rows = floorMap();
+  cutPit(rows, 120);
+  load(rows);
+  SearchResult r = search();
+  ASSERT_TRUE(r.exitReachable);
+  EXPECT_TRUE(r.complete);
+  std::vector<int> dead = deadEnds(r);
+  ASSERT_FALSE(dead.empty());
+  for (int i : dead) {
+    auto [x, y] = spriteCorner(r.places[i]);
+    EXPECT_GE(x, 120 * 50 - 50) << "a dead end outside the pit";
+    EXPECT_LT(x, 123 * 50);
+    EXPECT_GT(y, kFloorRow * 50) << "a dead end on the floor";
+  }
+  RouteFigures fig = measureRoute(kLevel, r);
+  ASSERT_TRUE(fig.found);
+  EXPECT_EQ(fig.jumps, 1);
+  EXPECT_GT(fig.narrowestMarginPx, 0);
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Figures that say how hard a level is, taken from a full search: the
+// quickest way to the exit with the fewest jumps, and the places from which
+// the exit cannot be reached any more.
+#include <utility>
+#include <vector>
+
+#include "LevelSearch.h"
+
+struct RouteFigures {
+  bool found = false;
+  int frames = 0;    // from the level start to the exit, at kRouteFrameMs a frame
+  int acrossPx = 0;  // horizontal distance run between the places on the way
+  int jumps = 0;
+  // The narrowest take-off window of a jump on the route, px: how far the
+  // take-off can move and the hero still lands on the same floor unhurt. -1 without jumps.
+  int narrowestMarginPx = -1;
+  std::vector<int> path;  // the places on the way, from the start
+  // Each jump on the way: where it takes off, and its margin in px.
+  std::vector<std::pair<std::pair<int, int>, int>> jumpsAt;
+};
+
+// Looks for the cheapest way through the search's places (a jump costs as
+// much as kJumpCostFrames of running) and measures its jumps on `level`.
+RouteFigures measureRoute(int level, const SearchResult& r);
+
+// Places (indices into r.places) from which no chain of moves reaches the exit.
+std::vector<int> deadEnds(const SearchResult& r);
