@@ -1,7 +1,7 @@
 // A gamepad must give the same results as the matching keys. There is no
 // joystick under the dummy driver, so the tests put its events on the queue.
 #include <functional>
-#include <ostream>
+#include <tuple>
 #include <vector>
 
 #include "ShellTestFixture.h"
@@ -12,54 +12,48 @@ namespace {
 const Sint16 kFullLeft = -32768, kFullRight = 32767, kHalfway = 16000;
 const Uint8 kStickX = 0, kStickY = 1, kLeftTrigger = 2;
 
-void pushAxis(Uint8 axis, Sint16 value) {
-  SDL_Event e = {};
-  e.type = SDL_JOYAXISMOTION;
-  e.jaxis.axis = axis;
-  e.jaxis.value = value;
-  SDL_PushEvent(&e);
+// One step of a test: events put on the queue, or a change made by hand.
+using Step = std::function<void()>;
+
+Step key(SDLKey k, bool down) {
+  return [=] { pushKey(k, down); };
+}
+Step axis(Uint8 a, Sint16 v) {
+  return [=] {
+    SDL_Event e = {};
+    e.type = SDL_JOYAXISMOTION;
+    e.jaxis.axis = a;
+    e.jaxis.value = v;
+    SDL_PushEvent(&e);
+  };
+}
+Step hat(Uint8 v) {
+  return [=] {
+    SDL_Event e = {};
+    e.type = SDL_JOYHATMOTION;
+    e.jhat.value = v;
+    SDL_PushEvent(&e);
+  };
+}
+Step button(int b, bool down) {
+  return [=] {
+    SDL_Event e = {};
+    e.type = down ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
+    e.jbutton.button = static_cast<Uint8>(b);
+    e.jbutton.state = down ? SDL_PRESSED : SDL_RELEASED;
+    SDL_PushEvent(&e);
+  };
 }
 
-void pushHat(Uint8 value) {
-  SDL_Event e = {};
-  e.type = SDL_JOYHATMOTION;
-  e.jhat.value = value;
-  SDL_PushEvent(&e);
-}
-
-void pushButton(int button, bool down) {
-  SDL_Event e = {};
-  e.type = down ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
-  e.jbutton.button = static_cast<Uint8>(button);
-  e.jbutton.state = down ? SDL_PRESSED : SDL_RELEASED;
-  SDL_PushEvent(&e);
-}
-
-// What the hero's actions change.
-struct Hero {
-  float speedx, speedy;
-  int ori;
-  bool sli, jum, att, cro;
-  int health, weaponLevel;
-  bool operator==(const Hero& o) const {
-    return speedx == o.speedx && speedy == o.speedy && ori == o.ori && sli == o.sli && jum == o.jum &&
-           att == o.att && cro == o.cro && health == o.health && weaponLevel == o.weaponLevel;
-  }
-};
-
-std::ostream& operator<<(std::ostream& out, const Hero& h) {
-  return out << "speed " << h.speedx << "," << h.speedy << " ori " << h.ori << " sli " << h.sli << " jum "
-             << h.jum << " att " << h.att << " cro " << h.cro << " health " << h.health << " weapon "
-             << h.weaponLevel;
-}
-
+// What the hero's actions change: speed x and y, facing, slide, jump, swing, crouch, health, weapon.
+using Hero = std::tuple<float, float, int, bool, bool, bool, bool, int, int>;
 Hero hero() {
   return {player.speedx, player.speedy,          player.ori, player.sli, player.jum, player.att, player.cro,
           player.health, player.getWeaponLevel()};
 }
-
-// One step of a test: events put on the queue, or a change made by hand.
-using Step = std::function<void()>;
+float speedX(const Hero& h) { return std::get<0>(h); }
+bool sliding(const Hero& h) { return std::get<3>(h); }
+bool airborne(const Hero& h) { return std::get<4>(h); }
 
 class GamepadTest : public ShellTest {
  protected:
@@ -68,9 +62,9 @@ class GamepadTest : public ShellTest {
 
   // Lets go of the stick and the d-pad, so no test starts with a direction held.
   static void centre() {
-    pushAxis(kStickX, 0);
-    pushAxis(kStickY, 0);
-    pushHat(SDL_HAT_CENTERED);
+    axis(kStickX, 0)();
+    axis(kStickY, 0)();
+    hat(SDL_HAT_CENTERED)();
     handleEvents();
     resetGame();
     GameState = Playing;
@@ -88,20 +82,16 @@ class GamepadTest : public ShellTest {
     }
     return after;
   }
-};
 
-Step key(SDLKey k, bool down) {
-  return [=] { pushKey(k, down); };
-}
-Step axis(Uint8 a, Sint16 v) {
-  return [=] { pushAxis(a, v); };
-}
-Step hat(Uint8 v) {
-  return [=] { pushHat(v); };
-}
-Step button(int b, bool down) {
-  return [=] { pushButton(b, down); };
-}
+  // Puts `screen` up, presses `b` and lets the game handle it.
+  static void pressOn(int32_t screen, int b) {
+    resetGame();
+    GameState = screen;
+    button(b, true)();
+    button(b, false)();
+    EXPECT_TRUE(handleEvents());
+  }
+};
 }  // namespace
 
 TEST_F(GamepadTest, StickAndDpadRunLikeTheArrowKeys) {
@@ -113,12 +103,10 @@ TEST_F(GamepadTest, StickAndDpadRunLikeTheArrowKeys) {
                                    pushKey(SDLK_LEFT, true);
                                  },
                                  key(SDLK_LEFT, false)});
-  std::vector<Hero> stick = play({axis(kStickX, kFullRight), axis(kStickX, kFullLeft), axis(kStickX, 0)});
-  std::vector<Hero> dpad = play({hat(SDL_HAT_RIGHT), hat(SDL_HAT_LEFT), hat(SDL_HAT_CENTERED)});
-  EXPECT_EQ(stick, keys);
-  EXPECT_EQ(dpad, keys);
-  EXPECT_FLOAT_EQ(keys[0].speedx, 3.0f);
-  EXPECT_TRUE(keys[2].sli);
+  EXPECT_EQ(play({axis(kStickX, kFullRight), axis(kStickX, kFullLeft), axis(kStickX, 0)}), keys);
+  EXPECT_EQ(play({hat(SDL_HAT_RIGHT), hat(SDL_HAT_LEFT), hat(SDL_HAT_CENTERED)}), keys);
+  EXPECT_FLOAT_EQ(speedX(keys[0]), 3.0f);
+  EXPECT_TRUE(sliding(keys[2]));
 }
 
 TEST_F(GamepadTest, TheStickHasADeadZoneAndOtherAxesDoNothing) {
@@ -133,35 +121,35 @@ TEST_F(GamepadTest, TheStickHasADeadZoneAndOtherAxesDoNothing) {
 TEST_F(GamepadTest, TheDpadLeadsWhileTheStickIsHeld) {
   // Stick held left; the d-pad's left pressed and let go must not stop the run.
   std::vector<Hero> pad = play({axis(kStickX, kFullLeft), hat(SDL_HAT_LEFT), hat(SDL_HAT_CENTERED)});
-  for (const Hero& h : pad) EXPECT_FLOAT_EQ(h.speedx, -3.0f);
-  EXPECT_FALSE(pad.back().sli);
+  for (const Hero& h : pad) EXPECT_FLOAT_EQ(speedX(h), -3.0f);
+  EXPECT_FALSE(sliding(pad.back()));
   // The d-pad's right wins over the stick's left, and the stick takes over again after.
   pad = play({axis(kStickX, kFullLeft), hat(SDL_HAT_RIGHT), hat(SDL_HAT_CENTERED)});
-  EXPECT_FLOAT_EQ(pad[1].speedx, 3.0f);
-  EXPECT_FLOAT_EQ(pad[2].speedx, -3.0f);
+  EXPECT_FLOAT_EQ(speedX(pad[1]), 3.0f);
+  EXPECT_FLOAT_EQ(speedX(pad[2]), -3.0f);
 }
 
 TEST_F(GamepadTest, DownDropsOnTheWayInOnly) {
   std::vector<Hero> keys = play({key(SDLK_DOWN, true)});
-  EXPECT_TRUE(keys[0].jum);
+  EXPECT_TRUE(airborne(keys[0]));
   EXPECT_EQ(play({axis(kStickY, kFullRight)}), keys);
   EXPECT_EQ(play({hat(SDL_HAT_DOWN)}), keys);
 
   // Held down after landing: no second drop until the stick comes back and goes down again.
   play({axis(kStickY, kHalfway)});
   player.jum = false;
-  pushAxis(kStickY, kFullRight);
+  axis(kStickY, kFullRight)();
   handleEvents();
   EXPECT_FALSE(player.jum);
-  pushAxis(kStickY, 0);
-  pushAxis(kStickY, kFullRight);
+  axis(kStickY, 0)();
+  axis(kStickY, kFullRight)();
   handleEvents();
   EXPECT_TRUE(player.jum);
 
   // A diagonal runs and drops at once.
   std::vector<Hero> diagonal = play({hat(SDL_HAT_LEFTDOWN)});
-  EXPECT_FLOAT_EQ(diagonal[0].speedx, -3.0f);
-  EXPECT_TRUE(diagonal[0].jum);
+  EXPECT_FLOAT_EQ(speedX(diagonal[0]), -3.0f);
+  EXPECT_TRUE(airborne(diagonal[0]));
 }
 
 TEST_F(GamepadTest, ButtonsDoWhatTheirKeysDo) {
@@ -173,34 +161,30 @@ TEST_F(GamepadTest, ButtonsDoWhatTheirKeysDo) {
   EXPECT_EQ(play({armed, button(kPadTrade, true), button(kPadTrade, false)}),
             play({armed, key(SDLK_LCTRL, true), key(SDLK_LCTRL, false)}));
   EXPECT_EQ(player.getHealth(), 130);
+  EXPECT_EQ(play({button(kPadCrouch, true), button(kPadCrouch, false)}),
+            play({key(SDLK_z, true), key(SDLK_z, false)}));
 
   // The jump button goes on from the statistics and buys in the shop.
-  GameState = LevelStats;
-  pushButton(kPadJump, true);
-  EXPECT_TRUE(handleEvents());
+  pressOn(LevelStats, kPadJump);
   EXPECT_EQ(GameState, Shop);
   resetShop();
-  player.setWeaponLevel(0);
   player.setX(100.0f);  // at the weapon rack
   player.setNuts(kUpgradeStartCost);
-  pushButton(kPadJump, true);
+  button(kPadJump, true)();
   EXPECT_TRUE(handleEvents());
   EXPECT_EQ(player.getWeaponLevel(), 1);
   resetShop();
 }
 
-TEST_F(GamepadTest, CrouchButtonCrouchesInPlayAndNeverTypes) {
-  EXPECT_EQ(play({button(kPadCrouch, true), button(kPadCrouch, false)}),
-            play({key(SDLK_z, true), key(SDLK_z, false)}));
-  pushButton(kPadCrouch, true);
+TEST_F(GamepadTest, CrouchButtonCrouchesInPlayOnlyAndNeverTypes) {
+  button(kPadCrouch, true)();
   EXPECT_TRUE(handleEvents());
   EXPECT_TRUE(player.cro);
   EXPECT_EQ(playerName, "");
-
-  for (int32_t screen : {Title, Shop, LevelStats, Submit}) {
+  for (int32_t screen : {Title, Submit}) {
     resetGame();
     GameState = screen;
-    pushButton(kPadCrouch, true);
+    button(kPadCrouch, true)();
     EXPECT_TRUE(handleEvents());
     EXPECT_FALSE(player.cro) << "screen " << screen;
     EXPECT_EQ(playerName, "") << "screen " << screen;
@@ -208,31 +192,23 @@ TEST_F(GamepadTest, CrouchButtonCrouchesInPlayAndNeverTypes) {
   }
 }
 
-TEST_F(GamepadTest, StartLeavesForTheTitleAndStartsAGameThere) {
-  const int32_t screens[] = {Playing, Shop, LevelStats, Scores, Instructions, Story, About, Submit};
-  for (int32_t from : screens) {
-    resetGame();
-    GameState = from;
-    pushButton(kPadStart, true);
-    pushButton(kPadStart, false);
-    EXPECT_TRUE(handleEvents());
+// Start shares key 1's code, whose every screen the key tests walk through.
+TEST_F(GamepadTest, StartLeavesForTheTitleAndStartsAGameThereAndUnusedButtonsDoNothing) {
+  for (int32_t from : {Playing, Submit}) {
+    pressOn(from, kPadStart);
     EXPECT_EQ(GameState, Title) << "screen " << from;
   }
   resetGame();
   levelIndex = 3;
-  pushButton(kPadStart, true);
+  button(kPadStart, true)();
   EXPECT_TRUE(handleEvents());
   EXPECT_EQ(GameState, Playing);
   EXPECT_EQ(levelIndex, 0);
 
-  // The buttons the game does not use change nothing.
   for (int unused : {4, 5, 6, 8, 9, 10, 11}) {
     resetGame();
-    GameState = Playing;
     Hero before = hero();
-    pushButton(unused, true);
-    pushButton(unused, false);
-    EXPECT_TRUE(handleEvents());
+    pressOn(Playing, unused);
     EXPECT_EQ(GameState, Playing) << "button " << unused;
     EXPECT_EQ(hero(), before) << "button " << unused;
   }
