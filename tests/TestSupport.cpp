@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include <SDL/SDL_image.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -31,8 +32,7 @@ void tapKey(SDLKey key) {
 SDL_Surface* makeRgbaSurface(int w, int h, uint32_t pixel) {
   SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE | SDL_SRCALPHA, w, h, 32, 0x000000FF, 0x0000FF00,
                                         0x00FF0000, 0xFF000000);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) putPixel32(s, x, y, pixel);
+  paintRect(s, 0, 0, w, h, pixel);
   return s;
 }
 
@@ -42,6 +42,27 @@ void putPixel32(SDL_Surface* s, int x, int y, uint32_t pixel) {
 
 uint32_t getPixel32(SDL_Surface* s, int x, int y) {
   return *reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(s->pixels) + y * s->pitch + x * 4);
+}
+
+void paintRect(SDL_Surface* s, int x0, int y0, int x1, int y1, uint32_t pixel) {
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) putPixel32(s, x, y, pixel);
+}
+
+uint32_t rawPixel(SDL_Surface* s, int x, int y) {
+  const auto* p = static_cast<const uint8_t*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
+  uint32_t v = 0;
+  for (int i = 0; i < s->format->BytesPerPixel; ++i) v |= uint32_t(p[i]) << (8 * i);
+  return v;
+}
+
+Picture loadPicture(const std::string& path) { return Picture(IMG_Load(path.c_str()), SDL_FreeSurface); }
+
+std::string readFile(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
 }
 
 StdoutCapture::StdoutCapture() {
@@ -59,10 +80,7 @@ std::string StdoutCapture::text() {
     std::fflush(stdout);
     dup2(savedFd, 1);
     close(savedFd);
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    captured = s.str();
+    captured = readFile(path);
     std::remove(path.c_str());
     done = true;
   }

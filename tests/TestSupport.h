@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "Harness.h"  // pushKey
@@ -20,6 +21,18 @@ void tapKey(SDLKey key);
 SDL_Surface* makeRgbaSurface(int w, int h, uint32_t pixel);
 void putPixel32(SDL_Surface* s, int x, int y, uint32_t pixel);
 uint32_t getPixel32(SDL_Surface* s, int x, int y);
+// Sets every pixel of the rectangle [x0, x1) x [y0, y1) of a 32-bit surface to `pixel`.
+void paintRect(SDL_Surface* s, int x0, int y0, int x1, int y1, uint32_t pixel);
+// The raw pixel value at (x, y) of a surface of any depth, the way the game compares
+// it with a colour key.
+uint32_t rawPixel(SDL_Surface* s, int x, int y);
+
+// A picture file as IMG_Load gives it, freed when it goes out of scope; null if unreadable.
+using Picture = std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)>;
+Picture loadPicture(const std::string& path);
+
+// The whole content of a file, byte for byte; empty if it cannot be read.
+std::string readFile(const std::filesystem::path& file);
 
 // Captures what the code under test prints to standard output.
 class StdoutCapture {

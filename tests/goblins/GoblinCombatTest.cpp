@@ -1,33 +1,22 @@
-#include <SDL/SDL_mixer.h>
-#include <gtest/gtest.h>
-
-#include <cstring>
-
-#include "TestSupport.h"
-#include "goblins/Goblin.h"
-#include "platform/Clock.h"
-#include "player/Player.h"
+#include "GoblinTestFixture.h"
 
 namespace {
 const uint8_t kFacingRight = 0;
 const uint8_t kFacingLeft = 1;
 
 // The hero's view corner is (100, 100), so its hit point is (388, 308).
-class GoblinCombatTest : public testing::Test {
+class GoblinCombatTest : public GoblinTest {
  protected:
   void SetUp() override {
-    savedX = playerX();
-    savedY = playerY();
+    GoblinTest::SetUp();
     savedWeapon = playerWeaponLevel();
     setPlayerX(100.0f);
     setPlayerY(100.0f);
     player.setWeaponLevel(0);
   }
   void TearDown() override {
-    Mix_FreeChunk(goblin.soundLanding);  // a pool goblin keeps its sound for good; this one is gone
-    setPlayerX(savedX);
-    setPlayerY(savedY);
     player.setWeaponLevel(savedWeapon);
+    GoblinTest::TearDown();
   }
   void place(Goblin& g, float x, float y, int health) {
     g.x = x;
@@ -35,10 +24,7 @@ class GoblinCombatTest : public testing::Test {
     g.health = health;
   }
   void swing(uint8_t ori) { goblin.hitTest(100.0f, 100.0f, ori); }
-  float savedX = 0.0f;
-  float savedY = 0.0f;
   int savedWeapon = 0;
-  Goblin goblin;
 };
 }  // namespace
 

@@ -1,13 +1,7 @@
-#include <SDL/SDL_mixer.h>
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 
-#include "TestSupport.h"
-#include "goblins/Goblin.h"
-#include "platform/Clock.h"
+#include "GoblinTestFixture.h"
 #include "platform/Image.h"
-#include "player/Player.h"
 
 namespace {
 const uint32_t kBackground = 0xFFFFFFFF;
@@ -26,11 +20,10 @@ SDL_Surface* makeCellSheet() {
   return sheet;
 }
 
-class GoblinDrawTest : public testing::Test {
+class GoblinDrawTest : public GoblinTest {
  protected:
   void SetUp() override {
-    savedX = playerX();
-    savedY = playerY();
+    GoblinTest::SetUp();
     setPlayerX(100.0f);
     setPlayerY(100.0f);
     screen = makeRgbaSurface(640, 480, kBackground);
@@ -48,10 +41,8 @@ class GoblinDrawTest : public testing::Test {
     goblin.animStart = nowMs();
   }
   void TearDown() override {
-    Mix_FreeChunk(goblin.soundLanding);  // a pool goblin keeps its sound for good; this one is gone
     SDL_FreeSurface(screen);
-    setPlayerX(savedX);
-    setPlayerY(savedY);
+    GoblinTest::TearDown();
   }
   void setKind(int kind) {
     goblin.kind = kind;
@@ -65,10 +56,7 @@ class GoblinDrawTest : public testing::Test {
     goblin.draw(screen);
   }
   uint32_t shownAt(int x, int y) { return getPixel32(screen, x, y); }
-  float savedX = 0.0f;
-  float savedY = 0.0f;
   SDL_Surface* screen = nullptr;
-  Goblin goblin;
 };
 }  // namespace
 

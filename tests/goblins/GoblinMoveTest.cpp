@@ -1,11 +1,5 @@
-#include <SDL/SDL_mixer.h>
-#include <gtest/gtest.h>
-
-#include "TestSupport.h"
-#include "goblins/Goblin.h"
+#include "GoblinTestFixture.h"
 #include "level/Level.h"
-#include "platform/Clock.h"
-#include "player/Player.h"
 #include "shell/GameState.h"
 
 namespace {
@@ -14,11 +8,10 @@ const uint32_t kRock = 0xFF000000;  // opaque black
 const int kMapW = 1000;             // px
 const int kMapH = 800;              // px
 
-class GoblinMoveTest : public testing::Test {
+class GoblinMoveTest : public GoblinTest {
  protected:
   void SetUp() override {
-    savedX = playerX();
-    savedY = playerY();
+    GoblinTest::SetUp();
     savedCollision = levels[levelIndex].collisionImage;
     collision = makeRgbaSurface(kMapW, kMapH, kFree);
     levels[levelIndex].collisionImage = collision;
@@ -32,16 +25,13 @@ class GoblinMoveTest : public testing::Test {
     goblin.airTick = nowMs();
   }
   void TearDown() override {
-    Mix_FreeChunk(goblin.soundLanding);  // a pool goblin keeps its sound for good; this one is gone
     levels[levelIndex].collisionImage = savedCollision;
     SDL_FreeSurface(collision);
     SDL_FreeSurface(screen);
-    setPlayerX(savedX);
-    setPlayerY(savedY);
+    GoblinTest::TearDown();
   }
   void paint(int x0, int y0, int x1, int y1, uint32_t pixel = kRock) {
-    for (int y = y0; y < y1; ++y)
-      for (int x = x0; x < x1; ++x) putPixel32(collision, x, y, pixel);
+    paintRect(collision, x0, y0, x1, y1, pixel);
   }
   void standOnFloor(float x, int floorY) {
     paint(0, floorY, kMapW, floorY + 30);
@@ -59,12 +49,9 @@ class GoblinMoveTest : public testing::Test {
     gameClock.advance(ms);
     goblin.update(static_cast<float>(ms), screen, collision);
   }
-  float savedX = 0.0f;
-  float savedY = 0.0f;
   SDL_Surface* savedCollision = nullptr;
   SDL_Surface* collision = nullptr;
   SDL_Surface* screen = nullptr;
-  Goblin goblin;
 };
 }  // namespace
 

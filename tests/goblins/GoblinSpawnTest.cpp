@@ -1,11 +1,7 @@
-#include <SDL/SDL_mixer.h>
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
 
-#include "goblins/Goblin.h"
-#include "player/Player.h"
+#include "GoblinTestFixture.h"
 
 namespace {
 // A seed whose first two rolls make a goblin of this breed and kind.
@@ -18,16 +14,7 @@ unsigned seedFor(bool rare, int kind) {
   }
 }
 
-class GoblinSpawnTest : public testing::Test {
- protected:
-  void SetUp() override { savedX = playerX(); }
-  void TearDown() override {
-    setPlayerX(savedX);
-    Mix_FreeChunk(goblin.soundLanding);  // a pool goblin keeps its sound for good; this one is gone
-  }
-  float savedX = 0.0f;
-  Goblin goblin;
-};
+using GoblinSpawnTest = GoblinTest;
 }  // namespace
 
 TEST_F(GoblinSpawnTest, OneInSixIsRareAndKindsComeEquallyWithOneFlagEach) {

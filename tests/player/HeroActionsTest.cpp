@@ -46,7 +46,7 @@ class HeroActionsTest : public ::testing::Test {
   // On a floor of one solid row under the foot probe of the hero at (0, 0).
   void land() {
     SDL_Surface* floor = makeRgbaSurface(400, 300, 0xFFFFFFFF);
-    for (int x = 0; x < 400; ++x) putPixel32(floor, x, 258, 0xFF000000);
+    paintRect(floor, 0, 258, 400, 259, 0xFF000000);
     player.x = player.y = 0.0f;
     player.resolveCollisions(floor);
     SDL_FreeSurface(floor);

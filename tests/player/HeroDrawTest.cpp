@@ -90,7 +90,7 @@ TEST_F(HeroDrawTest, LaddersAdvanceEvery100MsAndCrouchingHoldsItsFrame) {
 
 TEST_F(HeroDrawTest, LandingRunnerRestartsAnOldCycleAtColumnZero) {
   SDL_Surface* floor = makeRgbaSurface(400, 300, 0xFFFFFFFF);
-  for (int x = 0; x < 400; ++x) putPixel32(floor, x, 258, 0xFF000000);
+  paintRect(floor, 0, 258, 400, 259, 0xFF000000);
   player.x = -300.0f;  // far left of every level, where no extra lies
   player.y = 0.0f;
   player.jum = true;

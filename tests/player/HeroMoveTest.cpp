@@ -29,10 +29,7 @@ class HeroMoveTest : public ::testing::Test {
     setGameState(savedState);
     player.reset();
   }
-  void paint(int x0, int y0, int x1, int y1) {
-    for (int y = y0; y < y1; ++y)
-      for (int x = x0; x < x1; ++x) putPixel32(world, x, y, kSolid);
-  }
+  void paint(int x0, int y0, int x1, int y1) { paintRect(world, x0, y0, x1, y1, kSolid); }
   void step(float frameMs = 10.0f) {
     gameClock.advance(10);
     player.update(frameMs, screen, world);

@@ -2,19 +2,11 @@
 
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 
 #include "TestSupport.h"
 #include "scores/HighScores.h"
 
 namespace {
-std::string readFile(const char* name) {
-  std::ifstream in(name, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 void writeFile(const char* name, const std::string& text) {
   std::ofstream out(name, std::ios::binary);
   out << text;
@@ -102,8 +94,7 @@ TEST_F(HighScoresTest, SavingRoundTripsAndLeavesNoTemporaryFile) {
   saveScores();
   EXPECT_EQ(readFile("scoredata.txt"), "70\n60\n50\n-5\n0\n0\n0\n0\n0\n0\n");
   EXPECT_EQ(readFile("scorenames.txt"), "N0\nN1\nN2\nN3\nN4\nN5\nN6\nN7\nN8\nN9\n");
-  std::ifstream temp("scoredata.txt.tmp");
-  EXPECT_FALSE(temp.good());
+  EXPECT_FALSE(std::ifstream("scoredata.txt.tmp").good());
   for (int i = 0; i < kScoreEntries; ++i) scoreValues[i] = 1;
   loadScores();
   EXPECT_EQ(scoreValues[3], -5);

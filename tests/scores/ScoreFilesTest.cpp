@@ -9,7 +9,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "TestSupport.h"
@@ -22,13 +21,6 @@ const uid_t kNobody = 65534;
 const char* kOld = "old\n";
 const std::string kNewScores = "777\n0\n0\n0\n0\n0\n0\n0\n0\n0\n";
 const std::string kNewNames = "NEW\n\n\n\n\n\n\n\n\n\n";
-
-std::string readFile(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 mode_t modeOf(const fs::path& file) {
   struct stat st;
