@@ -67,10 +67,8 @@ TEST_F(LevelDrawTest, OpaqueRowsAreCopiedAndTranslucentRowsBlended) {
   SDL_Rect at = {0, 50, 0, 0};
   SDL_BlitSurface(level.levelImage, &row, before, &at);
   auto rgb = [](SDL_Surface* s, int x, int y) {
-    const Uint8* p = static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
-    Uint32 v = p[0] | (p[1] << 8) | (p[2] << 16);
     Uint8 r, g, b;
-    SDL_GetRGB(v, s->format, &r, &g, &b);
+    SDL_GetRGB(rawPixel(s, x, y), s->format, &r, &g, &b);
     return (uint32_t(r) << 16) | (g << 8) | b;
   };
   for (int sx = 0; sx < 640; sx += 13) {

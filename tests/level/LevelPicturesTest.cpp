@@ -38,46 +38,41 @@ constexpr int kExitFloorRow = 14, kExitFirstColumn = 133, kExitLastColumn = 135;
 bool solidPixel(uint32_t value) { return static_cast<int32_t>(value) < -10; }
 uint8_t alphaOf(uint32_t value) { return value >> 24; }
 
-struct Picture {
-  explicit Picture(const char* path) : surface(IMG_Load(path)) {}
-  ~Picture() {
-    if (surface) SDL_FreeSurface(surface);
-  }
-  Picture(const Picture&) = delete;
-  Picture& operator=(const Picture&) = delete;
-  uint32_t at(int x, int y) const { return getPixel32(surface, x, y); }
-  SDL_Surface* surface;
+// A picture loaded once for the suite; `at` reads one pixel.
+struct SuitePicture {
+  Picture picture{nullptr, SDL_FreeSurface};
+  uint32_t at(int x, int y) const { return getPixel32(picture.get(), x, y); }
 };
 
-void expectRgba(const Picture& p, int width, int height) {
-  ASSERT_NE(p.surface, nullptr) << IMG_GetError();
-  EXPECT_EQ(p.surface->w, width);
-  EXPECT_EQ(p.surface->h, height);
-  ASSERT_EQ(p.surface->format->BytesPerPixel, 4);
+void expectRgba(const SuitePicture& p, int width, int height) {
+  ASSERT_NE(p.picture, nullptr) << IMG_GetError();
+  EXPECT_EQ(p.picture->w, width);
+  EXPECT_EQ(p.picture->h, height);
+  ASSERT_EQ(p.picture->format->BytesPerPixel, 4);
   // Red in the lowest byte, alpha in the highest: the byte order the solid rule assumes.
-  EXPECT_EQ(p.surface->format->Rmask, 0x000000FFu);
-  EXPECT_EQ(p.surface->format->Amask, 0xFF000000u);
+  EXPECT_EQ(p.picture->format->Rmask, 0x000000FFu);
+  EXPECT_EQ(p.picture->format->Amask, 0xFF000000u);
 }
 
 class LevelPicturesTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    background = new Picture("./pics/background.png");
-    tiles = new Picture("./pics/tiles.png");
-    collision = new Picture("./pics/tiles-collision.png");
+    background.picture = loadPicture("./pics/background.png");
+    tiles.picture = loadPicture("./pics/tiles.png");
+    collision.picture = loadPicture("./pics/tiles-collision.png");
   }
   static void TearDownTestSuite() {
-    delete background;
-    delete tiles;
-    delete collision;
-    background = tiles = collision = nullptr;
+    for (SuitePicture* p : {&background, &tiles, &collision}) p->picture.reset();
+  }
+  void SetUp() override {
+    for (SuitePicture* p : {&background, &tiles, &collision}) ASSERT_NE(p->picture, nullptr);
   }
 
   // Every pixel of a cell of the collision sheet passes `test`.
   static bool wholeCell(int level, int column, bool (*test)(uint32_t)) {
     for (int y = 0; y < tile::kSize; ++y)
       for (int x = 0; x < tile::kSize; ++x)
-        if (!test(collision->at(column * tile::kSize + x, level * tile::kSize + y))) return false;
+        if (!test(collision.at(column * tile::kSize + x, level * tile::kSize + y))) return false;
     return true;
   }
 
@@ -86,32 +81,25 @@ class LevelPicturesTest : public testing::Test {
     int n = 0;
     for (int y = 0; y < tile::kSize; ++y)
       for (int x = 0; x < tile::kSize; ++x)
-        n += tiles->at(column * tile::kSize + x, level * tile::kSize + y) !=
-             tiles->at(tile::kAir * tile::kSize + x, level * tile::kSize + y);
+        n += tiles.at(column * tile::kSize + x, level * tile::kSize + y) !=
+             tiles.at(tile::kAir * tile::kSize + x, level * tile::kSize + y);
     return n;
   }
 
-  static Picture* background;
-  static Picture* tiles;
-  static Picture* collision;
+  static inline SuitePicture background, tiles, collision;
 };
 
-Picture* LevelPicturesTest::background = nullptr;
-Picture* LevelPicturesTest::tiles = nullptr;
-Picture* LevelPicturesTest::collision = nullptr;
-
 TEST_F(LevelPicturesTest, PicturesAreRgbaOfTheLevelAndSheetSizes) {
-  expectRgba(*background, kLevelWidth, kLevelHeight);
-  expectRgba(*tiles, kSheetWidth, kSheetHeight);
-  expectRgba(*collision, kSheetWidth, kSheetHeight);
+  expectRgba(background, kLevelWidth, kLevelHeight);
+  expectRgba(tiles, kSheetWidth, kSheetHeight);
+  expectRgba(collision, kSheetWidth, kSheetHeight);
 }
 
 TEST_F(LevelPicturesTest, BackgroundIsOpaqueAndSolidExceptTheShopBand) {
-  ASSERT_NE(background->surface, nullptr);
   int transparent = 0, freeOutsideBand = 0;
   for (int y = 0; y < kLevelHeight; ++y) {
     for (int x = 0; x < kLevelWidth; ++x) {
-      uint32_t p = background->at(x, y);
+      uint32_t p = background.at(x, y);
       if (alphaOf(p) != 255) ++transparent;
       bool inBand = x >= kShopLeft && x <= kShopRight && y >= kShopFreeTop && y < kShopFloorRow;
       if (!inBand && !solidPixel(p)) ++freeOutsideBand;
@@ -123,23 +111,20 @@ TEST_F(LevelPicturesTest, BackgroundIsOpaqueAndSolidExceptTheShopBand) {
 }
 
 TEST_F(LevelPicturesTest, ShopBandIsFreeAboveASolidFloor) {
-  ASSERT_NE(background->surface, nullptr);
   for (int x = kShopLeft; x <= kShopRight; ++x) {
     for (int y = kShopFreeTop; y < kShopFloorRow; ++y)
-      ASSERT_FALSE(solidPixel(background->at(x, y))) << "shop walkway blocked at " << x << "," << y;
-    ASSERT_TRUE(solidPixel(background->at(x, kShopFloorRow))) << "shop floor missing at column " << x;
+      ASSERT_FALSE(solidPixel(background.at(x, y))) << "shop walkway blocked at " << x << "," << y;
+    ASSERT_TRUE(solidPixel(background.at(x, kShopFloorRow))) << "shop floor missing at column " << x;
   }
 }
 
 TEST_F(LevelPicturesTest, AirShowsTheSkyByDayAndABackdropInTheCavesAndTheNight) {
-  ASSERT_NE(tiles->surface, nullptr);
-  ASSERT_NE(collision->surface, nullptr);
   for (int level = 0; level < kLevels; ++level) {
     for (int y = 0; y < tile::kSize; ++y) {
       for (int x = 0; x < tile::kSize; ++x) {
         int sx = tile::kAir * tile::kSize + x, sy = level * tile::kSize + y;
-        ASSERT_EQ(alphaOf(tiles->at(sx, sy)), hidesSky(level) ? 255 : 0) << "level " << level;
-        ASSERT_EQ(collision->at(sx, sy), 0xFFFFFFFFu) << "level " << level;
+        ASSERT_EQ(alphaOf(tiles.at(sx, sy)), hidesSky(level) ? 255 : 0) << "level " << level;
+        ASSERT_EQ(collision.at(sx, sy), 0xFFFFFFFFu) << "level " << level;
       }
     }
   }
@@ -154,10 +139,9 @@ int colourDistance(uint32_t a, uint32_t b) {
 }
 
 TEST_F(LevelPicturesTest, BackdropIsDarkAndRepeatsWithoutASeam) {
-  ASSERT_NE(tiles->surface, nullptr);
   for (int level = 0; level < kLevels; ++level) {
     if (!hidesSky(level)) continue;
-    auto at = [&](int x, int y) { return tiles->at(tile::kAir * tile::kSize + x, level * tile::kSize + y); };
+    auto at = [&](int x, int y) { return tiles.at(tile::kAir * tile::kSize + x, level * tile::kSize + y); };
     // Across the cell's edges (last column against the first, last row against the
     // first) neighbours may differ no more than the most uneven pair inside it.
     long inside = 0, acrossX = 0, acrossY = 0, brightness = 0;
@@ -179,14 +163,12 @@ TEST_F(LevelPicturesTest, BackdropIsDarkAndRepeatsWithoutASeam) {
 }
 
 TEST_F(LevelPicturesTest, SolidTilesAreOpaqueAndDarkDecorationsVisibleAndFree) {
-  ASSERT_NE(tiles->surface, nullptr);
-  ASSERT_NE(collision->surface, nullptr);
   for (int level = 0; level < kLevels; ++level) {
     for (int column = 0; column < tile::kAir; ++column) {
       int opaque = 0, clear = 0;
       for (int y = 0; y < tile::kSize; ++y)
         for (int x = 0; x < tile::kSize; ++x)
-          (alphaOf(tiles->at(column * tile::kSize + x, level * tile::kSize + y)) == 255 ? opaque : clear)++;
+          (alphaOf(tiles.at(column * tile::kSize + x, level * tile::kSize + y)) == 255 ? opaque : clear)++;
       std::string where = "level " + std::to_string(level) + " column " + std::to_string(column);
       if (tile::isSolid(column)) {
         EXPECT_EQ(clear, 0) << where;
@@ -210,10 +192,9 @@ TEST_F(LevelPicturesTest, SolidTilesAreOpaqueAndDarkDecorationsVisibleAndFree) {
 }
 
 TEST_F(LevelPicturesTest, LowPlankIsSolidOnlyFromItsTopDown) {
-  ASSERT_NE(collision->surface, nullptr);
   for (int level = 0; level < kLevels; ++level) {
     for (int y = 0; y < tile::kSize; ++y) {
-      uint32_t p = collision->at(tile::kLowPlank * tile::kSize + tile::kSize / 2, level * tile::kSize + y);
+      uint32_t p = collision.at(tile::kLowPlank * tile::kSize + tile::kSize / 2, level * tile::kSize + y);
       EXPECT_EQ(solidPixel(p), y >= tile::kLowPlankTop) << "level " << level << " row " << y;
     }
   }
@@ -233,7 +214,6 @@ int tileColumn(char c) { return c >= 'a' && c <= 'y' ? c - 'a' : tile::kAir; }
 class LevelMapTest : public LevelPicturesTest, public testing::WithParamInterface<int> {
  protected:
   void SetUp() override {
-    ASSERT_NE(collision->surface, nullptr);
     rows = readMap(GetParam());
     ASSERT_EQ(rows.size(), size_t(kMapRows));
     for (const std::string& r : rows) ASSERT_EQ(r.size(), size_t(kMapColumns)) << "row '" << r << "'";
@@ -246,7 +226,7 @@ class LevelMapTest : public LevelPicturesTest, public testing::WithParamInterfac
   bool open(int row, int column) const {
     int c = tileColumn(rows[row][column]);
     return !solidPixel(
-        collision->at(c * tile::kSize + tile::kSize / 2, GetParam() * tile::kSize + tile::kSize / 2));
+        collision.at(c * tile::kSize + tile::kSize / 2, GetParam() * tile::kSize + tile::kSize / 2));
   }
   int level() const { return GetParam(); }
   std::vector<std::string> rows;

@@ -60,14 +60,8 @@ TEST_F(ShellTest, TitlePassShowsTheTitlePicture) {
   for (int y = 0; y < 480; y += 7) {
     for (int x = 0; x < 640; x += 7) {
       Uint8 r1, g1, b1, r2, g2, b2;
-      auto px = [](SDL_Surface* s, int x, int y) {
-        const Uint8* p = static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
-        Uint32 v = 0;
-        for (int i = 0; i < s->format->BytesPerPixel; ++i) v |= Uint32(p[i]) << (8 * i);
-        return v;
-      };
-      SDL_GetRGB(px(screen, x, y), screen->format, &r1, &g1, &b1);
-      SDL_GetRGB(px(titleImage, x, y), titleImage->format, &r2, &g2, &b2);
+      SDL_GetRGB(rawPixel(screen, x, y), screen->format, &r1, &g1, &b1);
+      SDL_GetRGB(rawPixel(titleImage, x, y), titleImage->format, &r2, &g2, &b2);
       differing += (r1 != r2 || g1 != g2 || b1 != b2);
     }
   }
