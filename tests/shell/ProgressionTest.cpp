@@ -104,9 +104,11 @@ TEST_F(ProgressionTest, ANewGameStartsFresh) {
   extras[66].y += 5000;
   levelIndex = 3;
   GameState = Title;
+  gameClock.advance(5000);
   EXPECT_TRUE(press(SDLK_1));
   EXPECT_EQ(GameState, Playing);
   EXPECT_EQ(levelIndex, 0);
+  EXPECT_EQ(levels[0].startTick, nowMs());
   EXPECT_EQ(player.getScore(), 0);
   EXPECT_EQ(player.getNuts(), 0);
   EXPECT_EQ(player.getHealth(), 100);

@@ -35,12 +35,6 @@ TEST_F(HudLabelsTest, StatusLineDuringPlay) {
   EXPECT_NE(statusLabel.surface, nullptr);
 }
 
-TEST_F(HudLabelsTest, StatusLineAfterTheClockRanOutShowsZero) {
-  levels[0].startTick = nowMs() - 61000;
-  buildStatusLine();
-  EXPECT_EQ(statusLabel.text, "Lifes: 3  Score: 0  Nuts: 0  Animals: 0  Level: 0  Time: 0");
-}
-
 TEST_F(HudLabelsTest, ShopTextsAndNegativeNumbers) {
   player.setScore(-40);
   levelIndex = 2;
