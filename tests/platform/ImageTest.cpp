@@ -44,49 +44,45 @@ class ImageCopies : public testing::Test {
   void TearDown() override {
     freeImage(first);
     freeImage(second);
-    if (reference) SDL_FreeSurface(reference);
     releaseDecodedImages();
   }
   SDL_Surface* first = nullptr;
   SDL_Surface* second = nullptr;
-  SDL_Surface* reference = nullptr;
 };
 
 TEST_F(ImageCopies, EveryCopyEqualsTheFileAndKeepsItsFormat) {
   for (const char* path : {kPlayerPicture, kTitlePicture}) {
-    reference = IMG_Load(path);
+    Picture reference = loadPicture(path);
     first = loadImage(path);
     ASSERT_TRUE(reference && first) << path;
-    EXPECT_TRUE(samePixels(first, reference)) << path;
+    EXPECT_TRUE(samePixels(first, reference.get())) << path;
     EXPECT_EQ(first->format->BitsPerPixel, reference->format->BitsPerPixel) << path;
     EXPECT_EQ(first->format->Amask, reference->format->Amask) << path;
     EXPECT_EQ(first->flags & SDL_SRCALPHA, reference->flags & SDL_SRCALPHA) << path;
-    SDL_FreeSurface(reference);
-    reference = nullptr;
     freeImage(first);
   }
 }
 
 TEST_F(ImageCopies, WritingOneCopyChangesNoOtherCopyNorLaterOnes) {
-  reference = IMG_Load(kShopBackgroundPicture);
+  Picture reference = loadPicture(kShopBackgroundPicture);
   first = loadImage(kShopBackgroundPicture);
   second = loadImage(kShopBackgroundPicture);
   ASSERT_TRUE(reference && first && second);
   ASSERT_NE(first->pixels, second->pixels);
   std::memset(first->pixels, 0x5A, size_t(first->pitch) * first->h);
-  EXPECT_TRUE(samePixels(second, reference));
+  EXPECT_TRUE(samePixels(second, reference.get()));
   freeImage(second);
   second = loadImage(kShopBackgroundPicture);
   ASSERT_TRUE(second);
-  EXPECT_TRUE(samePixels(second, reference));
+  EXPECT_TRUE(samePixels(second, reference.get()));
 }
 
 TEST_F(ImageCopies, PrefetchedPicturesAreTheSameAsOnesDecodedWhenLoaded) {
   decodedPictures().prefetch({kVendorPicture, "./pics/no-such-picture.png", kVendorPicture});
-  reference = IMG_Load(kVendorPicture);
+  Picture reference = loadPicture(kVendorPicture);
   first = loadImage(kVendorPicture);
   ASSERT_TRUE(reference && first);
-  EXPECT_TRUE(samePixels(first, reference));
+  EXPECT_TRUE(samePixels(first, reference.get()));
   EXPECT_EQ(loadImage("./pics/no-such-picture.png"), nullptr);
 }
 
@@ -120,15 +116,13 @@ TEST_F(ImageCopies, CopiesKeepTheColourKeyOfTheFile) {
                         {"keyed-palette.png", kKeyedPalettePng, sizeof kKeyedPalettePng}};
   for (const Case& c : cases) {
     std::ofstream(c.path, std::ios::binary).write(reinterpret_cast<const char*>(c.bytes), c.size);
-    reference = IMG_Load(c.path);
+    Picture reference = loadPicture(c.path);
     first = loadImage(c.path);
     std::remove(c.path);
     ASSERT_TRUE(reference && first) << c.path;
     ASSERT_TRUE(reference->flags & SDL_SRCCOLORKEY) << c.path;
     EXPECT_TRUE(first->flags & SDL_SRCCOLORKEY) << c.path;
     EXPECT_EQ(first->format->colorkey, reference->format->colorkey) << c.path;
-    SDL_FreeSurface(reference);
-    reference = nullptr;
     freeImage(first);
   }
 }
