@@ -26,7 +26,8 @@ void release(int dir) {
 Gamepad gamepad;
 
 void Gamepad::open() {
-  if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) < 0 || SDL_NumJoysticks() < 1) return;
+  // Start-up's SDL_Init has already started the joystick system.
+  if (SDL_NumJoysticks() < 1) return;
   joystick = SDL_JoystickOpen(0);
   if (joystick) SDL_JoystickEventState(SDL_ENABLE);
 }

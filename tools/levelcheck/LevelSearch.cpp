@@ -19,10 +19,6 @@ struct Node {
   int frames;  // how long this move took
 };
 
-bool isGoal(int type) { return type == Nut || type == Animal || type == LevelExit; }
-
-bool isDanger(int type) { return type == Hazard || type == DeadlyHazard; }
-
 Route routeTo(const std::vector<Node>& nodes, int id) {
   std::vector<int> chain;
   for (int n = id; n > 0; n = nodes[n].parent) chain.push_back(n);
@@ -57,6 +53,10 @@ bool settleStart(HeroSim& sim, const HeroState& from, HeroState& state, int& fra
 
 std::pair<int, int> placeKey(const HeroState& s) { return {int(s.x) / kPlaceBinPx, int(s.y)}; }
 }  // namespace
+
+bool isGoal(int type) { return type == Nut || type == Animal || type == LevelExit; }
+
+bool isDanger(int type) { return type == Hazard || type == DeadlyHazard; }
 
 const std::vector<Move>& searchMoves() {
   static const std::vector<Move> list = [] {

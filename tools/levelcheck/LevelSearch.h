@@ -9,6 +9,10 @@
 #include "HeroSim.h"
 #include "Route.h"
 
+// Extras the hero wants to touch (nuts, animals, the exit), and those that hurt.
+bool isGoal(int type);
+bool isDanger(int type);
+
 // One move tried from every standing place.
 struct Move {
   SDLKey dir;     // SDLK_UNKNOWN for none

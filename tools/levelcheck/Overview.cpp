@@ -78,12 +78,11 @@ void writeOverview(int level, const SearchResult& result, const std::vector<int>
   cairo_stroke(cr);
   for (const Target& e : result.targets) {
     const int i = e.index;
-    if (e.type != Nut && e.type != Animal && e.type != LevelExit && e.type != Hazard && e.type != DeadlyHazard)
-      continue;
+    if (!isGoal(e.type) && !isDanger(e.type)) continue;
     double size = e.type == LevelExit ? 150 : 50;
     colourOf(e.type, cr);
     cairo_rectangle(cr, e.x, e.y, size, size);
-    bool goal = e.type == Nut || e.type == Animal || e.type == LevelExit;
+    bool goal = isGoal(e.type);
     if (!goal || result.reached.count(i)) {
       cairo_fill(cr);
     } else {

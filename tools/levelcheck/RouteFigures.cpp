@@ -17,8 +17,6 @@ const int kExitHalfWidthPx = 75;
 // Probe offsets of the hero's collision points from the view corner, px.
 const int kFootX = 320, kFootY = 258, kLeftX = 305, kRightX = 329, kSideY = 240;
 
-bool isDanger(int type) { return type == Hazard || type == DeadlyHazard; }
-
 // True when a hero at view y `y` can walk from view x `a` to `b` on one floor:
 // ground under every step, no wall, no hazard lying on it.
 bool sameFloor(const Level& level, const std::vector<Target>& targets, int a, int b, int y) {

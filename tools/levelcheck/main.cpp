@@ -67,7 +67,7 @@ bool checkLevel(int n, bool printRoute) {
   printFigures(fig);
   for (const Target& e : r.targets) {
     const int i = e.index;
-    bool goal = e.type == Nut || e.type == Animal || e.type == LevelExit;
+    bool goal = isGoal(e.type);
     if (goal && !r.reached.count(i))
       std::printf("  cannot reach %s %d at (%d, %d)\n", nameOf(e.type), i, e.x, e.y);
   }
