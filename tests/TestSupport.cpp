@@ -8,9 +8,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "extras/Extra.h"
 #include "platform/Clock.h"
+#include "player/Player.h"
 #include "scores/HighScores.h"
+#include "shell/GameState.h"
 #include "shell/MainLoop.h"
+#include "shell/Shop.h"
 
 namespace fs = std::filesystem;
 
@@ -112,4 +116,26 @@ SavedScoreTable::~SavedScoreTable() {
   }
   saveScores();
   renderScores();
+}
+
+SavedGameState::SavedGameState()
+    : state(GameState),
+      level(levelIndex),
+      seconds(secondsLeft),
+      delay(nameDelay),
+      weaponPrice(weaponCost),
+      armourPrice(armourCost),
+      lastTick(lastFrameTick),
+      name(playerName) {}
+
+SavedGameState::~SavedGameState() {
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) {
+  }
+  player.reset();
+  resetShop();
+  for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
+  GameState = state, levelIndex = level, secondsLeft = seconds, nameDelay = delay;
+  weaponCost = weaponPrice, armourCost = armourPrice, lastFrameTick = lastTick;
+  playerName = name;
 }

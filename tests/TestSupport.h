@@ -60,5 +60,19 @@ class SavedScoreTable {
   std::string names[10];
 };
 
+// Saves the shared game state (screen, level, clocks, costs, name) and puts it back
+// when the test is over, with no event left queued, a fresh hero, the shop's racks
+// full and every extra in its place.
+class SavedGameState {
+ public:
+  SavedGameState();
+  ~SavedGameState();
+
+ private:
+  int32_t state, level, seconds, delay, weaponPrice, armourPrice;
+  uint32_t lastTick;
+  std::string name;
+};
+
 // Runs `passes` main-loop passes, advancing the fake clock by `stepMs` before each.
 void runPasses(int passes, uint32_t stepMs);

@@ -5,6 +5,7 @@
 set -uo pipefail
 source "$(dirname "$0")/lib.bash" "$1"
 seconds=${THORNWALD_BAD_FILE_SECONDS:-60}
+limit=600  # s of real time for one case, however slow the build
 passed=0
 
 # A scratch copy of the game with real (not linked) score files.
@@ -23,7 +24,7 @@ scores_whole() {
 }
 
 play() {
-  ./thornwald-drive "$seconds" 5 >drive.log 2>&1
+  bounded "$limit" ./thornwald-drive "$seconds" 5 >drive.log 2>&1
   local status=$?
   [[ $status == 0 ]] || fail "$1: the game ended with status $status"
   scores_whole || fail "$1: the score files are not ten whole lines"
@@ -52,4 +53,4 @@ fresh; huge_line >scoredata.txt; { huge_line; echo; } >scorenames.txt; play "hug
 fresh; mkdir scoredata.txt scorenames.txt; play "unreadable score files"
 fresh; rm level0.txt level1.txt level2.txt
 garbage >level0.txt; huge_line >level1.txt; mkdir level2.txt; play "garbage, huge and unreadable maps"
-echo "bad files: $passed passed, 0 failed"
+echo "bad files: $passed cases passed"

@@ -11,7 +11,19 @@ for f in pics sound BoldFaceLie.TTF thornwald level0.txt level1.txt level2.txt l
   [[ -e $game_dir/$f ]] && ln -s "$game_dir/$f" "$work/$f"
 done
 cd "$work"
+# The script's own output, so a failure inside a redirected command still shows.
+exec {report}>&1
 fail() {
-  echo "FAIL: $*"
+  echo "FAIL: $*" >&"$report"
   exit 1
+}
+
+# Runs a command for at most SECONDS; a stuck one is killed and the test fails.
+bounded() {
+  local seconds=$1
+  shift
+  timeout -k 5 "$seconds" "$@"
+  local status=$?
+  ((status == 124 || status == 137)) && fail "$1 still running after $seconds s"
+  return "$status"
 }

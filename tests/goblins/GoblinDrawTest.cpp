@@ -74,14 +74,6 @@ TEST_F(GoblinDrawTest, CellsRunInReadingOrderAcrossRows) {
   EXPECT_EQ(shownAt(225, 225), cellColour(0, 400));
 }
 
-TEST_F(GoblinDrawTest, TheRareBreedHasItsOwnCells) {
-  goblin.commonBreed = false;
-  goblin.rareBreed = true;
-  setKind(2);
-  drawAfter(0);
-  EXPECT_EQ(shownAt(225, 225), cellColour(400, 250));
-}
-
 TEST_F(GoblinDrawTest, BecomingAttackingLateInTheWalkRestartsOnTheFirstAttackCell) {
   setKind(0);
   goblin.jumpChance = 100;

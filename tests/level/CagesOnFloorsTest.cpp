@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "TestSupport.h"
 #include "extras/Extra.h"
 #include "level/Level.h"
 #include "level/Pixels.h"
@@ -63,9 +64,7 @@ void expectStanding(const Level& level, int x, int y, int h, const Drawn& d, con
 
 class CagesOnFloorsTest : public testing::TestWithParam<int> {
  protected:
-  void TearDown() override {
-    for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
-  }
+  SavedGameState saved;
 };
 }  // namespace
 

@@ -5,9 +5,7 @@
 #include <SDL/SDL_image.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -31,9 +29,6 @@ bool hidesSky(int level) { return level == 3 || level == 4; }
 // The shop walks the hero over these columns of the background with its feet on
 // row 545 (px).
 constexpr int kShopLeft = 355, kShopRight = 970, kShopFreeTop = 500, kShopFloorRow = 545;
-
-// The exit stands on row 14 of the map, in columns 133 to 135 (px 6650-6800).
-constexpr int kExitFloorRow = 14, kExitFirstColumn = 133, kExitLastColumn = 135;
 
 bool solidPixel(uint32_t value) { return static_cast<int32_t>(value) < -10; }
 uint8_t alphaOf(uint32_t value) { return value >> 24; }
@@ -130,38 +125,6 @@ TEST_F(LevelPicturesTest, AirShowsTheSkyByDayAndABackdropInTheCavesAndTheNight) 
   }
 }
 
-// Mean difference of the colour channels of two pixels.
-int colourDistance(uint32_t a, uint32_t b) {
-  int sum = 0;
-  for (int shift = 0; shift < 24; shift += 8)
-    sum += std::abs(int((a >> shift) & 255) - int((b >> shift) & 255));
-  return sum / 3;
-}
-
-TEST_F(LevelPicturesTest, BackdropIsDarkAndRepeatsWithoutASeam) {
-  for (int level = 0; level < kLevels; ++level) {
-    if (!hidesSky(level)) continue;
-    auto at = [&](int x, int y) { return tiles.at(tile::kAir * tile::kSize + x, level * tile::kSize + y); };
-    // Across the cell's edges (last column against the first, last row against the
-    // first) neighbours may differ no more than the most uneven pair inside it.
-    long inside = 0, acrossX = 0, acrossY = 0, brightness = 0;
-    for (int x = 0; x + 1 < tile::kSize; ++x) {
-      long column = 0;
-      for (int y = 0; y < tile::kSize; ++y) column += colourDistance(at(x, y), at(x + 1, y));
-      inside = std::max(inside, column);
-    }
-    for (int i = 0; i < tile::kSize; ++i) {
-      acrossX += colourDistance(at(tile::kSize - 1, i), at(0, i));
-      acrossY += colourDistance(at(i, tile::kSize - 1), at(i, 0));
-      for (int j = 0; j < tile::kSize; ++j) brightness += colourDistance(at(i, j), 0);
-    }
-    EXPECT_LE(acrossX, inside) << "level " << level << ": a seam between cells side by side";
-    EXPECT_LE(acrossY, inside) << "level " << level << ": a seam between cells one above the other";
-    // Dark enough that the pale hero and the daytime sky could never be confused with it.
-    EXPECT_LT(brightness / (tile::kSize * tile::kSize), 80) << "level " << level;
-  }
-}
-
 TEST_F(LevelPicturesTest, SolidTilesAreOpaqueAndDarkDecorationsVisibleAndFree) {
   for (int level = 0; level < kLevels; ++level) {
     for (int column = 0; column < tile::kAir; ++column) {
@@ -238,15 +201,6 @@ TEST_P(LevelMapTest, IsClosedAtBothEndsAndAtTheBottom) {
     EXPECT_TRUE(wall(r, kMapColumns - 1)) << "right end open at row " << r;
   }
   for (int c = 0; c < kMapColumns; ++c) EXPECT_TRUE(wall(kMapRows - 1, c)) << "bottom open at column " << c;
-}
-
-TEST_P(LevelMapTest, ExitStandsOnAFloorAgainstAWall) {
-  for (int c = kExitFirstColumn; c <= kExitLastColumn; ++c) {
-    EXPECT_TRUE(wall(kExitFloorRow, c)) << "no floor under the exit at column " << c;
-    EXPECT_TRUE(open(kExitFloorRow - 1, c)) << "the exit's doorway is blocked at column " << c;
-  }
-  for (int r = kExitFloorRow - 3; r < kExitFloorRow; ++r)
-    EXPECT_TRUE(wall(r, kExitLastColumn + 1)) << "no wall right of the exit at row " << r;
 }
 
 TEST_P(LevelMapTest, HazardsRestOnFloorsAndPickupsLieInTheOpen) {

@@ -58,23 +58,6 @@ class HeroDrawTest : public ::testing::Test {
   int32_t savedState = 0;
 };
 
-TEST_F(HeroDrawTest, RulesTakePrecedenceInOrder) {
-  player.att = player.jum = true;  // attacking over airborne
-  EXPECT_EQ(drawnBody(), cell(0, 350));
-  player.ori = 1;
-  EXPECT_EQ(drawnBody(), cell(0, 300));
-  player.att = false;
-  player.cro = true;  // airborne over crouching
-  EXPECT_EQ(drawnBody(), cell(0, 250));
-  player.jum = false;
-  EXPECT_EQ(drawnBody(), cell(50, 450));
-  player.cro = false;
-  player.speedx = -2.0f;
-  EXPECT_EQ(drawnBody(), cell(0, 150));
-  player.sli = true;  // a slide shows the standing frame, not the run
-  EXPECT_EQ(drawnBody(), cell(0, 450));
-}
-
 TEST_F(HeroDrawTest, LaddersAdvanceEvery100MsAndCrouchingHoldsItsFrame) {
   player.speedx = 3.0f;
   player.animStart = nowMs() - 250;

@@ -46,9 +46,7 @@ class FramePacingTest : public ShellTest {
   void TearDown() override {
     levels[0].collisionImage = savedCollision;
     SDL_FreeSurface(world);
-    for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
     for (int i = 0; i < kGoblinCount; ++i) goblins[i].spawn(i);
-    ShellTest::TearDown();
   }
   // The hero stands on the ground (or the ledge) with its view corner at x.
   void heroStandsAt(float x, int floorTop) {

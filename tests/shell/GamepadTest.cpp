@@ -212,10 +212,3 @@ TEST_F(GamepadTest, StartLeavesForTheTitleAndStartsAGameThereAndUnusedButtonsDoN
     EXPECT_EQ(hero(), before) << "button " << unused;
   }
 }
-
-TEST_F(GamepadTest, WithoutAJoystickOpeningSaysNothing) {
-  StdoutCapture out;
-  gamepad.open();
-  gamepad.close();
-  EXPECT_EQ(out.text(), "");
-}

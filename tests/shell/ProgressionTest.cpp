@@ -9,15 +9,7 @@
 #include "shell/Shop.h"
 
 namespace {
-class ProgressionTest : public ShellTest {
- protected:
-  void TearDown() override {
-    resetShop();
-    secondsLeft = 0;
-    for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
-    ShellTest::TearDown();
-  }
-};
+using ProgressionTest = ShellTest;
 }  // namespace
 
 TEST_F(ProgressionTest, StartLevelMovesOnWithTheTimeBonus) {

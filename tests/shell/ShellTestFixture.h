@@ -1,5 +1,5 @@
 #pragma once
-// Puts the game back on the title with a fresh hero around every shell test.
+// Starts every shell test on the title with a fresh hero, and puts the game back after.
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
@@ -10,7 +10,6 @@
 class ShellTest : public testing::Test {
  protected:
   void SetUp() override { resetGame(); }
-  void TearDown() override { resetGame(); }
 
   static void resetGame() {
     SDL_Event e;
@@ -28,4 +27,5 @@ class ShellTest : public testing::Test {
     tapKey(key);
     return handleEvents();
   }
+  SavedGameState saved;
 };

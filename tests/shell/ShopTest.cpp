@@ -11,10 +11,6 @@ class ShopTest : public ShellTest {
     resetShop();
     GameState = Shop;
   }
-  void TearDown() override {
-    resetShop();
-    ShellTest::TearDown();
-  }
   static void standAt(float x) {
     player.setX(x);
     player.setY(kShopFloorY);

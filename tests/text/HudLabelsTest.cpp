@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
 #include "level/Level.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
@@ -11,13 +12,7 @@ namespace {
 class HudLabelsTest : public testing::Test {
  protected:
   void SetUp() override { player.reset(); }
-  void TearDown() override {
-    player.reset();
-    levelIndex = 0;
-    secondsLeft = 0;
-    weaponCost = armourCost = 10;
-    playerName.clear();
-  }
+  SavedGameState saved;
 };
 }  // namespace
 
@@ -30,8 +25,6 @@ TEST_F(HudLabelsTest, StatusLineDuringPlay) {
   levels[1].startTick = nowMs() - 22100;  // 37 900 ms left
   buildStatusLine();
   EXPECT_EQ(statusLabel.text, "Lifes: 2  Score: 150  Nuts: 12  Animals: 3  Level: 1  Time: 37");
-  EXPECT_EQ(statusLabel.rect.x, 10);
-  EXPECT_EQ(statusLabel.rect.y, 10);
   EXPECT_NE(statusLabel.surface, nullptr);
 }
 
@@ -43,12 +36,9 @@ TEST_F(HudLabelsTest, ShopTextsAndNegativeNumbers) {
   weaponCost = 20;
   buildWeaponPrompt();
   EXPECT_EQ(weaponPromptLabel.text, " Upgrade Weapon?   Cost: 20");
-  EXPECT_EQ(weaponPromptLabel.rect.y, 150);
   armourCost = 0;
   buildArmourPrompt();
   EXPECT_EQ(armourPromptLabel.text, " Upgrade Armour?   Cost: 0");
-  EXPECT_EQ(armourPromptLabel.rect.x, 200);
-  EXPECT_EQ(armourPromptLabel.rect.y, 100);
 }
 
 TEST_F(HudLabelsTest, LevelStatistics) {
@@ -62,7 +52,6 @@ TEST_F(HudLabelsTest, LevelStatistics) {
   EXPECT_EQ(statsLabels[2].text, " Animals saved: 2");
   EXPECT_EQ(statsLabels[3].text, " Time bonus (seconds multiplied by 3): 60");
   EXPECT_EQ(statsLabels[4].text, " Score: 65");
-  for (int i = 0; i < kStatsLineCount; ++i) EXPECT_EQ(statsLabels[i].rect.y, 130 + 50 * i);
 }
 
 TEST_F(HudLabelsTest, NameLabelShowsTheNameAndNothingWhenEmpty) {
@@ -70,7 +59,6 @@ TEST_F(HudLabelsTest, NameLabelShowsTheNameAndNothingWhenEmpty) {
   buildNameLabel();
   EXPECT_EQ(nameLabel.text, "AB");
   EXPECT_NE(nameLabel.surface, nullptr);
-  EXPECT_EQ(nameLabel.rect.x, 270);
   playerName.clear();
   buildNameLabel();
   EXPECT_EQ(nameLabel.surface, nullptr);

@@ -58,13 +58,7 @@ class TextFitsScreenTest : public testing::Test {
     player.setAnimals(kLevelCount * countPlaced(Animal));
     levelIndex = kLastLevel;
   }
-  void TearDown() override {
-    player.reset();
-    levelIndex = 0;
-    secondsLeft = 0;
-    weaponCost = armourCost = kUpgradeStartCost;
-    playerName.clear();
-  }
+  SavedGameState saved;
 };
 }  // namespace
 

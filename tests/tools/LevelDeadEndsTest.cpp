@@ -11,6 +11,7 @@
 
 #include "LevelSearch.h"
 #include "RouteFigures.h"
+#include "TestSupport.h"
 #include "extras/Extra.h"
 #include "level/Level.h"
 
@@ -52,7 +53,6 @@ class LevelDeadEndsTest : public testing::Test {
     SDL_Surface* images[] = {levels[kLevel].levelImage, levels[kLevel].collisionImage};
     for (size_t i = 0; i < saved.size(); ++i)
       std::memcpy(images[i]->pixels, saved[i].data(), saved[i].size());
-    for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
   }
 
   // Paints `rows` into the borrowed level's pictures.
@@ -77,6 +77,7 @@ class LevelDeadEndsTest : public testing::Test {
   }
 
   std::vector<std::vector<uint8_t>> saved;
+  SavedGameState savedState;  // the search moves the extras
 };
 }  // namespace
 

@@ -95,16 +95,8 @@ class WholeGameTest : public testing::Test {
     GameState = Title;
     std::srand(1234);
   }
-  void TearDown() override {
-    player.reset();
-    resetShop();
-    GameState = Title;
-    levelIndex = 0;
-    SDL_Event e;
-    while (SDL_PollEvent(&e)) {
-    }
-  }
   SavedScoreTable savedTable;
+  SavedGameState saved;
 };
 }  // namespace
 
@@ -119,6 +111,7 @@ TEST_F(WholeGameTest, FromTheTitleThroughFiveLevelsToTheScores) {
     Route route = routeFromHere(level);
     ASSERT_FALSE(route.empty()) << "no way to the exit";
     ASSERT_TRUE(replay(route)) << "the route did not reach the exit";
+    EXPECT_GT(secondsLeft, 0);
     nutsTaken += taken(Nut);
     animalsSaved += taken(Animal);
     bonus += 3 * secondsLeft;
