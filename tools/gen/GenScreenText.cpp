@@ -68,7 +68,8 @@ void goalBox(cairo_t* cr, double top) {
   paintNut(cr, 70, top + 32, 26, -0.2);
   showWrapped(cr,
               "Goal: collect nuts, save the caged animals, avoid thorns and traps, and reach the glowing "
-              "gate before the 60-second clock runs out. Time bonus: 3 points a second left.",
+              "gate. Each second left on the 60-second level clock then adds 3 points: the sooner, the "
+              "bigger the bonus.",
               94, top + 19, 492, 14, kInk, 17);
 }
 
