@@ -31,19 +31,19 @@ std::string withNumber(const char* label, int n) {
 
 void buildStatusLine() {
   int seconds = static_cast<int>(levels[levelIndex].timeLeftMs() * 0.001);
-  renderLabel(statusLabel, counters() + withNumber("  Time: ", seconds), 10, 10, kHudSize, kLilac);
+  renderOutlinedLabel(statusLabel, counters() + withNumber("  Time: ", seconds), 10, 10, kHudSize, kLilac);
 }
 
-void buildShopStatusLine() { renderLabel(shopStatusLabel, counters(), 10, 10, kHudSize, kLilac); }
+void buildShopStatusLine() { renderOutlinedLabel(shopStatusLabel, counters(), 10, 10, kHudSize, kLilac); }
 
 void buildWeaponPrompt() {
-  renderLabel(weaponPromptLabel, withNumber(" Upgrade Weapon?   Cost: ", weaponCost), kPromptX, 150, kHudSize,
-              kLilac);
+  renderOutlinedLabel(weaponPromptLabel, withNumber(" Upgrade Weapon?   Cost: ", weaponCost), kPromptX, 150,
+                      kHudSize, kLilac);
 }
 
 void buildArmourPrompt() {
-  renderLabel(armourPromptLabel, withNumber(" Upgrade Armour?   Cost: ", armourCost), kPromptX, 100, kHudSize,
-              kLilac);
+  renderOutlinedLabel(armourPromptLabel, withNumber(" Upgrade Armour?   Cost: ", armourCost), kPromptX, 100,
+                      kHudSize, kLilac);
 }
 
 void buildLevelStats() {

@@ -1,14 +1,32 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "TestSupport.h"
 #include "level/Level.h"
 #include "platform/Clock.h"
+#include "platform/Video.h"
 #include "player/Player.h"
 #include "shell/GameState.h"
 #include "text/FontCache.h"
 #include "text/HudLabels.h"
 
 namespace {
+// Relative luminance of a screen pixel, as the web's contrast guidelines define it.
+double luminance(int x, int y) {
+  Uint8 c[3];
+  SDL_GetRGB(rawPixel(ScreenSurface, x, y), ScreenSurface->format, &c[0], &c[1], &c[2]);
+  double lin[3];
+  for (int i = 0; i < 3; ++i) {
+    double v = c[i] / 255.0;
+    lin[i] = v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  }
+  return 0.2126 * lin[0] + 0.7152 * lin[1] + 0.0722 * lin[2];
+}
+
+double contrast(double a, double b) { return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05); }
+
 class HudLabelsTest : public testing::Test {
  protected:
   void SetUp() override { player.reset(); }
@@ -71,4 +89,37 @@ TEST_F(HudLabelsTest, RebuildingEveryFrameReusesTheFont) {
   for (int i = 0; i < 500; ++i) buildStatusLine();
   EXPECT_EQ(statusLabel.font, font);
   EXPECT_EQ(fontCache.get(20), font);
+}
+
+TEST_F(HudLabelsTest, StatusLineStandsOutOverEveryLevel) {
+  for (int n = 0; n < kLevelCount; ++n) {
+    const SDL_Surface* picture = levels[n].levelImage;
+    ASSERT_NE(picture, nullptr);
+    // The start view, the top of the sky halfway along, and low near the far end.
+    const float views[][2] = {{100, 100}, {picture->w / 2.0f, 0}, {picture->w - 800.0f, picture->h / 2.0f}};
+    for (const auto& view : views) {
+      levelIndex = n;
+      levels[n].draw(ScreenSurface, view[0], view[1]);
+      buildStatusLine();
+      drawLabel(statusLabel, ScreenSurface);
+      // Where the glyphs lie: the same text without its outline.
+      SDL_Surface* glyphs =
+          TTF_RenderText_Solid(statusLabel.font, statusLabel.text.c_str(), {255, 255, 255, 0});
+      ASSERT_NE(glyphs, nullptr);
+      auto glyphAt = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < glyphs->w && y < glyphs->h &&
+               static_cast<Uint8*>(glyphs->pixels)[y * glyphs->pitch + x] != 0;
+      };
+      double worst = 100;
+      for (int y = 0; y < glyphs->h; ++y)
+        for (int x = 0; x < glyphs->w; ++x)
+          for (int d = 0; d < 9 && glyphAt(x, y); ++d) {
+            const int nx = x + d % 3 - 1, ny = y + d / 3 - 1;
+            if (glyphAt(nx, ny)) continue;
+            worst = std::min(worst, contrast(luminance(10 + x, 10 + y), luminance(10 + nx, 10 + ny)));
+          }
+      SDL_FreeSurface(glyphs);
+      EXPECT_GE(worst, 4.5) << "level " << n << " at view " << view[0] << ", " << view[1];
+    }
+  }
 }

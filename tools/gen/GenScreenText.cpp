@@ -45,6 +45,7 @@ double keyTable(cairo_t* cr, double top) {
       {{"1"}, "", "Go to the title; on the title: start a game"},
       {{"2", "5"}, "\u2013", "On the title: instructions, story, about, high scores"},
       {{"6"}, "", "Go to the shop during play"},
+      {{"P"}, "", "Pause during play; P again goes on"},
       {{"7"}, "", "Enter your name for the high scores"},
       {{"A", "Z"}, "\u2013", "Type your name"},
       {{"Esc"}, "", "Quit the game"},
@@ -68,7 +69,8 @@ void goalBox(cairo_t* cr, double top) {
   paintNut(cr, 70, top + 32, 26, -0.2);
   showWrapped(cr,
               "Goal: collect nuts, save the caged animals, avoid thorns and traps, and reach the glowing "
-              "gate before the 60-second clock runs out. Time bonus: 3 points a second left.",
+              "gate. Each second left on the 60-second level clock then adds 3 points: the sooner, the "
+              "bigger the bonus.",
               94, top + 19, 492, 14, kInk, 17);
 }
 
