@@ -54,6 +54,8 @@ class Player {
   void resolveCollisions(SDL_Surface* collision);
   void draw(SDL_Surface* screen);
   void playSound(Mix_Chunk* sound, int mode);
+  void playLandingSound();  // one of the jump sounds
+  void playSwingSound();    // one of the swing sounds or the swivel
   void loadSounds();
 
   SDL_Surface* spriteSheet = nullptr;

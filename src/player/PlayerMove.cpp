@@ -77,7 +77,7 @@ void loseLifeIfHurt(Player& p) {
 }
 
 void land(Player& p) {
-  p.playSound(p.soundJump1, kSoundOnce);
+  p.playLandingSound();
   if (p.speedx != 0.0f) p.playSound(p.soundRunning, kSoundLoop);
   p.jum = false;
   // An upward speed is kept: it carries the hero on up until the ground is gone.
