@@ -69,6 +69,8 @@ void playingPass(float frameMs) {
   player.update(frameMs, ScreenSurface, level.getCollisionImage());
   buildStatusLine();
   drawLabel(statusLabel, ScreenSurface);
+  buildLivesFlash();
+  drawLabel(livesFlashLabel, ScreenSurface);
 }
 
 void submitPass(float frameMs) {
