@@ -93,8 +93,10 @@ void Goblin::update(float frameMs, SDL_Surface* screen, SDL_Surface* /*collision
   // the same image the main loop hands in here.
   if (health <= 0) return;
   if (frameMs > kFrameCapMs) frameMs = kFrameCapMs;
-  // y moves with the speed from before this frame's gravity.
-  y += frameMs * speedy * kMotionPerMs;
+  // y moves with the speed from before this frame's gravity. A goblin on the ground
+  // keeps its fall speed for the next edge, but the ground holds it up: sinking by it
+  // would take the goblin through a thin plank in one long frame.
+  if (airborne || speedy < 0.0f) y += frameMs * speedy * kMotionPerMs;
   if (airborne) {
     speedy += static_cast<float>(nowMs() - airTick) * frameMs * kGravityGrowth;
     if (speedy > kFallSpeedCap) speedy = kFallSpeedCap;
@@ -139,9 +141,6 @@ void Goblin::resolveCollisions() {
     playEffect(soundLanding, kSoundOnce);
     airborne = false;
     onGround = true;
-    // As the hero's landing: a kept fall speed would sink a resting goblin a little
-    // every frame, and through a thin plank in one long frame. A jump's rise is kept.
-    if (speedy > 0.0f) speedy = 0.0f;
   }
   // Lifts a goblin that came down into the ground back onto its surface.
   while (solidAt(x + kHalfBox, y + kLiftRow)) y -= 1.0f;

@@ -12,7 +12,14 @@ const int kStartLives = 3;
 const int kWeaponHealth = 30;        // health points a consumed weapon level gives
 const float kDropSpeed = 1.0f;       // tenths of a px per ms, downward
 const Uint32 kExtrasKey = 0xFF00FF;  // raw pixel value: magenta is the extras sheet's background
+const uint32_t kBlinkMs = 1000;       // how long a blink lasts
+const uint32_t kBlinkPeriodMs = 100;  // dark and lit periods take turns
 }  // namespace
+
+bool blinkDark(bool started, uint32_t startTick) {
+  uint32_t elapsed = nowMs() - startTick;
+  return started && elapsed < kBlinkMs && (elapsed / kBlinkPeriodMs) % 2 == 0;
+}
 
 Player::Player() {
   // The hero's own sheet carries alpha. The weapon indicator comes from the
@@ -53,6 +60,9 @@ void Player::reset() {
   nuts = 0;
   weaponLevel = 0;
   armourLevel = 0;
+  drawnHealth = kFullHealth;
+  hurtBlink = false;
+  lifeFlash = false;
 }
 
 void Player::stopAttack() { att = false; }

@@ -54,6 +54,8 @@ class Player {
   void resolveCollisions(SDL_Surface* collision);
   void draw(SDL_Surface* screen);
   void playSound(Mix_Chunk* sound, int mode);
+  void playLandingSound();  // one of the jump sounds
+  void playSwingSound();    // one of the swing sounds or the swivel
   void loadSounds();
 
   SDL_Surface* spriteSheet = nullptr;
@@ -88,9 +90,20 @@ class Player {
   Mix_Chunk* soundSwing2 = nullptr;
   Mix_Chunk* soundSwing3 = nullptr;
   Mix_Chunk* soundSwing4 = nullptr;
+  // Feedback only, read by no rule: the hero blinks after losing health or a life,
+  // and the status line's lives flash after a lost life.
+  int drawnHealth = 100;  // health at the last draw, to see a loss
+  bool hurtBlink = false;
+  uint32_t hurtTick = 0;  // ms tick when the blink began
+  bool lifeFlash = false;
+  uint32_t lifeLostTick = 0;  // ms tick when the last life was lost
 };
 
 extern Player player;
+
+// Of a blink begun at `startTick` (if `started`): true in its dark periods, 100 ms
+// every other 100 ms from the start, for a second.
+bool blinkDark(bool started, uint32_t startTick);
 
 // Free read-outs of the one hero, for the goblins and the extras.
 float playerX();

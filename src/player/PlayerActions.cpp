@@ -11,7 +11,18 @@ const float kRunSpeed = 3.0f;    // tenths of a px per ms
 const float kJumpSpeed = -5.0f;  // tenths of a px per ms, upward
 const uint8_t kFacingRight = 0;
 const uint8_t kFacingLeft = 1;
+const int kJumpChoices = 2;
 const int kSwingChoices = 6;
+
+// One of the variants that loaded, each as often as it is listed, so a missing file
+// never silences the others; nothing when none loaded.
+Mix_Chunk* pickLoaded(Mix_Chunk* const* variants, int count) {
+  Mix_Chunk* loaded[kSwingChoices];
+  int n = 0;
+  for (int i = 0; i < count; ++i)
+    if (variants[i]) loaded[n++] = variants[i];
+  return n > 0 ? loaded[std::rand() % n] : nullptr;
+}
 
 void startRun(Player& p, float speed, uint8_t facing) {
   // In the air the run key only sets the speed; the loop starts at landing.
@@ -50,24 +61,27 @@ void Player::jump() {
 
 void Player::attack() {
   // Hits only on the press; holding the key just keeps the attack pose.
-  playSound(soundSwing1, kSoundOnce);
+  playSwingSound();
   hitGoblins(x, y, ori);
   att = true;
 }
 
-void Player::playSound(Mix_Chunk* sound, int mode) {
-  // Only a loaded sound has variants: the empty handles of two missing files are
-  // equal, and a missing running loop would otherwise loop a jump or a swing.
-  if (sound && sound == soundJump1) {
-    sound = (std::rand() % 2 == 0) ? soundJump1 : soundJump2;
-  } else if (sound && sound == soundSwing1) {
-    // The first swing comes twice as often as each of the others.
-    Mix_Chunk* const swings[kSwingChoices] = {soundSwing1, soundSwing2, soundSwing1,
-                                              soundSwing3, soundSwing4, soundSwiv};
-    sound = swings[std::rand() % kSwingChoices];
-  }
-  playEffect(sound, mode);
+void Player::playLandingSound() {
+  Mix_Chunk* const jumps[kJumpChoices] = {soundJump1, soundJump2};
+  playSound(pickLoaded(jumps, kJumpChoices), kSoundOnce);
 }
+
+void Player::playSwingSound() {
+  // The first swing comes twice as often as each of the others.
+  Mix_Chunk* const swings[kSwingChoices] = {soundSwing1, soundSwing2, soundSwing1,
+                                            soundSwing3, soundSwing4, soundSwiv};
+  playSound(pickLoaded(swings, kSwingChoices), kSoundOnce);
+}
+
+// Plays exactly the sound asked for: the variants are picked above by role, never by
+// handle, since the empty handles of missing files are all equal, and a missing
+// running loop would otherwise loop a jump or a swing.
+void Player::playSound(Mix_Chunk* sound, int mode) { playEffect(sound, mode); }
 
 void Player::loadSounds() {
   soundRunning = loadEffect("sound/running.wav");

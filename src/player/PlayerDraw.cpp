@@ -126,8 +126,10 @@ void drawWeaponIndicator(Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bo
 }
 }  // namespace
 
-// Three blits in this order, so the weapon indicator lies on top.
+// Three blits in this order, so the weapon indicator lies on top; none in the dark
+// periods of a blink.
 void Player::draw(SDL_Surface* screen) {
+  if (blinkDark(hurtBlink, hurtTick)) return;
   Sint16 bodyX, bodyY;
   bodyCorner(*this, bodyX, bodyY);
   drawBody(*this, screen, bodyX, bodyY);

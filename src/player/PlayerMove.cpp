@@ -74,14 +74,26 @@ void loseLifeIfHurt(Player& p) {
   p.health = kRespawnHealth;
   p.x = kRespawnX;
   p.y = kRespawnY;
+  // The hero reappears blinking, and the lives on the status line flash.
+  p.hurtBlink = p.lifeFlash = true;
+  p.hurtTick = p.lifeLostTick = nowMs();
 }
 
 void land(Player& p) {
-  p.playSound(p.soundJump1, kSoundOnce);
+  p.playLandingSound();
   if (p.speedx != 0.0f) p.playSound(p.soundRunning, kSoundLoop);
   p.jum = false;
   // An upward speed is kept: it carries the hero on up until the ground is gone.
   if (p.speedy > 0.0f) p.speedy = 0.0f;
+}
+
+// Any loss of health since the last draw starts the blink, whatever caused it.
+void noticeHealthLoss(Player& p) {
+  if (p.health < p.drawnHealth) {
+    p.hurtBlink = true;
+    p.hurtTick = nowMs();
+  }
+  p.drawnHealth = p.health;
 }
 }  // namespace
 
@@ -97,6 +109,7 @@ void Player::update(float frameMs, SDL_Surface* screen, SDL_Surface* collision) 
   resolveCollisions(collision);
   // Must run after the push out of the ground, or the pickups test a position inside it.
   testAllPickups(x, y);
+  noticeHealthLoss(*this);
   draw(screen);
 }
 

@@ -21,7 +21,7 @@ extern int32_t GameState;       // the current screen; 0 until start-up sets Tit
 extern int32_t levelIndex;      // level being played, 0 … 4
 extern uint32_t lastFrameTick;  // ms tick of the previous pass
 extern int32_t secondsLeft;     // whole seconds left when the level exit was touched
-extern int32_t nameDelay;       // passes to wait before the next letter key counts
+extern int32_t nameDelay;       // ms to wait before the next letter key counts
 extern std::string playerName;  // name typed for the high-score table
 extern int32_t weaponCost;      // nuts
 extern int32_t armourCost;      // nuts

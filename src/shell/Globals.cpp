@@ -16,6 +16,7 @@ PicturePrefetch picturePrefetch;
 TextLabel scoreLabels[kScoreEntries];
 TextLabel nameLabel;
 TextLabel statusLabel;
+TextLabel livesFlashLabel;
 TextLabel shopStatusLabel;
 TextLabel armourPromptLabel;
 TextLabel weaponPromptLabel;

@@ -24,7 +24,7 @@ void typeLetter(SDLKey key) {
     return;
   }
   playerName.push_back(static_cast<char>('A' + (key - SDLK_a)));
-  nameDelay = kNameDelayPasses;
+  nameDelay = kNameDelayMs;
 }
 
 void menuKey(SDLKey key) {

@@ -4,4 +4,6 @@
 // Empties the event queue; false when the game is to end (Escape, window closed).
 bool handleEvents();
 
-const int kNameDelayPasses = 60;  // passes to wait after an accepted letter: about a second
+// Wait after an accepted letter, against a key that bounces; a person typing at
+// normal speed is slower than this.
+const int kNameDelayMs = 100;

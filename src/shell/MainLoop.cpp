@@ -32,7 +32,7 @@ void runScreenPass(float frameMs) {
     case Story: picturePass(storyImage); break;
     case About: picturePass(aboutImage); break;
     case Playing: playingPass(frameMs); break;
-    case Submit: submitPass(); break;
+    case Submit: submitPass(frameMs); break;
     case LevelStats: levelStatsPass(); break;
     case Shop:
       if (shopPass(frameMs)) leaveShop();

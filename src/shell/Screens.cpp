@@ -69,14 +69,21 @@ void playingPass(float frameMs) {
   player.update(frameMs, ScreenSurface, level.getCollisionImage());
   buildStatusLine();
   drawLabel(statusLabel, ScreenSurface);
+  buildLivesFlash();
+  drawLabel(livesFlashLabel, ScreenSurface);
 }
 
-void submitPass() {
+void submitPass(float frameMs) {
   // A score that does not beat the table goes back to the title next pass;
   // the rest of this pass still runs.
   if (player.getScore() <= scoreValues[kScoreEntries - 1]) setGameState(Title);
   drawImage(submitImage, 0, 0);
-  if (nameDelay > 0) --nameDelay;
+  // The delay runs down only while the name entry shows, by the time each pass took.
+  if (frameMs >= static_cast<float>(nameDelay)) {
+    nameDelay = 0;
+  } else {
+    nameDelay -= static_cast<int32_t>(frameMs);
+  }
   if (playerName.size() == 3) {
     insertScore(playerName, player.getScore());
     // Show and keep the new entry at once, so no score is lost at exit.

@@ -26,6 +26,6 @@ void drawImage(SDL_Surface* image, int x, int y);
 void titlePass();
 void picturePass(SDL_Surface* picture);
 void playingPass(float frameMs);
-void submitPass();
+void submitPass(float frameMs);
 void levelStatsPass();
 void scoresPass();

@@ -11,6 +11,7 @@ const int kHudSize = 20;   // points
 const int kNameSize = 40;  // points
 const SDL_Color kLilac = {213, 187, 234, 0};
 const SDL_Color kWhite = {255, 255, 255, 0};
+const SDL_Color kFlashRed = {255, 80, 64, 0};  // the thorns' red tips
 const int kPromptX = 200;
 const int kStatsY = 130, kStatsStepY = 50;  // px
 
@@ -32,6 +33,12 @@ std::string withNumber(const char* label, int n) {
 void buildStatusLine() {
   int seconds = static_cast<int>(levels[levelIndex].timeLeftMs() * 0.001);
   renderOutlinedLabel(statusLabel, counters() + withNumber("  Time: ", seconds), 10, 10, kHudSize, kLilac);
+}
+
+void buildLivesFlash() {
+  // The same text at the same place covers the status line's lives glyph for glyph.
+  std::string text = blinkDark(player.lifeFlash, player.lifeLostTick) ? withNumber("Lifes: ", player.getLives()) : "";
+  renderLabel(livesFlashLabel, text, 10, 10, kHudSize, kFlashRed);
 }
 
 void buildShopStatusLine() { renderOutlinedLabel(shopStatusLabel, counters(), 10, 10, kHudSize, kLilac); }

@@ -7,6 +7,7 @@ const int kStatsLineCount = 5;
 
 extern TextLabel nameLabel;
 extern TextLabel statusLabel;
+extern TextLabel livesFlashLabel;
 extern TextLabel shopStatusLabel;
 extern TextLabel armourPromptLabel;
 extern TextLabel weaponPromptLabel;
@@ -16,6 +17,9 @@ extern std::string statsTexts[kStatsLineCount];
 // Each builder reads the values it shows and renders its label(s); the screens
 // call them on every frame, so the texts always show that frame's values.
 void buildStatusLine();
+// "Lifes: N" in a bright colour over the status line's own, in the lit periods of the
+// flash after a lost life; empty otherwise.
+void buildLivesFlash();
 void buildShopStatusLine();
 void buildWeaponPrompt();
 void buildArmourPrompt();

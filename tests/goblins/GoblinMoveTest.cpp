@@ -121,6 +121,7 @@ TEST_F(GoblinMoveTest, LandsOnAThinPlankAndRestsOnIt) {
   goblin.y = 450.0f;
   goblin.airborne = true;
   goblin.onGround = false;
+  goblin.airTick = nowMs() - 2000;  // as after a long fall: the speed cap at once
   goblin.movingRight = true;
   heroFarAbove();
   int landedFrames = 0;
@@ -132,12 +133,39 @@ TEST_F(GoblinMoveTest, LandsOnAThinPlankAndRestsOnIt) {
     ASSERT_EQ(goblin.y, 550.0f);
     ASSERT_TRUE(solid(static_cast<int>(goblin.x) + 25, 600));
     ASSERT_FALSE(solid(static_cast<int>(goblin.x) + 25, 599));
-    ASSERT_EQ(goblin.speedy, 0.0f);  // landing ends the fall
   }
   EXPECT_GT(landedFrames, 100);
-  frame(100);  // a long frame does not sink it through the 24 px plank
+  EXPECT_EQ(goblin.speedy, 3.0f);  // kept from the fall
+  for (int i = 0; i < 3; ++i) frame(100);  // long frames do not sink it through the 24 px plank
   EXPECT_EQ(goblin.y, 550.0f);
   EXPECT_FALSE(goblin.airborne);
+}
+
+TEST_F(GoblinMoveTest, WalksOffALedgeAndFallsAtOnceWithItsKeptSpeed) {
+  paint(0, 300, 500, 330);  // a ledge ending at x 500
+  paint(0, 500, kMapW, 530);  // 200 px below
+  goblin.x = 400.0f;
+  goblin.y = 230.0f;
+  goblin.airborne = true;
+  goblin.airTick = nowMs() - 2000;  // drops onto the ledge at full speed
+  goblin.movingRight = true;
+  heroFarAbove();
+  bool landed = false;
+  for (int i = 0; i < 100 && !(landed && goblin.airborne); ++i) {
+    frame(16);
+    landed = landed || !goblin.airborne;
+  }
+  ASSERT_TRUE(landed && goblin.airborne);
+  const float edgeY = goblin.y;
+  int dropsAt = 0, landsAt = 0;
+  for (int pass = 1; pass <= 60 && !landsAt; ++pass) {
+    frame(16);
+    if (!dropsAt && goblin.y > edgeY) dropsAt = pass;
+    if (!goblin.airborne) landsAt = pass;
+  }
+  EXPECT_TRUE(dropsAt >= 1 && dropsAt <= 2) << dropsAt;
+  EXPECT_TRUE(landsAt >= 1 && landsAt <= 45) << landsAt;
+  EXPECT_EQ(goblin.y, 450.0f);
 }
 
 TEST_F(GoblinMoveTest, KindOneStandsFacingTheHeroAndWalksWhenItLeavesNotice) {

@@ -118,6 +118,21 @@ TEST_F(HeroActionsTest, TheSwingHitsAGoblinInReach) {
   goblin.health = savedHealth;
 }
 
+TEST_F(HeroActionsTest, AMissingFirstVariantLeavesTheOthersToPlay) {
+  SilentChunk swing;
+  player.soundJump1 = player.soundSwing1 = nullptr;  // jump1.wav and pandaSwing1.wav missing
+  player.soundSwing2 = player.soundSwing3 = player.soundSwing4 = player.soundSwiv = swing.chunk;
+  for (int i = 0; i < 12; ++i) {  // the variants are random: a fault shows within a few
+    player.jum = true;
+    land();
+    ASSERT_TRUE(playing(landing.chunk));
+    player.y = -10000.0f;  // no goblin in reach
+    player.attack();
+    ASSERT_TRUE(playing(swing.chunk));
+    Mix_HaltChannel(-1);
+  }
+}
+
 TEST_F(HeroActionsTest, AMissingSoundPlaysNothingRatherThanAnother) {
   SilentChunk other;
   player.soundRunning = player.soundSwing1 = nullptr;  // two missing files

@@ -119,6 +119,37 @@ TEST_F(HeroMoveTest, WallsOnBothSidesCountAsNoWall) {
   EXPECT_FALSE(player.jum);
 }
 
+TEST_F(HeroMoveTest, LosingHealthOrALifeBlinksTheHeroForASecond) {
+  setGameState(Playing);  // drawn at the view's centre
+  standOnFloor();
+  // Pixels of the hero's body, bar and indicator that one step draws over a blank screen.
+  auto drawn = [this] {
+    const uint32_t blank = 0xFF123456;
+    paintRect(screen, 0, 0, 640, 480, blank);
+    step();
+    int n = 0;
+    for (int y = 185; y < 265; ++y)
+      for (int x = 280; x < 360; ++x) n += getPixel32(screen, x, y) != blank;
+    return n;
+  };
+  EXPECT_GT(drawn(), 0);
+  player.setHealth(50);
+  EXPECT_EQ(drawn(), 0);  // dark at once
+  for (int i = 0; i < 9; ++i) drawn();
+  EXPECT_GT(drawn(), 0);  // lit from 100 ms
+  for (int i = 0; i < 9; ++i) drawn();
+  EXPECT_EQ(drawn(), 0);  // dark again from 200 ms
+  for (int i = 0; i < 80; ++i) drawn();
+  EXPECT_GT(drawn(), 0);  // over after a second
+  EXPECT_FALSE(player.lifeFlash);
+  player.setHealth(0);
+  StdoutCapture out;  // the respawn point lies beyond this small world
+  EXPECT_EQ(drawn(), 0);
+  EXPECT_EQ(player.getLives(), 2);
+  EXPECT_TRUE(player.lifeFlash);
+  EXPECT_EQ(player.lifeLostTick, nowMs());
+}
+
 TEST_F(HeroMoveTest, LastLifeLostRespawnsAndSwitchesToNameEntryInTheSameCall) {
   standOnFloor();
   player.setHealth(0);

@@ -1,6 +1,7 @@
 #include <vector>
 
 #include "ShellTestFixture.h"
+#include "platform/Clock.h"
 #include "platform/Video.h"
 
 namespace {
@@ -113,25 +114,23 @@ TEST_F(ShellTest, HeroKeysWorkOnEveryScreen) {
 
 TEST_F(ShellTest, LettersFollowTheKeyboardTableAndTheDelay) {
   GameState = Submit;
+  lastFrameTick = nowMs();
   EXPECT_TRUE(press(SDLK_q));
   EXPECT_EQ(playerName, "Q");
-  EXPECT_EQ(nameDelay, kNameDelayPasses);
+  EXPECT_EQ(nameDelay, kNameDelayMs);
   EXPECT_TRUE(press(SDLK_w));  // too soon
   EXPECT_EQ(playerName, "Q");
   EXPECT_TRUE(press(SDLK_z));  // z never waits
   EXPECT_EQ(playerName, "QZ");
 
-  // The delay counts Submit passes only.
+  // The delay runs down by the time of Submit passes only.
   player.setScore(-1);  // keeps the entry out of the table
-  for (int i = 0; i < kNameDelayPasses - 1; ++i) {
-    GameState = Submit;
-    runPasses(1, 10);
-  }
-  EXPECT_EQ(nameDelay, 1);
+  runPasses(1, kNameDelayMs - 20);
+  EXPECT_EQ(nameDelay, 20);
   EXPECT_TRUE(press(SDLK_m));
   EXPECT_EQ(playerName, "QZ");
   GameState = Submit;
-  runPasses(1, 10);
+  runPasses(1, 20);
   EXPECT_EQ(nameDelay, 0);
   EXPECT_TRUE(press(SDLK_m));
   EXPECT_EQ(playerName, "QZM");
@@ -151,7 +150,7 @@ TEST_F(ShellTest, LettersOutsideSubmitWaitUntilSubmitIsShown) {
   GameState = Title;
   EXPECT_TRUE(press(SDLK_a));
   runPasses(100, 10);  // title passes do not count the delay down
-  EXPECT_EQ(nameDelay, kNameDelayPasses);
+  EXPECT_EQ(nameDelay, kNameDelayMs);
   EXPECT_TRUE(press(SDLK_b));
   EXPECT_EQ(playerName, "A");
 }

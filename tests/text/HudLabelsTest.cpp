@@ -46,6 +46,24 @@ TEST_F(HudLabelsTest, StatusLineDuringPlay) {
   EXPECT_NE(statusLabel.surface, nullptr);
 }
 
+TEST_F(HudLabelsTest, LivesFlashOverTheStatusLineForASecondAfterALostLife) {
+  buildLivesFlash();
+  EXPECT_EQ(livesFlashLabel.text, "");
+  player.setLives(2);
+  player.lifeFlash = true;
+  player.lifeLostTick = nowMs();
+  buildLivesFlash();
+  EXPECT_EQ(livesFlashLabel.text, "Lifes: 2");
+  EXPECT_EQ(livesFlashLabel.rect.x, 10);
+  EXPECT_EQ(livesFlashLabel.rect.y, 10);
+  player.lifeLostTick = nowMs() - 100;
+  buildLivesFlash();
+  EXPECT_EQ(livesFlashLabel.text, "");
+  player.lifeLostTick = nowMs() - 1000;
+  buildLivesFlash();
+  EXPECT_EQ(livesFlashLabel.text, "");
+}
+
 TEST_F(HudLabelsTest, ShopTextsAndNegativeNumbers) {
   player.setScore(-40);
   levelIndex = 2;
