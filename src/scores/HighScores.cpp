@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "scores/NameDisplay.h"
 #include "scores/ScoreFiles.h"
 
 int32_t scoreValues[kScoreEntries] = {};
@@ -138,7 +139,7 @@ void insertScore(const std::string& name, int32_t score) {
 
 void renderScores() {
   for (int i = 0; i < kScoreEntries; ++i) {
-    std::string text = scoreNames[i] + " - " + std::to_string(scoreValues[i]);
+    std::string text = displayName(scoreNames[i]) + " - " + std::to_string(scoreValues[i]);
     renderLabel(scoreLabels[i], text, kListX, kListY + kListStepY * i, kListSize, kWhite);
   }
 }

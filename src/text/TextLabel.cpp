@@ -9,7 +9,8 @@ void renderLabel(TextLabel& label, const std::string& text, int x, int y, int si
   label.font = fontCache.get(size);
   if (label.surface) SDL_FreeSurface(label.surface);
   label.surface = nullptr;
-  if (label.font && !text.empty()) label.surface = TTF_RenderText_Solid(label.font, text.c_str(), colour);
+  // UTF-8, for the names of the score list; every other text is plain ASCII.
+  if (label.font && !text.empty()) label.surface = TTF_RenderUTF8_Solid(label.font, text.c_str(), colour);
 }
 
 void drawLabel(TextLabel& label, SDL_Surface* screen) {
