@@ -42,8 +42,9 @@ bool recordChange(const Replacement pair[2]) {
 }
 
 void clearChange() {
+  // Not made durable: a record that comes back names temporary files that are
+  // gone, and the next game drops it.
   std::remove(kJournalFile);
-  syncFolder(kJournalFile);
 }
 
 void finishChange(const std::string targets[2]) {

@@ -54,8 +54,9 @@ mode_t modeOf(const fs::path& file) {
 class ScoreFilesTest : public testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/thornwald-scores-XXXXXX";
-    dir = mkdtemp(pattern);
+    // In memory where we can: the saves' fsyncs cost nothing there.
+    std::string pattern = std::string(fs::is_directory("/dev/shm") ? "/dev/shm" : "/tmp") + "/thornwald-scores-XXXXXX";
+    dir = mkdtemp(&pattern[0]);
   }
   void TearDown() override {
     if (!home.empty()) fs::current_path(home);
@@ -153,10 +154,10 @@ TEST_F(ScoreFilesTest, TwoGamesSavingAtOnceKeepBothEntries) {
   for (int round = 0; round < 100; ++round) {
     fillTable(0);  // both games start from the same table
     saveScores();
-    pid_t a = inChild([] { insertScore("AAA", 999), saveScores(); });
-    pid_t b = inChild([] { insertScore("BBB", 888), saveScores(); });
-    waitpid(a, nullptr, 0);
-    waitpid(b, nullptr, 0);
+    pid_t other = inChild([] { insertScore("BBB", 888), saveScores(); });
+    insertScore("AAA", 999);
+    saveScores();
+    waitpid(other, nullptr, 0);
     loadScores();
     ASSERT_EQ(scoreNames[0] + scoreNames[1], "AAABBB") << "round " << round;
   }
