@@ -49,7 +49,8 @@ void readTable(const ScoreFiles& files, int32_t* values, std::string* names) {
   std::string bytes;
   if (files.readScores(bytes))
     forEachLine(bytes, [values](int i, const std::string& line) { values[i] = parseScoreLine(line); });
-  if (files.readNames(bytes)) forEachLine(bytes, [names](int i, const std::string& line) { names[i] = line; });
+  if (files.readNames(bytes))
+    forEachLine(bytes, [names](int i, const std::string& line) { names[i] = line; });
 }
 
 bool insertInto(int32_t* values, std::string* names, const std::string& name, int32_t score) {
@@ -81,7 +82,8 @@ bool isKnownTable(const int32_t* values, const std::string* names) {
 
 std::string fileText(bool ofNames) {
   std::string text;
-  for (int i = 0; i < kScoreEntries; ++i) text += (ofNames ? scoreNames[i] : std::to_string(scoreValues[i])) + "\n";
+  for (int i = 0; i < kScoreEntries; ++i)
+    text += (ofNames ? scoreNames[i] : std::to_string(scoreValues[i])) + "\n";
   return text;
 }
 }  // namespace

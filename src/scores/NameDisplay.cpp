@@ -3,7 +3,7 @@
 #include <cstdint>
 
 namespace {
-const int kShownChars = 16;         // characters of a name shown on the list
+const int kShownChars = 16;          // characters of a name shown on the list
 const uint32_t kLastShown = 0xFFFF;  // the font renderer takes 16-bit characters only
 
 size_t lengthFromLead(unsigned char lead) {

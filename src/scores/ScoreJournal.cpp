@@ -54,7 +54,8 @@ void finishChange(const std::string targets[2]) {
     // already renamed is simply gone.
     for (const Replacement& r : pair) {
       struct stat st;
-      if (lstat(r.temp.c_str(), &st) == 0 && S_ISREG(st.st_mode)) std::rename(r.temp.c_str(), r.target.c_str());
+      if (lstat(r.temp.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        std::rename(r.temp.c_str(), r.target.c_str());
       syncFolder(r.target);
     }
   }

@@ -9,11 +9,11 @@
 #include <cstring>
 
 namespace {
-const int kMaxLinkHops = 40;            // links followed before giving up, as the kernel does
-const size_t kMaxLinkChars = 4096;      // longest link target read
-const off_t kMaxFileBytes = 1 << 20;    // bytes; a larger score file is refused
-const char* kTemporaryMark = ".tmp-";   // between the file's name and mkstemp's six letters
-const size_t kUniqueChars = 6;          // the letters mkstemp fills in
+const int kMaxLinkHops = 40;           // links followed before giving up, as the kernel does
+const size_t kMaxLinkChars = 4096;     // longest link target read
+const off_t kMaxFileBytes = 1 << 20;   // bytes; a larger score file is refused
+const char* kTemporaryMark = ".tmp-";  // between the file's name and mkstemp's six letters
+const size_t kUniqueChars = 6;         // the letters mkstemp fills in
 
 std::string baseName(const std::string& path) {
   size_t slash = path.rfind('/');

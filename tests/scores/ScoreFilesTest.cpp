@@ -55,7 +55,8 @@ class ScoreFilesTest : public testing::Test {
  protected:
   void SetUp() override {
     // In memory where we can: the saves' fsyncs cost nothing there.
-    std::string pattern = std::string(fs::is_directory("/dev/shm") ? "/dev/shm" : "/tmp") + "/thornwald-scores-XXXXXX";
+    std::string pattern =
+        std::string(fs::is_directory("/dev/shm") ? "/dev/shm" : "/tmp") + "/thornwald-scores-XXXXXX";
     dir = mkdtemp(&pattern[0]);
   }
   void TearDown() override {
