@@ -1,105 +1,90 @@
 #include "scores/HighScores.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cctype>
-#include <cerrno>
 #include <climits>
-#include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "scores/NameDisplay.h"
+#include "scores/ScoreFiles.h"
 
 int32_t scoreValues[kScoreEntries] = {};
 // scoreNames and scoreLabels are defined with the other global objects.
 
 namespace {
-const char* kScoresFile = "scoredata.txt";
-const char* kNamesFile = "scorenames.txt";
 // Longest line kept; a longer one is cut so a garbage file cannot eat memory.
 const size_t kMaxLineChars = 4096;
 const int kListX = 250, kListY = 120, kListStepY = 25;  // px
 const int kListSize = 20;                               // points
 const SDL_Color kWhite = {255, 255, 255, 0};
-const int kMaxLinkHops = 40;        // links followed before giving up, as the kernel does
-const size_t kMaxLinkChars = 4096;  // longest link target read
 
-// Calls take(i, line) for each complete line of the file, up to ten. A
-// carriage return right before a line feed is not part of the line; a last
-// line without a line feed is not an entry.
+// The table as this game last read or wrote the files, and the entries it has
+// inserted since: what another game's save in between must not lose.
+int32_t knownValues[kScoreEntries] = {};
+std::string knownNames[kScoreEntries];
+std::vector<std::pair<std::string, int32_t>> newEntries;
+
+// Calls take(i, line) for each complete line, up to ten. A carriage return right
+// before a line feed is not part of the line; a last line without a line feed is
+// not an entry.
 template <typename Take>
-void readLines(const char* fileName, Take take) {
-  FILE* f = std::fopen(fileName, "r");
-  if (!f) return;
+void forEachLine(const std::string& bytes, Take take) {
   std::string line;
   int i = 0;
-  int c;
-  while (i < kScoreEntries && (c = std::fgetc(f)) != EOF) {
+  for (size_t at = 0; at < bytes.size() && i < kScoreEntries; ++at) {
+    char c = bytes[at];
     if (c == '\n') {
       if (!line.empty() && line.back() == '\r') line.pop_back();
       take(i++, line);
       line.clear();
     } else if (line.size() < kMaxLineChars) {
-      line.push_back(static_cast<char>(c));
+      line.push_back(c);
     }
   }
-  std::fclose(f);
 }
 
-// The file that `path` names: the end of its chain of symbolic links, so a save
-// writes through a link instead of replacing it. A relative link target is taken
-// from the link's own folder.
-std::string followLinks(std::string path) {
-  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
-    struct stat st;
-    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-    char target[kMaxLinkChars];
-    ssize_t n = readlink(path.c_str(), target, sizeof target);
-    if (n <= 0 || static_cast<size_t>(n) == sizeof target) return path;
-    std::string next(target, static_cast<size_t>(n));
-    size_t slash = path.rfind('/');
-    if (next[0] != '/' && slash != std::string::npos) next = path.substr(0, slash + 1) + next;
-    path = next;
+// Reads the files over the table; a file that cannot be read leaves its half.
+void readTable(const ScoreFiles& files, int32_t* values, std::string* names) {
+  std::string bytes;
+  if (files.readScores(bytes))
+    forEachLine(bytes, [values](int i, const std::string& line) { values[i] = parseScoreLine(line); });
+  if (files.readNames(bytes))
+    forEachLine(bytes, [names](int i, const std::string& line) { names[i] = line; });
+}
+
+bool insertInto(int32_t* values, std::string* names, const std::string& name, int32_t score) {
+  if (score <= values[kScoreEntries - 1]) return false;
+  int at = 0;
+  while (score <= values[at]) ++at;  // below every equal entry
+  for (int i = kScoreEntries - 1; i > at; --i) {
+    values[i] = values[i - 1];
+    names[i] = names[i - 1];
   }
-  return path;
+  values[at] = score;
+  names[at] = name;
+  return true;
 }
 
-// Writes the ten lines, makes them durable and closes the file; false when any of it failed.
-template <typename Line>
-bool writeAndClose(FILE* f, Line lineOf) {
-  bool ok = true;
+void rememberTable() {
   for (int i = 0; i < kScoreEntries; ++i) {
-    std::string line = lineOf(i) + "\n";
-    ok = ok && std::fwrite(line.data(), 1, line.size(), f) == line.size();
+    knownValues[i] = scoreValues[i];
+    knownNames[i] = scoreNames[i];
   }
-  ok = ok && std::fflush(f) == 0 && fsync(fileno(f)) == 0;
-  return (std::fclose(f) == 0) && ok;
+  newEntries.clear();
 }
 
-// Writes the ten lines to a temporary file beside the file, then renames it over
-// the old one, so a crash or a full disk never leaves half a table. Where no
-// temporary file can be made (a read-only folder, its name taken), the file is
-// written in place, as a plain write would; but not on a full disk, where that
-// could leave half a table. A file that may not be written is left alone, as a
-// plain write would leave it.
-template <typename Line>
-void writeLines(const char* fileName, Line lineOf) {
-  std::string target = followLinks(fileName);
-  struct stat old;
-  bool exists = stat(target.c_str(), &old) == 0;
-  if (exists && access(target.c_str(), W_OK) != 0) return;
-  std::string temp = target + ".tmp";
-  int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) {
-    if (errno == ENOSPC || errno == EDQUOT) return;
-    if (FILE* f = std::fopen(target.c_str(), "w")) writeAndClose(f, lineOf);
-    return;
-  }
-  if (exists) fchmod(fd, old.st_mode & 07777);  // the file keeps its permission bits
-  FILE* f = fdopen(fd, "w");
-  if (!f) close(fd);
-  bool ok = f && writeAndClose(f, lineOf) && std::rename(temp.c_str(), target.c_str()) == 0;
-  if (!ok) std::remove(temp.c_str());
+bool isKnownTable(const int32_t* values, const std::string* names) {
+  for (int i = 0; i < kScoreEntries; ++i)
+    if (values[i] != knownValues[i] || names[i] != knownNames[i]) return false;
+  return true;
+}
+
+std::string fileText(bool ofNames) {
+  std::string text;
+  for (int i = 0; i < kScoreEntries; ++i)
+    text += (ofNames ? scoreNames[i] : std::to_string(scoreValues[i])) + "\n";
+  return text;
 }
 }  // namespace
 
@@ -121,30 +106,42 @@ int32_t parseScoreLine(const std::string& line) {
 }
 
 void loadScores() {
-  readLines(kScoresFile, [](int i, const std::string& line) { scoreValues[i] = parseScoreLine(line); });
-  readLines(kNamesFile, [](int i, const std::string& line) { scoreNames[i] = line; });
+  ScoreFiles files;
+  readTable(files, scoreValues, scoreNames);
+  rememberTable();
 }
 
 void saveScores() {
-  writeLines(kScoresFile, [](int i) { return std::to_string(scoreValues[i]); });
-  writeLines(kNamesFile, [](int i) { return scoreNames[i]; });
+  ScoreFiles files;
+  int32_t values[kScoreEntries];
+  std::string names[kScoreEntries];
+  for (int i = 0; i < kScoreEntries; ++i) {
+    values[i] = knownValues[i];
+    names[i] = knownNames[i];
+  }
+  readTable(files, values, names);
+  if (!isKnownTable(values, names)) {
+    // Another game saved since: its table, with this game's new entries put in again.
+    for (int i = 0; i < kScoreEntries; ++i) {
+      scoreValues[i] = values[i];
+      scoreNames[i] = names[i];
+    }
+    for (const auto& entry : newEntries) insertInto(scoreValues, scoreNames, entry.first, entry.second);
+  }
+  std::string scoresText = fileText(false), namesText = fileText(true), oldScores, oldNames;
+  // Files that already hold the table are not touched.
+  bool same = files.readScores(oldScores) && files.readNames(oldNames) && oldScores == scoresText &&
+              oldNames == namesText;
+  if (same || files.write(scoresText, namesText)) rememberTable();
 }
 
 void insertScore(const std::string& name, int32_t score) {
-  if (score <= scoreValues[kScoreEntries - 1]) return;
-  int at = 0;
-  while (score <= scoreValues[at]) ++at;  // below every equal entry
-  for (int i = kScoreEntries - 1; i > at; --i) {
-    scoreValues[i] = scoreValues[i - 1];
-    scoreNames[i] = scoreNames[i - 1];
-  }
-  scoreValues[at] = score;
-  scoreNames[at] = name;
+  if (insertInto(scoreValues, scoreNames, name, score)) newEntries.emplace_back(name, score);
 }
 
 void renderScores() {
   for (int i = 0; i < kScoreEntries; ++i) {
-    std::string text = scoreNames[i] + " - " + std::to_string(scoreValues[i]);
+    std::string text = displayName(scoreNames[i]) + " - " + std::to_string(scoreValues[i]);
     renderLabel(scoreLabels[i], text, kListX, kListY + kListStepY * i, kListSize, kWhite);
   }
 }

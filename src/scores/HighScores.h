@@ -12,10 +12,12 @@ extern int32_t scoreValues[kScoreEntries];
 extern std::string scoreNames[kScoreEntries];
 extern TextLabel scoreLabels[kScoreEntries];
 
+// Reads both files into the table, after finishing any save a dead game left half done.
 void loadScores();
-// Replaces both files atomically (a temporary file beside each, made durable,
-// then a rename), through symbolic links and keeping permission bits; writes
-// in place where no temporary file can be made.
+// Writes the table to both files, together, under a lock that all games take. When
+// another game saved since this one last read or wrote them, its table is kept and
+// this game's new entries are inserted into it again. Files that already hold the
+// table are left untouched.
 void saveScores();
 // Inserts (name, score) below any equal entries, if it beats the tenth entry.
 void insertScore(const std::string& name, int32_t score);

@@ -86,9 +86,10 @@ void submitPass(float frameMs) {
   }
   if (playerName.size() == 3) {
     insertScore(playerName, player.getScore());
-    // Show and keep the new entry at once, so no score is lost at exit.
-    renderScores();
+    // Keep and show the new entry at once, so no score is lost at exit; the save
+    // may bring in entries another game saved meanwhile, so it comes first.
     saveScores();
+    renderScores();
     setGameState(Scores);
     playerName.clear();
   }

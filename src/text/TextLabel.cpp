@@ -22,7 +22,8 @@ void render(TextLabel& label, const std::string& text, int x, int y, int size, S
   if (label.surface) SDL_FreeSurface(label.surface);
   label.surface = nullptr;
   if (!font || text.empty()) return;
-  label.surface = TTF_RenderText_Solid(font, text.c_str(), colour);
+  // UTF-8, for the names of the score list; every other text is plain ASCII.
+  label.surface = TTF_RenderUTF8_Solid(font, text.c_str(), colour);
   if (inset == 0) return;
   SDL_Surface* plain = label.surface;
   label.surface = outlineText(plain, colour, kOutlineNavy);

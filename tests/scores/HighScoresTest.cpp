@@ -5,6 +5,7 @@
 
 #include "TestSupport.h"
 #include "scores/HighScores.h"
+#include "scores/NameDisplay.h"
 
 namespace {
 void writeFile(const char* name, const std::string& text) {
@@ -100,4 +101,17 @@ TEST_F(HighScoresTest, SavingRoundTripsAndLeavesNoTemporaryFile) {
   EXPECT_EQ(scoreValues[3], -5);
   renderScores();
   EXPECT_EQ(scoreLabels[3].text, "N3 - -5");
+}
+
+TEST_F(HighScoresTest, TheListShowsSixteenCharactersOfANameAsUtf8) {
+  std::string accents;
+  for (int i = 0; i < 20; ++i) accents += "\xC3\xA9";
+  EXPECT_EQ(displayName(accents), accents.substr(0, 32));  // characters, not bytes
+  EXPECT_EQ(displayName(std::string("A\0B\tC\x7F", 6)), "A?B?C?");
+  // Bad bytes, a cut sequence, an overlong NUL, a surrogate, a C1 control, an emoji.
+  EXPECT_EQ(displayName("\xFF\xC3x\xC0\x80\xED\xA0\x80\xC2\x85\xF0\x9F\x98\x80z"), "??x???????z");
+  scoreNames[0] = std::string(4096, 'W');
+  renderScores();
+  EXPECT_EQ(scoreLabels[0].text, std::string(16, 'W') + " - 0");
+  EXPECT_NE(scoreLabels[0].surface, nullptr);
 }

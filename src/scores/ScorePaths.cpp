@@ -1,0 +1,108 @@
+#include "scores/ScorePaths.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+const int kMaxLinkHops = 40;           // links followed before giving up, as the kernel does
+const size_t kMaxLinkChars = 4096;     // longest link target read
+const off_t kMaxFileBytes = 1 << 20;   // bytes; a larger score file is refused
+const char* kTemporaryMark = ".tmp-";  // between the file's name and mkstemp's six letters
+const size_t kUniqueChars = 6;         // the letters mkstemp fills in
+
+std::string baseName(const std::string& path) {
+  size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+}  // namespace
+
+std::string followLinks(std::string path) {
+  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char target[kMaxLinkChars];
+    ssize_t n = readlink(path.c_str(), target, sizeof target);
+    if (n <= 0 || static_cast<size_t>(n) == sizeof target) return path;
+    std::string next(target, static_cast<size_t>(n));
+    // A relative link target is taken from the link's own folder.
+    size_t slash = path.rfind('/');
+    if (next[0] != '/' && slash != std::string::npos) next = path.substr(0, slash + 1) + next;
+    path = next;
+  }
+  return path;
+}
+
+std::string folderOf(const std::string& path) {
+  size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+int makeTemporary(const std::string& path, std::string& temp) {
+  std::string pattern = path + kTemporaryMark + std::string(kUniqueChars, 'X');
+  int fd = mkostemp(&pattern[0], O_CLOEXEC);
+  if (fd >= 0) temp = pattern;
+  return fd;
+}
+
+bool isTemporaryOf(const std::string& temp, const std::string& path) {
+  std::string prefix = path + kTemporaryMark;
+  return temp.size() == prefix.size() + kUniqueChars && temp.compare(0, prefix.size(), prefix) == 0 &&
+         temp.find('/', prefix.size()) == std::string::npos;
+}
+
+void removeTemporariesOf(const std::string& path) {
+  std::string folder = folderOf(path);
+  DIR* dir = opendir(folder.c_str());
+  if (!dir) return;
+  std::string base = baseName(path);
+  bool removed = false;
+  while (dirent* entry = readdir(dir)) {
+    std::string name = entry->d_name;
+    struct stat st;
+    std::string full = folder + "/" + name;
+    if (!isTemporaryOf(name, base) || lstat(full.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    removed = unlink(full.c_str()) == 0 || removed;
+  }
+  closedir(dir);
+  if (removed) syncFolder(path);
+}
+
+void syncFolder(const std::string& path) {
+  int fd = open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
+bool writeDurably(int fd, const std::string& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return fsync(fd) == 0;
+}
+
+bool readRegularFile(const std::string& path, std::string& bytes) {
+  // Non-blocking, so opening a pipe does not wait for a writer.
+  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st;
+  bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxFileBytes;
+  bytes.clear();
+  char buffer[4096];
+  ssize_t n = 0;
+  while (ok && (n = read(fd, buffer, sizeof buffer)) > 0) {
+    bytes.append(buffer, static_cast<size_t>(n));
+    ok = bytes.size() <= static_cast<size_t>(kMaxFileBytes);  // it may grow while we read
+  }
+  close(fd);
+  return ok && n == 0;
+}
