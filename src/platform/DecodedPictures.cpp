@@ -4,10 +4,14 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <memory>
 #include <set>
 #include <system_error>
 #include <utility>
+
+#include "platform/PictureFiles.h"
+#include "platform/RegularFile.h"
 
 namespace {
 size_t pixelBytes(const SDL_Surface* s) { return size_t(s->pitch) * size_t(s->h); }
@@ -31,9 +35,32 @@ int pixelFileOf(const SDL_Surface* picture) {
   return fd;
 }
 
+const size_t kMaxPictureFileBytes = 64u << 20;  // bytes; the largest, the background, is under 1 MB
+
+uint32_t bigEndianAt(const std::string& bytes, size_t at) {
+  uint32_t v = 0;
+  for (size_t i = at; i < at + 4; ++i) v = (v << 8) | static_cast<unsigned char>(bytes[i]);
+  return v;
+}
+
+// A PNG whose header (IHDR, the first chunk) declares the size the game expects
+// of `path`; any readable file for a path that is none of the game's pictures.
+bool hasExpectedSize(const std::string& path, const std::string& bytes) {
+  const PictureSize* expected = pictureSizeOf(path.c_str());
+  if (!expected) return true;
+  static const char kPngStart[] = "\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR";  // signature, IHDR length and type
+  const size_t kStartBytes = sizeof kPngStart - 1, kWidthAt = 16, kHeightAt = 20, kHeaderBytes = 24;
+  return bytes.size() >= kHeaderBytes && bytes.compare(0, kStartBytes, kPngStart, kStartBytes) == 0 &&
+         bigEndianAt(bytes, kWidthAt) == uint32_t(expected->width) &&
+         bigEndianAt(bytes, kHeightAt) == uint32_t(expected->height);
+}
+
+// Only a regular file with the expected size is decoded; anything else is missing.
 DecodedPicture decode(const std::string& path) {
   DecodedPicture d;
-  d.picture = IMG_Load(path.c_str());
+  std::string bytes;
+  if (!readRegularFile(path.c_str(), kMaxPictureFileBytes, bytes) || !hasExpectedSize(path, bytes)) return d;
+  d.picture = IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
   if (d.picture) d.pixelFile = pixelFileOf(d.picture);
   return d;
 }
