@@ -1,6 +1,7 @@
 #include <vector>
 
 #include "ShellTestFixture.h"
+#include "platform/StopRequest.h"
 #include "platform/Video.h"
 
 namespace {
@@ -82,6 +83,13 @@ TEST_F(ShellTest, EscapeAndClosingTheWindowEndTheGameFromEveryScreen) {
     SDL_PushEvent(&quit);
     EXPECT_FALSE(handleEvents());
   }
+}
+
+TEST_F(ShellTest, ASignalToStopEndsTheGameAsClosingTheWindowDoes) {
+  requestStop();
+  EXPECT_FALSE(handleEvents());
+  clearStopRequest();
+  EXPECT_TRUE(handleEvents());
 }
 
 TEST_F(ShellTest, EventsAfterAQuitAreLeftInTheQueue) {
