@@ -12,6 +12,7 @@
 
 #include "platform/PictureFiles.h"
 #include "platform/RegularFile.h"
+#include "platform/StopRequest.h"
 
 namespace {
 size_t pixelBytes(const SDL_Surface* s) { return size_t(s->pitch) * size_t(s->h); }
@@ -55,12 +56,40 @@ bool hasExpectedSize(const std::string& path, const std::string& bytes) {
          bigEndianAt(bytes, kHeightAt) == uint32_t(expected->height);
 }
 
+SDL_RWops* innerOf(SDL_RWops* rw) { return static_cast<SDL_RWops*>(rw->hidden.unknown.data1); }
+
+// The file's bytes for the decoder, which fail once the game is asked to end:
+// objects built before main wait for their pictures, and a signal must not
+// wait for a long decode.
+SDL_RWops* stoppableSource(const std::string& bytes) {
+  SDL_RWops* inner = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
+  SDL_RWops* outer = inner ? SDL_AllocRW() : nullptr;
+  if (!outer) {
+    if (inner) SDL_RWclose(inner);
+    return nullptr;
+  }
+  outer->hidden.unknown.data1 = inner;
+  outer->read = [](SDL_RWops* rw, void* to, int size, int count) {
+    return stopRequested() ? -1 : SDL_RWread(innerOf(rw), to, size, count);
+  };
+  outer->seek = [](SDL_RWops* rw, int offset, int whence) { return SDL_RWseek(innerOf(rw), offset, whence); };
+  outer->write = [](SDL_RWops*, const void*, int, int) { return -1; };
+  outer->close = [](SDL_RWops* rw) {
+    SDL_RWclose(innerOf(rw));
+    SDL_FreeRW(rw);
+    return 0;
+  };
+  return outer;
+}
+
 // Only a regular file with the expected size is decoded; anything else is missing.
 DecodedPicture decode(const std::string& path) {
   DecodedPicture d;
   std::string bytes;
-  if (!readRegularFile(path.c_str(), kMaxPictureFileBytes, bytes) || !hasExpectedSize(path, bytes)) return d;
-  d.picture = IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
+  if (stopRequested() || !readRegularFile(path.c_str(), kMaxPictureFileBytes, bytes) ||
+      !hasExpectedSize(path, bytes))
+    return d;
+  d.picture = IMG_Load_RW(stoppableSource(bytes), 1);
   if (d.picture) d.pixelFile = pixelFileOf(d.picture);
   return d;
 }

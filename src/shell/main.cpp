@@ -14,7 +14,7 @@ namespace {
 int main(int, char**) {
   int status = startUp();
   if (status != 0) return status;
-  if (!handleEvents()) shutdown(0);
+  if (!handleEvents()) shutdown(0);  // Escape, or a signal during start-up
   for (;;) {
     if (!runPass()) shutdown(0);
   }
