@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything (installing what is missing) and runs the whole test suite
 # headless: the tests, the tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a minute of fuzzing for each file reader.
+# UndefinedBehaviorSanitizer, a build with clang, and a minute of fuzzing for
+# each file reader.
 set -euo pipefail
 cd "$(dirname "$0")"
 top=$PWD
@@ -19,6 +20,10 @@ export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktra
 export LSAN_OPTIONS=suppressions=$top/tests/lsan.supp
 # Each bad-file case plays a quarter of a minute here; the plain run above plays a whole one.
 (cd build-asan && THORNWALD_BAD_FILE_SECONDS=15 ctest --output-on-failure -j"$jobs")
+
+echo "== the whole project built with clang as well"
+CC=clang CXX=clang++ cmake -S . -B build-clang -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-clang -j"$jobs"
 
 echo "== fuzzing the level map reader and the score file reader"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DTHORNWALD_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -1,12 +1,13 @@
 // The map loader: one character per 50 x 50 cell, one line per row of cells.
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "level/FastBlit.h"
 #include "level/Level.h"
+#include "platform/RegularFile.h"
+#include "platform/StopRequest.h"
 
 namespace {
 const int kCellPx = 50;               // px, both ways, in the sheets and the level pictures
@@ -15,15 +16,13 @@ const long long kMaxRectPos = 32767;  // px; blit positions are signed 16-bit
 
 int tileColumn(int c) { return (c >= 'a' && c <= 'y') ? c - 'a' : kOtherTileColumn; }
 
-// The next map character. A carriage return directly before a line feed belongs to
-// the line end (maps saved with Windows line ends); a lone carriage return is a cell.
-int readMapChar(std::FILE* file) {
-  int c = std::fgetc(file);
-  if (c != '\r') return c;
-  int next = std::fgetc(file);
-  if (next == '\n') return '\n';
-  if (next != EOF) std::ungetc(next, file);
-  return '\r';
+// The map character at `at`, moving `at` past it. A carriage return directly before
+// a line feed belongs to the line end (maps saved with Windows line ends); a lone
+// carriage return is a cell.
+char readMapChar(const std::string& map, size_t& at) {
+  char c = map[at++];
+  if (c == '\r' && at < map.size() && map[at] == '\n') c = map[at++];
+  return c;
 }
 
 // How alpha covers each pixel row of each tile of a sheet's row, worked out once
@@ -61,19 +60,21 @@ struct CellGrid {
   uint8_t at(int column, int row) const { return tile[size_t(row) * columns + column]; }
 };
 
-CellGrid readMap(std::FILE* file, int width, int height) {
+CellGrid readMap(const std::string& map, int width, int height) {
   CellGrid grid;
   grid.columns = (width + kCellPx - 1) / kCellPx;
   grid.rows = (height + kCellPx - 1) / kCellPx;
   grid.tile.assign(size_t(grid.columns) * grid.rows, kNoCell);
   long long column = 0, row = 0;
-  for (int c = readMapChar(file); c != EOF; c = readMapChar(file)) {
+  for (size_t at = 0; at < map.size();) {
+    char c = readMapChar(map, at);
     if (c == '\n') {
       ++row;
       column = 0;
       continue;
     }
-    if (column < grid.columns && row < grid.rows) grid.tile[size_t(row) * grid.columns + column] = tileColumn(c);
+    if (column < grid.columns && row < grid.rows)
+      grid.tile[size_t(row) * grid.columns + column] = tileColumn(static_cast<unsigned char>(c));
     ++column;
   }
   return grid;
@@ -81,10 +82,11 @@ CellGrid readMap(std::FILE* file, int width, int height) {
 
 // Paints the cells one picture row at a time, left to right: the same pixels as
 // painting cell by cell (cells never overlap), but in the order memory lies.
+// Stops early when the game is asked to end, so that it need not wait for the painting.
 void paintImage(SDL_Surface* sheet, const TileCovers& covers, int tileY, const CellGrid& grid,
                 SDL_Surface* image) {
   if (!sheet || !image) return;
-  for (int y = 0; y < image->h && y / kCellPx < grid.rows; ++y) {
+  for (int y = 0; y < image->h && y / kCellPx < grid.rows && !stopRequested(); ++y) {
     int row = y / kCellPx, line = y % kCellPx;
     for (int column = 0; column < grid.columns && column * kCellPx < image->w; ++column) {
       uint8_t tile = grid.at(column, row);
@@ -98,8 +100,10 @@ void paintImage(SDL_Surface* sheet, const TileCovers& covers, int tileY, const C
 
 void Level::load(int n) {
   std::string name = "level" + std::to_string(n) + ".txt";
-  std::FILE* file = std::fopen(name.c_str(), "r");
-  if (!file) return;  // no tiles: both pictures stay the plain background
+  std::string map;
+  // A missing, oversized or irregular file (a FIFO, a device): no tiles, and both
+  // pictures stay the plain background.
+  if (!readRegularFile(name.c_str(), kMaxTextFileBytes, map)) return;
   int tileY = n * kCellPx;
   int width = 0, height = 0;
   for (const SDL_Surface* image : {levelImage, collisionImage}) {
@@ -107,8 +111,7 @@ void Level::load(int n) {
     width = std::max(width, image->w);
     height = std::max(height, image->h);
   }
-  const CellGrid grid = readMap(file, width, height);
-  std::fclose(file);
+  const CellGrid grid = readMap(map, width, height);
   paintImage(tiles, TileCovers(tiles, tileY), tileY, grid, levelImage);
   paintImage(collisionTiles, TileCovers(collisionTiles, tileY), tileY, grid, collisionImage);
 }

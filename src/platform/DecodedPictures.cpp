@@ -4,10 +4,15 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <memory>
 #include <set>
 #include <system_error>
 #include <utility>
+
+#include "platform/PictureFiles.h"
+#include "platform/RegularFile.h"
+#include "platform/StopRequest.h"
 
 namespace {
 size_t pixelBytes(const SDL_Surface* s) { return size_t(s->pitch) * size_t(s->h); }
@@ -31,9 +36,60 @@ int pixelFileOf(const SDL_Surface* picture) {
   return fd;
 }
 
+const size_t kMaxPictureFileBytes = 64u << 20;  // bytes; the largest, the background, is under 1 MB
+
+uint32_t bigEndianAt(const std::string& bytes, size_t at) {
+  uint32_t v = 0;
+  for (size_t i = at; i < at + 4; ++i) v = (v << 8) | static_cast<unsigned char>(bytes[i]);
+  return v;
+}
+
+// A PNG whose header (IHDR, the first chunk) declares the size the game expects
+// of `path`; any readable file for a path that is none of the game's pictures.
+bool hasExpectedSize(const std::string& path, const std::string& bytes) {
+  const PictureSize* expected = pictureSizeOf(path.c_str());
+  if (!expected) return true;
+  static const char kPngStart[] = "\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR";  // signature, IHDR length and type
+  const size_t kStartBytes = sizeof kPngStart - 1, kWidthAt = 16, kHeightAt = 20, kHeaderBytes = 24;
+  return bytes.size() >= kHeaderBytes && bytes.compare(0, kStartBytes, kPngStart, kStartBytes) == 0 &&
+         bigEndianAt(bytes, kWidthAt) == uint32_t(expected->width) &&
+         bigEndianAt(bytes, kHeightAt) == uint32_t(expected->height);
+}
+
+SDL_RWops* innerOf(SDL_RWops* rw) { return static_cast<SDL_RWops*>(rw->hidden.unknown.data1); }
+
+// The file's bytes for the decoder, which fail once the game is asked to end:
+// objects built before main wait for their pictures, and a signal must not
+// wait for a long decode.
+SDL_RWops* stoppableSource(const std::string& bytes) {
+  SDL_RWops* inner = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
+  SDL_RWops* outer = inner ? SDL_AllocRW() : nullptr;
+  if (!outer) {
+    if (inner) SDL_RWclose(inner);
+    return nullptr;
+  }
+  outer->hidden.unknown.data1 = inner;
+  outer->read = [](SDL_RWops* rw, void* to, int size, int count) {
+    return stopRequested() ? -1 : SDL_RWread(innerOf(rw), to, size, count);
+  };
+  outer->seek = [](SDL_RWops* rw, int offset, int whence) { return SDL_RWseek(innerOf(rw), offset, whence); };
+  outer->write = [](SDL_RWops*, const void*, int, int) { return -1; };
+  outer->close = [](SDL_RWops* rw) {
+    SDL_RWclose(innerOf(rw));
+    SDL_FreeRW(rw);
+    return 0;
+  };
+  return outer;
+}
+
+// Only a regular file with the expected size is decoded; anything else is missing.
 DecodedPicture decode(const std::string& path) {
   DecodedPicture d;
-  d.picture = IMG_Load(path.c_str());
+  std::string bytes;
+  if (stopRequested() || !readRegularFile(path.c_str(), kMaxPictureFileBytes, bytes) ||
+      !hasExpectedSize(path, bytes))
+    return d;
+  d.picture = IMG_Load_RW(stoppableSource(bytes), 1);
   if (d.picture) d.pixelFile = pixelFileOf(d.picture);
   return d;
 }

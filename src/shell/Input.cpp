@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "level/Level.h"
+#include "platform/StopRequest.h"
 #include "platform/Video.h"
 #include "player/Player.h"
 #include "shell/Actions.h"
@@ -74,6 +75,7 @@ void keyUp(SDLKey key) {
 }  // namespace
 
 bool handleEvents() {
+  if (stopRequested()) return false;  // SIGTERM or SIGINT: as if the window closed
   SDL_Event event;
   while (SDL_PollEvent(&event)) {
     switch (event.type) {

@@ -1,7 +1,8 @@
 #pragma once
 #include <SDL/SDL.h>
 
-// Empties the event queue; false when the game is to end (Escape, window closed).
+// Empties the event queue; false when the game is to end (Escape, window closed,
+// SIGTERM or SIGINT).
 bool handleEvents();
 
 // Wait after an accepted letter, against a key that bounces; a person typing at

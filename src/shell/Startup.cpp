@@ -13,6 +13,7 @@
 #include "level/LevelBuild.h"
 #include "platform/Clock.h"
 #include "platform/Image.h"
+#include "platform/StopRequest.h"
 #include "platform/Video.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
@@ -65,6 +66,7 @@ int startUp() {
 }
 
 void shutdown(int status) {
+  requestStop();        // the painter stops at its next row instead of painting on
   levelBuild.finish();  // the painter uses SDL: it must be done before SDL_Quit
   if (ScreenSurface) SDL_FreeSurface(ScreenSurface);
   gamepad.close();

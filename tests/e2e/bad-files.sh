@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Start-up and a minute of play with each picture, sound, map and the font
 # missing in turn, and with garbage, huge lines and unreadable score files and
-# maps: the game goes on, nothing crashes, and the score files it writes stay whole.
+# maps, maps that are a FIFO, an endless device or too big, and a background
+# that declares a huge size: the game goes on, nothing crashes or hangs, memory
+# does not jump, and the score files it writes stay whole.
 set -uo pipefail
 source "$(dirname "$0")/lib.bash" "$1"
 seconds=${THORNWALD_BAD_FILE_SECONDS:-60}
@@ -53,4 +55,47 @@ fresh; huge_line >scoredata.txt; { huge_line; echo; } >scorenames.txt; play "hug
 fresh; mkdir scoredata.txt scorenames.txt; play "unreadable score files"
 fresh; rm level0.txt level1.txt level2.txt
 garbage >level0.txt; huge_line >level1.txt; mkdir level2.txt; play "garbage, huge and unreadable maps"
+fresh; rm level0.txt level1.txt level2.txt
+mkfifo level0.txt; ln -s /dev/zero level1.txt; head -c 1100000 /dev/zero | tr '\0' a >level2.txt
+play "FIFO, endless and oversized maps"
+
+# A PNG whose header declares 16000 x 8000 pixels (500 MB decoded) but whose
+# data end after 2000 rows: a decoder would take 125 MB before it failed, and
+# the file stays small and quick to make.
+huge_png() {
+  perl -MCompress::Zlib -e '
+    my ($w, $h, $rows) = (16000, 8000, 2000);
+    my $d = deflateInit(-Level => Z_BEST_COMPRESSION);
+    my ($z, $row) = ("", "\0" x (1 + 4 * $w));
+    for (1 .. $rows) { $z .= ($d->deflate($row))[0]; }
+    $z .= ($d->flush())[0];
+    sub chunk { pack("N", length $_[1]) . $_[0] . $_[1] . pack("N", crc32($_[0] . $_[1])) }
+    binmode STDOUT;
+    print "\x89PNG\r\n\x1a\n", chunk("IHDR", pack("NNCCCCC", $w, $h, 8, 6, 0, 0, 0)), chunk("IDAT", $z),
+      chunk("IEND", "");'
+}
+# Peak resident memory of the real game, in KiB, over its first seconds.
+peak_kib() {
+  SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ./thornwald >game.log 2>&1 &
+  local pid=$! peak
+  sleep 3
+  peak=$(awk '/^VmHWM/ { print $2 }' "/proc/$pid/status")
+  kill -TERM "$pid"
+  timeout 10 tail --pid="$pid" -f /dev/null || kill -9 "$pid"
+  echo "${peak:-0}"
+}
+without_background() {
+  fresh
+  ln -s "$game_dir/thornwald" .
+  rm pics && mkdir pics && for g in "$game_dir"/pics/*; do [[ $g == */background.png ]] || ln -s "$g" pics/; done
+}
+without_background
+plain=$(peak_kib)
+cd "$work" || exit 1
+without_background
+huge_png >pics/background.png
+huge=$(peak_kib)
+echo "peak memory without a background: $plain KiB; with one declaring 16000 x 8000: $huge KiB"
+((plain > 0 && huge < plain + 65536)) || fail "a background declaring 16000 x 8000 took memory"
+play "a background declaring 16000 x 8000"
 echo "bad files: $passed cases passed"

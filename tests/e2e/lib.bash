@@ -27,3 +27,37 @@ bounded() {
   ((status == 124 || status == 137)) && fail "$1 still running after $seconds s"
   return "$status"
 }
+
+# Starts an X server on a free display and exports DISPLAY; it is stopped on exit.
+# Two servers starting at once may pick the same number, and then the loser
+# exits, so it tries again.
+start_xvfb() {
+  local attempt
+  for attempt in 1 2 3 4 5; do
+    try_xvfb && break
+    kill "$xvfb" 2>/dev/null
+    [[ $attempt == 5 ]] && fail "no X server would start"
+  done
+  cleanup_steps+=("kill $xvfb")
+}
+try_xvfb() {
+  rm -f display.txt
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>display.txt 2>/dev/null &
+  xvfb=$!
+  for _ in $(seq 100); do [[ -s display.txt ]] && break; kill -0 "$xvfb" 2>/dev/null || return 1; sleep 0.1; done
+  export DISPLAY=:$(cat display.txt)
+  # The server may name its display a moment before it takes connections;
+  # -noreset keeps it from restarting when this probe disconnects.
+  for _ in $(seq 100); do timeout 5 xdpyinfo >/dev/null 2>&1 && kill -0 "$xvfb" 2>/dev/null && return 0; sleep 0.1; done
+  return 1
+}
+
+# Sets wid to the game's window once it is mapped and viewable (at most 20 s).
+find_window() {
+  wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Thornwald$' 2>/dev/null | head -n1)
+  [[ -n $wid ]]
+}
+
+# Keys go to the game's own window, whatever else has the focus.
+send() { timeout 10 xdotool "$@" || fail "xdotool $* did not finish"; }
+press() { send key --window "$wid" "$@"; }

@@ -6,35 +6,7 @@ source "$(dirname "$0")/lib.bash" "$1"
 unset SDL_VIDEODRIVER
 export SDL_AUDIODRIVER=dummy
 
-# Start a server on a free display; two servers starting at once may pick the
-# same number, and then the loser exits, so try again.
-start_server() {
-  rm -f display.txt
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>display.txt 2>/dev/null &
-  xvfb=$!
-  for _ in $(seq 100); do [[ -s display.txt ]] && break; kill -0 "$xvfb" 2>/dev/null || return 1; sleep 0.1; done
-  export DISPLAY=:$(cat display.txt)
-  # The server may name its display a moment before it takes connections;
-  # -noreset keeps it from restarting when this probe disconnects.
-  for _ in $(seq 100); do timeout 5 xdpyinfo >/dev/null 2>&1 && kill -0 "$xvfb" 2>/dev/null && return 0; sleep 0.1; done
-  return 1
-}
-for attempt in 1 2 3 4 5; do
-  start_server && break
-  kill "$xvfb" 2>/dev/null
-  [[ $attempt == 5 ]] && fail "no X server would start"
-done
-cleanup_steps+=("kill $xvfb")
-
-# Sets wid to the game's window once it is mapped and viewable.
-find_window() {
-  wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Thornwald$' 2>/dev/null | head -n1)
-  [[ -n $wid ]]
-}
-
-# Keys go to the game's own window, whatever else has the focus.
-send() { timeout 10 xdotool "$@" || fail "xdotool $* did not finish"; }
-press() { send key --window "$wid" "$@"; }
+start_xvfb
 
 # Waits at most 10 s for the game to end by itself; a game still running is killed.
 expect_exit() {

@@ -1,5 +1,6 @@
 // The map reader and the level clock, on small pictures made here.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include "TestSupport.h"
 #include "level/Level.h"
 #include "platform/Clock.h"
+#include "platform/RegularFile.h"
 
 namespace fs = std::filesystem;
 
@@ -128,6 +130,18 @@ TEST_F(LevelMapTest, MissingOrEmptyMapLeavesThePlainBackground) {
   load("");
   EXPECT_EQ(pixelsOf(level->levelImage), plain);
   EXPECT_EQ(pixelsOf(level->collisionImage), plain);
+}
+
+TEST_F(LevelMapTest, FifoDeviceAndOversizedMapsCountAsMissing) {
+  std::vector<uint32_t> plain = pixelsOf(level->levelImage);
+  ASSERT_EQ(mkfifo((dir / "level0.txt").c_str(), 0600), 0);  // opening it for reading would block
+  fs::create_symlink("/dev/zero", dir / "level1.txt");      // reading it would never end
+  level->load(0);
+  level->load(1);
+  load(std::string(kMaxTextFileBytes + 1, 'a'), 2);
+  EXPECT_EQ(pixelsOf(level->levelImage), plain);
+  load("a" + std::string(kMaxTextFileBytes - 1, '\n'), 2);  // the largest map there may be
+  expectCell(0, 0, 0, 2);
 }
 
 TEST_F(LevelMapTest, CellsAreCutAtThePictureEdgeAndTheSheetWidth) {

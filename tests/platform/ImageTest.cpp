@@ -2,9 +2,11 @@
 // exact and must never share pixels, however they are made.
 #include <SDL/SDL_image.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -125,5 +127,41 @@ TEST_F(ImageCopies, CopiesKeepTheColourKeyOfTheFile) {
     EXPECT_EQ(first->format->colorkey, reference->format->colorkey) << c.path;
     freeImage(first);
   }
+}
+}  // namespace
+
+namespace {
+// Every picture file the build makes is one the game knows, with its real size:
+// a size out of step with the generator would leave the game without the picture.
+TEST_F(ImageCopies, EveryPictureHasItsKnownSize) {
+  for (const auto& file : std::filesystem::directory_iterator("pics")) {
+    std::string path = "./pics/" + file.path().filename().string();
+    const PictureSize* size = pictureSizeOf(path.c_str());
+    Picture reference = loadPicture(path);
+    ASSERT_TRUE(size && reference) << path;
+    EXPECT_EQ(reference->w, size->width) << path;
+    EXPECT_EQ(reference->h, size->height) << path;
+  }
+}
+
+// A picture of another size than the game's (a 2 x 1 PNG as the vendor) or one
+// that is no regular file (a FIFO as the title) is missing, and nothing waits.
+TEST_F(ImageCopies, APictureOfTheWrongSizeOrNoRegularFileIsMissing) {
+  std::filesystem::path home = std::filesystem::current_path();
+  char pattern[] = "/tmp/thornwald-pics-XXXXXX";
+  std::filesystem::path dir = mkdtemp(pattern);
+  std::filesystem::create_directory(dir / "pics");
+  std::ofstream(dir / kVendorPicture, std::ios::binary)
+      .write(reinterpret_cast<const char*>(kKeyedTrueColourPng), sizeof kKeyedTrueColourPng);
+  ASSERT_EQ(mkfifo((dir / kTitlePicture).c_str(), 0600), 0);
+  std::filesystem::current_path(dir);
+  releaseDecodedImages();  // forget the game's own decoded pictures
+  first = loadImage(kVendorPicture);
+  second = loadImage(kTitlePicture);
+  releaseDecodedImages();
+  std::filesystem::current_path(home);
+  std::filesystem::remove_all(dir);
+  EXPECT_EQ(first, nullptr);
+  EXPECT_EQ(second, nullptr);
 }
 }  // namespace

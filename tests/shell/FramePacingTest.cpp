@@ -102,7 +102,7 @@ class FramePacingTest : public ShellTest {
     else
       heroStandsAt(1000.0f, kLedgeTop);
     runPasses(3, 16);  // settle on the ground
-    return run(stepMs, [&g] { return g.x; }, [&g] { return g.y; });
+    return run(stepMs, [] { return goblins[0].x; }, [] { return goblins[0].y; });
   }
   SDL_Surface* world = nullptr;
   SDL_Surface* savedCollision = nullptr;

@@ -2,6 +2,7 @@
 
 #include "ShellTestFixture.h"
 #include "platform/Clock.h"
+#include "platform/StopRequest.h"
 #include "platform/Video.h"
 
 namespace {
@@ -83,6 +84,13 @@ TEST_F(ShellTest, EscapeAndClosingTheWindowEndTheGameFromEveryScreen) {
     SDL_PushEvent(&quit);
     EXPECT_FALSE(handleEvents());
   }
+}
+
+TEST_F(ShellTest, ASignalToStopEndsTheGameAsClosingTheWindowDoes) {
+  requestStop();
+  EXPECT_FALSE(handleEvents());
+  clearStopRequest();
+  EXPECT_TRUE(handleEvents());
 }
 
 TEST_F(ShellTest, EventsAfterAQuitAreLeftInTheQueue) {

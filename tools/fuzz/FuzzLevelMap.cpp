@@ -1,12 +1,11 @@
 // libFuzzer target: any bytes as a level map. The loader must paint only inside
 // its pictures, whatever the lines look like.
 #include <SDL/SDL.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 
+#include "ScratchDir.h"
 #include "level/Level.h"
 
 namespace {
@@ -18,8 +17,7 @@ SDL_Surface* surface(int w, int h) {
 // A small level: pictures the size of a few cells, sheets of the real size.
 Level& smallLevel() {
   static Level* level = [] {
-    char dir[] = "/tmp/thornwald-fuzz-XXXXXX";
-    if (!mkdtemp(dir) || chdir(dir) != 0) std::abort();
+    enterScratchDir();
     Level* l = new Level;
     l->tiles = surface(1300, 250);
     l->collisionTiles = surface(1300, 250);

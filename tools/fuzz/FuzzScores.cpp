@@ -1,12 +1,11 @@
 // libFuzzer target: any bytes as the two score files. Loading, inserting, saving
 // and reading back must keep the table whole and descending where it was.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "ScratchDir.h"
 #include "scores/HighScores.h"
 
 namespace {
@@ -27,11 +26,8 @@ int lines(const char* name) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static bool inScratch = [] {
-    char dir[] = "/tmp/thornwald-fuzz-XXXXXX";
-    return mkdtemp(dir) && chdir(dir) == 0;
-  }();
-  if (!inScratch) std::abort();
+  static bool inScratch = (enterScratchDir(), true);
+  (void)inScratch;
   size_t half = size / 2;
   writeFile("scoredata.txt", data, half);
   writeFile("scorenames.txt", data + half, size - half);

@@ -68,9 +68,11 @@ void paintThornBush(cairo_t* cr) {
   }
   thorn(cr, 36, 44, 5.8, 5);
   thorn(cr, 17, 45, 3.8, 5);
-  for (auto [x, y] : {std::pair{28.0, 28.0}, std::pair{39.0, 38.0}, std::pair{10.0, 44.0}}) {
+  // A pair, not structured bindings: C++17 lets no lambda capture those, and clang holds to it.
+  for (std::pair<double, double> tip : {std::pair{28.0, 28.0}, std::pair{39.0, 38.0}, std::pair{10.0, 44.0}}) {
     shadedShape(
-        cr, [=](cairo_t* c) { ellipsePath(c, x, y, 1.8, 1.8); }, kThornTip, kWoodOutline, 0.4, 0.6);
+        cr, [tip](cairo_t* c) { ellipsePath(c, tip.first, tip.second, 1.8, 1.8); }, kThornTip, kWoodOutline, 0.4,
+        0.6);
   }
 }
 

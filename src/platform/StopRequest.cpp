@@ -1,0 +1,29 @@
+#include "platform/StopRequest.h"
+
+#include <signal.h>
+
+#include <atomic>
+
+namespace {
+// Read by the painter thread as well: an atomic that needs no lock is also
+// safe to set from a signal handler.
+std::atomic<bool> stopFlag{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "the signal handler may not lock");
+
+void onStopSignal(int) { requestStop(); }
+}  // namespace
+
+void catchStopSignals() {
+  struct sigaction action = {};
+  action.sa_handler = onStopSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;  // file reads and waits go on; the loop notices the flag
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
+}
+
+bool stopRequested() { return stopFlag.load(std::memory_order_relaxed); }
+
+void requestStop() { stopFlag.store(true, std::memory_order_relaxed); }
+
+void clearStopRequest() { stopFlag.store(false, std::memory_order_relaxed); }

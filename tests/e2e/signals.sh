@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# SIGTERM and SIGINT end the real game at any moment, start-up and the painting
+# of the levels included, within a second and with the status of a closed
+# window; a FIFO in place of a map neither hangs start-up nor the end.
+set -uo pipefail
+source "$(dirname "$0")/lib.bash" "$1"
+unset SDL_VIDEODRIVER
+export SDL_AUDIODRIVER=dummy
+start_xvfb
+bound=1  # seconds from the signal to the end
+# The sanitizers' build starts up several times slower, and a signal during
+# start-up is seen once start-up is over.
+grep -q __asan_init thornwald && bound=4
+passed=0
+slowest=0  # ms
+
+launch() {
+  ./thornwald >game.log 2>&1 &
+  pid=$!
+  cleanup_steps+=("kill -9 $pid 2>/dev/null")
+}
+
+# Waits at most `bound` seconds for the game to end; fails unless it ended with status 0.
+ends_within_bound() {
+  local why=$1 start=${EPOCHREALTIME/./}  # µs
+  while kill -0 "$pid" 2>/dev/null && ((${EPOCHREALTIME/./} - start < bound * 1000000)); do sleep 0.02; done
+  slowest=$(((${EPOCHREALTIME/./} - start) / 1000 > slowest ? (${EPOCHREALTIME/./} - start) / 1000 : slowest))
+  if kill -0 "$pid" 2>/dev/null; then
+    kill -9 "$pid"
+    fail "$why: still running $bound s later"
+  fi
+  wait "$pid"
+  local status=$?
+  [[ $status == 0 ]] || { cat game.log; fail "$why: status $status"; }
+  passed=$((passed + 1))
+}
+
+# At fixed moments of start-up (the levels are painted from about half a second on).
+for when in 0.2:TERM 0.5:INT 0.8:TERM; do
+  launch
+  sleep "${when%%:*}"
+  kill -0 "$pid" 2>/dev/null || fail "the game ended by itself"
+  kill -"${when##*:}" "$pid"
+  ends_within_bound "SIG${when##*:} at ${when%%:*} s"
+done
+
+# During play.
+launch
+find_window || fail "no window"
+xdotool windowfocus --sync "$wid" 2>/dev/null || true
+xdotool key 1 keydown Right
+sleep 1
+kill -TERM "$pid"
+ends_within_bound "SIGTERM during play"
+xdotool keyup Right
+
+# A FIFO as the first map: nothing waits for a writer. A new game waits for the painting.
+rm level0.txt && mkfifo level0.txt
+launch
+find_window || fail "FIFO map: no window"
+xdotool windowfocus --sync "$wid" 2>/dev/null || true
+xdotool key 1
+sleep 1
+xdotool key Escape
+ends_within_bound "FIFO map, then Escape"
+echo "slowest end after a signal: $slowest ms"
+echo "signals: $passed passed, 0 failed"
