@@ -57,8 +57,12 @@ sleep 5
 cpu1=$(cpu_ticks)
 last=$(wc -l <flips.txt)
 send keyup --window "$wid" Right
+# A flip that a busy machine held back makes the next gap look short, though the
+# game waited its step; so a gap counts as short only when the pair of gaps it
+# ends is short too.
 read -r passes short <<<"$(sed -n "$((first + 1)),${last}p" flips.txt |
-  awk 'NR > 1 { n++; if ($1 - prev < 15000) s++ } { prev = $1 } END { print n + 0, s + 0 }')"
+  awk 'NR > 1 { n++; gap = $1 - prev; if (gap < 15000 && (NR == 2 || gap + last < 30000)) s++; last = gap }
+       { prev = $1 } END { print n + 0, s + 0 }')"
 cpu_share=$(awk -v t="$((cpu1 - cpu0))" -v hz="$(getconf CLK_TCK)" 'BEGIN { printf "%.3f", t / hz / 5 }')
 echo "play: $passes passes in 5 s, $short under 15 ms, CPU $cpu_share of a core"
 # How many passes a busy machine manages is the benchmark's business; none at all is a hang.
