@@ -8,6 +8,7 @@
 #include "shell/Actions.h"
 #include "shell/GameState.h"
 #include "shell/Gamepad.h"
+#include "shell/PauseScreen.h"
 #include "shell/Startup.h"
 
 namespace {
@@ -40,8 +41,20 @@ void menuKey(SDLKey key) {
   }
 }
 
+// While paused only quitting, the title (1) and the name entry (7) still work;
+// the last two leave the paused screen, so the pause ends.
+bool ignoredWhilePaused(SDLKey key) {
+  if (!pauseScreen.active() || key == SDLK_ESCAPE) return false;
+  if (key != SDLK_1 && key != SDLK_7) return true;
+  pauseScreen.resume();
+  return false;
+}
+
 // False when the key ends the game.
 bool keyDown(SDLKey key) {
+  // p pauses play and the shop instead of being typed; elsewhere it is a letter.
+  if ((key == SDLK_p || key == SDLK_PAUSE) && pauseScreen.toggle()) return true;
+  if (ignoredWhilePaused(key)) return true;
   switch (key) {
     case SDLK_ESCAPE: return false;
     case SDLK_SPACE:
@@ -82,6 +95,11 @@ bool handleEvents() {
         break;
       case SDL_KEYUP: keyUp(event.key.keysym.sym); break;
       case SDL_QUIT: return false;
+      case SDL_ACTIVEEVENT:
+        // Whoever leaves the window (focus lost, minimised) finds the game waiting.
+        if (!event.active.gain && (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)))
+          pauseScreen.pause();
+        break;
       case SDL_VIDEORESIZE:
         // Without a screen there is nothing to play on.
         if (!resizeWindow(event.resize.w)) {

@@ -4,6 +4,7 @@
 #include "platform/Video.h"
 #include "shell/GameState.h"
 #include "shell/Input.h"
+#include "shell/PauseScreen.h"
 #include "shell/Progression.h"
 #include "shell/Screens.h"
 #include "shell/Shop.h"
@@ -26,6 +27,11 @@ float measureFrame() {
 }
 
 void runScreenPass(float frameMs) {
+  // Nothing of the game runs while paused; game time stands still as well.
+  if (pauseScreen.active()) {
+    pauseScreen.draw();
+    return;
+  }
   switch (GameState) {
     case Title: titlePass(); break;
     case Instructions: picturePass(instructionsImage); break;
