@@ -16,6 +16,7 @@ constexpr const char* kStatsPicture = "./pics/stats.png";
 constexpr const char* kAboutPicture = "./pics/about.png";
 constexpr const char* kScoresPicture = "./pics/scores.png";
 constexpr const char* kSubmitPicture = "./pics/submit.png";
+constexpr const char* kVictoryPicture = "./pics/victory.png";
 constexpr const char* kWeaponRackFullPicture = "./pics/weaponrack-full.png";
 constexpr const char* kArmourRackFullPicture = "./pics/armourrack-full.png";
 constexpr const char* kWeaponRackEmptyPicture = "./pics/weaponrack-empty.png";

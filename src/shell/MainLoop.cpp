@@ -33,7 +33,10 @@ void runScreenPass(float frameMs) {
     return;
   }
   switch (GameState) {
-    case Title: titlePass(); break;
+    case Title:
+      titlePass();
+      startWaitingGame();
+      break;
     case Instructions: picturePass(instructionsImage); break;
     case Story: picturePass(storyImage); break;
     case About: picturePass(aboutImage); break;
@@ -44,6 +47,7 @@ void runScreenPass(float frameMs) {
       if (shopPass(frameMs)) leaveShop();
       break;
     case Scores: scoresPass(); break;
+    case Victory: victoryPass(); break;
     default: break;
   }
 }

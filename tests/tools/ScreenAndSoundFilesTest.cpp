@@ -34,8 +34,8 @@ Rgb8 pixelAt(SDL_Surface* s, int x, int y, int* alpha = nullptr) {
 bool isWhite(Rgb8 c) { return c.r == 255 && c.g == 255 && c.b == 255; }
 double luminance(Rgb8 c) { return 0.299 * c.r + 0.587 * c.g + 0.114 * c.b; }
 
-const char* const kScreens[] = {"title.png", "inst.png",   "story.png",  "about.png",
-                                "stats.png", "scores.png", "submit.png", "shop-background.png"};
+const char* const kScreens[] = {"title.png",  "inst.png",   "story.png",           "about.png",  "stats.png",
+                                "scores.png", "submit.png", "shop-background.png", "victory.png"};
 
 struct Keyed {
   const char* name;
@@ -94,6 +94,8 @@ TEST(ScreenFiles, LiveTextAreasAreDark) {
   } areas[] = {
       {"stats.png", 200, 130, 639, 355},            // five statistics lines, the longest to the edge
       {"scores.png", 250, 120, 540, 368},           // ten high-score lines
+      {"scores.png", 236, 386, 560, 410},           // the line of a score that missed the table
+      {"victory.png", 330, 190, 610, 314},          // final score, nuts and animals
       {"submit.png", 260, 196, 410, 246},           // the typed name
       {"shop-background.png", 10, 10, 570, 34},     // shop status line
       {"shop-background.png", 200, 100, 520, 124},  // armour offer
