@@ -88,6 +88,9 @@ void keyUp(SDLKey key) {
 
 bool handleEvents() {
   SDL_Event event;
+  // Whoever leaves the window (focus lost, minimised) finds the game waiting. X
+  // hands the focus over as a loss and a gain at once: only a loss left standing counts.
+  bool focusGone = false;
   while (SDL_PollEvent(&event)) {
     switch (event.type) {
       case SDL_KEYDOWN:
@@ -96,9 +99,7 @@ bool handleEvents() {
       case SDL_KEYUP: keyUp(event.key.keysym.sym); break;
       case SDL_QUIT: return false;
       case SDL_ACTIVEEVENT:
-        // Whoever leaves the window (focus lost, minimised) finds the game waiting.
-        if (!event.active.gain && (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)))
-          pauseScreen.pause();
+        if (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) focusGone = !event.active.gain;
         break;
       case SDL_VIDEORESIZE:
         // Without a screen there is nothing to play on.
@@ -114,5 +115,6 @@ bool handleEvents() {
       default: break;
     }
   }
+  if (focusGone) pauseScreen.pause();
   return true;
 }

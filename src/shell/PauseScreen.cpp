@@ -8,7 +8,7 @@
 namespace {
 const int kPausedSize = 48;  // points
 const SDL_Color kPausedColour = {255, 255, 255, 0};
-const int kPausedY = 200;     // px
+const int kPausedY = 120;     // px: above the hero, who stands at y 215
 const Uint8 kDimAlpha = 150;  // of 255: how dark the veil over the frozen picture is
 
 bool pausable() { return GameState == Playing || GameState == Shop; }

@@ -14,7 +14,7 @@ const int kLoadingSize = 18;  // points: it shares a line of the sign with "1 Pl
 const SDL_Color kLilac = {213, 187, 234, 0};
 const SDL_Color kDarkRed = {138, 42, 28, 0};  // on the title's light wooden sign
 const int kVictoryX = 330, kVictoryY = 190, kVictoryStepY = 50;  // px, on the picture's dark panel
-const int kLoadingX = 503, kLoadingY = 202;  // px, right of "1 Play" on the title's sign
+const int kLoadingX = 512, kLoadingY = 205;  // px, right of "1 Play" on the title's sign
 const int kMissedX = 236, kMissedY = 386;  // px, under the list's panel
 
 std::string withNumber(const char* label, int n) { return label + std::to_string(n); }
@@ -31,6 +31,6 @@ void buildVictoryLines() {
 }
 
 void buildMissedTableLine(bool missed) {
-  std::string text = missed ? withNumber("Your score of ", player.getScore()) + " did not make the table" : "";
-  renderLabel(missedTableLabel, text, kMissedX, kMissedY, kLineSize, kLilac);
+  renderLabel(missedTableLabel, missed ? "Your score did not make the table" : "", kMissedX, kMissedY, kLineSize,
+              kLilac);
 }

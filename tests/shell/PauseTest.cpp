@@ -24,10 +24,11 @@ std::vector<double> playState() {
   return s;
 }
 
-void loseFocus() {
+void focus(Uint8 gain) {
   SDL_Event e = {};
   e.type = SDL_ACTIVEEVENT;
-  e.active.state = SDL_APPINPUTFOCUS;  // gain 0: lost
+  e.active.state = SDL_APPINPUTFOCUS;
+  e.active.gain = gain;
   SDL_PushEvent(&e);
 }
 }  // namespace
@@ -56,7 +57,7 @@ TEST_F(ShellTest, PauseFreezesPlayForTwoSecondsAndGoesOnFromTheSameState) {
 }
 
 TEST_F(ShellTest, FocusLossAndThePauseKeyPausePlayAndTheShopOnly) {
-  loseFocus();
+  focus(0);
   EXPECT_TRUE(handleEvents());
   EXPECT_FALSE(pauseScreen.active());
   EXPECT_TRUE(press(SDLK_p));  // a letter on the title
@@ -68,7 +69,11 @@ TEST_F(ShellTest, FocusLossAndThePauseKeyPausePlayAndTheShopOnly) {
   EXPECT_FALSE(pauseScreen.active());
 
   GameState = Playing;
-  loseFocus();
+  focus(0);  // the focus handed over within the window: no pause
+  focus(1);
+  EXPECT_TRUE(handleEvents());
+  EXPECT_FALSE(pauseScreen.active());
+  focus(0);
   EXPECT_TRUE(handleEvents());
   EXPECT_TRUE(pauseScreen.active());
   EXPECT_TRUE(gameClock.paused());
