@@ -46,6 +46,7 @@ double keyTable(cairo_t* cr, double top) {
       {{"2", "5"}, "\u2013", "On the title: instructions, story, about, high scores"},
       {{"6"}, "", "Go to the shop during play"},
       {{"7"}, "", "Enter your name for the high scores"},
+      {{"P"}, "", "Pause during play and in the shop; P again goes on"},
       {{"A", "Z"}, "\u2013", "Type your name"},
       {{"Esc"}, "", "Quit the game"},
   };
