@@ -37,3 +37,6 @@ void playEffect(Mix_Chunk* sound, int mode) {
   }
   Mix_PlayChannelTimed(-1, sound, mode, -1);
 }
+
+void pauseEffects() { Mix_Pause(-1); }
+void resumeEffects() { Mix_Resume(-1); }

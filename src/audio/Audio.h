@@ -14,3 +14,6 @@ void openAudio();
 Mix_Chunk* loadEffect(const char* fileName);
 // The one way every effect is played.
 void playEffect(Mix_Chunk* sound, int mode);
+// Holds every playing effect, the running loop too, and lets them go on again.
+void pauseEffects();
+void resumeEffects();

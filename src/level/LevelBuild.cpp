@@ -10,13 +10,21 @@ void paintEveryLevel() {
 }
 }  // namespace
 
-void LevelBuild::start() {
+void LevelBuild::start() { run(paintEveryLevel); }
+
+void LevelBuild::run(void (*job)()) {
   finish();
+  painted = false;
   try {
-    painter = std::thread(paintEveryLevel);
+    painter = std::thread(&LevelBuild::work, this, job);
   } catch (const std::system_error&) {
-    paintEveryLevel();
+    work(job);
   }
+}
+
+void LevelBuild::work(void (*job)()) {
+  job();
+  painted = true;
 }
 
 void LevelBuild::finish() {

@@ -3,6 +3,8 @@
 
 // The one seam for the millisecond timer: everything that reads the time asks
 // nowMs(), so tests can swap in a fake clock and replay motion exactly.
+// Game time stands still while paused: nowMs() leaves out every paused span, so
+// nothing that counts time (motion, animations, the level clock) needs to know.
 class Clock {
  public:
   uint32_t ticks() const;
@@ -10,12 +12,22 @@ class Clock {
   void useReal();
   void advance(uint32_t ms);  // fake clock only; wraps like the real timer
   // Returns once ticks() has reached `tick`: the real clock sleeps, the fake
-  // one jumps ahead. A tick already passed returns at once.
+  // one jumps ahead. A tick already passed returns at once. While paused, game
+  // time cannot get there: it waits as long in real time instead.
   void waitUntil(uint32_t tick);
+  void pause();
+  void resume();
+  bool paused() const { return isPaused; }
 
  private:
+  uint32_t rawTicks() const;
+  void sleep(uint32_t ms);
+
   bool fake = false;
   uint32_t fakeNow = 0;
+  bool isPaused = false;
+  uint32_t pausedAt = 0;     // raw tick when the pause began
+  uint32_t pausedTotal = 0;  // ms of every finished pause
 };
 
 extern Clock gameClock;

@@ -17,6 +17,7 @@ constexpr const char* kStatsPicture = "./pics/stats.png";
 constexpr const char* kAboutPicture = "./pics/about.png";
 constexpr const char* kScoresPicture = "./pics/scores.png";
 constexpr const char* kSubmitPicture = "./pics/submit.png";
+constexpr const char* kVictoryPicture = "./pics/victory.png";
 constexpr const char* kWeaponRackFullPicture = "./pics/weaponrack-full.png";
 constexpr const char* kArmourRackFullPicture = "./pics/armourrack-full.png";
 constexpr const char* kWeaponRackEmptyPicture = "./pics/weaponrack-empty.png";
@@ -37,7 +38,7 @@ constexpr PictureSize kPictureSizes[] = {
     {kStoryPicture, 640, 480},            {kStatsPicture, 640, 480},           {kAboutPicture, 640, 480},
     {kScoresPicture, 640, 480},           {kSubmitPicture, 640, 480},          {kWeaponRackFullPicture, 72, 72},
     {kArmourRackFullPicture, 72, 72},     {kWeaponRackEmptyPicture, 72, 72},   {kArmourRackEmptyPicture, 72, 72},
-    {kVendorPicture, 51, 61},
+    {kVendorPicture, 51, 61},             {kVictoryPicture, 640, 480},
 };
 
 // The size the game expects of the picture at `path`; nullptr for a file that

@@ -9,5 +9,5 @@ PicturePrefetch::PicturePrefetch() {
   decodedPictures().prefetch({kPlayerPicture, kExtrasPicture, kShopBackgroundPicture, kGoblinPicture,
                               kTilesPicture, kCollisionTilesPicture, kTitlePicture, kInstructionsPicture,
                               kStoryPicture, kStatsPicture, kAboutPicture, kScoresPicture, kSubmitPicture,
-                              kWeaponRackFullPicture, kArmourRackFullPicture, kVendorPicture});
+                              kVictoryPicture, kWeaponRackFullPicture, kArmourRackFullPicture, kVendorPicture});
 }

@@ -3,12 +3,14 @@
 #include "player/Player.h"
 #include "shell/GameState.h"
 #include "shell/Progression.h"
+#include "shell/Screens.h"
 #include "shell/Shop.h"
 
 void actionKey() {
   switch (GameState) {
     case Shop: buyUpgrade(); break;
     case LevelStats: GameState = Shop; break;
+    case Victory: startNameEntry(); break;
     case Playing: player.jump(); break;
     default: break;
   }
@@ -16,8 +18,10 @@ void actionKey() {
 
 void startOrLeaveForTitle() {
   if (GameState == Title) {
-    startNewGame();
+    requestNewGame();
   } else {
+    forgetWaitingGame();
+    missedTable = false;
     GameState = Title;
   }
 }

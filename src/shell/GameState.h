@@ -15,6 +15,7 @@ enum : int32_t {
   Story = 8,
   About = 9,
   Submit = 10,
+  Victory = 11,  // the ending, after the last level's shop
 };
 
 extern int32_t GameState;       // the current screen; 0 until start-up sets Title

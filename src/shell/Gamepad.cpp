@@ -3,6 +3,7 @@
 #include "player/Player.h"
 #include "shell/Actions.h"
 #include "shell/GameState.h"
+#include "shell/PauseScreen.h"
 
 namespace {
 const Uint8 kStickX = 0, kStickY = 1;  // the left stick; other axes (triggers) rest off centre
@@ -66,16 +67,27 @@ void Gamepad::hatMoved(Uint8 value) {
 void Gamepad::steer() {
   int x = hatX != 0 ? hatX : stickX;
   bool nowDown = (hatY != 0 ? hatY : stickY) > 0;
+  // While paused the stick only lets go, as the keys do; a push waits for the next move.
+  bool frozen = pauseScreen.active();
   if (x != runDirection) {
     release(runDirection);
-    runTowards(x);
-    runDirection = x;
+    runDirection = frozen ? 0 : x;
+    runTowards(runDirection);
   }
-  if (nowDown && !down) player.dropDown();
+  if (nowDown && !down && !frozen) player.dropDown();
   down = nowDown;
 }
 
 void Gamepad::buttonDown(Uint8 button) {
+  if (button == kPadBack) {
+    pauseScreen.toggle();
+    return;
+  }
+  // While paused only Start works, and it leaves the paused screen.
+  if (pauseScreen.active()) {
+    if (button != kPadStart) return;
+    pauseScreen.resume();
+  }
   switch (button) {
     case kPadJump: actionKey(); break;
     case kPadSwing: player.attack(); break;

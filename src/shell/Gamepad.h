@@ -6,6 +6,7 @@ const int kPadJump = 0;            // A: jump, buy, go on
 const int kPadSwing = 1;           // B: swing the weapon
 const int kPadTrade = 2;           // X: trade one weapon level for health
 const int kPadCrouch = 3;          // Y: crouch while held, during play
+const int kPadBack = 6;            // Back or Select: pause, go on
 const int kPadStart = 7;           // Start; other pads put a stick click or a trigger here or at 9
 const Sint16 kPadDeadZone = 8000;  // stick travel, of 32767, that still counts as centred
 

@@ -9,6 +9,7 @@
 #include "shell/Actions.h"
 #include "shell/GameState.h"
 #include "shell/Gamepad.h"
+#include "shell/PauseScreen.h"
 #include "shell/Startup.h"
 
 namespace {
@@ -41,8 +42,20 @@ void menuKey(SDLKey key) {
   }
 }
 
+// While paused only quitting, the title (1) and the name entry (7) still work;
+// the last two leave the paused screen, so the pause ends.
+bool ignoredWhilePaused(SDLKey key) {
+  if (!pauseScreen.active() || key == SDLK_ESCAPE) return false;
+  if (key != SDLK_1 && key != SDLK_7) return true;
+  pauseScreen.resume();
+  return false;
+}
+
 // False when the key ends the game.
 bool keyDown(SDLKey key) {
+  // p pauses play and the shop instead of being typed; elsewhere it is a letter.
+  if ((key == SDLK_p || key == SDLK_PAUSE) && pauseScreen.toggle()) return true;
+  if (ignoredWhilePaused(key)) return true;
   switch (key) {
     case SDLK_ESCAPE: return false;
     case SDLK_SPACE:
@@ -77,6 +90,9 @@ void keyUp(SDLKey key) {
 bool handleEvents() {
   if (stopRequested()) return false;  // SIGTERM or SIGINT: as if the window closed
   SDL_Event event;
+  // Whoever leaves the window (focus lost, minimised) finds the game waiting. X
+  // hands the focus over as a loss and a gain at once: only a loss left standing counts.
+  bool focusGone = false;
   while (SDL_PollEvent(&event)) {
     switch (event.type) {
       case SDL_KEYDOWN:
@@ -84,6 +100,9 @@ bool handleEvents() {
         break;
       case SDL_KEYUP: keyUp(event.key.keysym.sym); break;
       case SDL_QUIT: return false;
+      case SDL_ACTIVEEVENT:
+        if (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) focusGone = !event.active.gain;
+        break;
       case SDL_VIDEORESIZE:
         // Without a screen there is nothing to play on.
         if (!resizeWindow(event.resize.w)) {
@@ -98,5 +117,6 @@ bool handleEvents() {
       default: break;
     }
   }
+  if (focusGone) pauseScreen.pause();
   return true;
 }

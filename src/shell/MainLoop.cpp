@@ -4,6 +4,7 @@
 #include "platform/Video.h"
 #include "shell/GameState.h"
 #include "shell/Input.h"
+#include "shell/PauseScreen.h"
 #include "shell/Progression.h"
 #include "shell/Screens.h"
 #include "shell/Shop.h"
@@ -26,8 +27,16 @@ float measureFrame() {
 }
 
 void runScreenPass(float frameMs) {
+  // Nothing of the game runs while paused; game time stands still as well.
+  if (pauseScreen.active()) {
+    pauseScreen.draw();
+    return;
+  }
   switch (GameState) {
-    case Title: titlePass(); break;
+    case Title:
+      titlePass();
+      startWaitingGame();
+      break;
     case Instructions: picturePass(instructionsImage); break;
     case Story: picturePass(storyImage); break;
     case About: picturePass(aboutImage); break;
@@ -38,6 +47,7 @@ void runScreenPass(float frameMs) {
       if (shopPass(frameMs)) leaveShop();
       break;
     case Scores: scoresPass(); break;
+    case Victory: victoryPass(); break;
     default: break;
   }
 }

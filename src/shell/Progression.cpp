@@ -11,10 +11,10 @@
 
 namespace {
 const int kLastLevel = kLevelCount - 1;
+bool newGameWaiting = false;  // key 1 came before the levels were painted
 
 void addTimeBonus() { player.setScore(player.getScore() + timeBonus()); }
 }  // namespace
-
 
 void respawnLevelObjects() {
   // Goblins are placed relative to the hero, so the hero must be in place first.
@@ -23,6 +23,7 @@ void respawnLevelObjects() {
 }
 
 void startNewGame() {
+  newGameWaiting = false;
   levelBuild.finish();  // play draws the levels: their painting must be done
   // Nothing of an earlier game carries over; the name entry starts its own name.
   player.reset();
@@ -33,6 +34,22 @@ void startNewGame() {
   levelIndex = 0;
   levels[0].restartTimer();
 }
+
+void requestNewGame() {
+  if (levelBuild.ready()) {
+    startNewGame();
+  } else {
+    newGameWaiting = true;
+  }
+}
+
+void startWaitingGame() {
+  if (!newGameWaiting || !levelBuild.ready()) return;
+  newGameWaiting = false;
+  startNewGame();
+}
+
+void forgetWaitingGame() { newGameWaiting = false; }
 
 void startLevel() {
   addTimeBonus();
@@ -45,10 +62,10 @@ void startLevel() {
 }
 
 void leaveShop() {
-  // There is no level after the last: the walk out ends the game like lost lives.
+  // There is no level after the last: the walk out wins the game.
   if (levelIndex >= kLastLevel) {
     addTimeBonus();
-    startNameEntry();
+    setGameState(Victory);
     return;
   }
   startLevel();

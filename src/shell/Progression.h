@@ -4,6 +4,12 @@ const float kLevelStartX = 100.0f, kLevelStartY = 100.0f;
 
 // Key 1 on the title: a fresh game at level 0.
 void startNewGame();
+// Key 1 on the title: the new game at once, or as soon as the levels are painted.
+void requestNewGame();
+// The title pass: starts the game asked for once the levels are painted.
+void startWaitingGame();
+// Leaving the title: a game asked for while loading is no longer wanted.
+void forgetWaitingGame();
 // Walking out of the shop: the next level, or the end of the game after the last.
 void leaveShop();
 // The next level: time bonus, next index, start position, new goblins, extras back, clock.

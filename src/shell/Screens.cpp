@@ -3,6 +3,7 @@
 #include "extras/Extra.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "platform/Video.h"
@@ -10,6 +11,7 @@
 #include "scores/HighScores.h"
 #include "shell/GameState.h"
 #include "text/HudLabels.h"
+#include "text/ScreenLabels.h"
 
 SDL_Surface* shopCollisionImage = nullptr;
 SDL_Surface* titleImage = nullptr;
@@ -20,9 +22,12 @@ SDL_Surface* aboutImage = nullptr;
 SDL_Surface* scoresImage = nullptr;
 SDL_Surface* shopBackgroundImage = nullptr;
 SDL_Surface* submitImage = nullptr;
+SDL_Surface* victoryImage = nullptr;
 SDL_Surface* weaponRackImage = nullptr;
 SDL_Surface* armourRackImage = nullptr;
 SDL_Surface* vendorImage = nullptr;
+
+bool missedTable = false;
 
 namespace {
 const int kTitleLives = 3;
@@ -38,6 +43,7 @@ void loadScreenImages() {
   scoresImage = loadImage(kScoresPicture);
   shopBackgroundImage = loadImage(kShopBackgroundPicture);
   submitImage = loadImage(kSubmitPicture);
+  victoryImage = loadImage(kVictoryPicture);
   weaponRackImage = loadImage(kWeaponRackFullPicture);
   setColourKey(weaponRackImage, kShopColourKey);
   armourRackImage = loadImage(kArmourRackFullPicture);
@@ -56,6 +62,11 @@ void titlePass() {
   drawImage(titleImage, 0, 0);
   player.setLives(kTitleLives);
   player.setAnimals(0);
+  // Key 1 waits for the levels' painting (see startWaitingGame): say so.
+  if (!levelBuild.ready()) {
+    buildLoadingLine();
+    drawLabel(loadingLabel, ScreenSurface);
+  }
 }
 
 void picturePass(SDL_Surface* picture) { drawImage(picture, 0, 0); }
@@ -74,9 +85,12 @@ void playingPass(float frameMs) {
 }
 
 void submitPass(float frameMs) {
-  // A score that does not beat the table goes back to the title next pass;
-  // the rest of this pass still runs.
-  if (player.getScore() <= scoreValues[kScoreEntries - 1]) setGameState(Title);
+  // A score that does not beat the table goes to the list next pass, which says
+  // so; the rest of this pass still runs.
+  if (player.getScore() <= scoreValues[kScoreEntries - 1]) {
+    missedTable = true;
+    setGameState(Scores);
+  }
   drawImage(submitImage, 0, 0);
   // The delay runs down only while the name entry shows, by the time each pass took.
   if (frameMs >= static_cast<float>(nameDelay)) {
@@ -106,4 +120,12 @@ void levelStatsPass() {
 void scoresPass() {
   drawImage(scoresImage, 0, 0);
   for (TextLabel& label : scoreLabels) drawLabel(label, ScreenSurface);
+  buildMissedTableLine(missedTable);
+  drawLabel(missedTableLabel, ScreenSurface);
+}
+
+void victoryPass() {
+  drawImage(victoryImage, 0, 0);
+  buildVictoryLines();
+  for (TextLabel& label : victoryLabels) drawLabel(label, ScreenSurface);
 }

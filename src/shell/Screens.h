@@ -11,9 +11,13 @@ extern SDL_Surface* aboutImage;
 extern SDL_Surface* scoresImage;
 extern SDL_Surface* shopBackgroundImage;
 extern SDL_Surface* submitImage;
+extern SDL_Surface* victoryImage;
 extern SDL_Surface* weaponRackImage;
 extern SDL_Surface* armourRackImage;
 extern SDL_Surface* vendorImage;
+
+// The game that just ended did not make the table: the list says so until key 1.
+extern bool missedTable;
 
 // The racks and the vendor are white where transparent.
 const Uint32 kShopColourKey = 0xFFFFFF;
@@ -29,3 +33,4 @@ void playingPass(float frameMs);
 void submitPass(float frameMs);
 void levelStatsPass();
 void scoresPass();
+void victoryPass();

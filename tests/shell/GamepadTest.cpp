@@ -204,11 +204,29 @@ TEST_F(GamepadTest, StartLeavesForTheTitleAndStartsAGameThereAndUnusedButtonsDoN
   EXPECT_EQ(GameState, Playing);
   EXPECT_EQ(levelIndex, 0);
 
-  for (int unused : {4, 5, 6, 8, 9, 10, 11}) {
+  for (int unused : {4, 5, 8, 9, 10, 11}) {
     resetGame();
     Hero before = hero();
     pressOn(Playing, unused);
     EXPECT_EQ(GameState, Playing) << "button " << unused;
     EXPECT_EQ(hero(), before) << "button " << unused;
   }
+}
+
+TEST_F(GamepadTest, BackPausesAndGoesOnAndWhilePausedOnlyStartWorks) {
+  pressOn(Playing, kPadBack);
+  EXPECT_TRUE(pauseScreen.active());
+  Hero before = hero();
+  for (Step step : {button(kPadJump, true), button(kPadSwing, true), axis(kStickX, kFullRight)}) step();
+  EXPECT_TRUE(handleEvents());
+  EXPECT_EQ(hero(), before);
+  button(kPadBack, true)();
+  EXPECT_TRUE(handleEvents());
+  EXPECT_FALSE(pauseScreen.active());
+  // Start leaves the paused play for the title, and the pause with it.
+  button(kPadBack, true)();
+  button(kPadStart, true)();
+  EXPECT_TRUE(handleEvents());
+  EXPECT_EQ(GameState, Title);
+  EXPECT_FALSE(pauseScreen.active());
 }

@@ -12,7 +12,8 @@ struct KeyCase {
   int32_t to;
 };
 
-const int32_t kAllStates[] = {Title, Playing, Shop, LevelStats, Scores, Instructions, Story, About, Submit};
+const int32_t kAllStates[] = {Title,        Playing, Shop,  LevelStats, Scores,
+                              Instructions, Story,   About, Submit,     Victory};
 
 // What each menu key does on each screen.
 int32_t expectedAfter(int32_t from, SDLKey key) {

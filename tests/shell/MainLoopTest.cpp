@@ -6,6 +6,7 @@
 #include "scores/HighScores.h"
 #include "shell/MainLoop.h"
 #include "shell/Screens.h"
+#include "text/ScreenLabels.h"
 
 TEST_F(ShellTest, AnEarlyPassWaitsForTheStepAndALateOneKeepsItsTime) {
   uint32_t saved = nowMs();
@@ -92,13 +93,19 @@ TEST_F(SubmitTest, ANameTypedOnSubmitReachesTheListAndBothFiles) {
   EXPECT_EQ(line, "ABC");
 }
 
-TEST_F(SubmitTest, AScoreThatDoesNotBeatTheTableReturnsToTheTitleNextPass) {
+TEST_F(SubmitTest, AScoreThatDoesNotBeatTheTableGoesToTheListWhichSaysSo) {
   player.setScore(100);  // equal to the tenth entry
   GameState = Submit;
   playerName = "AB";
-  runPasses(1, 10);
-  EXPECT_EQ(GameState, Title);
+  runPasses(2, 10);
+  EXPECT_EQ(GameState, Scores);
   EXPECT_EQ(playerName, "AB");
+  EXPECT_EQ(missedTableLabel.text, "Your score did not make the table");
+  // The list reached from the title says nothing of the kind.
+  EXPECT_TRUE(press(SDLK_1));
+  EXPECT_TRUE(press(SDLK_5));
+  runPasses(2, 10);
+  EXPECT_EQ(missedTableLabel.text, "");
   // With a full name in that same pass, the refused entry still ends on the list screen.
   GameState = Submit;
   playerName = "ABC";

@@ -1,12 +1,18 @@
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include "ShellTestFixture.h"
 #include "extras/Extra.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 #include "platform/Clock.h"
 #include "shell/MainLoop.h"
 #include "shell/Progression.h"
 #include "shell/Screens.h"
 #include "shell/Shop.h"
+#include "text/ScreenLabels.h"
 
 namespace {
 using ProgressionTest = ShellTest;
@@ -60,14 +66,21 @@ TEST_F(ProgressionTest, KeySixFromFarRightStartsTheNextLevelInTheFirstShopPass) 
   EXPECT_EQ(levelIndex, 3);
 }
 
-TEST_F(ProgressionTest, WalkingOutAfterTheLastLevelEndsTheGame) {
+TEST_F(ProgressionTest, WalkingOutAfterTheLastLevelShowsTheVictoryThenTheNameEntry) {
   levelIndex = kLevelCount - 1;
   secondsLeft = 10;
   GameState = Shop;
   player.setX(700);
+  player.setNuts(12);
+  player.setAnimals(25);
+  runPasses(2, 10);
+  EXPECT_EQ(GameState, Victory);
+  EXPECT_EQ(victoryLabels[0].text, "Final score: 30");
+  EXPECT_EQ(victoryLabels[1].text, "Nuts collected: 12");
+  EXPECT_EQ(victoryLabels[2].text, "Animals saved: 25");
   playerName = "Q";
   nameDelay = 60;
-  runPasses(1, 10);
+  EXPECT_TRUE(press(SDLK_SPACE));
   EXPECT_EQ(GameState, Submit);
   EXPECT_EQ(playerName, "");  // the name entry starts afresh
   EXPECT_EQ(nameDelay, 0);
@@ -78,6 +91,24 @@ TEST_F(ProgressionTest, WalkingOutAfterTheLastLevelEndsTheGame) {
   EXPECT_TRUE(press(SDLK_6));
   runPasses(1, 10);
   EXPECT_EQ(levelIndex, kLevelCount - 1);
+}
+
+TEST_F(ProgressionTest, KeyOneWhileTheLevelsArePaintedSaysLoadingAndStartsOnceTheyAreDone) {
+  static std::atomic<bool> painting{true};
+  levelBuild.run([] {
+    while (painting) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  });
+  runPasses(1, 16);
+  EXPECT_EQ(loadingLabel.text, "Loading...");
+  EXPECT_TRUE(press(SDLK_1));
+  runPasses(3, 16);
+  EXPECT_EQ(GameState, Title);
+  pushKey(SDLK_ESCAPE, true);
+  EXPECT_FALSE(handleEvents());  // quitting never waits for the painter
+  painting = false;
+  levelBuild.finish();
+  runPasses(1, 16);
+  EXPECT_EQ(GameState, Playing);
 }
 
 TEST_F(ProgressionTest, ANewGameStartsFresh) {

@@ -6,6 +6,7 @@
 #include "player/Player.h"
 #include "shell/GameState.h"
 #include "shell/Input.h"
+#include "shell/PauseScreen.h"
 
 class ShellTest : public testing::Test {
  protected:
@@ -15,6 +16,7 @@ class ShellTest : public testing::Test {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
     }
+    pauseScreen.resume();
     player.reset();
     GameState = Title;
     levelIndex = 0;

@@ -24,6 +24,7 @@
 #include "shell/Progression.h"
 #include "shell/Shop.h"
 #include "text/HudLabels.h"
+#include "text/ScreenLabels.h"
 
 namespace {
 const int kLastLevel = kLevelCount - 1;
@@ -78,6 +79,14 @@ TEST_F(TextFitsScreenTest, StatisticsLines) {
   buildLevelStats();
   EXPECT_EQ(statsTexts[3], " Time bonus (seconds multiplied by 3): 180");
   for (const TextLabel& line : statsLabels) expectInsideScreen(line);
+}
+
+TEST_F(TextFitsScreenTest, VictoryLinesAndTheMissedTableLine) {
+  player.setScore(kMostFinalScore);
+  buildVictoryLines();
+  for (const TextLabel& line : victoryLabels) expectInsideScreen(line);
+  buildMissedTableLine(true);
+  expectInsideScreen(missedTableLabel);
 }
 
 TEST_F(TextFitsScreenTest, ShopPrompts) {

@@ -29,7 +29,7 @@ Picture pic(const std::string& name) { return loadPicture("./pics/" + name); }
 
 TEST(ScreenFiles, AreOpaque640x480At24BitsAndDarkUnderLiveText) {
   for (const char* name : {"title.png", "inst.png", "story.png", "about.png", "stats.png", "scores.png",
-                           "submit.png", "shop-background.png"}) {
+                           "submit.png", "shop-background.png", "victory.png"}) {
     Picture p = pic(name);
     ASSERT_NE(p.get(), nullptr) << name << ": " << IMG_GetError();
     EXPECT_EQ(p->w, 640) << name;
@@ -44,6 +44,8 @@ TEST(ScreenFiles, AreOpaque640x480At24BitsAndDarkUnderLiveText) {
   } areas[] = {
       {"stats.png", 200, 130, 639, 355},            // five statistics lines, the longest to the edge
       {"scores.png", 250, 120, 540, 368},           // ten high-score lines
+      {"scores.png", 236, 386, 560, 410},           // the line of a score that missed the table
+      {"victory.png", 330, 190, 610, 314},          // final score, nuts and animals
       {"submit.png", 260, 196, 410, 246},           // the typed name
       {"shop-background.png", 10, 10, 570, 34},     // shop status line
       {"shop-background.png", 200, 100, 520, 124},  // armour offer

@@ -18,6 +18,7 @@
 #include "shell/MainLoop.h"
 #include "shell/Shop.h"
 #include "text/HudLabels.h"
+#include "text/ScreenLabels.h"
 
 namespace {
 const uint32_t kFrameMs = static_cast<uint32_t>(kRouteFrameMs);  // the routes were found at this step
@@ -139,7 +140,10 @@ TEST_F(WholeGameTest, FromTheTitleThroughFiveLevelsToTheScores) {
     pushKey(SDLK_RIGHT, false);
     pass();
   }
-  ASSERT_EQ(GameState, Submit) << "after the last level the game ends with the name entry";
+  ASSERT_EQ(GameState, Victory) << "after the last level the game is won";
+  EXPECT_EQ(victoryLabels[0].text, "Final score: " + std::to_string(bonus));
+  tapKey(SDLK_SPACE);
+  ASSERT_TRUE(passUntil([] { return GameState == Submit; }));
   EXPECT_EQ(player.getScore(), bonus);
   EXPECT_EQ(player.getNuts(), nutsTaken - nutsSpent);
   EXPECT_EQ(player.getAnimals(), animalsSaved);

@@ -45,8 +45,8 @@ double keyTable(cairo_t* cr, double top) {
       {{"1"}, "", "Go to the title; on the title: start a game"},
       {{"2", "5"}, "\u2013", "On the title: instructions, story, about, high scores"},
       {{"6"}, "", "Go to the shop during play"},
-      {{"P"}, "", "Pause during play; P again goes on"},
       {{"7"}, "", "Enter your name for the high scores"},
+      {{"P"}, "", "Pause during play and in the shop; P again goes on"},
       {{"A", "Z"}, "\u2013", "Type your name"},
       {{"Esc"}, "", "Quit the game"},
   };

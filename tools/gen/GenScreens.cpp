@@ -1,5 +1,5 @@
-// The eight 640 x 480 screen pictures: title, instructions, story, about, statistics, high
-// scores, name entry and the shop background. This file paints the title and the screens
+// The nine 640 x 480 screen pictures: title, instructions, story, about, statistics, high
+// scores, name entry, victory and the shop background. This file paints the title and the screens
 // over which the game draws live text; GenScreenText.cpp the text-heavy ones and
 // GenShopBackground.cpp the shop.
 #include <string>
@@ -167,7 +167,8 @@ void generateScreens(const std::string& dir) {
   } screens[] = {{"title.png", scr::paintTitle},   {"inst.png", scr::paintInstructions},
                  {"story.png", scr::paintStory},   {"about.png", scr::paintAbout},
                  {"stats.png", scr::paintStats},   {"scores.png", scr::paintScores},
-                 {"submit.png", scr::paintSubmit}, {"shop-background.png", scr::paintShopBackground}};
+                 {"submit.png", scr::paintSubmit}, {"shop-background.png", scr::paintShopBackground},
+                 {"victory.png", scr::paintVictory}};
   for (const Screen& s : screens) {
     cairo_surface_t* canvas = newCanvas(640, 480);
     cairo_t* cr = cairo_create(canvas);

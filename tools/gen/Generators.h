@@ -2,7 +2,7 @@
 // One function per group of game files; each writes below `gameDir`.
 #include <string>
 
-void generateScreens(const std::string& gameDir);     // the eight 640x480 screens
+void generateScreens(const std::string& gameDir);     // the nine 640x480 screens
 void generateShopPictures(const std::string& gameDir);  // racks (full, empty) and vendor
 void generateSounds(const std::string& gameDir);      // every wave file
 void generatePlayer(const std::string& gameDir);      // pics/player.png

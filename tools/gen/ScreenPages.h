@@ -12,5 +12,6 @@ void paintInstructions(cairo_t* cr);    // GenScreenText.cpp
 void paintStory(cairo_t* cr);           // GenScreenText.cpp
 void paintAbout(cairo_t* cr);           // GenScreenText.cpp
 void paintShopBackground(cairo_t* cr);  // GenShopBackground.cpp
+void paintVictory(cairo_t* cr);         // GenVictory.cpp
 
 }  // namespace scr

@@ -1,0 +1,66 @@
+#include "shell/PauseScreen.h"
+
+#include "audio/Audio.h"
+#include "platform/Clock.h"
+#include "platform/Video.h"
+#include "shell/GameState.h"
+
+namespace {
+const int kPausedSize = 48;  // points
+const SDL_Color kPausedColour = {255, 255, 255, 0};
+const int kPausedY = 120;     // px: above the hero, who stands at y 215
+const Uint8 kDimAlpha = 150;  // of 255: how dark the veil over the frozen picture is
+
+bool pausable() { return GameState == Playing || GameState == Shop; }
+
+// Darkens the whole picture, so the word reads over any sky, cloud or snow.
+void dim(SDL_Surface* picture) {
+  SDL_Surface* veil = SDL_CreateRGBSurface(SDL_SWSURFACE, picture->w, picture->h, 32, 0, 0, 0, 0);
+  if (!veil) return;
+  SDL_FillRect(veil, nullptr, SDL_MapRGB(veil->format, 0, 0, 0));
+  SDL_SetAlpha(veil, SDL_SRCALPHA, kDimAlpha);
+  SDL_BlitSurface(veil, nullptr, picture, nullptr);
+  SDL_FreeSurface(veil);
+}
+}  // namespace
+
+PauseScreen pauseScreen;
+
+bool PauseScreen::toggle() {
+  if (on) {
+    resume();
+    return true;
+  }
+  if (!pausable()) return false;
+  pause();
+  return true;
+}
+
+void PauseScreen::pause() {
+  if (on || !pausable()) return;
+  on = true;
+  gameClock.pause();
+  pauseEffects();
+  freezeScreen();
+}
+
+void PauseScreen::resume() {
+  if (!on) return;
+  on = false;
+  gameClock.resume();
+  resumeEffects();
+}
+
+// The screen still holds the last pass's picture: events are handled after the flip.
+void PauseScreen::freezeScreen() {
+  if (frozen) SDL_FreeSurface(frozen);
+  frozen = ScreenSurface ? SDL_ConvertSurface(ScreenSurface, ScreenSurface->format, SDL_SWSURFACE) : nullptr;
+  if (frozen) dim(frozen);
+}
+
+void PauseScreen::draw() {
+  if (frozen && ScreenSurface) SDL_BlitSurface(frozen, nullptr, ScreenSurface, nullptr);
+  renderLabel(label, "Paused", 0, kPausedY, kPausedSize, kPausedColour);
+  if (label.surface) label.rect.x = static_cast<Sint16>((kScreenWidth - label.surface->w) / 2);
+  drawLabel(label, ScreenSurface);
+}

@@ -1,0 +1,36 @@
+#include "text/ScreenLabels.h"
+
+#include <string>
+
+#include "player/Player.h"
+
+TextLabel loadingLabel;
+TextLabel victoryLabels[kVictoryLineCount];
+TextLabel missedTableLabel;
+
+namespace {
+const int kLineSize = 20;     // points
+const int kLoadingSize = 18;  // points: it shares a line of the sign with "1 Play"
+const SDL_Color kLilac = {213, 187, 234, 0};
+const SDL_Color kDarkRed = {138, 42, 28, 0};  // on the title's light wooden sign
+const int kVictoryX = 330, kVictoryY = 190, kVictoryStepY = 50;  // px, on the picture's dark panel
+const int kLoadingX = 512, kLoadingY = 205;  // px, right of "1 Play" on the title's sign
+const int kMissedX = 236, kMissedY = 386;  // px, under the list's panel
+
+std::string withNumber(const char* label, int n) { return label + std::to_string(n); }
+}  // namespace
+
+void buildLoadingLine() { renderLabel(loadingLabel, "Loading...", kLoadingX, kLoadingY, kLoadingSize, kDarkRed); }
+
+void buildVictoryLines() {
+  const std::string texts[kVictoryLineCount] = {withNumber("Final score: ", player.getScore()),
+                                                withNumber("Nuts collected: ", player.getNuts()),
+                                                withNumber("Animals saved: ", player.getAnimals())};
+  for (int i = 0; i < kVictoryLineCount; ++i)
+    renderLabel(victoryLabels[i], texts[i], kVictoryX, kVictoryY + kVictoryStepY * i, kLineSize, kLilac);
+}
+
+void buildMissedTableLine(bool missed) {
+  renderLabel(missedTableLabel, missed ? "Your score did not make the table" : "", kMissedX, kMissedY, kLineSize,
+              kLilac);
+}
