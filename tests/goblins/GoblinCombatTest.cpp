@@ -9,14 +9,9 @@ class GoblinCombatTest : public GoblinTest {
  protected:
   void SetUp() override {
     GoblinTest::SetUp();
-    savedWeapon = playerWeaponLevel();
     setPlayerX(100.0f);
     setPlayerY(100.0f);
     player.setWeaponLevel(0);
-  }
-  void TearDown() override {
-    player.setWeaponLevel(savedWeapon);
-    GoblinTest::TearDown();
   }
   void place(Goblin& g, float x, float y, int health) {
     g.x = x;
@@ -24,7 +19,6 @@ class GoblinCombatTest : public GoblinTest {
     g.health = health;
   }
   void swing(uint8_t ori) { goblin.hitTest(100.0f, 100.0f, ori); }
-  int savedWeapon = 0;
 };
 }  // namespace
 

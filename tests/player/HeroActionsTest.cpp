@@ -41,7 +41,6 @@ class HeroActionsTest : public ::testing::Test {
   void TearDown() override {
     Mix_HaltChannel(-1);
     for (size_t i = 0; i < saved.size(); ++i) player.*kSounds[i] = saved[i];
-    player.reset();
   }
   // On a floor of one solid row under the foot probe of the hero at (0, 0).
   void land() {
@@ -53,6 +52,7 @@ class HeroActionsTest : public ::testing::Test {
   }
   SilentChunk running, landing;
   std::vector<Mix_Chunk*> saved;
+  SavedGameState savedState;  // a fresh hero after
 };
 
 TEST_F(HeroActionsTest, LandingStopsTheFallAndPlaysTheJumpSound) {
