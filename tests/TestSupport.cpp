@@ -1,10 +1,9 @@
 #include "TestSupport.h"
 
 #include <SDL/SDL_image.h>
-#include <fcntl.h>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -69,25 +68,11 @@ std::string readFile(const fs::path& file) {
   return s.str();
 }
 
-StdoutCapture::StdoutCapture() {
-  std::fflush(stdout);
-  char pattern[] = "/tmp/thornwald-stdout-XXXXXX";
-  int fd = mkstemp(pattern);
-  path = pattern;
-  savedFd = dup(1);
-  dup2(fd, 1);
-  close(fd);
-}
+StdoutCapture::StdoutCapture() { testing::internal::CaptureStdout(); }
 
 std::string StdoutCapture::text() {
-  if (!done) {
-    std::fflush(stdout);
-    dup2(savedFd, 1);
-    close(savedFd);
-    captured = readFile(path);
-    std::remove(path.c_str());
-    done = true;
-  }
+  if (!done) captured = testing::internal::GetCapturedStdout();
+  done = true;
   return captured;
 }
 

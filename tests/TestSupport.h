@@ -42,8 +42,6 @@ class StdoutCapture {
   std::string text();  // stops capturing and returns what was printed
 
  private:
-  int savedFd = -1;
-  std::string path;
   bool done = false;
   std::string captured;
 };

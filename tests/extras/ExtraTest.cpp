@@ -72,16 +72,12 @@ TEST_F(ExtraTouch, HazardHalvesOnEveryTouchAndStepsBackOnce) {
     touch(hazard);  // the hero follows it down
     EXPECT_EQ(playerHealth(), health);
   }
-  EXPECT_EQ(hazard.y, 1100 + 7 * 50);
-  gameClock.advance(5000);
-  hazard.update(screen);
-  EXPECT_EQ(hazard.y, 1450);
-  gameClock.advance(1);
-  hazard.update(screen);
-  EXPECT_EQ(hazard.y, 1400);
-  gameClock.advance(6000);
-  hazard.update(screen);
-  EXPECT_EQ(hazard.y, 1400);
+  // It steps back up one place after five seconds, once.
+  for (auto [ms, y] : {std::pair{5000, 1450}, {1, 1400}, {6000, 1400}}) {
+    gameClock.advance(ms);
+    hazard.update(screen);
+    EXPECT_EQ(hazard.y, y) << ms;
+  }
 }
 
 TEST_F(ExtraTouch, TwoHazardsOnOnePlaceHalveTwiceInOnePass) {
@@ -135,14 +131,10 @@ TEST_F(ExtraDraw, DeadlyTrapStrikesThenLeavesTheLevel) {
   trap.sheet = nullptr;  // nothing is drawn, yet the timing runs all the same
   EXPECT_EQ(drawn(trap, screen), Frame(0, 250));
   touch(trap);  // same tick as the last idle draw, as in a pass
-  gameClock.advance(99);
-  EXPECT_EQ(drawn(trap, screen), Frame(50, 250));
-  gameClock.advance(1);
-  EXPECT_EQ(drawn(trap, screen), Frame(100, 250));
-  gameClock.advance(99);
-  EXPECT_EQ(drawn(trap, screen), Frame(100, 250));
-  gameClock.advance(1);
-  EXPECT_EQ(drawn(trap, screen), Frame(0, 250));
+  for (auto [ms, frame] : {std::pair{99, Frame(50, 250)}, {1, {100, 250}}, {99, {100, 250}}, {1, {0, 250}}}) {
+    gameClock.advance(ms);
+    EXPECT_EQ(drawn(trap, screen), frame);
+  }
   EXPECT_EQ(trap.y, -100);
   EXPECT_EQ(trap.dstRect.y, 1000);  // the move shows from the next frame
   trap.draw(screen);
@@ -158,14 +150,10 @@ TEST_F(ExtraDraw, ExitAndIdleAnimalsAlternateEvery100Ms) {
     e.animStart = nowMs();
     const Frame first(0, second.second);
     EXPECT_EQ(drawn(e, screen), first);
-    gameClock.advance(99);
-    EXPECT_EQ(drawn(e, screen), first);
-    gameClock.advance(1);
-    EXPECT_EQ(drawn(e, screen), second);
-    gameClock.advance(100);
-    EXPECT_EQ(drawn(e, screen), first);  // restarted here
-    gameClock.advance(100);
-    EXPECT_EQ(drawn(e, screen), second);
+    for (auto [ms, frame] : {std::pair{99, first}, {1, second}, {100, first}, {100, second}}) {
+      gameClock.advance(ms);
+      EXPECT_EQ(drawn(e, screen), frame) << ms;  // the third restarts the cycle
+    }
   }
   EXPECT_EQ(extras[0].srcRect.w, 150);
   EXPECT_EQ(extras[0].srcRect.h, 145);

@@ -1,5 +1,5 @@
 #pragma once
-// A goblin of the test's own, and the hero's place put back around it.
+// A goblin of the test's own, and a fresh hero after it.
 #include <SDL/SDL_mixer.h>
 #include <gtest/gtest.h>
 
@@ -10,16 +10,9 @@
 
 class GoblinTest : public testing::Test {
  protected:
-  void SetUp() override {
-    savedX = playerX();
-    savedY = playerY();
-  }
   void TearDown() override {
     Mix_FreeChunk(goblin.soundLanding);  // a pool goblin keeps its sound for good; this one is gone
-    setPlayerX(savedX);
-    setPlayerY(savedY);
   }
-  float savedX = 0.0f;
-  float savedY = 0.0f;
+  SavedGameState saved;  // a fresh hero after
   Goblin goblin;
 };

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TestSupport.h"
@@ -32,13 +33,6 @@ SDL_Surface* makeSheet(int width, uint32_t tag) {
     for (int x = 0; x < s->w; ++x)
       putPixel32(s, x, y, (x % 50 || y % 50) ? cellColour(x / 50, y / 50, tag) : 0x00FFFFFF);
   return s;
-}
-
-std::vector<uint32_t> pixelsOf(SDL_Surface* s) {
-  std::vector<uint32_t> v;
-  for (int y = 0; y < s->h; ++y)
-    for (int x = 0; x < s->w; ++x) v.push_back(getPixel32(s, x, y));
-  return v;
 }
 
 class LevelMapTest : public ::testing::Test {
@@ -90,46 +84,29 @@ class LevelMapTest : public ::testing::Test {
   std::unique_ptr<Level> level;
 };
 
-TEST_F(LevelMapTest, LinesAreRowsOfCellsWithOrWithoutAFinalLineFeed) {
-  load("ab\nc");
-  expectOnly({{0, 1}, {2}});
+TEST_F(LevelMapTest, LinesAreRowsAndCharactersSelectTileColumns) {
+  const std::pair<std::string, std::vector<std::vector<int>>> cases[] = {
+      {"ab\nc", {{0, 1}, {2}}},
+      {"ab\nc\n", {{0, 1}, {2}}},
+      {"a\n\nb\rc\n\r", {{0}, {}, {1, 25, 2}, {25}}},  // a lone carriage return is a cell
+      {"abc\r\nde\r\n\r\nf\r\n", {{0, 1, 2}, {3, 4}, {}, {5}}},
+      {"abyz A.", {{0, 1, 24, 25, 25, 25, 25}}},
+      {"", {}}};
+  for (const auto& [map, rows] : cases) {
+    SCOPED_TRACE(testing::PrintToString(map));
+    usePictures(400, 200, 1300);
+    load(map);
+    expectOnly(rows);
+  }
   usePictures(400, 200, 1300);
-  load("ab\nc\n");
-  expectOnly({{0, 1}, {2}});
-}
-
-TEST_F(LevelMapTest, EmptyLineMovesOnOneRowAndLoneCarriageReturnIsACell) {
-  load("a\n\nb\rc\n\r");
-  expectOnly({{0}, {}, {1, 25, 2}, {25}});
-}
-
-TEST_F(LevelMapTest, CarriageReturnLineFeedGivesTheSameLevelAsLineFeed) {
-  load("abc\r\nde\r\n\r\nf\r\n");
-  std::vector<uint32_t> crlf = pixelsOf(level->levelImage), crlfSolid = pixelsOf(level->collisionImage);
-  usePictures(400, 200, 1300);
-  load("abc\nde\n\nf\n");
-  EXPECT_EQ(pixelsOf(level->levelImage), crlf);
-  EXPECT_EQ(pixelsOf(level->collisionImage), crlfSolid);
-  expectOnly({{0, 1, 2}, {3, 4}, {}, {5}});
-}
-
-TEST_F(LevelMapTest, CharactersSelectTileColumns) {
-  load("abyz A.");
-  expectOnly({{0, 1, 24, 25, 25, 25, 25}});
+  level->load(4);  // no such file
+  expectOnly({});
 }
 
 TEST_F(LevelMapTest, LevelThreeTakesRowThreeOfBothSheets) {
   load("ab", 3);
   expectCell(0, 0, 0, 3);
   expectCell(1, 0, 1, 3);
-}
-
-TEST_F(LevelMapTest, MissingOrEmptyMapLeavesThePlainBackground) {
-  std::vector<uint32_t> plain = pixelsOf(level->levelImage);
-  level->load(4);
-  load("");
-  EXPECT_EQ(pixelsOf(level->levelImage), plain);
-  EXPECT_EQ(pixelsOf(level->collisionImage), plain);
 }
 
 TEST_F(LevelMapTest, FifoDeviceAndOversizedMapsCountAsMissing) {

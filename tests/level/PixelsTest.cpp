@@ -42,8 +42,8 @@ TEST(PixelsTest, OnlyOpaqueNotNearWhitePixelsAreSolid) {
 }
 
 TEST(LevelSolidTest, ReadsTheCollisionImageOfTheLevelBeingPlayed) {
+  SavedGameState savedState;
   SDL_Surface* saved = levels[2].collisionImage;
-  int savedIndex = levelIndex;
   levels[2].collisionImage = makeRgbaSurface(10, 10, 0xFF000000);
   levelIndex = 2;
   EXPECT_TRUE(solid(5, 5));
@@ -54,6 +54,5 @@ TEST(LevelSolidTest, ReadsTheCollisionImageOfTheLevelBeingPlayed) {
   EXPECT_FALSE(solid(5, 5));
   EXPECT_EQ(out.text(), "");
   levels[2].collisionImage = saved;
-  levelIndex = savedIndex;
 }
 }  // namespace

@@ -41,7 +41,6 @@ class HeroActionsTest : public ::testing::Test {
   void TearDown() override {
     Mix_HaltChannel(-1);
     for (size_t i = 0; i < saved.size(); ++i) player.*kSounds[i] = saved[i];
-    player.reset();
   }
   // On a floor of one solid row under the foot probe of the hero at (0, 0).
   void land() {
@@ -53,6 +52,7 @@ class HeroActionsTest : public ::testing::Test {
   }
   SilentChunk running, landing;
   std::vector<Mix_Chunk*> saved;
+  SavedGameState savedState;  // a fresh hero after
 };
 
 TEST_F(HeroActionsTest, LandingStopsTheFallAndPlaysTheJumpSound) {
@@ -103,19 +103,21 @@ TEST_F(HeroActionsTest, AirborneRunKeySoundsNothingAndJumpDoesNothing) {
   EXPECT_EQ(player.jumpStart, nowMs());
 }
 
-TEST_F(HeroActionsTest, TheSwingHitsAGoblinInReach) {
-  Goblin& goblin = goblins[0];
-  const float savedX = goblin.x, savedY = goblin.y;
-  const int savedHealth = goblin.health;
+TEST_F(HeroActionsTest, TheSwingReachesTheWholePoolButNotTheFallen) {
+  Goblin &last = goblins[kGoblinCount - 1], &fallen = goblins[0];
+  const float before[] = {last.x, last.y, fallen.x, fallen.y};
+  const int savedHealth[] = {last.health, fallen.health};
   player.x = player.y = 5000.0f;  // far from the rest of the pool: the hit point is (5288, 5208)
-  goblin.x = 5300.0f;
-  goblin.y = 5208.0f;
-  goblin.health = 100;
+  last.x = fallen.x = 5300.0f;
+  last.y = fallen.y = 5208.0f;
+  last.health = 100;
+  fallen.health = 0;
   player.attack();
-  EXPECT_LT(goblin.health, 100);
-  goblin.x = savedX;
-  goblin.y = savedY;
-  goblin.health = savedHealth;
+  EXPECT_LT(last.health, 100);
+  EXPECT_EQ(fallen.health, 0);
+  EXPECT_EQ(fallen.x, 5300.0f);
+  last.x = before[0], last.y = before[1], fallen.x = before[2], fallen.y = before[3];
+  last.health = savedHealth[0], fallen.health = savedHealth[1];
 }
 
 TEST_F(HeroActionsTest, AMissingFirstVariantLeavesTheOthersToPlay) {

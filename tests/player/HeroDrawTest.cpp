@@ -27,7 +27,6 @@ class HeroDrawTest : public ::testing::Test {
  protected:
   void SetUp() override {
     player.reset();
-    savedState = getGameState();
     setGameState(Playing);
     std::swap(player.spriteSheet, body);
     std::swap(player.extrasSheet, indicators);
@@ -42,8 +41,6 @@ class HeroDrawTest : public ::testing::Test {
     SDL_FreeSurface(indicators);
     SDL_FreeSurface(bar);
     SDL_FreeSurface(screen);
-    setGameState(savedState);
-    player.reset();
   }
   // The body cell drawn at body corner (bx, by), read where no bar or indicator reaches.
   uint32_t drawnBody(int bx = 295, int by = 215) {
@@ -55,7 +52,7 @@ class HeroDrawTest : public ::testing::Test {
   SDL_Surface* body = makeSheet(300, 650, false);
   SDL_Surface* indicators = makeSheet(450, 100, true);
   SDL_Surface* bar = makeRgbaSurface(4, 100, kBar);
-  int32_t savedState = 0;
+  SavedGameState saved;  // puts back the screen and a fresh hero
 };
 
 TEST_F(HeroDrawTest, LaddersAdvanceEvery100MsAndCrouchingHoldsItsFrame) {

@@ -18,7 +18,6 @@ class HeroMoveTest : public ::testing::Test {
  protected:
   void SetUp() override {
     player.reset();
-    savedState = getGameState();
     world = makeRgbaSurface(100, 400, kFree);
     paint(0, kFloorTop, 100, 400);
     screen = makeRgbaSurface(640, 480, kSolid);
@@ -26,8 +25,6 @@ class HeroMoveTest : public ::testing::Test {
   void TearDown() override {
     SDL_FreeSurface(world);
     SDL_FreeSurface(screen);
-    setGameState(savedState);
-    player.reset();
   }
   void paint(int x0, int y0, int x1, int y1) { paintRect(world, x0, y0, x1, y1, kSolid); }
   void step(float frameMs = 10.0f) {
@@ -41,7 +38,7 @@ class HeroMoveTest : public ::testing::Test {
     ASSERT_FALSE(player.jum);
     ASSERT_EQ(player.getY(), kGroundY);
   }
-  int32_t savedState = 0;
+  SavedGameState saved;  // puts back the screen and a fresh hero
   SDL_Surface* world = nullptr;
   SDL_Surface* screen = nullptr;
 };

@@ -18,41 +18,26 @@ namespace {
 using ProgressionTest = ShellTest;
 }  // namespace
 
-TEST_F(ProgressionTest, StartLevelMovesOnWithTheTimeBonus) {
+TEST_F(ProgressionTest, WalkingOutOfTheShopPaysTheBonusAndStartsTheNextLevelAfresh) {
   levelIndex = 0;
   secondsLeft = 42;
   player.setScore(10);
-  player.setX(700);
-  player.setY(-100);
   goblins[2].health = -5;
   extras[70].y += 5000;
-  gameClock.advance(1234);
-  startLevel();
-  EXPECT_EQ(player.getScore(), 10 + 126);
-  EXPECT_EQ(levelIndex, 1);
-  EXPECT_FLOAT_EQ(player.getX(), 100.0f);
-  EXPECT_FLOAT_EQ(player.getY(), 100.0f);
-  EXPECT_EQ(goblins[2].health, 100);
-  EXPECT_EQ(extras[70].y, 600);
-  EXPECT_EQ(levels[1].startTick, nowMs());
-  EXPECT_EQ(lastFrameTick, nowMs());
-}
-
-TEST_F(ProgressionTest, TheBonusIsPaidWhenWalkingOutOfTheShopNotBefore) {
-  levelIndex = 0;
-  secondsLeft = 42;
   GameState = LevelStats;
   runPasses(3, 10);
-  EXPECT_EQ(player.getScore(), 0);
   GameState = Shop;
   player.setX(50);
   runPasses(3, 10);
-  EXPECT_EQ(player.getScore(), 0);
+  EXPECT_EQ(player.getScore(), 10);  // not before
   player.setX(650);
   runPasses(1, 10);
-  EXPECT_EQ(player.getScore(), 126);
+  EXPECT_EQ(player.getScore(), 10 + 126);
   EXPECT_EQ(GameState, Playing);
   EXPECT_EQ(levelIndex, 1);
+  EXPECT_EQ(goblins[2].health, 100);
+  EXPECT_EQ(extras[70].y, 600);
+  EXPECT_EQ(levels[1].startTick, nowMs());
 }
 
 TEST_F(ProgressionTest, KeySixFromFarRightStartsTheNextLevelInTheFirstShopPass) {

@@ -64,16 +64,6 @@ TEST_F(ShopTest, PricesRiseAndShortPursesAreRefusedAtBothRacks) {
   }
 }
 
-TEST_F(ShopTest, OffersShowInTheirZones) {
-  standAt(120);
-  shopPass(0);
-  EXPECT_EQ(weaponPromptLabel.text, " Upgrade Weapon?   Cost: 10");
-  standAt(200);
-  armourCost = 30;
-  shopPass(0);
-  EXPECT_EQ(armourPromptLabel.text, " Upgrade Armour?   Cost: 30");
-}
-
 TEST_F(ShopTest, ArmourRackEmptiesFirstWhenBothUpgradesAreFull) {
   SDL_Surface* fullWeapon = weaponRackImage;
   SDL_Surface* fullArmour = armourRackImage;
@@ -96,7 +86,14 @@ TEST_F(ShopTest, ArmourRackEmptiesFirstWhenBothUpgradesAreFull) {
   EXPECT_EQ(armourRackImage, emptyArmour);
 }
 
-TEST_F(ShopTest, WeaponRackEmptiesWhileArmourIsBelowTheTop) {
+TEST_F(ShopTest, OffersShowInTheirZonesAndTheWeaponRackEmptiesWhileArmourIsBelowTheTop) {
+  standAt(200);
+  armourCost = 30;
+  shopPass(0);
+  EXPECT_EQ(armourPromptLabel.text, " Upgrade Armour?   Cost: 30");
+  standAt(120);
+  shopPass(0);
+  EXPECT_EQ(weaponPromptLabel.text, " Upgrade Weapon?   Cost: 10");
   SDL_Surface* fullWeapon = weaponRackImage;
   player.setWeaponLevel(kTopUpgradeLevel);
   standAt(300);

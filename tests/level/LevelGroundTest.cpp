@@ -1,6 +1,5 @@
-// Nothing that should stand floats: in every level each animal's cage and the
-// exit gate stand on solid ground (or a plank) of the level's collision image,
-// where their pictures are drawn.
+// Every level as the game collides with it: closed at both ends and the bottom,
+// and nothing that should stand floats or lies buried.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -62,13 +61,13 @@ void expectStanding(const Level& level, int x, int y, int h, const Drawn& d, con
                                    << edge + kMaxGapPx;
 }
 
-class CagesOnFloorsTest : public testing::TestWithParam<int> {
+class LevelGroundTest : public testing::TestWithParam<int> {
  protected:
   SavedGameState saved;
 };
 }  // namespace
 
-TEST_P(CagesOnFloorsTest, EveryCageAndTheExitStandOnTheGround) {
+TEST_P(LevelGroundTest, EveryCageAndTheExitStandOnTheGround) {
   const Level& level = levels[GetParam()];
   ASSERT_NE(level.collisionImage, nullptr);
   SDL_Surface* sheet = extras[0].sheet;
@@ -86,4 +85,25 @@ TEST_P(CagesOnFloorsTest, EveryCageAndTheExitStandOnTheGround) {
   EXPECT_EQ(checked, 7);  // five cages and the two exits that share one place
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryLevel, CagesOnFloorsTest, testing::Range(0, kLevelCount));
+TEST_P(LevelGroundTest, TheLevelIsClosedAtBothEndsAndAtTheBottom) {
+  const Level& level = levels[GetParam()];
+  int holes = 0;
+  for (int y = 0; y < 1400; ++y)
+    for (int x = 0; x < 7200; ++x)
+      if (x < 50 || x >= 7150 || y >= 1350) holes += !level.isSolid(x, y);
+  EXPECT_EQ(holes, 0);
+}
+
+TEST_P(LevelGroundTest, HazardsRestOnFloorsAndPickupsLieInTheOpen) {
+  const Level& level = levels[GetParam()];
+  for (int i = 0; i < kExtraCount; ++i) {
+    extras[i].place(i);
+    const Extra& e = extras[i];
+    int cx = e.x / 50 * 50 + 25, cy = e.y / 50 * 50 + 25;  // the centre of its cell
+    const bool hazard = e.type == Hazard || e.type == DeadlyHazard;
+    EXPECT_FALSE((hazard || e.type == Nut || e.type == Animal) && level.isSolid(cx, cy)) << "extra " << i << " buried";
+    EXPECT_FALSE(hazard && !level.isSolid(cx, cy + 25)) << "hazard " << i << " hangs in the air";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLevel, LevelGroundTest, testing::Range(0, kLevelCount));
