@@ -110,13 +110,12 @@ TEST_F(LevelMapTest, LevelThreeTakesRowThreeOfBothSheets) {
 }
 
 TEST_F(LevelMapTest, FifoDeviceAndOversizedMapsCountAsMissing) {
-  std::vector<uint32_t> plain = pixelsOf(level->levelImage);
   ASSERT_EQ(mkfifo((dir / "level0.txt").c_str(), 0600), 0);  // opening it for reading would block
   fs::create_symlink("/dev/zero", dir / "level1.txt");      // reading it would never end
   level->load(0);
   level->load(1);
   load(std::string(kMaxTextFileBytes + 1, 'a'), 2);
-  EXPECT_EQ(pixelsOf(level->levelImage), plain);
+  expectOnly({});
   load("a" + std::string(kMaxTextFileBytes - 1, '\n'), 2);  // the largest map there may be
   expectCell(0, 0, 0, 2);
 }
