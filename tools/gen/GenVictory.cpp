@@ -70,8 +70,8 @@ void paintVictory(cairo_t* cr) {
   for (int i = 0; i < 3; ++i) paintNut(cr, 330 + i * 22, 440 + (i % 2) * 5, 22, -0.3 + 0.3 * i);
   // The game writes three lines here, from y 190 at x 330.
   darkPanel(cr, 310, 160, 310, 170, 0.86);
-  heading(cr, "Thornwald is free!", 320, 78, 54);
-  hint(cr, "Every caged animal can go home again.", 320, 116, 20);
+  heading(cr, "You crossed Thornwald!", 320, 76, 44);
+  hint(cr, "All five parts of the wood are behind you.", 320, 116, 20);
   hint(cr, "Press Space or Up to go on", 465, 468, 20);
 }
 
