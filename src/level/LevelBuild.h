@@ -1,8 +1,13 @@
 #pragma once
+#include <atomic>
 #include <thread>
 
-// Paints the five level maps on a helper thread, so that the title shows while
-// they are painted. Whatever uses a level's pictures must call finish() first.
+#include "level/Level.h"
+
+// Keeps at most one level painted: the one played, or the one to be played
+// next, painted on a helper thread while the title, the statistics or the shop
+// show. A finished level's pictures go as soon as nothing draws or probes them.
+// Whatever draws or probes level n must call waitFor(n) first.
 class LevelBuild {
  public:
   LevelBuild() = default;
@@ -11,13 +16,20 @@ class LevelBuild {
   LevelBuild(const LevelBuild&) = delete;
   LevelBuild& operator=(const LevelBuild&) = delete;
 
-  // Starts painting every level; paints them here and now if no thread can be had.
-  void start();
-  // Returns once every level is painted.
+  // Level n is the one needed next: frees every other level's pictures and
+  // starts painting n unless it is painted. An n outside the levels frees them all.
+  void prepare(int n);
+  // Prepares n and returns once it is painted (painting it here if no thread can be had).
+  void waitFor(int n);
+  // True once level n is painted and may be drawn and probed.
+  bool ready(int n) const;
+  // Returns once the painter is idle.
   void finish();
 
  private:
   std::thread painter;
+  int wanted = -1;  // the level kept or being painted; -1 none
+  std::atomic<bool> painted[kLevelCount] = {};
 };
 
 extern LevelBuild levelBuild;

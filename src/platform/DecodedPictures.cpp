@@ -1,40 +1,29 @@
 #include "platform/DecodedPictures.h"
 
 #include <SDL/SDL_image.h>
-#include <sys/mman.h>
-#include <unistd.h>
 
+#include <atomic>
 #include <memory>
 #include <set>
 #include <system_error>
 #include <utility>
 
 namespace {
+std::atomic<size_t> liveDecodedBytes{0};
+
 size_t pixelBytes(const SDL_Surface* s) { return size_t(s->pitch) * size_t(s->h); }
 
-// Writes the pixels into a fresh in-memory file; write() fills it several times
-// faster than copying into a mapping, which faults page by page.
-int pixelFileOf(const SDL_Surface* picture) {
-  size_t bytes = pixelBytes(picture);
-  if (picture->format->palette || bytes == 0) return -1;
-  int fd = memfd_create("thornwald-picture", MFD_CLOEXEC);
-  if (fd < 0) return -1;
-  const char* pixels = static_cast<const char*>(picture->pixels);
-  for (size_t done = 0; done < bytes;) {
-    ssize_t wrote = pwrite(fd, pixels + done, bytes - done, off_t(done));
-    if (wrote <= 0) {
-      close(fd);
-      return -1;
-    }
-    done += size_t(wrote);
-  }
-  return fd;
+void freeDecoded(SDL_Surface* picture) {
+  liveDecodedBytes -= pixelBytes(picture);
+  SDL_FreeSurface(picture);
 }
 
 DecodedPicture decode(const std::string& path) {
   DecodedPicture d;
-  d.picture = IMG_Load(path.c_str());
-  if (d.picture) d.pixelFile = pixelFileOf(d.picture);
+  if (SDL_Surface* picture = IMG_Load(path.c_str())) {
+    liveDecodedBytes += pixelBytes(picture);
+    d.picture.reset(picture, freeDecoded);
+  }
   return d;
 }
 
@@ -74,11 +63,6 @@ const DecodedPicture& DecodedPictures::get(const std::string& path) {
 void DecodedPictures::release() {
   for (std::thread& helper : helpers) helper.join();
   helpers.clear();
-  for (auto& entry : byPath) {
-    const DecodedPicture& d = entry.second.get();
-    if (d.picture) SDL_FreeSurface(d.picture);
-    if (d.pixelFile >= 0) close(d.pixelFile);
-  }
   byPath.clear();
 }
 
@@ -86,3 +70,5 @@ DecodedPictures& decodedPictures() {
   static DecodedPictures pictures;
   return pictures;
 }
+
+size_t decodedPictureBytes() { return liveDecodedBytes; }

@@ -1,22 +1,22 @@
 #pragma once
 #include <SDL/SDL.h>
 
+#include <cstddef>
 #include <future>
 #include <map>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
-// A picture file decoded once. Its pixels are also kept in an in-memory file
-// (pixelFile) so that every copy can be a private mapping of it; -1 when that
-// file could not be made, and copies are then made by hand.
+// A picture file decoded once, shared by every handle made from it and freed
+// when the last of them lets go.
 struct DecodedPicture {
-  SDL_Surface* picture = nullptr;  // nullptr: missing or broken file
-  int pixelFile = -1;
+  std::shared_ptr<SDL_Surface> picture;  // empty: missing or broken file
 };
 
-// The pictures decoded so far, each decoded once however many objects own a
-// copy of it. Used from the main thread only; the helper threads that prefetch
+// The pictures decoded so far, each decoded once however many objects hold a
+// handle to it. Used from the main thread only; the helper threads that prefetch
 // pictures hand them over through futures.
 class DecodedPictures {
  public:
@@ -29,7 +29,8 @@ class DecodedPictures {
   void prefetch(const std::vector<std::string>& paths);
   // The decoded picture, waiting for its prefetch or decoding it now.
   const DecodedPicture& get(const std::string& path);
-  // Waits for the helpers and forgets every decoded picture; copies stay valid.
+  // Waits for the helpers and forgets every decoded picture; handles keep
+  // theirs alive, and a later get decodes the file again.
   void release();
 
  private:
@@ -40,3 +41,6 @@ class DecodedPictures {
 // The one instance, built on first use (objects load pictures while globals are
 // still being built).
 DecodedPictures& decodedPictures();
+
+// Bytes of the decoded pictures alive now, each counted once.
+size_t decodedPictureBytes();

@@ -1,5 +1,6 @@
 #include "shell/MainLoop.h"
 
+#include "level/LevelBuild.h"
 #include "platform/Clock.h"
 #include "platform/Video.h"
 #include "shell/GameState.h"
@@ -26,6 +27,8 @@ float measureFrame() {
 }
 
 void runScreenPass(float frameMs) {
+  // Frees the level just finished and starts painting the next one.
+  levelBuild.prepare(levelToPaint());
   switch (GameState) {
     case Title: titlePass(); break;
     case Instructions: picturePass(instructionsImage); break;

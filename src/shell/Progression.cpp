@@ -23,7 +23,8 @@ void respawnLevelObjects() {
 }
 
 void startNewGame() {
-  levelBuild.finish();  // play draws the levels: their painting must be done
+  // Before the clock starts, so a level still being painted costs no play time.
+  levelBuild.waitFor(0);
   // Nothing of an earlier game carries over; the name entry starts its own name.
   player.reset();
   resetShop();
@@ -37,11 +38,21 @@ void startNewGame() {
 void startLevel() {
   addTimeBonus();
   ++levelIndex;
+  levelBuild.waitFor(levelIndex);  // painted during the statistics and the shop
   player.setX(kLevelStartX);
   player.setY(kLevelStartY);
   respawnLevelObjects();
   levels[levelIndex].restartTimer();
   lastFrameTick = nowMs();
+}
+
+int levelToPaint() {
+  switch (GameState) {
+    case Playing: return levelIndex;
+    case LevelStats:
+    case Shop: return levelIndex + 1;  // none after the last
+    default: return 0;                 // every other screen leads to a new game
+  }
 }
 
 void leaveShop() {

@@ -3,6 +3,7 @@
 #include "extras/Extra.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "platform/Video.h"
@@ -61,6 +62,7 @@ void titlePass() {
 void picturePass(SDL_Surface* picture) { drawImage(picture, 0, 0); }
 
 void playingPass(float frameMs) {
+  levelBuild.waitFor(levelIndex);  // at once unless a test jumped straight into play
   Level& level = levels[levelIndex];
   level.draw(ScreenSurface, player.getX(), player.getY());
   // Later objects cover earlier ones: extras, then goblins, then the hero.

@@ -59,7 +59,7 @@ int startUp() {
   player.loadSounds();
   for (int i = 0; i < kGoblinCount; ++i) goblins[i].spawn(i);
   for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
-  levelBuild.start();  // the title shows while the maps are painted
+  levelBuild.prepare(0);  // the title shows while the first level is painted
   releaseDecodedImages();
   return 0;
 }

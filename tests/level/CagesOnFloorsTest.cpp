@@ -8,6 +8,7 @@
 
 #include "extras/Extra.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 #include "level/Pixels.h"
 
 namespace {
@@ -70,6 +71,7 @@ class CagesOnFloorsTest : public testing::TestWithParam<int> {
 }  // namespace
 
 TEST_P(CagesOnFloorsTest, EveryCageAndTheExitStandOnTheGround) {
+  levelBuild.waitFor(GetParam());
   const Level& level = levels[GetParam()];
   ASSERT_NE(level.collisionImage, nullptr);
   SDL_Surface* sheet = extras[0].sheet;

@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 #include "platform/Video.h"
 #include "shell/GameState.h"
 
@@ -17,6 +18,7 @@ class LevelDrawTest : public ::testing::Test {
  protected:
   // Borrows the first level and gives its picture back afterwards.
   void SetUp() override {
+    levelBuild.waitFor(0);
     saved = level.levelImage;
     level.levelImage = makeRgbaSurface(1000, 800, 0);
     for (int y = 0; y < 800; ++y)

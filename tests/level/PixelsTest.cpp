@@ -5,6 +5,7 @@
 
 #include "TestSupport.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 #include "level/Pixels.h"
 #include "shell/GameState.h"
 
@@ -42,6 +43,7 @@ TEST(PixelsTest, OnlyOpaqueNotNearWhitePixelsAreSolid) {
 }
 
 TEST(LevelSolidTest, ReadsTheCollisionImageOfTheLevelBeingPlayed) {
+  levelBuild.waitFor(2);
   SDL_Surface* saved = levels[2].collisionImage;
   int savedIndex = levelIndex;
   levels[2].collisionImage = makeRgbaSurface(10, 10, 0xFF000000);

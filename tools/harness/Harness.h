@@ -8,7 +8,8 @@
 // Resident memory of this process, in bytes.
 size_t residentBytes();
 
-// Bytes of every picture the game holds: width x height x bytes per pixel.
+// Bytes of the pictures the game holds: each decoded picture once, and the
+// level pictures painted on copies of their own.
 size_t pictureBytes();
 
 // Lines in a text file, or -1 when it cannot be read.
