@@ -16,6 +16,17 @@ size_t residentBytes() {
   return got == 2 ? resident * size_t(sysconf(_SC_PAGESIZE)) : 0;
 }
 
+size_t peakResidentBytes() {
+  FILE* f = std::fopen("/proc/self/status", "r");
+  if (!f) return 0;
+  char line[256];
+  unsigned long kib = 0;
+  while (std::fgets(line, sizeof line, f))
+    if (std::sscanf(line, "VmHWM: %lu kB", &kib) == 1) break;
+  std::fclose(f);
+  return size_t(kib) * 1024;
+}
+
 size_t pictureBytes() { return sharedPictureBytes() + privatePictureBytes(); }
 
 int countLines(const char* path) {

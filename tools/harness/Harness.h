@@ -5,8 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 
-// Resident memory of this process, in bytes.
+// Resident memory of this process, in bytes: now, and the most it has been.
 size_t residentBytes();
+size_t peakResidentBytes();
 
 // Bytes of the pictures the game holds: each decoded picture once, and the
 // level pictures painted on copies of their own.
