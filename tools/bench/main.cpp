@@ -201,7 +201,8 @@ int main() {
   std::printf("play_pass_p99_ms %.3f\n", p99);
   std::printf("first_level_ms %.1f\n", levelMs);
   std::printf("resident_mib %.1f\n", double(resident) / (1 << 20));
-  std::printf("peak_resident_mib %.1f%s\n", double(peak) / (1 << 20), wholeGame ? "" : " (the game ended early)");
+  std::printf("peak_resident_mib %.1f%s\n", double(peak) / (1 << 20),
+              wholeGame ? "" : " (the game ended early)");
   std::printf("picture_mib %.1f\n", double(pictures) / (1 << 20));
   std::printf("startup_ratio %.2f\n", startupMs / decodeMs);
   std::printf("frame_ratio %.2f\n", mean / copyMs);
