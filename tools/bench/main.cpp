@@ -182,7 +182,8 @@ int main() {
   // Nothing may compete with the decoding measured next. What memory is measured
   // against: every picture decoded once, and one level's two pictures.
   levelBuild.finish();
-  size_t pictures = 2 * levels[0].background->pitch * size_t(levels[0].background->h);
+  const SDL_Surface* background = levels[0].background;
+  size_t pictures = background ? 2 * size_t(background->pitch) * background->h : 0;
   double decodeMs = decodeEveryPictureOnceMs(pictures);
 
   double copyMs = opaqueCopyMs();
