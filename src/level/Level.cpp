@@ -9,7 +9,6 @@ Level::Level() {
   startTick = nowMs();
   tiles = loadImage(kTilesPicture);
   collisionTiles = loadImage(kCollisionTilesPicture);
-  background = loadImage(kBackgroundPicture);
 }
 
 Level::~Level() {
@@ -21,6 +20,9 @@ Level::~Level() {
 
 void Level::paint(int n) {
   unpaint();
+  // Taken here, on the painter's thread, so the title need not wait for the
+  // background's decoding, the longest of all.
+  if (!background) background = loadImage(kBackgroundPicture);
   // Two copies of their own: one gets the visible tiles, the other the collision tiles.
   levelImage = privateCopy(background);
   collisionImage = privateCopy(background);

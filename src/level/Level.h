@@ -33,7 +33,7 @@ class Level {
 
   SDL_Surface* tiles = nullptr;
   SDL_Surface* collisionTiles = nullptr;
-  SDL_Surface* background = nullptr;  // shared with every holder; never painted on
+  SDL_Surface* background = nullptr;  // taken when first painted; shared, never painted on
   SDL_Surface* levelImage = nullptr;
   SDL_Surface* collisionImage = nullptr;
   uint32_t startTick = 0;

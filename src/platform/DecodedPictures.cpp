@@ -34,6 +34,7 @@ void DecodedPictures::prefetch(const std::vector<std::string>& paths) {
   // libpng is set up here, once, before two threads can decode at the same time.
   IMG_Init(IMG_INIT_PNG);
   auto jobs = std::make_shared<std::vector<Job>>();
+  std::lock_guard<std::mutex> guard(lock);
   std::set<std::string> queued;
   for (const std::string& path : paths)
     if (!byPath.count(path) && queued.insert(path).second)
@@ -50,19 +51,28 @@ void DecodedPictures::prefetch(const std::vector<std::string>& paths) {
   for (auto& future : futures) byPath.insert(std::move(future));
 }
 
-const DecodedPicture& DecodedPictures::get(const std::string& path) {
-  auto found = byPath.find(path);
-  if (found == byPath.end()) {
-    std::promise<DecodedPicture> now;
-    now.set_value(decode(path));
-    found = byPath.emplace(path, now.get_future().share()).first;
+DecodedPicture DecodedPictures::get(const std::string& path) {
+  std::shared_future<DecodedPicture> picture;
+  {
+    std::lock_guard<std::mutex> guard(lock);
+    auto found = byPath.find(path);
+    if (found == byPath.end()) {
+      // A picture released but still held by a handle is not decoded again.
+      DecodedPicture held{released[path].lock()};
+      std::promise<DecodedPicture> now;
+      now.set_value(held.picture ? held : decode(path));
+      found = byPath.emplace(path, now.get_future().share()).first;
+    }
+    picture = found->second;
   }
-  return found->second.get();
+  return picture.get();  // a prefetch still decoding is waited for without the lock
 }
 
 void DecodedPictures::release() {
+  std::lock_guard<std::mutex> guard(lock);
   for (std::thread& helper : helpers) helper.join();
   helpers.clear();
+  for (auto& entry : byPath) released[entry.first] = entry.second.get().picture;
   byPath.clear();
 }
 

@@ -5,6 +5,7 @@
 #include <future>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -16,8 +17,8 @@ struct DecodedPicture {
 };
 
 // The pictures decoded so far, each decoded once however many objects hold a
-// handle to it. Used from the main thread only; the helper threads that prefetch
-// pictures hand them over through futures.
+// handle to it. The helper threads that prefetch pictures hand them over through
+// futures; the level painter loads the background, so the table is locked.
 class DecodedPictures {
  public:
   DecodedPictures() = default;
@@ -28,14 +29,16 @@ class DecodedPictures {
   // Starts decoding `paths`, in this order, on a helper thread of their own.
   void prefetch(const std::vector<std::string>& paths);
   // The decoded picture, waiting for its prefetch or decoding it now.
-  const DecodedPicture& get(const std::string& path);
-  // Waits for the helpers and forgets every decoded picture; handles keep
-  // theirs alive, and a later get decodes the file again.
+  DecodedPicture get(const std::string& path);
+  // Waits for the helpers and lets go of every decoded picture; handles keep
+  // theirs alive, and a later get decodes the file again only if none is left.
   void release();
 
  private:
   std::map<std::string, std::shared_future<DecodedPicture>> byPath;
+  std::map<std::string, std::weak_ptr<SDL_Surface>> released;
   std::vector<std::thread> helpers;
+  std::mutex lock;
 };
 
 // The one instance, built on first use (objects load pictures while globals are

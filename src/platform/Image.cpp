@@ -61,7 +61,7 @@ SDL_Surface* handleOn(const std::shared_ptr<SDL_Surface>& picture) {
 }  // namespace
 
 SDL_Surface* loadImage(const char* path) {
-  const DecodedPicture& d = decodedPictures().get(path);
+  const DecodedPicture d = decodedPictures().get(path);
   return d.picture ? handleOn(d.picture) : nullptr;
 }
 

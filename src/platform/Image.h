@@ -13,8 +13,7 @@ SDL_Surface* loadImage(const char* path);
 // nullptr for an empty image. May be called from a helper thread.
 SDL_Surface* privateCopy(const SDL_Surface* image);
 
-// Forgets the decoded pictures kept for later loads; start-up calls it once every
-// object holds its handles, so pictures nobody holds go back.
+// Forgets the decoded pictures kept for later loads, so pictures nobody holds go back.
 void releaseDecodedImages();
 
 // Frees a surface that may be empty; the shared pixels go with the last handle.

@@ -30,7 +30,6 @@ const int kTitleLives = 3;
 }
 
 void loadScreenImages() {
-  shopCollisionImage = loadImage(kBackgroundPicture);
   titleImage = loadImage(kTitlePicture);
   instructionsImage = loadImage(kInstructionsPicture);
   storyImage = loadImage(kStoryPicture);

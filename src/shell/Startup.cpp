@@ -12,7 +12,6 @@
 #include "goblins/Goblin.h"
 #include "level/LevelBuild.h"
 #include "platform/Clock.h"
-#include "platform/Image.h"
 #include "platform/Video.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
@@ -60,7 +59,6 @@ int startUp() {
   for (int i = 0; i < kGoblinCount; ++i) goblins[i].spawn(i);
   for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
   levelBuild.prepare(0);  // the title shows while the first level is painted
-  releaseDecodedImages();
   return 0;
 }
 
