@@ -57,11 +57,17 @@ bool copyOpaqueArea(SDL_Surface* sheet, const SDL_Rect& area, SDL_Surface* image
 
 std::vector<bool> opaqueRows(SDL_Surface* picture) {
   std::vector<bool> rows(picture ? picture->h : 0, false);
-  if (!hasAlpha32(picture)) return rows;
+  if (!hasAlpha32(picture) || picture->w <= 0) return rows;
+  const Uint32 amask = picture->format->Amask;
+  SDL_LockSurface(picture);
   for (int y = 0; y < picture->h; ++y) {
-    SDL_Rect row = {0, static_cast<Sint16>(y), static_cast<Uint16>(picture->w), 1};
-    rows[y] = alphaCoverOf(picture, row) == Cover::Opaque;
+    // A row is opaque when every pixel's alpha is full: the AND of them all keeps it full.
+    const Uint32* row = rowOf(picture, y);
+    Uint32 all = amask;
+    for (int x = 0; x < picture->w; ++x) all &= row[x];
+    rows[y] = (all & amask) == amask;
   }
+  SDL_UnlockSurface(picture);
   return rows;
 }
 

@@ -1,5 +1,6 @@
 #include "level/Level.h"
 
+#include "level/FastBlit.h"
 #include "platform/Clock.h"
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
@@ -8,16 +9,35 @@ Level::Level() {
   startTick = nowMs();
   tiles = loadImage(kTilesPicture);
   collisionTiles = loadImage(kCollisionTilesPicture);
-  // Two separate copies: one gets the visible tiles, the other the collision tiles.
-  levelImage = loadImage(kBackgroundPicture);
-  collisionImage = loadImage(kBackgroundPicture);
 }
 
 Level::~Level() {
+  unpaint();
   freeImage(tiles);
   freeImage(collisionTiles);
+  freeImage(background);
+}
+
+void Level::paint(int n) {
+  unpaint();
+  // Taken here, on the painter's thread, so the title need not wait for the
+  // background's decoding, the longest of all.
+  if (!background) background = loadImage(kBackgroundPicture);
+  // Two copies of their own: one gets the visible tiles, the other the collision tiles.
+  levelImage = privateCopy(background);
+  collisionImage = privateCopy(background);
+  load(n);
+  // Worked out here, on the painter's thread, so the level's first frame need not.
+  opaqueRow = opaqueRows(levelImage);
+  opaqueRowOf = levelImage;
+}
+
+void Level::unpaint() {
   freeImage(levelImage);
   freeImage(collisionImage);
+  // A new picture may get the freed one's address.
+  opaqueRow.clear();
+  opaqueRowOf = nullptr;
 }
 
 void Level::restartTimer() { startTick = nowMs(); }

@@ -7,8 +7,9 @@
 const int kLevelCount = 5;
 const uint32_t kLevelTimeMs = 60000;  // each level's clock
 
-// One level: built once at start-up from its text map into a picture that
-// scrolls behind the action and a collision image whose pixels decide what is solid.
+// One level: painted from its text map into a picture that scrolls behind the
+// action and a collision image whose pixels decide what is solid. Only the level
+// that is played, or played next, is painted (see LevelBuild).
 class Level {
  public:
   Level();
@@ -16,6 +17,10 @@ class Level {
   Level(const Level&) = delete;
   Level& operator=(const Level&) = delete;
 
+  // Makes both pictures fresh copies of the background and paints level n into them.
+  void paint(int n);
+  // Frees both pictures; nothing may draw or probe the level until it is painted again.
+  void unpaint();
   // Reads "level<n>.txt" and paints its tiles (row n of both sheets) into both images.
   void load(int n);
   SDL_Surface* getCollisionImage() const { return collisionImage; }
@@ -28,6 +33,7 @@ class Level {
 
   SDL_Surface* tiles = nullptr;
   SDL_Surface* collisionTiles = nullptr;
+  SDL_Surface* background = nullptr;  // taken when first painted; shared, never painted on
   SDL_Surface* levelImage = nullptr;
   SDL_Surface* collisionImage = nullptr;
   uint32_t startTick = 0;

@@ -2,8 +2,12 @@
 #include <atomic>
 #include <thread>
 
-// Paints the five level maps on a helper thread, so that the title shows while
-// they are painted. Whatever uses a level's pictures must call finish() first.
+#include "level/Level.h"
+
+// Keeps at most one level painted: the one played, or the one to be played
+// next, painted on a helper thread while the title, the statistics or the shop
+// show. A finished level's pictures go as soon as nothing draws or probes them.
+// Whatever draws or probes level n must call waitFor(n) first.
 class LevelBuild {
  public:
   LevelBuild() = default;
@@ -12,21 +16,24 @@ class LevelBuild {
   LevelBuild(const LevelBuild&) = delete;
   LevelBuild& operator=(const LevelBuild&) = delete;
 
-  // Starts painting every level; paints them here and now if no thread can be had.
-  void start();
-  // Runs `job` on the painter thread in place of the painting (tests hold the game
-  // on "Loading" with it).
+  // Level n is the one needed next: frees every other level's pictures and
+  // starts painting n unless it is painted. An n outside the levels frees them all.
+  void prepare(int n);
+  // Prepares n and returns once it is painted (painting it here if no thread can be had).
+  void waitFor(int n);
+  // True once level n is painted and may be drawn and probed.
+  bool ready(int n) const;
+  // Holds the painter with `job` instead of painting, so that no level is
+  // ready until it ends (tests keep the title on "Loading" with it).
   void run(void (*job)());
-  // Returns once every level is painted.
+  // Returns once the painter is idle.
   void finish();
-  // True once every level is painted, so finish() returns at once; never waits.
-  bool ready() const { return painted || !painter.joinable(); }
 
  private:
-  void work(void (*job)());
-
   std::thread painter;
-  std::atomic<bool> painted{false};
+  int wanted = -1;  // the level kept or being painted; -1 none
+  std::atomic<bool> painted[kLevelCount] = {};
+  std::atomic<bool> holding{false};  // a test's job holds the painter
 };
 
 extern LevelBuild levelBuild;

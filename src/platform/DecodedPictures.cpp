@@ -1,9 +1,8 @@
 #include "platform/DecodedPictures.h"
 
 #include <SDL/SDL_image.h>
-#include <sys/mman.h>
-#include <unistd.h>
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <set>
@@ -15,25 +14,13 @@
 #include "platform/StopRequest.h"
 
 namespace {
+std::atomic<size_t> liveDecodedBytes{0};
+
 size_t pixelBytes(const SDL_Surface* s) { return size_t(s->pitch) * size_t(s->h); }
 
-// Writes the pixels into a fresh in-memory file; write() fills it several times
-// faster than copying into a mapping, which faults page by page.
-int pixelFileOf(const SDL_Surface* picture) {
-  size_t bytes = pixelBytes(picture);
-  if (picture->format->palette || bytes == 0) return -1;
-  int fd = memfd_create("thornwald-picture", MFD_CLOEXEC);
-  if (fd < 0) return -1;
-  const char* pixels = static_cast<const char*>(picture->pixels);
-  for (size_t done = 0; done < bytes;) {
-    ssize_t wrote = pwrite(fd, pixels + done, bytes - done, off_t(done));
-    if (wrote <= 0) {
-      close(fd);
-      return -1;
-    }
-    done += size_t(wrote);
-  }
-  return fd;
+void freeDecoded(SDL_Surface* picture) {
+  liveDecodedBytes -= pixelBytes(picture);
+  SDL_FreeSurface(picture);
 }
 
 const size_t kMaxPictureFileBytes = 64u << 20;  // bytes; the largest, the background, is under 1 MB
@@ -89,8 +76,10 @@ DecodedPicture decode(const std::string& path) {
   if (stopRequested() || !readRegularFile(path.c_str(), kMaxPictureFileBytes, bytes) ||
       !hasExpectedSize(path, bytes))
     return d;
-  d.picture = IMG_Load_RW(stoppableSource(bytes), 1);
-  if (d.picture) d.pixelFile = pixelFileOf(d.picture);
+  if (SDL_Surface* picture = IMG_Load_RW(stoppableSource(bytes), 1)) {
+    liveDecodedBytes += pixelBytes(picture);
+    d.picture.reset(picture, freeDecoded);
+  }
   return d;
 }
 
@@ -101,6 +90,7 @@ void DecodedPictures::prefetch(const std::vector<std::string>& paths) {
   // libpng is set up here, once, before two threads can decode at the same time.
   IMG_Init(IMG_INIT_PNG);
   auto jobs = std::make_shared<std::vector<Job>>();
+  std::lock_guard<std::mutex> guard(lock);
   std::set<std::string> queued;
   for (const std::string& path : paths)
     if (!byPath.count(path) && queued.insert(path).second)
@@ -117,24 +107,28 @@ void DecodedPictures::prefetch(const std::vector<std::string>& paths) {
   for (auto& future : futures) byPath.insert(std::move(future));
 }
 
-const DecodedPicture& DecodedPictures::get(const std::string& path) {
-  auto found = byPath.find(path);
-  if (found == byPath.end()) {
-    std::promise<DecodedPicture> now;
-    now.set_value(decode(path));
-    found = byPath.emplace(path, now.get_future().share()).first;
+DecodedPicture DecodedPictures::get(const std::string& path) {
+  std::shared_future<DecodedPicture> picture;
+  {
+    std::lock_guard<std::mutex> guard(lock);
+    auto found = byPath.find(path);
+    if (found == byPath.end()) {
+      // A picture released but still held by a handle is not decoded again.
+      DecodedPicture held{released[path].lock()};
+      std::promise<DecodedPicture> now;
+      now.set_value(held.picture ? held : decode(path));
+      found = byPath.emplace(path, now.get_future().share()).first;
+    }
+    picture = found->second;
   }
-  return found->second.get();
+  return picture.get();  // a prefetch still decoding is waited for without the lock
 }
 
 void DecodedPictures::release() {
+  std::lock_guard<std::mutex> guard(lock);
   for (std::thread& helper : helpers) helper.join();
   helpers.clear();
-  for (auto& entry : byPath) {
-    const DecodedPicture& d = entry.second.get();
-    if (d.picture) SDL_FreeSurface(d.picture);
-    if (d.pixelFile >= 0) close(d.pixelFile);
-  }
+  for (auto& entry : byPath) released[entry.first] = entry.second.get().picture;
   byPath.clear();
 }
 
@@ -142,3 +136,5 @@ DecodedPictures& decodedPictures() {
   static DecodedPictures pictures;
   return pictures;
 }
+
+size_t decodedPictureBytes() { return liveDecodedBytes; }

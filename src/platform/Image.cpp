@@ -1,84 +1,101 @@
 #include "platform/Image.h"
 
-#include <sys/mman.h>
-
+#include <algorithm>
+#include <atomic>
+#include <cstring>
 #include <map>
+#include <memory>
+#include <mutex>
 
 #include "platform/DecodedPictures.h"
 
 namespace {
-// Pixel memory of the copies that are mappings, with its length: freeImage unmaps it.
-std::map<void*, size_t>& mappedPixels() {
-  static std::map<void*, size_t> mapped;
-  return mapped;
+// What each handle holds: the decoded picture it shares, or nothing for a
+// private copy, which owns its pixels.
+struct Holding {
+  std::shared_ptr<SDL_Surface> shared;
+  size_t privateBytes = 0;
+};
+
+// Handles are made by the main thread and by the level painter, so the table is locked.
+std::mutex& holdingsLock() {
+  static std::mutex lock;
+  return lock;
+}
+std::map<const SDL_Surface*, Holding>& holdings() {
+  static std::map<const SDL_Surface*, Holding> held;
+  return held;
+}
+std::atomic<size_t> livePrivateBytes{0};
+
+void hold(const SDL_Surface* handle, Holding h) {
+  std::lock_guard<std::mutex> guard(holdingsLock());
+  holdings()[handle] = std::move(h);
 }
 
 // The colour key that IMG_Load set (a PNG with a tRNS chunk), as the raw pixel
-// value: the copy has the picture's format, and mapping the key's colour again
+// value: the handle has the picture's format, and mapping the key's colour again
 // could pick another palette entry of the same colour.
 void keepColourKey(SDL_Surface* copy, const SDL_Surface* picture) {
-  if (copy && (picture->flags & SDL_SRCCOLORKEY))
-    SDL_SetColorKey(copy, SDL_SRCCOLORKEY, picture->format->colorkey);
+  if (picture->flags & SDL_SRCCOLORKEY) SDL_SetColorKey(copy, SDL_SRCCOLORKEY, picture->format->colorkey);
 }
 
-// A surface of the picture's size and format around pixels the caller provides.
-SDL_Surface* surfaceAround(void* pixels, const SDL_Surface* picture) {
+// Gives `s` the palette, alpha flags and colour key of `picture`.
+void keepLook(SDL_Surface* s, const SDL_Surface* picture) {
   const SDL_PixelFormat* f = picture->format;
-  SDL_Surface* s = SDL_CreateRGBSurfaceFrom(pixels, picture->w, picture->h, f->BitsPerPixel, picture->pitch,
-                                            f->Rmask, f->Gmask, f->Bmask, f->Amask);
-  if (s) SDL_SetAlpha(s, picture->flags & SDL_SRCALPHA, f->alpha);
+  if (f->palette) SDL_SetColors(s, f->palette->colors, 0, f->palette->ncolors);
+  SDL_SetAlpha(s, picture->flags & SDL_SRCALPHA, f->alpha);
   keepColourKey(s, picture);
+}
+
+// A surface of the picture's size and format around its pixels.
+SDL_Surface* handleOn(const std::shared_ptr<SDL_Surface>& picture) {
+  const SDL_PixelFormat* f = picture->format;
+  SDL_Surface* s = SDL_CreateRGBSurfaceFrom(picture->pixels, picture->w, picture->h, f->BitsPerPixel,
+                                            picture->pitch, f->Rmask, f->Gmask, f->Bmask, f->Amask);
+  if (!s) return nullptr;
+  keepLook(s, picture.get());
+  hold(s, Holding{picture, 0});
   return s;
-}
-
-const size_t kPageBytes = 4096;
-
-// Reads one byte of every page, so every page is mapped now: play never waits
-// on a first touch, and resident memory counts the whole copy from the start
-// instead of creeping up as the game first shows each part of it.
-void mapEveryPage(const void* pixels, size_t bytes) {
-  const volatile char* p = static_cast<const volatile char*>(pixels);
-  for (size_t at = 0; at < bytes; at += kPageBytes) (void)p[at];
-}
-
-// A private mapping of the picture's pixel file: the owner's own copy. Pages
-// are shared until the owner writes to them, and then only those are copied.
-SDL_Surface* mappedCopyOf(const DecodedPicture& d) {
-  size_t bytes = size_t(d.picture->pitch) * size_t(d.picture->h);
-  void* pixels = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE, d.pixelFile, 0);
-  if (pixels == MAP_FAILED) return nullptr;
-  mapEveryPage(pixels, bytes);
-  SDL_Surface* copy = surfaceAround(pixels, d.picture);
-  if (copy)
-    mappedPixels()[pixels] = bytes;
-  else
-    munmap(pixels, bytes);
-  return copy;
-}
-
-SDL_Surface* copyOf(const DecodedPicture& d) {
-  if (d.pixelFile >= 0)
-    if (SDL_Surface* copy = mappedCopyOf(d)) return copy;
-  SDL_Surface* copy = SDL_ConvertSurface(d.picture, d.picture->format, d.picture->flags & SDL_SRCALPHA);
-  keepColourKey(copy, d.picture);
-  return copy;
 }
 }  // namespace
 
 SDL_Surface* loadImage(const char* path) {
-  const DecodedPicture& d = decodedPictures().get(path);
-  return d.picture ? copyOf(d) : nullptr;
+  const DecodedPicture d = decodedPictures().get(path);
+  return d.picture ? handleOn(d.picture) : nullptr;
+}
+
+SDL_Surface* privateCopy(const SDL_Surface* image) {
+  if (!image) return nullptr;
+  const SDL_PixelFormat* f = image->format;
+  SDL_Surface* copy = SDL_CreateRGBSurface(SDL_SWSURFACE, image->w, image->h, f->BitsPerPixel, f->Rmask,
+                                           f->Gmask, f->Bmask, f->Amask);
+  if (!copy) return nullptr;
+  const size_t rowBytes = std::min<size_t>(image->pitch, copy->pitch);
+  for (int y = 0; y < image->h; ++y)
+    std::memcpy(static_cast<Uint8*>(copy->pixels) + size_t(y) * copy->pitch,
+                static_cast<const Uint8*>(image->pixels) + size_t(y) * image->pitch, rowBytes);
+  keepLook(copy, image);
+  const size_t bytes = size_t(copy->pitch) * size_t(copy->h);
+  livePrivateBytes += bytes;
+  hold(copy, Holding{nullptr, bytes});
+  return copy;
 }
 
 void releaseDecodedImages() { decodedPictures().release(); }
 
 void freeImage(SDL_Surface*& image) {
   if (!image) return;
-  auto mapped = mappedPixels().find(image->pixels);
-  if (mapped != mappedPixels().end()) {
-    munmap(mapped->first, mapped->second);
-    mappedPixels().erase(mapped);
+  Holding released;  // dropped after the lock: the last handle frees the decoded picture
+  {
+    std::lock_guard<std::mutex> guard(holdingsLock());
+    auto found = holdings().find(image);
+    if (found != holdings().end()) {
+      released = std::move(found->second);
+      holdings().erase(found);
+    }
   }
+  livePrivateBytes -= released.privateBytes;
   SDL_FreeSurface(image);
   image = nullptr;
 }
@@ -86,3 +103,6 @@ void freeImage(SDL_Surface*& image) {
 void setColourKey(SDL_Surface* image, Uint32 key) {
   if (image) SDL_SetColorKey(image, SDL_SRCCOLORKEY, key);
 }
+
+size_t sharedPictureBytes() { return decodedPictureBytes(); }
+size_t privatePictureBytes() { return livePrivateBytes; }

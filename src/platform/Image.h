@@ -1,17 +1,28 @@
 #pragma once
 #include <SDL/SDL.h>
 
-// Loads a PNG into a surface its caller owns, or nullptr when the file is missing
-// or broken. Nothing is reported: the game goes on without the picture.
+#include <cstddef>
+
+// A handle of its own to the picture in a PNG, or nullptr when the file is
+// missing or broken. Nothing is reported: the game goes on without the picture.
+// Every handle to a file shares its one decoded copy of the pixels (nothing
+// writes into them) but has its own colour key and alpha flags.
 SDL_Surface* loadImage(const char* path);
 
-// Forgets the decoded pictures kept for copying; start-up calls it once every
-// object holds its own copy, so the memory goes back.
+// A copy of `image` with pixels of its own, for a picture that gets painted on;
+// nullptr for an empty image. May be called from a helper thread.
+SDL_Surface* privateCopy(const SDL_Surface* image);
+
+// Forgets the decoded pictures kept for later loads, so pictures nobody holds go back.
 void releaseDecodedImages();
 
-// Frees a surface that may be empty.
+// Frees a surface that may be empty; the shared pixels go with the last handle.
 void freeImage(SDL_Surface*& image);
 
 // Sets the raw pixel value `key` as the colour key, without RLE; does nothing
 // for an empty image.
 void setColourKey(SDL_Surface* image, Uint32 key);
+
+// Bytes of picture pixels alive: each decoded picture once, and every private copy.
+size_t sharedPictureBytes();
+size_t privatePictureBytes();

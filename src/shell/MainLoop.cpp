@@ -1,5 +1,6 @@
 #include "shell/MainLoop.h"
 
+#include "level/LevelBuild.h"
 #include "platform/Clock.h"
 #include "platform/Video.h"
 #include "shell/GameState.h"
@@ -32,6 +33,8 @@ void runScreenPass(float frameMs) {
     pauseScreen.draw();
     return;
   }
+  // Frees the level just finished and starts painting the next one.
+  levelBuild.prepare(levelToPaint());
   switch (GameState) {
     case Title:
       titlePass();

@@ -24,7 +24,8 @@ void respawnLevelObjects() {
 
 void startNewGame() {
   newGameWaiting = false;
-  levelBuild.finish();  // play draws the levels: their painting must be done
+  // Before the clock starts, so a level still being painted costs no play time.
+  levelBuild.waitFor(0);
   // Nothing of an earlier game carries over; the name entry starts its own name.
   player.reset();
   resetShop();
@@ -36,7 +37,7 @@ void startNewGame() {
 }
 
 void requestNewGame() {
-  if (levelBuild.ready()) {
+  if (levelBuild.ready(0)) {
     startNewGame();
   } else {
     newGameWaiting = true;
@@ -44,7 +45,7 @@ void requestNewGame() {
 }
 
 void startWaitingGame() {
-  if (!newGameWaiting || !levelBuild.ready()) return;
+  if (!newGameWaiting || !levelBuild.ready(0)) return;
   newGameWaiting = false;
   startNewGame();
 }
@@ -54,11 +55,21 @@ void forgetWaitingGame() { newGameWaiting = false; }
 void startLevel() {
   addTimeBonus();
   ++levelIndex;
+  levelBuild.waitFor(levelIndex);  // painted during the statistics and the shop
   player.setX(kLevelStartX);
   player.setY(kLevelStartY);
   respawnLevelObjects();
   levels[levelIndex].restartTimer();
   lastFrameTick = nowMs();
+}
+
+int levelToPaint() {
+  switch (GameState) {
+    case Playing: return levelIndex;
+    case LevelStats:
+    case Shop: return levelIndex + 1;  // none after the last
+    default: return 0;                 // every other screen leads to a new game
+  }
 }
 
 void leaveShop() {

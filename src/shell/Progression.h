@@ -14,5 +14,8 @@ void forgetWaitingGame();
 void leaveShop();
 // The next level: time bonus, next index, start position, new goblins, extras back, clock.
 void startLevel();
+// The level play needs next on the current screen: the one played, the next one
+// between levels, the first one elsewhere; kLevelCount after the last level.
+int levelToPaint();
 // Goblins spawned around the hero's position, extras back in place.
 void respawnLevelObjects();

@@ -34,7 +34,6 @@ const int kTitleLives = 3;
 }
 
 void loadScreenImages() {
-  shopCollisionImage = loadImage(kBackgroundPicture);
   titleImage = loadImage(kTitlePicture);
   instructionsImage = loadImage(kInstructionsPicture);
   storyImage = loadImage(kStoryPicture);
@@ -63,7 +62,7 @@ void titlePass() {
   player.setLives(kTitleLives);
   player.setAnimals(0);
   // Key 1 waits for the levels' painting (see startWaitingGame): say so.
-  if (!levelBuild.ready()) {
+  if (!levelBuild.ready(0)) {
     buildLoadingLine();
     drawLabel(loadingLabel, ScreenSurface);
   }
@@ -72,6 +71,7 @@ void titlePass() {
 void picturePass(SDL_Surface* picture) { drawImage(picture, 0, 0); }
 
 void playingPass(float frameMs) {
+  levelBuild.waitFor(levelIndex);  // at once unless a test jumped straight into play
   Level& level = levels[levelIndex];
   level.draw(ScreenSurface, player.getX(), player.getY());
   // Later objects cover earlier ones: extras, then goblins, then the hero.

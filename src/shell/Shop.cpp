@@ -26,6 +26,18 @@ SDL_Surface* emptyRack(SDL_Surface*& cache, bool& loaded, const char* path) {
   return cache;
 }
 
+// The background, which the shop's walk probes, is taken the first time the
+// shop shows: start-up does not wait for its decoding, and a game has painted
+// its first level from it by then.
+SDL_Surface* shopCollision() {
+  static bool loaded = false;
+  if (!loaded) {
+    shopCollisionImage = loadImage(kBackgroundPicture);
+    loaded = true;
+  }
+  return shopCollisionImage;
+}
+
 bool inWeaponZone(float x) { return x > kWeaponZoneLeft && x <= kWeaponZoneRight; }
 bool inArmourZone(float x) { return x > kArmourZoneLeft && x <= kArmourZoneRight; }
 
@@ -54,7 +66,7 @@ void resetShop() {
 bool shopPass(float frameMs) {
   player.setY(kShopFloorY);
   drawShop();
-  player.update(frameMs, ScreenSurface, shopCollisionImage);
+  player.update(frameMs, ScreenSurface, shopCollision());
   float x = player.getX();
   if (inWeaponZone(x)) {
     buildWeaponPrompt();
@@ -66,12 +78,12 @@ bool shopPass(float frameMs) {
     armourRackImage = emptyRack(armourRackEmpty, armourEmptyLoaded, kArmourRackEmptyPicture);
     armourCost = 0;
     drawImage(armourRackImage, 192, 264);
-    player.update(frameMs, ScreenSurface, shopCollisionImage);
+    player.update(frameMs, ScreenSurface, shopCollision());
   } else if (x < kShopExitX && player.getWeaponLevel() == kTopUpgradeLevel) {
     weaponRackImage = emptyRack(weaponRackEmpty, weaponEmptyLoaded, kWeaponRackEmptyPicture);
     weaponCost = 0;
     drawImage(weaponRackImage, 90, 264);
-    player.update(frameMs, ScreenSurface, shopCollisionImage);
+    player.update(frameMs, ScreenSurface, shopCollision());
   }
   return x >= kShopExitX;
 }

@@ -12,7 +12,6 @@
 #include "goblins/Goblin.h"
 #include "level/LevelBuild.h"
 #include "platform/Clock.h"
-#include "platform/Image.h"
 #include "platform/StopRequest.h"
 #include "platform/Video.h"
 #include "player/Player.h"
@@ -60,8 +59,7 @@ int startUp() {
   player.loadSounds();
   for (int i = 0; i < kGoblinCount; ++i) goblins[i].spawn(i);
   for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
-  levelBuild.start();  // the title shows while the maps are painted
-  releaseDecodedImages();
+  levelBuild.prepare(0);  // the title shows while the first level is painted
   return 0;
 }
 

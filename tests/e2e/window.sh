@@ -76,7 +76,7 @@ expect_exit "Escape"
 status=$?
 [[ $status == 0 ]] || { cat game.log; fail "Escape ended the game with status $status"; }
 
-# Escape at once, while the levels are still being painted behind the title.
+# Escape at once, while the first level is still being painted behind the title.
 ./thornwald >quick.log 2>quick.err &
 pid=$!
 cleanup_steps+=("kill $pid 2>/dev/null")

@@ -1,5 +1,6 @@
 #include "GoblinTestFixture.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 #include "shell/GameState.h"
 
 namespace {
@@ -12,6 +13,7 @@ class GoblinMoveTest : public GoblinTest {
  protected:
   void SetUp() override {
     GoblinTest::SetUp();
+    levelBuild.waitFor(levelIndex);
     savedCollision = levels[levelIndex].collisionImage;
     collision = makeRgbaSurface(kMapW, kMapH, kFree);
     levels[levelIndex].collisionImage = collision;

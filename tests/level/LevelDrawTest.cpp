@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 #include "platform/Video.h"
 #include "shell/GameState.h"
 
@@ -17,15 +18,18 @@ class LevelDrawTest : public ::testing::Test {
  protected:
   // Borrows the first level and gives its picture back afterwards.
   void SetUp() override {
+    levelBuild.waitFor(0);
     saved = level.levelImage;
     level.levelImage = makeRgbaSurface(1000, 800, 0);
     for (int y = 0; y < 800; ++y)
       for (int x = 0; x < 1000; ++x) putPixel32(level.levelImage, x, y, levelPixel(x, y));
     screen = makeRgbaSurface(640, 480, kUnwritten);
+    level.opaqueRowOf = nullptr;  // a freed picture's address may come back
   }
   void TearDown() override {
     SDL_FreeSurface(level.levelImage);
     level.levelImage = saved;
+    level.opaqueRowOf = nullptr;
     SDL_FreeSurface(screen);
   }
   uint32_t shown(int sx, int sy) { return getPixel32(screen, sx, sy) & kRgb; }

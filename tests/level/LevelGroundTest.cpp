@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 #include "extras/Extra.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 #include "level/Pixels.h"
 
 namespace {
@@ -68,6 +69,7 @@ class LevelGroundTest : public testing::TestWithParam<int> {
 }  // namespace
 
 TEST_P(LevelGroundTest, EveryCageAndTheExitStandOnTheGround) {
+  levelBuild.waitFor(GetParam());
   const Level& level = levels[GetParam()];
   ASSERT_NE(level.collisionImage, nullptr);
   SDL_Surface* sheet = extras[0].sheet;

@@ -14,6 +14,7 @@
 #include "level/Level.h"
 #include "platform/Clock.h"
 #include "platform/RegularFile.h"
+#include "platform/Image.h"
 
 namespace fs = std::filesystem;
 
@@ -53,7 +54,7 @@ class LevelMapTest : public ::testing::Test {
   void usePictures(int width, int height, int sheetWidth) {
     for (SDL_Surface** s :
          {&level->tiles, &level->collisionTiles, &level->levelImage, &level->collisionImage})
-      if (*s) SDL_FreeSurface(*s);
+      freeImage(*s);
     level->tiles = makeSheet(sheetWidth, kVisibleTag);
     level->collisionTiles = makeSheet(sheetWidth, kCollisionTag);
     level->levelImage = makeRgbaSurface(width, height, kBackground);

@@ -5,6 +5,7 @@
 
 #include "TestSupport.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 #include "level/Pixels.h"
 #include "shell/GameState.h"
 
@@ -43,6 +44,7 @@ TEST(PixelsTest, OnlyOpaqueNotNearWhitePixelsAreSolid) {
 
 TEST(LevelSolidTest, ReadsTheCollisionImageOfTheLevelBeingPlayed) {
   SavedGameState savedState;
+  levelBuild.waitFor(2);
   SDL_Surface* saved = levels[2].collisionImage;
   levels[2].collisionImage = makeRgbaSurface(10, 10, 0xFF000000);
   levelIndex = 2;

@@ -1,5 +1,6 @@
-// Pictures are decoded once and every owner gets its own copy: copies must be
-// exact and must never share pixels, however they are made.
+// Pictures are decoded once and every owner gets a handle of its own that
+// shares the pixels: handles must be exact, keep their own flags and outlive
+// each other; a private copy is painted on without touching the shared picture.
 #include <SDL/SDL_image.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -17,8 +18,8 @@
 
 namespace {
 // Pictures of 2 x 1 pixels whose second pixel a tRNS chunk makes transparent, so
-// IMG_Load gives them a colour key: one in true colour (copied as a mapping), one
-// with a palette of two equal greens (copied by hand).
+// IMG_Load gives them a colour key: one in true colour, one with a palette of
+// two equal greens.
 const unsigned char kKeyedTrueColourPng[] = {
     0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0x00, 0x00, 0x00, 0x0d, 0x49, 0x48, 0x44,
     0x52, 0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0x01, 0x08, 0x02, 0x00, 0x00, 0x00, 0x7b,
@@ -65,18 +66,40 @@ TEST_F(ImageCopies, EveryCopyEqualsTheFileAndKeepsItsFormat) {
   }
 }
 
-TEST_F(ImageCopies, WritingOneCopyChangesNoOtherCopyNorLaterOnes) {
+TEST_F(ImageCopies, HandlesShareOnePictureThatOutlivesEachOfThem) {
   Picture reference = loadPicture(kShopBackgroundPicture);
   first = loadImage(kShopBackgroundPicture);
   second = loadImage(kShopBackgroundPicture);
   ASSERT_TRUE(reference && first && second);
-  ASSERT_NE(first->pixels, second->pixels);
+  EXPECT_EQ(first->pixels, second->pixels);
+  setColourKey(first, 0xFFFFFF);
+  EXPECT_FALSE(second->flags & SDL_SRCCOLORKEY);
+  freeImage(first);
+  releaseDecodedImages();
+  EXPECT_TRUE(samePixels(second, reference.get()));
+  // Drawn the same as the file.
+  SDL_Surface* a = makeRgbaSurface(640, 480, 0);
+  SDL_Surface* b = makeRgbaSurface(640, 480, 0);
+  SDL_BlitSurface(second, nullptr, a, nullptr);
+  SDL_BlitSurface(reference.get(), nullptr, b, nullptr);
+  EXPECT_TRUE(samePixels(a, b));
+  SDL_FreeSurface(a);
+  SDL_FreeSurface(b);
+}
+
+TEST_F(ImageCopies, APrivateCopyIsPaintedOnAloneAndCounted) {
+  Picture reference = loadPicture(kShopBackgroundPicture);
+  second = loadImage(kShopBackgroundPicture);
+  const size_t shared = sharedPictureBytes(), held = privatePictureBytes();
+  first = privateCopy(second);
+  ASSERT_TRUE(reference && first && second);
+  EXPECT_TRUE(samePixels(first, reference.get()));
+  EXPECT_EQ(privatePictureBytes(), held + size_t(first->pitch) * first->h);
+  EXPECT_EQ(sharedPictureBytes(), shared);
   std::memset(first->pixels, 0x5A, size_t(first->pitch) * first->h);
   EXPECT_TRUE(samePixels(second, reference.get()));
-  freeImage(second);
-  second = loadImage(kShopBackgroundPicture);
-  ASSERT_TRUE(second);
-  EXPECT_TRUE(samePixels(second, reference.get()));
+  freeImage(first);
+  EXPECT_EQ(privatePictureBytes(), held);
 }
 
 TEST_F(ImageCopies, PrefetchedPicturesAreTheSameAsOnesDecodedWhenLoaded) {
@@ -98,15 +121,16 @@ TEST_F(ImageCopies, APictureWithAPaletteIsCopiedWithItsColours) {
   ASSERT_EQ(SDL_SaveBMP(paletted, path.c_str()), 0);
   SDL_FreeSurface(paletted);
   first = loadImage(path.c_str());
-  second = loadImage(path.c_str());
   std::remove(path.c_str());
+  second = privateCopy(first);
   ASSERT_TRUE(first && second && first->format->palette);
-  std::memset(first->pixels, 0, size_t(first->pitch) * first->h);
-  Uint8 r, g, b;
-  SDL_GetRGB(static_cast<Uint8*>(second->pixels)[second->pitch], second->format, &r, &g, &b);
-  EXPECT_EQ(r, 200);
-  EXPECT_EQ(g, 100);
-  EXPECT_EQ(b, 50);
+  for (SDL_Surface* s : {first, second}) {
+    Uint8 r, g, b;
+    SDL_GetRGB(static_cast<Uint8*>(s->pixels)[s->pitch], s->format, &r, &g, &b);
+    EXPECT_EQ(r, 200);
+    EXPECT_EQ(g, 100);
+    EXPECT_EQ(b, 50);
+  }
 }
 TEST_F(ImageCopies, CopiesKeepTheColourKeyOfTheFile) {
   struct Case {
@@ -121,11 +145,15 @@ TEST_F(ImageCopies, CopiesKeepTheColourKeyOfTheFile) {
     Picture reference = loadPicture(c.path);
     first = loadImage(c.path);
     std::remove(c.path);
-    ASSERT_TRUE(reference && first) << c.path;
+    second = privateCopy(first);
+    ASSERT_TRUE(reference && first && second) << c.path;
     ASSERT_TRUE(reference->flags & SDL_SRCCOLORKEY) << c.path;
-    EXPECT_TRUE(first->flags & SDL_SRCCOLORKEY) << c.path;
-    EXPECT_EQ(first->format->colorkey, reference->format->colorkey) << c.path;
+    for (SDL_Surface* s : {first, second}) {
+      EXPECT_TRUE(s->flags & SDL_SRCCOLORKEY) << c.path;
+      EXPECT_EQ(s->format->colorkey, reference->format->colorkey) << c.path;
+    }
     freeImage(first);
+    freeImage(second);
   }
 }
 }  // namespace

@@ -11,6 +11,7 @@
 #include "extras/Extra.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 #include "platform/Clock.h"
 #include "shell/MainLoop.h"
 
@@ -38,6 +39,7 @@ class FramePacingTest : public ShellTest {
     SDL_FillRect(world, &ground, kRock);
     SDL_Rect ledge = {0, kLedgeTop, kWorldW, 30};
     SDL_FillRect(world, &ledge, kRock);
+    levelBuild.waitFor(0);  // painted and kept while the test borrows it
     savedCollision = levels[0].collisionImage;
     levels[0].collisionImage = world;
     for (Extra& e : extras) e.y = kParkedY;

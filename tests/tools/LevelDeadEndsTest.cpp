@@ -14,6 +14,7 @@
 #include "TestSupport.h"
 #include "extras/Extra.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 
 namespace fs = std::filesystem;
 
@@ -43,6 +44,7 @@ class LevelDeadEndsTest : public testing::Test {
  protected:
   // Both pictures of the borrowed level are kept and put back.
   void SetUp() override {
+    levelBuild.waitFor(kLevel);
     for (SDL_Surface* image : {levels[kLevel].levelImage, levels[kLevel].collisionImage}) {
       ASSERT_NE(image, nullptr);
       const auto* pixels = static_cast<const uint8_t*>(image->pixels);

@@ -1,16 +1,21 @@
 // A whole game replayed with a fake clock and a fixed seed: from the title
 // through all five levels (the level checker's route to each exit), the
-// statistics and the shop between them, to the name entry.
+// statistics and the shop between them, to the victory screen and the name entry;
+// on the way, the pictures held never pass each file decoded once and one level.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "LevelSearch.h"
 #include "TestSupport.h"
 #include "extras/Extra.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 #include "platform/Clock.h"
+#include "platform/Image.h"
+#include "platform/PictureFiles.h"
 #include "player/Player.h"
 #include "shell/GameState.h"
 #include "shell/Input.h"
@@ -87,6 +92,17 @@ int taken(int type) {
   return n;
 }
 
+size_t bytesOf(const Picture& p) { return p ? size_t(p->pitch) * p->h : 0; }
+
+// Every picture file decoded once, and one level: two copies of the background.
+struct PictureArithmetic {
+  size_t everyFileOnce = 0, oneLevel = 2 * bytesOf(loadPicture(kBackgroundPicture));
+  PictureArithmetic() {
+    for (const auto& file : std::filesystem::directory_iterator("pics"))
+      everyFileOnce += bytesOf(loadPicture(file.path().string()));
+  }
+};
+
 class WholeGameTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -104,9 +120,13 @@ TEST_F(WholeGameTest, FromTheTitleThroughFiveLevelsToTheNameEntry) {
   tapKey(SDLK_1);
   ASSERT_TRUE(passUntil([] { return GameState == Playing; }));
   int bonus = 0, nutsTaken = 0, nutsSpent = 0, animalsSaved = 0;
+  const PictureArithmetic bytes;
   for (int level = 0; level < kLevelCount; ++level) {
     SCOPED_TRACE("level " + std::to_string(level));
     ASSERT_EQ(levelIndex, level);
+    EXPECT_TRUE(levelBuild.ready(level));
+    EXPECT_EQ(privatePictureBytes(), bytes.oneLevel);
+    EXPECT_LE(sharedPictureBytes(), bytes.everyFileOnce);
     Route route = routeFromHere(level);
     ASSERT_FALSE(route.empty()) << "no way to the exit";
     ASSERT_TRUE(replay(route)) << "the route did not reach the exit";
@@ -122,6 +142,11 @@ TEST_F(WholeGameTest, FromTheTitleThroughFiveLevelsToTheNameEntry) {
     // Into the shop: stop at the weapon rack, buy if the nuts allow, walk out.
     tapKey(SDLK_SPACE);
     ASSERT_TRUE(passUntil([] { return GameState == Shop; }));
+    // The level played is gone; the next is painted while the shop shows.
+    EXPECT_FALSE(levelBuild.ready(level));
+    levelBuild.finish();
+    EXPECT_EQ(privatePictureBytes(), level + 1 < kLevelCount ? bytes.oneLevel : 0);
+    EXPECT_LE(sharedPictureBytes(), bytes.everyFileOnce);
     pushKey(SDLK_RIGHT, true);
     ASSERT_TRUE(passUntil([] { return player.getX() > 100; }));
     pushKey(SDLK_RIGHT, false);

@@ -1,7 +1,8 @@
 // thornwald-drive SECONDS SEED [--memory]: plays SECONDS of simulated time with
 // random key presses (every key but Escape) on every screen, headless, with a
 // fake clock. Fails when a score file stops being ten lines, and with
-// --memory when resident memory grows between the second and the last minute.
+// --memory when resident memory, besides the level pictures, grows between the
+// second and the last minute.
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -10,7 +11,9 @@
 
 #include "Harness.h"
 #include "RandomKeys.h"
+#include "level/LevelBuild.h"
 #include "platform/Clock.h"
+#include "platform/Image.h"
 #include "player/Player.h"
 #include "shell/GameState.h"
 #include "shell/MainLoop.h"
@@ -75,10 +78,13 @@ int main(int argc, char** argv) {
     if (elapsed >= nextMinute) {
       nextMinute += kMinuteMs;
       ++minute;
-      rssLast = residentBytes();
+      // The level pictures come and go with the levels, one level at most: they
+      // are left out, once the painter is done, so only a leak shows as growth.
+      levelBuild.finish();
+      rssLast = residentBytes() - privatePictureBytes();
       if (minute == 2) rssMinute2 = rssLast;
-      std::printf("minute %d: state %d, level %d, resident %zu KiB\n", minute, GameState, levelIndex,
-                  rssLast / 1024);
+      std::printf("minute %d: state %d, level %d, resident besides the level pictures %zu KiB\n", minute,
+                  GameState, levelIndex, rssLast / 1024);
       if (!scoreFilesWhole()) {
         std::printf("a score file is not ten lines\n");
         return 1;

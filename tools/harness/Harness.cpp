@@ -4,17 +4,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <initializer_list>
 
-#include "extras/Extra.h"
-#include "goblins/Goblin.h"
-#include "level/Level.h"
-#include "player/Player.h"
-#include "shell/Screens.h"
-
-namespace {
-size_t bytesOf(const SDL_Surface* s) { return s ? size_t(s->w) * s->h * s->format->BytesPerPixel : 0; }
-}  // namespace
+#include "platform/Image.h"
 
 size_t residentBytes() {
   FILE* f = std::fopen("/proc/self/statm", "r");
@@ -25,18 +16,18 @@ size_t residentBytes() {
   return got == 2 ? resident * size_t(sysconf(_SC_PAGESIZE)) : 0;
 }
 
-size_t pictureBytes() {
-  size_t sum = bytesOf(player.spriteSheet) + bytesOf(player.extrasSheet) + bytesOf(player.healthBarImage);
-  for (const Goblin& g : goblins) sum += bytesOf(g.spriteSheet) + bytesOf(g.healthBarImage);
-  for (const Extra& e : extras) sum += bytesOf(e.sheet);
-  for (const Level& l : levels)
-    sum += bytesOf(l.tiles) + bytesOf(l.collisionTiles) + bytesOf(l.levelImage) + bytesOf(l.collisionImage);
-  for (const SDL_Surface* s : {shopCollisionImage, titleImage, instructionsImage, storyImage, statsImage,
-                               aboutImage, scoresImage, shopBackgroundImage, submitImage, weaponRackImage,
-                               armourRackImage, vendorImage})
-    sum += bytesOf(s);
-  return sum;
+size_t peakResidentBytes() {
+  FILE* f = std::fopen("/proc/self/status", "r");
+  if (!f) return 0;
+  char line[256];
+  unsigned long kib = 0;
+  while (std::fgets(line, sizeof line, f))
+    if (std::sscanf(line, "VmHWM: %lu kB", &kib) == 1) break;
+  std::fclose(f);
+  return size_t(kib) * 1024;
 }
+
+size_t pictureBytes() { return sharedPictureBytes() + privatePictureBytes(); }
 
 int countLines(const char* path) {
   FILE* f = std::fopen(path, "r");

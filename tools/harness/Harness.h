@@ -5,10 +5,12 @@
 #include <cstddef>
 #include <cstdint>
 
-// Resident memory of this process, in bytes.
+// Resident memory of this process, in bytes: now, and the most it has been.
 size_t residentBytes();
+size_t peakResidentBytes();
 
-// Bytes of every picture the game holds: width x height x bytes per pixel.
+// Bytes of the pictures the game holds: each decoded picture once, and the
+// level pictures painted on copies of their own.
 size_t pictureBytes();
 
 // Lines in a text file, or -1 when it cannot be read.

@@ -5,6 +5,7 @@
 
 #include "extras/Extra.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 
 namespace {
 const int kMaxNodes = 40000;
@@ -126,6 +127,7 @@ Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m) {
 
 SearchResult searchLevel(int level, bool untilExit, const HeroState* from) {
   SearchResult result;
+  levelBuild.waitFor(level);
   HeroSim sim(levels[level].getCollisionImage());
   result.targets = sim.targets;
   std::vector<Node> nodes;

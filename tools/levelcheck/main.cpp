@@ -14,6 +14,7 @@
 #include "RouteFigures.h"
 #include "extras/Extra.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 
 namespace {
 const int kDeadEndCellPx = 50;  // dead-end places in one cell are reported once
@@ -54,7 +55,7 @@ size_t printDeadEnds(const SearchResult& r, const std::vector<int>& dead) {
 }
 
 bool checkLevel(int n, bool printRoute) {
-  levels[n].load(n);
+  levelBuild.waitFor(n);
   SearchResult r = searchLevel(n);
   int nuts = 0, animals = 0;
   for (int i : r.reached) {
