@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
 #include "shell/GameState.h"
@@ -30,6 +31,7 @@ TEST(GoblinLevelsTest, GoblinsLeftAloneFallOffEdgesAsBeforeAndBriefly) {
   const int savedChance = goblins[0].jumpChance;
   SDL_Surface* screen = makeRgbaSurface(640, 480, 0xFFFFFFFF);
   for (int level = 0; level < kLevelCount; ++level) {
+    levelBuild.waitFor(level);
     levelIndex = level;
     std::srand(1);
     setPlayerX(kLevelStartX);

@@ -64,12 +64,12 @@ void expectStanding(const Level& level, int x, int y, int h, const Drawn& d, con
 
 class LevelGroundTest : public testing::TestWithParam<int> {
  protected:
+  void SetUp() override { levelBuild.waitFor(GetParam()); }
   SavedGameState saved;
 };
 }  // namespace
 
 TEST_P(LevelGroundTest, EveryCageAndTheExitStandOnTheGround) {
-  levelBuild.waitFor(GetParam());
   const Level& level = levels[GetParam()];
   ASSERT_NE(level.collisionImage, nullptr);
   SDL_Surface* sheet = extras[0].sheet;

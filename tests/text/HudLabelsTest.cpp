@@ -5,6 +5,7 @@
 
 #include "TestSupport.h"
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 #include "platform/Clock.h"
 #include "platform/Video.h"
 #include "player/Player.h"
@@ -111,6 +112,7 @@ TEST_F(HudLabelsTest, RebuildingEveryFrameReusesTheFont) {
 
 TEST_F(HudLabelsTest, StatusLineStandsOutOverEveryLevel) {
   for (int n = 0; n < kLevelCount; ++n) {
+    levelBuild.waitFor(n);
     const SDL_Surface* picture = levels[n].levelImage;
     ASSERT_NE(picture, nullptr);
     // The start view, the top of the sky halfway along, and low near the far end.
