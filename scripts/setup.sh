@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake pkg-config
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev
-  libcairo2-dev fonts-dejavu-core fonts-dejavu-extra googletest libgtest-dev
+  libcairo2-dev libpng-dev fonts-dejavu-core fonts-dejavu-extra googletest libgtest-dev
   xvfb xdotool x11-utils x11-apps imagemagick clang libclang-rt-dev)
 
 missing=()

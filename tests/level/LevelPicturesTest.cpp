@@ -9,7 +9,7 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "gen/TileLegend.h"
+#include "gen/level/TileLegend.h"
 
 namespace {
 

@@ -1,0 +1,180 @@
+// The nine 640 x 480 screen pictures: title, instructions, story, about, statistics, high
+// scores, name entry, victory and the shop background. This file paints the title and the screens
+// over which the game draws live text; GenScreenText.cpp the text-heavy ones and
+// GenShopBackground.cpp the shop.
+#include <string>
+
+#include "Generators.h"
+#include "screens/ScreenArt.h"
+#include "screens/ScreenPages.h"
+
+namespace scr {
+
+namespace {
+
+const Rgb kInk = hex("#3a2418");
+
+// A wooden sign on two posts; (x, y) is the top-left corner of the board.
+void signBoard(cairo_t* cr, double x, double y, double w, double h, double groundY) {
+  Tone post = {hex("#6e4a30"), hex("#8e6646"), hex("#4a3326"), hex("#2e1f17")};
+  Tone board = {hex("#d9a86a"), hex("#ecc48c"), hex("#b0804a"), hex("#3a2418")};
+  for (double px : {x + w * 0.2, x + w * 0.8}) {
+    cairo_new_path(cr);
+    cairo_rectangle(cr, px - 6, y + h - 10, 12, groundY - y - h + 22);
+    fillToned(cr, post, 2, 3, 1);
+  }
+  cairo_new_path(cr);
+  roundedRect(cr, x, y, w, h, 8);
+  fillToned(cr, board, 2.5, 5, 2);
+  setColour(cr, board.shade);
+  cairo_set_line_width(cr, 1.5);
+  for (double py = y + 42; py < y + h - 10; py += 44) {  // plank seams
+    cairo_move_to(cr, x + 6, py);
+    cairo_line_to(cr, x + w - 6, py);
+  }
+  cairo_stroke(cr);
+  for (double nx : {x + 10, x + w - 10}) {  // nails
+    cairo_arc(cr, nx, y + 10, 2.5, 0, 6.283);
+    cairo_arc(cr, nx, y + h - 10, 2.5, 0, 6.283);
+    setColour(cr, hex("#5a4a40"));
+    cairo_fill(cr);
+  }
+}
+
+void titleMenu(cairo_t* cr, double x, double y) {
+  struct Item {
+    const char* key;
+    const char* label;
+  } items[] = {{"1", "Play"},  {"2", "Instructions"}, {"3", "Story"},
+               {"4", "About"}, {"5", "High scores"},  {"Esc", "Quit"}};
+  showText(cr, "Press a key:", x + 125, y + 32, 17, hex("#5a3a22"), Align::Centre);
+  double capsW = keycapWidth(cr, "Esc", 18), labelX = x + 22 + capsW + 14;
+  double top = y + 50;
+  for (const Item& item : items) {
+    double kw = keycapWidth(cr, item.key, 18);
+    keycap(cr, item.key, x + 22 + (capsW - kw) / 2, top, 18);
+    showText(cr, item.label, labelX, top + 21, 21, kInk);
+    top += 38;
+  }
+}
+
+}  // namespace
+
+void paintTitle(cairo_t* cr) {
+  ForestLayout layout;
+  layout.groundY = 425;
+  layout.treeX = {18, 628};
+  layout.bushX = {300, 40};
+  layout.stoneX = {262};
+  layout.mushroomX = {335, 88};
+  layout.seed = 11;
+  layout.clouds = {{190, 170, 46}, {480, 150, 36}};
+  paintForest(cr, morningPalette(), layout);
+  signBoard(cr, 366, 150, 254, 262, 440);
+  titleMenu(cr, 366, 150);
+  paintPanda(cr, 180, 436, 2.0, PandaPose::Wave);
+  paintNut(cr, 262, 417, 18, 0.3);
+  heading(cr, "Thornwald", 320, 100, 86);
+  hint(cr, "Free the caged animals of the thorn wood!", 320, 135, 18);
+}
+
+void paintStats(cairo_t* cr) {
+  ForestLayout layout;
+  layout.groundY = 418;
+  layout.treeX = {-20, 660};
+  layout.bushX = {600};
+  layout.stoneX = {300};
+  layout.mushroomX = {250};
+  layout.seed = 23;
+  Palette p = duskPalette();
+  paintForest(cr, p, layout);
+  Rng rng(7);
+  paintFireflies(cr, rng, 14, 10, 120, 630, 420);
+  paintGate(cr, 92, 432, 128, 200);
+  paintPanda(cr, 92, 434, 1.3, PandaPose::Cheer);
+  // Runs past the right edge: the time bonus line ends only a pixel short of it.
+  darkPanel(cr, 180, 115, 480, 255, 0.86);
+  heading(cr, "Level complete!", 405, 90, 44);
+  for (int i = 0; i < 4; ++i) paintNut(cr, 200 + i * 19, 426 + (i % 2) * 5, 20, -0.4 + 0.25 * i);
+  paintNut(cr, 219, 412, 20, 0.2);
+  hint(cr, "Press Space or Up to visit the shop", 320, 468, 20);
+}
+
+void paintScores(cairo_t* cr) {
+  ForestLayout layout;
+  layout.groundY = 430;
+  layout.treeX = {8, 632};
+  layout.bushX = {190, 600};
+  layout.stoneX = {560};
+  layout.seed = 37;
+  Palette p = nightPalette();
+  paintForest(cr, p, layout);
+  Rng rng(3);
+  cairo_save(cr);
+  cairo_rectangle(cr, 100, 0, 440, 110);  // stars only in the open sky between the crowns
+  cairo_clip(cr);
+  paintStars(cr, rng, 45, 110);
+  cairo_restore(cr);
+  paintFireflies(cr, rng, 10, 20, 150, 620, 420);
+  paintLantern(cr, 62, 160, 20);
+  paintPanda(cr, 120, 440, 1.45, PandaPose::Wave);
+  darkPanel(cr, 230, 108, 330, 270);
+  heading(cr, "High Scores", 395, 86, 44);
+  hint(cr, "1: title", 395, 458, 20);
+}
+
+void paintSubmit(cairo_t* cr) {
+  ForestLayout layout;
+  layout.groundY = 430;
+  layout.treeX = {-10, 650};
+  layout.bushX = {60};
+  layout.stoneX = {470};
+  layout.mushroomX = {500};
+  layout.seed = 41;
+  Palette p = nightPalette();
+  paintForest(cr, p, layout);
+  Rng rng(9);
+  cairo_save(cr);
+  cairo_rectangle(cr, 90, 0, 460, 120);
+  cairo_clip(cr);
+  paintStars(cr, rng, 40, 120);
+  cairo_restore(cr);
+  paintFireflies(cr, rng, 8, 20, 300, 620, 420);
+  paintGoblinPeek(cr, 556, 376, 14);
+  paintThornBush(cr, p, rng, 560, 446, 66);
+  signBoard(cr, 205, 176, 260, 92, 440);
+  cairo_new_path(cr);  // the slate where the game writes the name
+  roundedRect(cr, 246, 186, 178, 68, 6);
+  setColour(cr, hex("#1b1e26"));
+  cairo_fill_preserve(cr);
+  setColour(cr, hex("#3a2418"));
+  cairo_set_line_width(cr, 2.5);
+  cairo_stroke(cr);
+  paintPanda(cr, 120, 440, 1.35, PandaPose::Stand);
+  heading(cr, "Game over!", 320, 78, 52);
+  hint(cr, "Your score made the high-score table!", 320, 118, 20);
+  hint(cr, "Type your name: three letters", 320, 160, 24);
+  hint(cr, "Letters A-Z type; the third letter saves it.", 335, 300, 16);
+  hint(cr, "1: title", 320, 466, 16);
+}
+
+}  // namespace scr
+
+void generateScreens(const std::string& dir) {
+  struct Screen {
+    const char* name;
+    void (*paint)(cairo_t*);
+  } screens[] = {{"title.png", scr::paintTitle},   {"inst.png", scr::paintInstructions},
+                 {"story.png", scr::paintStory},   {"about.png", scr::paintAbout},
+                 {"stats.png", scr::paintStats},   {"scores.png", scr::paintScores},
+                 {"submit.png", scr::paintSubmit}, {"shop-background.png", scr::paintShopBackground},
+                 {"victory.png", scr::paintVictory}};
+  for (const Screen& s : screens) {
+    cairo_surface_t* canvas = newCanvas(640, 480);
+    cairo_t* cr = cairo_create(canvas);
+    s.paint(cr);
+    cairo_destroy(cr);
+    saveOpaque(canvas, dir + "/pics/" + s.name);
+    cairo_surface_destroy(canvas);
+  }
+}
