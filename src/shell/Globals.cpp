@@ -7,7 +7,7 @@
 #include "platform/PicturePrefetch.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "text/HudLabels.h"
 
 // Must come first: the objects below find their pictures decoded or on the way.

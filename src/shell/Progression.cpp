@@ -6,7 +6,7 @@
 #include "level/LevelBuild.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "shell/Shop.h"
 
 namespace {
@@ -26,13 +26,13 @@ void startNewGame() {
   newGameWaiting = false;
   levelBuild.finish();  // play draws the levels: their painting must be done
   // Nothing of an earlier game carries over; the name entry starts its own name.
-  player.reset();
+  player.reset(nowMs());
   resetShop();
   secondsLeft = 0;
   respawnLevelObjects();
   setGameState(Playing);
   levelIndex = 0;
-  levels[0].restartTimer();
+  levels[0].restartTimer(nowMs());
 }
 
 void requestNewGame() {
@@ -54,10 +54,10 @@ void forgetWaitingGame() { newGameWaiting = false; }
 void startLevel() {
   addTimeBonus();
   ++levelIndex;
-  player.setX(kLevelStartX);
-  player.setY(kLevelStartY);
+  player.setX(kStartX);
+  player.setY(kStartY);
   respawnLevelObjects();
-  levels[levelIndex].restartTimer();
+  levels[levelIndex].restartTimer(nowMs());
   lastFrameTick = nowMs();
 }
 

@@ -4,7 +4,7 @@
 #include "TestSupport.h"
 #include "level/Level.h"
 #include "platform/Video.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 
 namespace {
 const uint32_t kUnwritten = 0xFF123456;

@@ -12,7 +12,7 @@
 #include "level/Level.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "shell/Input.h"
 #include "shell/MainLoop.h"
 #include "shell/Shop.h"

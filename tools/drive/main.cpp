@@ -12,7 +12,7 @@
 #include "RandomKeys.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "shell/MainLoop.h"
 #include "shell/Startup.h"
 
