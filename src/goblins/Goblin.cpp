@@ -11,8 +11,8 @@
 #include "player/Player.h"
 
 namespace {
-const float kSpawnTopY = 400.0f;      // px, level y of goblin 0
-const float kSpawnStepY = 10.0f;      // px between neighbouring goblins
+const float kSpawnTopY = 400.0f;  // px, level y of goblin 0
+const float kSpawnStepY = 10.0f;  // px between neighbouring goblins
 const int kFullHealth = 100;
 const int kRareRoll = 5;  // of rand() % 6: one chance in six
 const int kBreedRolls = 6;
@@ -69,12 +69,13 @@ namespace {
 const float kMotionPerMs = 0.1f;  // px per ms per unit of speed
 // The goblins' motion is worked in single precision, the pull included.
 const float kGravityGrowth = static_cast<float>(kFallGrowth);  // per ms of frame per ms since airTick
-const float kWatchOffset = 5.0f;    // px right of and below the hero's sprite corner: the point goblins watch
-const float kNoticeHeight = 100.0f;    // px; farther above or below, the hero goes unnoticed
-const float kAttackReach = 60.0f;      // px; nearer than this the goblin strikes its pose
-const float kBoxSize = 50.0f;          // px, the goblin's square
-const float kHalfBox = 25.0f;          // px: wall probes at mid-height, feet probe mid-width
-const float kLiftRow = 49.0f;          // px, the lowest row inside the box
+// The point goblins watch lies this far right of and below the hero's sprite corner.
+const float kWatchOffset = 5.0f;     // px
+const float kNoticeHeight = 100.0f;  // px; farther above or below, the hero goes unnoticed
+const float kAttackReach = 60.0f;    // px; nearer than this the goblin strikes its pose
+const float kBoxSize = 50.0f;        // px, the goblin's square
+const float kHalfBox = 25.0f;        // px: wall probes at mid-height, feet probe mid-width
+const float kLiftRow = 49.0f;        // px, the lowest row inside the box
 
 // Walking speed taken up again when the hero leaves notice: the common breed's, by kind.
 float restoredSpeed(int kind) { return kSpawnPlaces[0][kind].walkSpeed; }

@@ -26,7 +26,7 @@ class Goblin {
   // The hero's swing from view position (px, py) facing ori (0 right, 1 left).
   void hitTest(float px, float py, uint8_t ori);
   // Helpers of update and draw.
-  void watchHero();  // notice, turn toward, stand or strike the pose
+  void watchHero();              // notice, turn toward, stand or strike the pose
   void pickFrame(uint32_t now);  // the sprite cell for `now` into srcRect; may restart the cycle
   void drawHealthBar(SDL_Surface* screen, int spriteX, int spriteY);
 

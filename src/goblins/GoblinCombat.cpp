@@ -4,12 +4,12 @@
 #include "player/Player.h"
 
 namespace {
-const float kHitOffset = -7.0f;     // px right of and below the hero's sprite corner: the hit point
-const float kHitHeight = 30.0f;    // px; goblins this far above or below are missed
-const int kReachBase = 30;         // px
-const int kReachPerWeapon = 5;     // px per weapon level
-const float kKnockBack = 10.0f;    // px, away from the hero
-const int kDamageBase = 40;        // health points
+const float kHitOffset = -7.0f;  // px right of and below the hero's sprite corner: the hit point
+const float kHitHeight = 30.0f;  // px; goblins this far above or below are missed
+const int kReachBase = 30;       // px
+const int kReachPerWeapon = 5;   // px per weapon level
+const float kKnockBack = 10.0f;  // px, away from the hero
+const int kDamageBase = 40;      // health points
 }  // namespace
 
 void Goblin::hitTest(float px, float py, uint8_t ori) {

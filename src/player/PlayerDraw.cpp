@@ -5,8 +5,8 @@
 #include "shell/GameState.h"
 
 namespace {
-const int kCellPx = 50;         // px, body frames and indicator cells
-const uint32_t kFrameMs = 100;  // ms each ladder column shows
+const int kCellPx = 50;               // px, body frames and indicator cells
+const uint32_t kFrameMs = 100;        // ms each ladder column shows
 const float kShopBodyOffset = 25.0f;  // px from the sprite's centre to its corner
 const int kHealthPerBarPx = 10;
 const Uint16 kBarWidth = 4;   // px

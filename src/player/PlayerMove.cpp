@@ -12,7 +12,8 @@ const double kCrouchMoveFactor = 0.05;  // px per ms per unit of speedx while cr
 const double kSlideDecay = 0.0015;      // speed per ms of frame per ms sliding
 const int kRespawnHealth = 100;
 
-// Probe points, in px from the view corner (x, y): the sprite's corner is (x + kHeroScreenX, y + kHeroScreenY).
+// Probe points, in px from the view corner (x, y): the sprite's corner is (x + kHeroScreenX, y +
+// kHeroScreenY).
 const float kLeftProbeX = 305.0f;
 const float kRightProbeX = 329.0f;
 const float kSideProbeY = 240.0f;
