@@ -11,7 +11,7 @@
 #include "platform/Clock.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "shell/MainLoop.h"
 #include "shell/Shop.h"
 
@@ -118,10 +118,11 @@ SavedGameState::~SavedGameState() {
   SDL_Event e;
   while (SDL_PollEvent(&e)) {
   }
-  player.reset();
+  player.reset(nowMs());
   resetShop();
   for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
   GameState = state, levelIndex = level, secondsLeft = seconds, nameDelay = delay;
   weaponCost = weaponPrice, armourCost = armourPrice, lastFrameTick = lastTick;
   playerName = name;
+  playEvents = PlayEvents{};
 }

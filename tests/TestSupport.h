@@ -8,8 +8,13 @@
 #include <string>
 
 #include "Harness.h"  // pushKey
+#include "platform/Clock.h"
+#include "platform/Tick.h"
 
 const uint32_t kTestStartTick = 100000;  // ms; far from 0 so differences never go negative
+
+// The tick a pass of `frameMs` plays at the test clock's time, as the main loop hands it down.
+inline Tick tickNow(float frameMs = 0.0f) { return {nowMs(), frameMs}; }
 
 // A fresh directory holding links to the game's files in `gameDir`.
 std::filesystem::path makeScratchGameDir(const std::filesystem::path& gameDir);

@@ -3,8 +3,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "level/Level.h"
-#include "platform/Clock.h"
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "player/Player.h"
@@ -12,10 +10,6 @@
 
 namespace {
 
-const Uint32 kTransparentKey = 0xFF00FF;  // raw pixel value, magenta
-
-const float kHeroCornerX = 295.0f;  // px; the hero's sprite corner within the view
-const float kHeroCornerY = 215.0f;
 const float kSpriteCentre = 25.0f;  // px from the corner of a 50 x 50 sprite
 const float kExitCentre = 75.0f;    // px; near the middle of the 150 x 145 exit
 const float kTouchReach = 30.0f;    // px on each axis, exclusive
@@ -26,19 +20,18 @@ const int kHazardStep = 50;  // px a touched hazard steps down, for a while
 const uint32_t kStepAsideMs = 5000;
 const int kTakenNutDrop = 5000;  // px; out of reach and out of sight
 const int kUnknownDrop = 10;     // px
-const double kSecondsPerMs = 0.001;
 
 void leaveLevel() {
   setPlayerY(kOutOfViewY);
-  recordSecondsLeft();
   setPlayerX(kShopEntryX);
-  setGameState(LevelStats);  // shows from the next pass
+  // The game flow records the seconds left and shows the statistics from the next pass.
+  playEvents.exitTouched = true;
 }
 
-void hurtByHazard(Extra& hazard) {
+void hurtByHazard(Extra& hazard, uint32_t now) {
   setPlayerHealth(static_cast<int>(playerHealth() * 0.5));  // cut toward zero: 1 becomes 0
   hazard.y += kHazardStep;
-  hazard.hitTime = nowMs();
+  hazard.hitTime = now;
 }
 
 void takeNut(Extra& nut) {
@@ -67,26 +60,24 @@ void reportUnknown(Extra& extra, float heroX, float heroY) {
 
 }  // namespace
 
-Extra::Extra() : sheet(loadImage(kExtrasPicture)), animStart(nowMs()) {
-  setColourKey(sheet, kTransparentKey);
-}
+Extra::Extra() : sheet(loadImage(kExtrasPicture)) { setColourKey(sheet, kMagentaKey); }
 
 Extra::~Extra() { freeImage(sheet); }
 
 bool touchesExtra(int type, int x, int y, float px, float py) {
   const float centre = type == LevelExit ? kExitCentre : kSpriteCentre;
-  return std::fabs(x + centre - (px + kHeroCornerX)) < kTouchReach &&
-         std::fabs(y + centre - (py + kHeroCornerY)) < kTouchReach;
+  return std::fabs(x + centre - (px + kHeroScreenX)) < kTouchReach &&
+         std::fabs(y + centre - (py + kHeroScreenY)) < kTouchReach;
 }
 
-void Extra::testPickup(float px, float py) {
+void Extra::testPickup(float px, float py, uint32_t now) {
   if (!touchesExtra(type, x, y, px, py)) return;
   switch (type) {
     case LevelExit:
       leaveLevel();
       break;
     case Hazard:
-      hurtByHazard(*this);
+      hurtByHazard(*this, now);
       break;
     case Nut:
       takeNut(*this);
@@ -98,26 +89,22 @@ void Extra::testPickup(float px, float py) {
       rescueAnimal(*this);
       break;
     default:
-      reportUnknown(*this, px + kHeroCornerX, py + kHeroCornerY);
+      reportUnknown(*this, px + kHeroScreenX, py + kHeroScreenY);
       break;
   }
 }
 
-void Extra::update(SDL_Surface* screen) {
+void Extra::update(const Tick& tick, SDL_Surface* screen) {
   // Before drawing, so a hazard is drawn back in its place the frame it returns.
   // One step only, however many touches pushed it down.
-  if (hitTime != 0 && nowMs() - hitTime > kStepAsideMs) {
+  if (hitTime != 0 && tick.now - hitTime > kStepAsideMs) {
     y -= kHazardStep;
     hitTime = 0;
   }
-  draw(screen);
+  draw(screen, tick.now);
 }
 
 // Every extra sees the same hero position, even after an exit moved the hero.
-void testAllPickups(float px, float py) {
-  for (Extra& extra : extras) extra.testPickup(px, py);
-}
-
-void recordSecondsLeft() {
-  secondsLeft = static_cast<int32_t>(levels[levelIndex].timeLeftMs() * kSecondsPerMs);
+void testAllPickups(float px, float py, uint32_t now) {
+  for (Extra& extra : extras) extra.testPickup(px, py, now);
 }

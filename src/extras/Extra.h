@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "platform/Tick.h"
+
 const int kExtraCount = 100;
 
 enum ExtraType : int32_t {
@@ -23,11 +25,11 @@ class Extra {
   Extra& operator=(const Extra&) = delete;
 
   void place(int index);
-  // Touch test against the hero at view position (px, py), and its effect.
-  void testPickup(float px, float py);
+  // Touch test against the hero at view position (px, py) at game time `now`, and its effect.
+  void testPickup(float px, float py, uint32_t now);
   // Ends a hazard's step-aside, then draws.
-  void update(SDL_Surface* screen);
-  void draw(SDL_Surface* screen);
+  void update(const Tick& tick, SDL_Surface* screen);
+  void draw(SDL_Surface* screen, uint32_t now);
 
   SDL_Surface* sheet = nullptr;
   int x = 0;
@@ -49,7 +51,6 @@ extern Extra extras[kExtraCount];
 // The touch rule alone: does the hero with view corner (px, py) touch an extra
 // of `type` whose sprite corner is (x, y)? Pure, so tools can ask it too.
 bool touchesExtra(int type, int x, int y, float px, float py);
-// Every extra's touch test against the same hero position, in pool order.
-void testAllPickups(float px, float py);
-// secondsLeft = the level clock's whole seconds left.
-void recordSecondsLeft();
+// Every extra's touch test against the same hero position, in pool order. A touched
+// exit is reported in playEvents for the game flow.
+void testAllPickups(float px, float py, uint32_t now);

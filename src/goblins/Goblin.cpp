@@ -4,17 +4,15 @@
 #include <cstdlib>
 
 #include "audio/Audio.h"
-#include "level/Level.h"
+#include "level/Gravity.h"
 #include "level/Pixels.h"
-#include "platform/Clock.h"
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "player/Player.h"
 
 namespace {
-const Uint32 kMagentaKey = 0xFF00FF;  // transparent colour of the goblin sheet
-const float kSpawnTopY = 400.0f;      // px, level y of goblin 0
-const float kSpawnStepY = 10.0f;      // px between neighbouring goblins
+const float kSpawnTopY = 400.0f;  // px, level y of goblin 0
+const float kSpawnStepY = 10.0f;  // px between neighbouring goblins
 const int kFullHealth = 100;
 const int kRareRoll = 5;  // of rand() % 6: one chance in six
 const int kBreedRolls = 6;
@@ -36,7 +34,6 @@ Goblin::Goblin() {
   spriteSheet = loadImage(kGoblinPicture);
   setColourKey(spriteSheet, kMagentaKey);
   healthBarImage = loadImage(kShopBackgroundPicture);
-  animStart = nowMs();
 }
 
 Goblin::~Goblin() {
@@ -69,36 +66,35 @@ void Goblin::spawn(int index) {
 }
 
 namespace {
-const float kFrameCapMs = 100.0f;      // longer frames move as if they took this long
-const float kMotionPerMs = 0.1f;       // px per ms per unit of speed
-const float kGravityGrowth = 0.0001f;  // speed units per ms of frame per ms since airTick
-const float kFallSpeedCap = 3.0f;      // tenths of a px per ms
-const float kHeroRefOffsetX = 300.0f;  // px from the view's corner to the point goblins watch
-const float kHeroRefOffsetY = 220.0f;  // px
-const float kNoticeHeight = 100.0f;    // px; farther above or below, the hero goes unnoticed
-const float kAttackReach = 60.0f;      // px; nearer than this the goblin strikes its pose
-const float kBoxSize = 50.0f;          // px, the goblin's square
-const float kHalfBox = 25.0f;          // px: wall probes at mid-height, feet probe mid-width
-const float kLiftRow = 49.0f;          // px, the lowest row inside the box
+const float kMotionPerMs = 0.1f;  // px per ms per unit of speed
+// The goblins' motion is worked in single precision, the pull included.
+const float kGravityGrowth = static_cast<float>(kFallGrowth);  // per ms of frame per ms since airTick
+// The point goblins watch lies this far right of and below the hero's sprite corner.
+const float kWatchOffset = 5.0f;     // px
+const float kNoticeHeight = 100.0f;  // px; farther above or below, the hero goes unnoticed
+const float kAttackReach = 60.0f;    // px; nearer than this the goblin strikes its pose
+const float kBoxSize = 50.0f;        // px, the goblin's square
+const float kHalfBox = 25.0f;        // px: wall probes at mid-height, feet probe mid-width
+const float kLiftRow = 49.0f;        // px, the lowest row inside the box
 
 // Walking speed taken up again when the hero leaves notice: the common breed's, by kind.
-const float kRestoredSpeeds[kKinds] = {1.25f, 1.35f, 1.0f};  // tenths of a px per ms
+float restoredSpeed(int kind) { return kSpawnPlaces[0][kind].walkSpeed; }
 
 // Probe points are cut toward zero, not rounded.
-bool solidAt(float px, float py) { return solid(static_cast<int>(px), static_cast<int>(py)); }
+bool solidAt(SDL_Surface* collision, float px, float py) {
+  return isSolidAt(collision, static_cast<int>(px), static_cast<int>(py));
+}
 }  // namespace
 
-void Goblin::update(float frameMs, SDL_Surface* screen, SDL_Surface* /*collision*/) {
-  // The probes ask solid(), which reads the collision image of the level being played:
-  // the same image the main loop hands in here.
+void Goblin::update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collision) {
   if (health <= 0) return;
-  if (frameMs > kFrameCapMs) frameMs = kFrameCapMs;
+  float frameMs = tick.movedMs();
   // y moves with the speed from before this frame's gravity. A goblin on the ground
   // keeps its fall speed for the next edge, but the ground holds it up: sinking by it
   // would take the goblin through a thin plank in one long frame.
   if (airborne || speedy < 0.0f) y += frameMs * speedy * kMotionPerMs;
   if (airborne) {
-    speedy += static_cast<float>(nowMs() - airTick) * frameMs * kGravityGrowth;
+    speedy += static_cast<float>(tick.now - airTick) * frameMs * kGravityGrowth;
     if (speedy > kFallSpeedCap) speedy = kFallSpeedCap;
   }
   float step = frameMs * walkSpeed * kMotionPerMs;
@@ -107,15 +103,15 @@ void Goblin::update(float frameMs, SDL_Surface* screen, SDL_Surface* /*collision
   y = static_cast<float>(roundToInt(y));
   // The walls are tested after the turn toward the hero, so a wall has the last word.
   watchHero();
-  resolveCollisions();
-  draw(screen);
+  resolveCollisions(collision, tick.now);
+  draw(screen, tick.now);
 }
 
 void Goblin::watchHero() {
-  float dx = (playerX() + kHeroRefOffsetX) - x;
-  float dy = (playerY() + kHeroRefOffsetY) - y;
+  float dx = (playerX() + (kHeroScreenX + kWatchOffset)) - x;
+  float dy = (playerY() + (kHeroScreenY + kWatchOffset)) - y;
   if (std::fabs(dy) >= kNoticeHeight) {
-    walkSpeed = kRestoredSpeeds[kind];
+    walkSpeed = restoredSpeed(kind);
   } else if (std::fabs(dx) >= kAttackReach) {
     movingRight = dx > 0.0f;
     if (isKind1) walkSpeed = 0.0f;  // kind 1 stands and waits for the hero
@@ -124,15 +120,15 @@ void Goblin::watchHero() {
   }
 }
 
-void Goblin::resolveCollisions() {
+void Goblin::resolveCollisions(SDL_Surface* collision, uint32_t now) {
   // Walls first; with walls on both sides the goblin turns right.
-  if (solidAt(x, y + kHalfBox)) {
+  if (solidAt(collision, x, y + kHalfBox)) {
     movingRight = true;
-  } else if (solidAt(x + kBoxSize, y + kHalfBox)) {
+  } else if (solidAt(collision, x + kBoxSize, y + kHalfBox)) {
     movingRight = false;
   }
-  if (!solidAt(x + kHalfBox, y + kBoxSize)) {
-    airTick = nowMs();
+  if (!solidAt(collision, x + kHalfBox, y + kBoxSize)) {
+    airTick = now;
     airborne = true;
     onGround = false;
     return;
@@ -143,5 +139,5 @@ void Goblin::resolveCollisions() {
     onGround = true;
   }
   // Lifts a goblin that came down into the ground back onto its surface.
-  while (solidAt(x + kHalfBox, y + kLiftRow)) y -= 1.0f;
+  while (solidAt(collision, x + kHalfBox, y + kLiftRow)) y -= 1.0f;
 }

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "platform/Tick.h"
+
 const int kGoblinCount = 10;
 
 // An enemy of the pool of ten. Out of the game while health <= 0, until the next spawn.
@@ -16,15 +18,16 @@ class Goblin {
 
   // New breed, kind, speed and place near the hero; full health.
   void spawn(int index);
-  // One frame of play: move, relate to the hero, collide, draw.
-  void update(float frameMs, SDL_Surface* screen, SDL_Surface* collision);
-  void resolveCollisions();
-  void draw(SDL_Surface* screen);
+  // One frame of play: move, relate to the hero, collide with the level being
+  // played (its collision image), draw.
+  void update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collision);
+  void resolveCollisions(SDL_Surface* collision, uint32_t now);
+  void draw(SDL_Surface* screen, uint32_t now);
   // The hero's swing from view position (px, py) facing ori (0 right, 1 left).
   void hitTest(float px, float py, uint8_t ori);
   // Helpers of update and draw.
-  void watchHero();  // notice, turn toward, stand or strike the pose
-  void pickFrame();  // the sprite cell for now into srcRect; may restart the cycle
+  void watchHero();              // notice, turn toward, stand or strike the pose
+  void pickFrame(uint32_t now);  // the sprite cell for `now` into srcRect; may restart the cycle
   void drawHealthBar(SDL_Surface* screen, int spriteX, int spriteY);
 
   SDL_Surface* spriteSheet = nullptr;

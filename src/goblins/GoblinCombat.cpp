@@ -4,20 +4,19 @@
 #include "player/Player.h"
 
 namespace {
-const float kHitOffsetX = 288.0f;  // px from the view's corner to the hero's hit point
-const float kHitOffsetY = 208.0f;  // px
-const float kHitHeight = 30.0f;    // px; goblins this far above or below are missed
-const int kReachBase = 30;         // px
-const int kReachPerWeapon = 5;     // px per weapon level
-const float kKnockBack = 10.0f;    // px, away from the hero
-const int kDamageBase = 40;        // health points
+const float kHitOffset = -7.0f;  // px right of and below the hero's sprite corner: the hit point
+const float kHitHeight = 30.0f;  // px; goblins this far above or below are missed
+const int kReachBase = 30;       // px
+const int kReachPerWeapon = 5;   // px per weapon level
+const float kKnockBack = 10.0f;  // px, away from the hero
+const int kDamageBase = 40;      // health points
 }  // namespace
 
 void Goblin::hitTest(float px, float py, uint8_t ori) {
   if (health <= 0) return;
   float reach = static_cast<float>(playerWeaponLevel() * kReachPerWeapon + kReachBase);
-  float hitX = px + kHitOffsetX;
-  if (std::fabs(y - (py + kHitOffsetY)) >= kHitHeight) return;
+  float hitX = px + (kHeroScreenX + kHitOffset);
+  if (std::fabs(y - (py + (kHeroScreenY + kHitOffset))) >= kHitHeight) return;
   bool facingLeft = ori != 0;
   float gapOnLeft = hitX - x;
   float gapOnRight = x - hitX;

@@ -1,7 +1,6 @@
 #include <cstdlib>
 
 #include "goblins/Goblin.h"
-#include "platform/Clock.h"
 #include "player/Player.h"
 
 namespace {
@@ -58,11 +57,11 @@ SDL_Rect makeRect(int x, int y, int w, int h) {
 }
 }  // namespace
 
-void Goblin::draw(SDL_Surface* screen) {
+void Goblin::draw(SDL_Surface* screen, uint32_t now) {
   // Cut toward zero, as the 16-bit blit coordinates take them.
   int spriteX = static_cast<Sint16>(static_cast<int>(x - playerX()));
   int spriteY = static_cast<Sint16>(static_cast<int>(y - playerY()));
-  pickFrame();  // holds the drawing's only timed effects: cycle restart and jump roll
+  pickFrame(now);  // holds the drawing's only timed effects: cycle restart and jump roll
   dstRect = makeRect(spriteX, spriteY, 0, 0);
   SDL_BlitSurface(spriteSheet, &srcRect, screen, &dstRect);
   // The blit clips a sprite that starts left of or above the screen to its edge;
@@ -70,7 +69,7 @@ void Goblin::draw(SDL_Surface* screen) {
   drawHealthBar(screen, spriteX > 0 ? spriteX : 0, spriteY > 0 ? spriteY : 0);
 }
 
-void Goblin::pickFrame() {
+void Goblin::pickFrame(uint32_t now) {
   const Look& look = kLooks[rareBreed ? 1 : 0][kind][movingRight ? 1 : 0];
   Cell first = look.walk;
   uint32_t frames = kFallFrames;  // airborne: the one-frame falling cycle
@@ -82,7 +81,6 @@ void Goblin::pickFrame() {
     frames = kWalkFrames;
     walking = true;
   }
-  uint32_t now = nowMs();
   uint32_t elapsed = now - animStart;
   Cell cell = first;
   if (elapsed < kFrameMs * frames) {

@@ -1,12 +1,10 @@
 #include "level/Level.h"
 
 #include "level/FastBlit.h"
-#include "platform/Clock.h"
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 
 Level::Level() {
-  startTick = nowMs();
   tiles = loadImage(kTilesPicture);
   collisionTiles = loadImage(kCollisionTilesPicture);
 }
@@ -40,11 +38,11 @@ void Level::unpaint() {
   opaqueRowOf = nullptr;
 }
 
-void Level::restartTimer() { startTick = nowMs(); }
+void Level::restartTimer(uint32_t now) { startTick = now; }
 
-uint32_t Level::timeLeftMs() const {
+uint32_t Level::timeLeftMs(uint32_t now) const {
   // Counted from the elapsed time so that the clock stops at 0 instead of wrapping
   // to values near 2^32, which the status line and the time bonus would show.
-  uint32_t elapsed = nowMs() - startTick;
+  uint32_t elapsed = now - startTick;
   return elapsed >= kLevelTimeMs ? 0 : kLevelTimeMs - elapsed;
 }

@@ -24,9 +24,10 @@ class Level {
   // Reads "level<n>.txt" and paints its tiles (row n of both sheets) into both images.
   void load(int n);
   SDL_Surface* getCollisionImage() const { return collisionImage; }
-  void restartTimer();
-  // Milliseconds left on the level clock; 0 once the 60 seconds are up.
-  uint32_t timeLeftMs() const;
+  // The level clock starts its 60 seconds at game time `now`.
+  void restartTimer(uint32_t now);
+  // Milliseconds left on the level clock at game time `now`; 0 once the 60 seconds are up.
+  uint32_t timeLeftMs(uint32_t now) const;
   // Draws the 640 x 480 view whose top-left corner is (vx, vy) in level pixels.
   void draw(SDL_Surface* screen, float vx, float vy);
   bool isSolid(int x, int y) const;
@@ -45,6 +46,3 @@ class Level {
 };
 
 extern Level levels[kLevelCount];
-
-// isSolid of the level being played; the goblins ask this.
-bool solid(int x, int y);

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <cstring>
 
 // Every picture file the game reads, named once: the objects that own them and
@@ -9,6 +10,8 @@ constexpr const char* kCollisionTilesPicture = "./pics/tiles-collision.png";
 constexpr const char* kPlayerPicture = "./pics/player.png";
 constexpr const char* kExtrasPicture = "./pics/extrasAnimalsSprites.png";
 constexpr const char* kGoblinPicture = "./pics/goblinsheet.png";
+// Raw pixel value of magenta, the background of the extras and goblin sheets.
+constexpr uint32_t kMagentaKey = 0xFF00FF;
 constexpr const char* kShopBackgroundPicture = "./pics/shop-background.png";
 constexpr const char* kTitlePicture = "./pics/title.png";
 constexpr const char* kInstructionsPicture = "./pics/inst.png";

@@ -1,23 +1,19 @@
 #include "player/Player.h"
 
-#include "platform/Clock.h"
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 
 namespace {
-const float kStartX = 100.0f;  // px
-const float kStartY = 100.0f;  // px
 const int kFullHealth = 100;
 const int kStartLives = 3;
 const int kWeaponHealth = 30;        // health points a consumed weapon level gives
 const float kDropSpeed = 1.0f;       // tenths of a px per ms, downward
-const Uint32 kExtrasKey = 0xFF00FF;  // raw pixel value: magenta is the extras sheet's background
 const uint32_t kBlinkMs = 1000;       // how long a blink lasts
 const uint32_t kBlinkPeriodMs = 100;  // dark and lit periods take turns
 }  // namespace
 
-bool blinkDark(bool started, uint32_t startTick) {
-  uint32_t elapsed = nowMs() - startTick;
+bool blinkDark(bool started, uint32_t startTick, uint32_t now) {
+  uint32_t elapsed = now - startTick;
   return started && elapsed < kBlinkMs && (elapsed / kBlinkPeriodMs) % 2 == 0;
 }
 
@@ -27,9 +23,8 @@ Player::Player() {
   // would be a magenta box above the hero's head.
   spriteSheet = loadImage(kPlayerPicture);
   extrasSheet = loadImage(kExtrasPicture);
-  setColourKey(extrasSheet, kExtrasKey);
+  setColourKey(extrasSheet, kMagentaKey);
   healthBarImage = loadImage(kShopBackgroundPicture);
-  animStart = nowMs();
 }
 
 Player::~Player() {
@@ -38,7 +33,7 @@ Player::~Player() {
   freeImage(healthBarImage);
 }
 
-void Player::reset() {
+void Player::reset(uint32_t now) {
   speedx = 0.0f;
   speedy = 0.0f;
   jumpStart = 0;
@@ -47,7 +42,7 @@ void Player::reset() {
   cro = false;
   jum = true;
   sli = false;
-  animStart = nowMs();
+  animStart = now;
   ori = 0;
   srcRect = {0, 0, 0, 0};
   dstRect = {0, 0, 0, 0};
@@ -75,11 +70,11 @@ void Player::consumeWeapon() {
   weaponLevel -= 1;
 }
 
-void Player::dropDown() {
+void Player::dropDown(uint32_t now) {
   if (jum) return;
   // Standing on solid ground, the next update lands the hero again at once.
   jum = true;
-  jumpStart = nowMs();
+  jumpStart = now;
   speedy = kDropSpeed;
 }
 

@@ -4,9 +4,16 @@
 
 #include <cstdint>
 
+#include "platform/Tick.h"
+
+// Where every level and every life starts: the view's corner, in level px.
+const float kStartX = 100.0f, kStartY = 100.0f;
+// The hero's sprite corner on the screen during play, in px from the view's corner.
+const float kHeroScreenX = 295.0f, kHeroScreenY = 215.0f;
+
 // The hero. During play (x, y) is the top-left corner of the 640 x 480 view into
-// the level and the hero is drawn at screen (295, 215); in the shop (x, y) is the
-// screen position of the sprite's centre.
+// the level and the hero is drawn at (kHeroScreenX, kHeroScreenY) on the screen; in
+// the shop (x, y) is the screen position of the sprite's centre.
 class Player {
  public:
   Player();
@@ -33,26 +40,28 @@ class Player {
   int getArmourLevel() const { return armourLevel; }
   void setArmourLevel(int v) { armourLevel = v; }
 
-  // Puts every field back to its value at construction (images and sounds stay).
-  void reset();
+  // Puts every field back to its value at construction (images and sounds stay);
+  // the animation starts at `now`.
+  void reset(uint32_t now);
 
-  // Key actions.
+  // Key actions; those that start a timed motion take the game time of the key.
   void runRight();
   void runLeft();
-  void releaseRight();
-  void releaseLeft();
-  void jump();
+  void releaseRight(uint32_t now);
+  void releaseLeft(uint32_t now);
+  void jump(uint32_t now);
   void attack();
   void stopAttack();
   void crouch();
   void standUp();
   void consumeWeapon();
-  void dropDown();
+  void dropDown(uint32_t now);
 
-  // One frame: move, lose lives, collide, test pickups, draw.
-  void update(float frameMs, SDL_Surface* screen, SDL_Surface* collision);
+  // One frame: move, lose lives, collide, test pickups, draw. The last lost life is
+  // reported in playEvents for the game flow.
+  void update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collision);
   void resolveCollisions(SDL_Surface* collision);
-  void draw(SDL_Surface* screen);
+  void draw(SDL_Surface* screen, uint32_t now);
   void playSound(Mix_Chunk* sound, int mode);
   void playLandingSound();  // one of the jump sounds
   void playSwingSound();    // one of the swing sounds or the swivel
@@ -76,8 +85,8 @@ class Player {
   int lives = 3;
   int score = 0;
   int animals = 0;
-  float x = 100.0f;
-  float y = 100.0f;
+  float x = kStartX;
+  float y = kStartY;
   SDL_Surface* healthBarImage = nullptr;
   int nuts = 0;
   int weaponLevel = 0;
@@ -101,9 +110,9 @@ class Player {
 
 extern Player player;
 
-// Of a blink begun at `startTick` (if `started`): true in its dark periods, 100 ms
-// every other 100 ms from the start, for a second.
-bool blinkDark(bool started, uint32_t startTick);
+// Of a blink begun at `startTick` (if `started`): true at `now` in its dark periods,
+// 100 ms every other 100 ms from the start, for a second.
+bool blinkDark(bool started, uint32_t startTick, uint32_t now);
 
 // Free read-outs of the one hero, for the goblins and the extras.
 float playerX();

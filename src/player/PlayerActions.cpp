@@ -3,7 +3,6 @@
 
 #include "audio/Audio.h"
 #include "goblins/Goblin.h"
-#include "platform/Clock.h"
 #include "player/Player.h"
 
 namespace {
@@ -32,10 +31,10 @@ void startRun(Player& p, float speed, uint8_t facing) {
   p.ori = facing;
 }
 
-void startSlide(Player& p) {
+void startSlide(Player& p, uint32_t now) {
   p.playSound(p.soundRunning, kSoundStop);
   p.sli = true;
-  p.slideStart = nowMs();
+  p.slideStart = now;
 }
 }  // namespace
 
@@ -43,19 +42,19 @@ void Player::runRight() { startRun(*this, kRunSpeed, kFacingRight); }
 void Player::runLeft() { startRun(*this, -kRunSpeed, kFacingLeft); }
 
 // Releasing one run key while the other one drives the hero changes nothing.
-void Player::releaseRight() {
-  if (speedx != -kRunSpeed) startSlide(*this);
+void Player::releaseRight(uint32_t now) {
+  if (speedx != -kRunSpeed) startSlide(*this, now);
 }
 
-void Player::releaseLeft() {
-  if (speedx != kRunSpeed) startSlide(*this);
+void Player::releaseLeft(uint32_t now) {
+  if (speedx != kRunSpeed) startSlide(*this, now);
 }
 
-void Player::jump() {
+void Player::jump(uint32_t now) {
   if (jum) return;
   jum = true;
   playSound(soundRunning, kSoundStop);
-  jumpStart = nowMs();
+  jumpStart = now;
   speedy = kJumpSpeed;
 }
 

@@ -1,15 +1,12 @@
 // The hero's drawing: body frame, health bar, weapon indicator, in that order.
 #include <cstdio>
 
-#include "platform/Clock.h"
 #include "player/Player.h"
 #include "shell/GameState.h"
 
 namespace {
-const int kCellPx = 50;         // px, body frames and indicator cells
-const uint32_t kFrameMs = 100;  // ms each ladder column shows
-const Sint16 kPlayBodyX = 295;  // px, screen position of the body during play
-const Sint16 kPlayBodyY = 215;
+const int kCellPx = 50;               // px, body frames and indicator cells
+const uint32_t kFrameMs = 100;        // ms each ladder column shows
 const float kShopBodyOffset = 25.0f;  // px from the sprite's centre to its corner
 const int kHealthPerBarPx = 10;
 const Uint16 kBarWidth = 4;   // px
@@ -48,8 +45,7 @@ BodyLadder chooseLadder(const Player& p) {
 
 // The column the cycle has reached. The animation restart (animStart = now) is the
 // only timed effect of the drawing; the restarting call shows the ladder's first column.
-Sint16 ladderColumn(Player& p, const BodyLadder& ladder) {
-  uint32_t now = nowMs();
+Sint16 ladderColumn(Player& p, const BodyLadder& ladder, uint32_t now) {
   uint32_t elapsed = now - p.animStart;
   if (ladder.restartsEveryCall || elapsed >= kFrameMs * ladder.columns) {
     p.animStart = now;
@@ -79,19 +75,20 @@ const int kIdleIndicatorX = 0, kIdleIndicatorY = -20;
 const int kSwingIndicatorX = 20, kSwingIndicatorY = -10;
 
 // Screen corner of the body: during play the hero stays at the screen's centre;
-// elsewhere (the shop) (x, y) is the sprite's centre, cut toward zero.
+// elsewhere (the shop) (x, y) is the sprite's centre, cut toward zero. A hero who
+// left the level in this very update (exit, last life) is already drawn as there.
 void bodyCorner(const Player& p, Sint16& bodyX, Sint16& bodyY) {
-  bodyX = kPlayBodyX;
-  bodyY = kPlayBodyY;
-  if (getGameState() == Playing) return;
+  bodyX = static_cast<Sint16>(kHeroScreenX);
+  bodyY = static_cast<Sint16>(kHeroScreenY);
+  if (getGameState() == Playing && !playEvents.leftLevel()) return;
   bodyX = static_cast<Sint16>(static_cast<int>(p.x - kShopBodyOffset));
   bodyY = static_cast<Sint16>(static_cast<int>(p.y - kShopBodyOffset));
 }
 
-void drawBody(Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY) {
+void drawBody(Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY, uint32_t now) {
   BodyLadder ladder = chooseLadder(p);
   if (ladder.undefined) reportUndefined(p);
-  p.srcRect = {ladderColumn(p, ladder), ladder.row, kCellPx, kCellPx};
+  p.srcRect = {ladderColumn(p, ladder, now), ladder.row, kCellPx, kCellPx};
   p.dstRect = {bodyX, bodyY, 0, 0};
   SDL_BlitSurface(p.spriteSheet, &p.srcRect, screen, &p.dstRect);
 }
@@ -128,11 +125,11 @@ void drawWeaponIndicator(Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bo
 
 // Three blits in this order, so the weapon indicator lies on top; none in the dark
 // periods of a blink.
-void Player::draw(SDL_Surface* screen) {
-  if (blinkDark(hurtBlink, hurtTick)) return;
+void Player::draw(SDL_Surface* screen, uint32_t now) {
+  if (blinkDark(hurtBlink, hurtTick, now)) return;
   Sint16 bodyX, bodyY;
   bodyCorner(*this, bodyX, bodyY);
-  drawBody(*this, screen, bodyX, bodyY);
+  drawBody(*this, screen, bodyX, bodyY, now);
   drawHealthBar(*this, screen, bodyX, bodyY);
   drawWeaponIndicator(*this, screen, bodyX, bodyY);
 }

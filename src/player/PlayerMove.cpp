@@ -1,23 +1,19 @@
 // The hero's motion: speeds, fall and slide, lost lives, and the push out of solid pixels.
 #include "audio/Audio.h"
 #include "extras/Extra.h"
+#include "level/Gravity.h"
 #include "level/Pixels.h"
-#include "platform/Clock.h"
 #include "player/Player.h"
 #include "shell/GameState.h"
 
 namespace {
-const float kFrameCapMs = 100.0f;       // ms; longer frames move as far as this
 const double kMoveFactor = 0.1;         // px per ms per unit of speed
 const double kCrouchMoveFactor = 0.05;  // px per ms per unit of speedx while crouching
-const double kFallGrowth = 0.0001;      // speed per ms of frame per ms airborne
-const float kFallSpeedCap = 3.0f;       // tenths of a px per ms
 const double kSlideDecay = 0.0015;      // speed per ms of frame per ms sliding
-const float kRespawnX = 100.0f;         // px
-const float kRespawnY = 100.0f;         // px
 const int kRespawnHealth = 100;
 
-// Probe points, in px from the view corner (x, y): the sprite's corner is (x + 295, y + 215).
+// Probe points, in px from the view corner (x, y): the sprite's corner is (x + kHeroScreenX, y +
+// kHeroScreenY).
 const float kLeftProbeX = 305.0f;
 const float kRightProbeX = 329.0f;
 const float kSideProbeY = 240.0f;
@@ -40,17 +36,17 @@ void moveBySpeeds(Player& p, float frameMs) {
 }
 
 // The fall speed grows with the time since the airborne phase began.
-void growFallSpeed(Player& p, float frameMs) {
+void growFallSpeed(Player& p, float frameMs, uint32_t now) {
   if (!p.jum) return;
-  uint32_t airborneMs = nowMs() - p.jumpStart;
+  uint32_t airborneMs = now - p.jumpStart;
   p.speedy = static_cast<float>(p.speedy + airborneMs * frameMs * kFallGrowth);
   if (p.speedy > kFallSpeedCap) p.speedy = kFallSpeedCap;
 }
 
 // The slide slows down faster the longer it lasts, and ends where speedx crosses 0.
-void decaySlide(Player& p, float frameMs) {
+void decaySlide(Player& p, float frameMs, uint32_t now) {
   if (!p.sli) return;
-  uint32_t slidingMs = nowMs() - p.slideStart;
+  uint32_t slidingMs = now - p.slideStart;
   double decay = slidingMs * frameMs * kSlideDecay;
   if (p.speedx > 0.0f) {
     p.speedx = static_cast<float>(p.speedx - decay);
@@ -67,16 +63,16 @@ void decaySlide(Player& p, float frameMs) {
   }
 }
 
-void loseLifeIfHurt(Player& p) {
+void loseLifeIfHurt(Player& p, uint32_t now) {
   if (p.health >= 1) return;
   // Speeds and flags carry over into the respawn.
   p.lives -= 1;
   p.health = kRespawnHealth;
-  p.x = kRespawnX;
-  p.y = kRespawnY;
+  p.x = kStartX;
+  p.y = kStartY;
   // The hero reappears blinking, and the lives on the status line flash.
   p.hurtBlink = p.lifeFlash = true;
-  p.hurtTick = p.lifeLostTick = nowMs();
+  p.hurtTick = p.lifeLostTick = now;
 }
 
 void land(Player& p) {
@@ -88,29 +84,30 @@ void land(Player& p) {
 }
 
 // Any loss of health since the last draw starts the blink, whatever caused it.
-void noticeHealthLoss(Player& p) {
+void noticeHealthLoss(Player& p, uint32_t now) {
   if (p.health < p.drawnHealth) {
     p.hurtBlink = true;
-    p.hurtTick = nowMs();
+    p.hurtTick = now;
   }
   p.drawnHealth = p.health;
 }
 }  // namespace
 
-void Player::update(float frameMs, SDL_Surface* screen, SDL_Surface* collision) {
-  if (frameMs > kFrameCapMs) frameMs = kFrameCapMs;
+void Player::update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collision) {
+  playEvents = PlayEvents{};  // this update's own reports; the flow acted on the last ones
+  float frameMs = tick.movedMs();
   // Moving first, with the old speeds, then changing the speeds: the order sets the jump's height.
   moveBySpeeds(*this, frameMs);
-  growFallSpeed(*this, frameMs);
-  decaySlide(*this, frameMs);
-  loseLifeIfHurt(*this);
-  // The rest of this call still runs; the name entry shows from the next pass.
-  if (lives < 1) startNameEntry();
+  growFallSpeed(*this, frameMs, tick.now);
+  decaySlide(*this, frameMs, tick.now);
+  loseLifeIfHurt(*this, tick.now);
+  // The rest of this call still runs; the game flow starts the name entry after it.
+  if (lives < 1) playEvents.outOfLives = true;
   resolveCollisions(collision);
   // Must run after the push out of the ground, or the pickups test a position inside it.
-  testAllPickups(x, y);
-  noticeHealthLoss(*this);
-  draw(screen);
+  testAllPickups(x, y, tick.now);
+  noticeHealthLoss(*this, tick.now);
+  draw(screen, tick.now);
 }
 
 void Player::resolveCollisions(SDL_Surface* collision) {

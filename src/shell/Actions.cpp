@@ -1,7 +1,8 @@
 #include "shell/Actions.h"
 
+#include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "shell/Progression.h"
 #include "shell/Screens.h"
 #include "shell/Shop.h"
@@ -11,7 +12,7 @@ void actionKey() {
     case Shop: buyUpgrade(); break;
     case LevelStats: GameState = Shop; break;
     case Victory: startNameEntry(); break;
-    case Playing: player.jump(); break;
+    case Playing: player.jump(nowMs()); break;
     default: break;
   }
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The game's shared state: the one header of the game flow that the levels,
-// the hero, the extras and the texts read.
+// The game's shared state: what the levels, the hero, the extras and the texts
+// may read, and the events they report. Only src/shell changes the state and
+// runs the flow (shell/GameFlow.h).
 #include <cstdint>
 #include <string>
 
@@ -18,21 +19,25 @@ enum : int32_t {
   Victory = 11,  // the ending, after the last level's shop
 };
 
-extern int32_t GameState;       // the current screen; 0 until start-up sets Title
+// Written by the game flow alone.
 extern int32_t levelIndex;      // level being played, 0 … 4
-extern uint32_t lastFrameTick;  // ms tick of the previous pass
 extern int32_t secondsLeft;     // whole seconds left when the level exit was touched
-extern int32_t nameDelay;       // ms to wait before the next letter key counts
 extern std::string playerName;  // name typed for the high-score table
 extern int32_t weaponCost;      // nuts
 extern int32_t armourCost;      // nuts
 
 int32_t getGameState();
-void setGameState(int32_t state);
 
 const int kTimeBonusPerSecond = 3;  // points per whole second left
 // The points the seconds left at the last level exit are worth.
 int timeBonus();
 
-// Shows the name entry with a fresh name: key 7 and every end of a game come here.
-void startNameEntry();
+// What the hero's update found that ends the level: the hero and the extras set
+// these, and the game flow acts on them once the update is over, so the new
+// screen shows from the next pass.
+struct PlayEvents {
+  bool outOfLives = false;   // the last life is lost
+  bool exitTouched = false;  // the hero reached a level exit
+  bool leftLevel() const { return outOfLives || exitTouched; }
+};
+extern PlayEvents playEvents;

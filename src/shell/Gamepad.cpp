@@ -1,8 +1,9 @@
 #include "shell/Gamepad.h"
 
+#include "platform/Clock.h"
 #include "player/Player.h"
 #include "shell/Actions.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "shell/PauseScreen.h"
 
 namespace {
@@ -19,8 +20,8 @@ void runTowards(int dir) {
 }
 
 void release(int dir) {
-  if (dir < 0) player.releaseLeft();
-  if (dir > 0) player.releaseRight();
+  if (dir < 0) player.releaseLeft(nowMs());
+  if (dir > 0) player.releaseRight(nowMs());
 }
 }  // namespace
 
@@ -74,7 +75,7 @@ void Gamepad::steer() {
     runDirection = frozen ? 0 : x;
     runTowards(runDirection);
   }
-  if (nowDown && !down && !frozen) player.dropDown();
+  if (nowDown && !down && !frozen) player.dropDown(nowMs());
   down = nowDown;
 }
 

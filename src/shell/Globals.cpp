@@ -1,5 +1,13 @@
-// Every long-lived game object, defined in one place so they are built in this
-// order before main runs (each loads its own pictures as it is built).
+// The game objects whose order of building matters, defined in one file so they
+// are built in this order before main runs (each loads its own pictures as it is
+// built): the picture prefetch, the labels and texts of the status line, the shop,
+// the statistics, the name and the score list, the hero, the goblins, the extras,
+// the levels and their painter. The rest load nothing when built and live beside
+// their code: the clock (platform/Clock.cpp), the screen (platform/Video.cpp), the
+// screen pictures (shell/Screens.cpp), the game state (shell/GameState.cpp and
+// shell/GameFlow.cpp), the pause screen, the gamepad, the score table
+// (scores/HighScores.cpp), the font cache and the title's, victory's and missed
+// table's labels (text/ScreenLabels.cpp).
 #include "extras/Extra.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"

@@ -3,11 +3,12 @@
 #include <cstdio>
 
 #include "level/Level.h"
+#include "platform/Clock.h"
 #include "platform/StopRequest.h"
 #include "platform/Video.h"
 #include "player/Player.h"
 #include "shell/Actions.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "shell/Gamepad.h"
 #include "shell/PauseScreen.h"
 #include "shell/Startup.h"
@@ -60,7 +61,7 @@ bool keyDown(SDLKey key) {
     case SDLK_ESCAPE: return false;
     case SDLK_SPACE:
     case SDLK_UP: actionKey(); break;
-    case SDLK_DOWN: player.dropDown(); break;
+    case SDLK_DOWN: player.dropDown(nowMs()); break;
     case SDLK_RIGHT: player.runRight(); break;
     case SDLK_LEFT: player.runLeft(); break;
     case SDLK_LSHIFT: player.attack(); break;
@@ -79,8 +80,8 @@ bool keyDown(SDLKey key) {
 void keyUp(SDLKey key) {
   switch (key) {
     case SDLK_z: player.standUp(); break;
-    case SDLK_RIGHT: player.releaseRight(); break;
-    case SDLK_LEFT: player.releaseLeft(); break;
+    case SDLK_RIGHT: player.releaseRight(nowMs()); break;
+    case SDLK_LEFT: player.releaseLeft(nowMs()); break;
     case SDLK_LSHIFT: player.stopAttack(); break;
     default: break;
   }

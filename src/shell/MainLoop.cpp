@@ -3,7 +3,7 @@
 #include "level/LevelBuild.h"
 #include "platform/Clock.h"
 #include "platform/Video.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "shell/Input.h"
 #include "shell/PauseScreen.h"
 #include "shell/Progression.h"
@@ -28,6 +28,8 @@ float measureFrame() {
 }
 
 void runScreenPass(float frameMs) {
+  // The one read of the game time for the whole pass: everything below plays this tick.
+  const Tick tick = {nowMs(), frameMs};
   // Nothing of the game runs while paused; game time stands still as well.
   if (pauseScreen.active()) {
     pauseScreen.draw();
@@ -43,11 +45,11 @@ void runScreenPass(float frameMs) {
     case Instructions: picturePass(instructionsImage); break;
     case Story: picturePass(storyImage); break;
     case About: picturePass(aboutImage); break;
-    case Playing: playingPass(frameMs); break;
+    case Playing: playingPass(tick); break;
     case Submit: submitPass(frameMs); break;
     case LevelStats: levelStatsPass(); break;
     case Shop:
-      if (shopPass(frameMs)) leaveShop();
+      if (shopPass(tick)) leaveShop();
       break;
     case Scores: scoresPass(); break;
     case Victory: victoryPass(); break;

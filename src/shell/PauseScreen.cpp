@@ -3,7 +3,7 @@
 #include "audio/Audio.h"
 #include "platform/Clock.h"
 #include "platform/Video.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 
 namespace {
 const int kPausedSize = 48;  // points

@@ -6,7 +6,7 @@
 #include "level/LevelBuild.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "shell/Shop.h"
 
 namespace {
@@ -27,13 +27,13 @@ void startNewGame() {
   // Before the clock starts, so a level still being painted costs no play time.
   levelBuild.waitFor(0);
   // Nothing of an earlier game carries over; the name entry starts its own name.
-  player.reset();
+  player.reset(nowMs());
   resetShop();
   secondsLeft = 0;
   respawnLevelObjects();
   setGameState(Playing);
   levelIndex = 0;
-  levels[0].restartTimer();
+  levels[0].restartTimer(nowMs());
 }
 
 void requestNewGame() {
@@ -56,10 +56,10 @@ void startLevel() {
   addTimeBonus();
   ++levelIndex;
   levelBuild.waitFor(levelIndex);  // painted during the statistics and the shop
-  player.setX(kLevelStartX);
-  player.setY(kLevelStartY);
+  player.setX(kStartX);
+  player.setY(kStartY);
   respawnLevelObjects();
-  levels[levelIndex].restartTimer();
+  levels[levelIndex].restartTimer(nowMs());
   lastFrameTick = nowMs();
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-const float kLevelStartX = 100.0f, kLevelStartY = 100.0f;
-
 // Key 1 on the title: a fresh game at level 0.
 void startNewGame();
 // Key 1 on the title: the new game at once, or as soon as the levels are painted.

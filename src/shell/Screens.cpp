@@ -9,7 +9,7 @@
 #include "platform/Video.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "text/HudLabels.h"
 #include "text/ScreenLabels.h"
 
@@ -70,17 +70,19 @@ void titlePass() {
 
 void picturePass(SDL_Surface* picture) { drawImage(picture, 0, 0); }
 
-void playingPass(float frameMs) {
+void playingPass(const Tick& tick) {
   levelBuild.waitFor(levelIndex);  // at once unless a test jumped straight into play
   Level& level = levels[levelIndex];
   level.draw(ScreenSurface, player.getX(), player.getY());
   // Later objects cover earlier ones: extras, then goblins, then the hero.
-  for (Extra& extra : extras) extra.update(ScreenSurface);
-  for (Goblin& goblin : goblins) goblin.update(frameMs, ScreenSurface, level.getCollisionImage());
-  player.update(frameMs, ScreenSurface, level.getCollisionImage());
-  buildStatusLine();
+  for (Extra& extra : extras) extra.update(tick, ScreenSurface);
+  for (Goblin& goblin : goblins) goblin.update(tick, ScreenSurface, level.getCollisionImage());
+  player.update(tick, ScreenSurface, level.getCollisionImage());
+  // Right after the hero's update, where the hero and the extras found it.
+  actOnPlayEvents(tick.now);
+  buildStatusLine(tick.now);
   drawLabel(statusLabel, ScreenSurface);
-  buildLivesFlash();
+  buildLivesFlash(tick.now);
   drawLabel(livesFlashLabel, ScreenSurface);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 #include <SDL/SDL.h>
 
+#include "platform/Tick.h"
+
 // The screen and shop pictures, loaded at start-up and kept for the whole run.
 extern SDL_Surface* shopCollisionImage;
 extern SDL_Surface* titleImage;
@@ -29,7 +31,7 @@ void drawImage(SDL_Surface* image, int x, int y);
 // The passes of the screens other than the shop.
 void titlePass();
 void picturePass(SDL_Surface* picture);
-void playingPass(float frameMs);
+void playingPass(const Tick& tick);
 void submitPass(float frameMs);
 void levelStatsPass();
 void scoresPass();

@@ -4,7 +4,7 @@
 #include "platform/PictureFiles.h"
 #include "platform/Video.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "shell/Screens.h"
 #include "text/HudLabels.h"
 
@@ -43,11 +43,17 @@ bool inArmourZone(float x) { return x > kArmourZoneLeft && x <= kArmourZoneRight
 
 void drawShop() {
   drawImage(shopBackgroundImage, 0, 0);
-  drawImage(weaponRackImage, 90, 264);
-  drawImage(armourRackImage, 192, 264);
-  drawImage(vendorImage, 440, 225);
+  drawImage(weaponRackImage, kWeaponRackX, kRackY);
+  drawImage(armourRackImage, kArmourRackX, kRackY);
+  drawImage(vendorImage, kVendorX, kVendorY);
   buildShopStatusLine();
   drawLabel(shopStatusLabel, ScreenSurface);
+}
+
+// The hero's update runs wherever the hero walks, with what it reports acted on at once.
+void walkHero(const Tick& tick) {
+  player.update(tick, ScreenSurface, shopCollision());
+  actOnPlayEvents(tick.now);
 }
 }  // namespace
 
@@ -63,10 +69,10 @@ void resetShop() {
   armourRackImage = armourRackFull;
 }
 
-bool shopPass(float frameMs) {
+bool shopPass(const Tick& tick) {
   player.setY(kShopFloorY);
   drawShop();
-  player.update(frameMs, ScreenSurface, shopCollision());
+  walkHero(tick);
   float x = player.getX();
   if (inWeaponZone(x)) {
     buildWeaponPrompt();
@@ -77,13 +83,13 @@ bool shopPass(float frameMs) {
   } else if (x < kShopExitX && player.getArmourLevel() == kTopUpgradeLevel) {
     armourRackImage = emptyRack(armourRackEmpty, armourEmptyLoaded, kArmourRackEmptyPicture);
     armourCost = 0;
-    drawImage(armourRackImage, 192, 264);
-    player.update(frameMs, ScreenSurface, shopCollision());
+    drawImage(armourRackImage, kArmourRackX, kRackY);
+    walkHero(tick);
   } else if (x < kShopExitX && player.getWeaponLevel() == kTopUpgradeLevel) {
     weaponRackImage = emptyRack(weaponRackEmpty, weaponEmptyLoaded, kWeaponRackEmptyPicture);
     weaponCost = 0;
-    drawImage(weaponRackImage, 90, 264);
-    player.update(frameMs, ScreenSurface, shopCollision());
+    drawImage(weaponRackImage, kWeaponRackX, kRackY);
+    walkHero(tick);
   }
   return x >= kShopExitX;
 }

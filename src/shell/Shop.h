@@ -1,9 +1,14 @@
 #pragma once
 
+#include "platform/Tick.h"
+
 // Shop layout, in screen pixels.
 const float kShopFloorY = 287.0f;
-const float kWeaponZoneLeft = 90.0f, kWeaponZoneRight = 162.0f;  // left bound excluded
-const float kArmourZoneLeft = 192.0f, kArmourZoneRight = 264.0f;
+const int kWeaponRackX = 90, kArmourRackX = 192, kRackY = 264;  // the racks' corners
+const int kVendorX = 440, kVendorY = 225;
+// The hero buys at a rack from its left edge (excluded) on.
+const float kWeaponZoneLeft = kWeaponRackX, kWeaponZoneRight = 162.0f;
+const float kArmourZoneLeft = kArmourRackX, kArmourZoneRight = 264.0f;
 const float kShopExitX = 640.0f;
 const int kTopUpgradeLevel = 5;
 const int kUpgradeStartCost = 10;  // nuts
@@ -11,7 +16,7 @@ const int kUpgradePriceStep = 10;  // nuts
 
 // One pass of the shop screen: the hero walks past the racks and out at the right.
 // True when the hero has walked out; the caller then leaves the shop.
-bool shopPass(float frameMs);
+bool shopPass(const Tick& tick);
 // The action key in the shop: buys the upgrade of the rack the hero stands at.
 void buyUpgrade();
 // Puts both costs and both racks back as at the start of the run.

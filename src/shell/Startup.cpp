@@ -16,7 +16,7 @@
 #include "platform/Video.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "shell/Gamepad.h"
 #include "shell/Screens.h"
 #include "shell/Shop.h"

@@ -30,14 +30,14 @@ std::string withNumber(const char* label, int n) {
 }
 }  // namespace
 
-void buildStatusLine() {
-  int seconds = static_cast<int>(levels[levelIndex].timeLeftMs() * 0.001);
+void buildStatusLine(uint32_t now) {
+  int seconds = static_cast<int>(levels[levelIndex].timeLeftMs(now) * 0.001);
   renderOutlinedLabel(statusLabel, counters() + withNumber("  Time: ", seconds), 10, 10, kHudSize, kLilac);
 }
 
-void buildLivesFlash() {
+void buildLivesFlash(uint32_t now) {
   // The same text at the same place covers the status line's lives glyph for glyph.
-  std::string text = blinkDark(player.lifeFlash, player.lifeLostTick) ? withNumber("Lifes: ", player.getLives()) : "";
+  std::string text = blinkDark(player.lifeFlash, player.lifeLostTick, now) ? withNumber("Lifes: ", player.getLives()) : "";
   renderLabel(livesFlashLabel, text, 10, 10, kHudSize, kFlashRed);
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "text/TextLabel.h"
@@ -15,11 +16,12 @@ extern TextLabel statsLabels[kStatsLineCount];
 extern std::string statsTexts[kStatsLineCount];
 
 // Each builder reads the values it shows and renders its label(s); the screens
-// call them on every frame, so the texts always show that frame's values.
-void buildStatusLine();
+// call them on every frame, so the texts always show that frame's values. Those that
+// show time take the pass's game time `now`.
+void buildStatusLine(uint32_t now);
 // "Lifes: N" in a bright colour over the status line's own, in the lit periods of the
 // flash after a lost life; empty otherwise.
-void buildLivesFlash();
+void buildLivesFlash(uint32_t now);
 void buildShopStatusLine();
 void buildWeaponPrompt();
 void buildArmourPrompt();

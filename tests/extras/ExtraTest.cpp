@@ -7,7 +7,7 @@
 #include "level/Level.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 
 namespace {
 
@@ -18,18 +18,18 @@ void placeAll() {
 }
 
 // Touches from the spot where the hero's corner meets the extra's centre.
-void touch(Extra& e) { e.testPickup(e.x + 25 - 295.0f, e.y + 25 - 215.0f); }
+void touch(Extra& e) { e.testPickup(e.x + 25 - 295.0f, e.y + 25 - 215.0f, nowMs()); }
 
 
 Frame drawn(Extra& e, SDL_Surface* screen) {
-  e.draw(screen);
+  e.draw(screen, nowMs());
   return {e.srcRect.x, e.srcRect.y};
 }
 
 class ExtraTest : public testing::Test {
  protected:
   void SetUp() override {
-    player.reset();  // view at (100, 100), health 100, no nuts or animals
+    player.reset(nowMs());  // view at (100, 100), health 100, no nuts or animals
     placeAll();
     screen = makeRgbaSurface(640, 480, 0);
   }
@@ -52,15 +52,15 @@ TEST_F(ExtraPlacement, NextLevelRestoresEverythingAndEndsAStepAside) {
   EXPECT_FALSE(extras[17].triggered);
   EXPECT_FALSE(extras[94].rescued);
   gameClock.advance(6000);
-  extras[18].update(screen);
+  extras[18].update(tickNow(), screen);
   EXPECT_EQ(extras[18].y, 1100);
 }
 
 TEST_F(ExtraTouch, NutIsTakenOnlyStrictlyWithinReach) {
-  extras[67].testPickup(700.0f, 800.0f);  // x distance exactly 30
+  extras[67].testPickup(700.0f, 800.0f, nowMs());  // x distance exactly 30
   EXPECT_EQ(playerNuts(), 0);
   EXPECT_EQ(extras[67].y, 1000);
-  extras[67].testPickup(701.0f, 800.0f);
+  extras[67].testPickup(701.0f, 800.0f, nowMs());
   EXPECT_EQ(playerNuts(), 1);
   EXPECT_EQ(extras[67].y, 6000);
 }
@@ -75,13 +75,13 @@ TEST_F(ExtraTouch, HazardHalvesOnEveryTouchAndStepsBackOnce) {
   // It steps back up one place after five seconds, once.
   for (auto [ms, y] : {std::pair{5000, 1450}, {1, 1400}, {6000, 1400}}) {
     gameClock.advance(ms);
-    hazard.update(screen);
+    hazard.update(tickNow(), screen);
     EXPECT_EQ(hazard.y, y) << ms;
   }
 }
 
 TEST_F(ExtraTouch, TwoHazardsOnOnePlaceHalveTwiceInOnePass) {
-  testAllPickups(4650 + 25 - 295, 850 + 25 - 215);
+  testAllPickups(4650 + 25 - 295, 850 + 25 - 215, nowMs());
   EXPECT_EQ(playerHealth(), 25);
 }
 
@@ -98,12 +98,13 @@ TEST_F(ExtraTouch, DeadlyTrapAndAnimalActOncePerPlacement) {
 TEST_F(ExtraTouch, EitherExitEndsTheLevelAndLaterExtrasSeeTheOldPlace) {
   Level& level = levels[levelIndex];
   const uint32_t savedStart = level.startTick;
-  level.restartTimer();
+  level.restartTimer(nowMs());
   gameClock.advance(12345);
   GameState = Playing;
   extras[98].x = 6700;  // an animal under the hero, tested after exit 0 moved the hero
   extras[98].y = 620;
-  testAllPickups(6725 - 295, 645 - 215);
+  testAllPickups(6725 - 295, 645 - 215, nowMs());
+  actOnPlayEvents(nowMs());  // the game flow, after the hero's update
   EXPECT_EQ(GameState, LevelStats);
   EXPECT_EQ(playerX(), 50.0f);
   EXPECT_EQ(playerY(), -100.0f);
@@ -112,14 +113,15 @@ TEST_F(ExtraTouch, EitherExitEndsTheLevelAndLaterExtrasSeeTheOldPlace) {
 
   GameState = Playing;
   extras[0].x = 0;  // exit 99 alone
-  testAllPickups(6725 - 295, 645 - 215);
+  testAllPickups(6725 - 295, 645 - 215, nowMs());
+  actOnPlayEvents(nowMs());
   EXPECT_EQ(GameState, LevelStats);
   level.startTick = savedStart;
 }
 
 TEST_F(ExtraTouch, UnknownTypeReportsItsIndexAndDistancesThenSinks) {
   StdoutCapture out;
-  testAllPickups(-289.5f, -200.0f);  // hero corner at (5.5, 15)
+  testAllPickups(-289.5f, -200.0f, nowMs());  // hero corner at (5.5, 15)
   EXPECT_EQ(out.text(), "player colliding with some extra of unknown type 53 at 5.5, y dist is 15.0\n");
   EXPECT_EQ(extras[53].y, 10);
   extras[53].y = 0;  // placement leaves extra 53 where it is
@@ -137,7 +139,7 @@ TEST_F(ExtraDraw, DeadlyTrapStrikesThenLeavesTheLevel) {
   }
   EXPECT_EQ(trap.y, -100);
   EXPECT_EQ(trap.dstRect.y, 1000);  // the move shows from the next frame
-  trap.draw(screen);
+  trap.draw(screen, nowMs());
   EXPECT_EQ(trap.dstRect.y, -200);
   trap.sheet = realSheet;
 }
@@ -170,7 +172,7 @@ TEST_F(ExtraDraw, RescuedAnimalRisesAtMostOnePixelPerFrame) {
   }
   for (int frame = 1; frame <= 9; ++frame) {  // 200 fps
     gameClock.advance(5);
-    animal.draw(screen);
+    animal.draw(screen, nowMs());
     EXPECT_EQ(animal.y, 324 - frame / 3);
   }
 }
@@ -178,7 +180,7 @@ TEST_F(ExtraDraw, RescuedAnimalRisesAtMostOnePixelPerFrame) {
 TEST_F(ExtraDraw, AnAnimalThatRoseForMinutesStaysAboveTheView) {
   Extra& animal = extras[94];
   animal.y = 100 - 65536 + 200;  // cut to 16 bits by wrapping, screen row 200
-  animal.draw(screen);
+  animal.draw(screen, nowMs());
   EXPECT_EQ(animal.dstRect.y, -32768);
 }
 
@@ -186,7 +188,7 @@ TEST_F(ExtraDraw, SpriteSitsAtItsPlaceInTheView) {
   Extra& animal = extras[94];  // at (300, 330)
   SDL_Surface* realSheet = animal.sheet;
   animal.sheet = makeRgbaSurface(150, 600, 0xFF0000FF);  // opaque red everywhere
-  animal.draw(screen);
+  animal.draw(screen, nowMs());
   auto red = [&](int x, int y) { return (getPixel32(screen, x, y) & 0xFFFFFF) == 0xFF; };
   EXPECT_TRUE(red(200, 230) && red(249, 279));
   EXPECT_FALSE(red(199, 229) || red(250, 280));
@@ -194,7 +196,7 @@ TEST_F(ExtraDraw, SpriteSitsAtItsPlaceInTheView) {
   animal.sheet = realSheet;
 
   player.setX(300.7f);  // -0.7 is cut toward zero, not down
-  animal.draw(screen);
+  animal.draw(screen, nowMs());
   EXPECT_EQ(animal.dstRect.x, 0);
 }
 

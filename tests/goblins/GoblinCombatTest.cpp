@@ -75,7 +75,7 @@ TEST_F(GoblinCombatTest, SecondHitPutsItOutOfTheGame) {
   goblin.airborne = true;
   uint32_t airTick = goblin.airTick;
   gameClock.advance(16);
-  goblin.update(16.0f, screen, nullptr);
+  goblin.update(tickNow(16.0f), screen, nullptr);
   EXPECT_EQ(goblin.x, 400.0f);
   EXPECT_EQ(goblin.y, 300.0f);
   EXPECT_EQ(goblin.airTick, airTick);

@@ -53,7 +53,7 @@ class GoblinDrawTest : public GoblinTest {
   void drawAfter(uint32_t ms) {
     gameClock.advance(ms);
     SDL_FillRect(screen, nullptr, kBackground);
-    goblin.draw(screen);
+    goblin.draw(screen, nowMs());
   }
   uint32_t shownAt(int x, int y) { return getPixel32(screen, x, y); }
   SDL_Surface* screen = nullptr;

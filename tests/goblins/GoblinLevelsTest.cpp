@@ -11,7 +11,7 @@
 #include "level/LevelBuild.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "shell/Progression.h"
 
 namespace {
@@ -34,8 +34,8 @@ TEST(GoblinLevelsTest, GoblinsLeftAloneFallOffEdgesAsBeforeAndBriefly) {
     levelBuild.waitFor(level);
     levelIndex = level;
     std::srand(1);
-    setPlayerX(kLevelStartX);
-    setPlayerY(kLevelStartY);
+    setPlayerX(kStartX);
+    setPlayerY(kStartY);
     for (int i = 0; i < kGoblinCount; ++i) {
       goblins[i].spawn(i);
       goblins[i].jumpChance = 0;  // a jump's long arc would swamp the count
@@ -45,7 +45,7 @@ TEST(GoblinLevelsTest, GoblinsLeftAloneFallOffEdgesAsBeforeAndBriefly) {
     for (int pass = 0; pass < kPasses; ++pass) {
       gameClock.advance(kPassMs);
       for (int i = 0; i < kGoblinCount; ++i) {
-        goblins[i].update(static_cast<float>(kPassMs), screen, levels[level].collisionImage);
+        goblins[i].update(tickNow(static_cast<float>(kPassMs)), screen, levels[level].collisionImage);
         airRun[i] = goblins[i].airborne ? airRun[i] + 1 : 0;
         airPasses += goblins[i].airborne;
         longestAir = std::max(longestAir, airRun[i]);

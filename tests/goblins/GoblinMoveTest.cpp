@@ -1,7 +1,8 @@
 #include "GoblinTestFixture.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
-#include "shell/GameState.h"
+#include "level/Pixels.h"
+#include "shell/GameFlow.h"
 
 namespace {
 const uint32_t kFree = 0xFFFFFFFF;  // opaque white
@@ -49,7 +50,7 @@ class GoblinMoveTest : public GoblinTest {
   void heroFarAbove() { setPlayerY(goblin.y - 220.0f - 200.0f); }
   void frame(uint32_t ms) {
     gameClock.advance(ms);
-    goblin.update(static_cast<float>(ms), screen, collision);
+    goblin.update(tickNow(static_cast<float>(ms)), screen, collision);
   }
   SDL_Surface* savedCollision = nullptr;
   SDL_Surface* collision = nullptr;
@@ -133,8 +134,8 @@ TEST_F(GoblinMoveTest, LandsOnAThinPlankAndRestsOnIt) {
     ++landedFrames;
     ASSERT_TRUE(goblin.onGround);
     ASSERT_EQ(goblin.y, 550.0f);
-    ASSERT_TRUE(solid(static_cast<int>(goblin.x) + 25, 600));
-    ASSERT_FALSE(solid(static_cast<int>(goblin.x) + 25, 599));
+    ASSERT_TRUE(isSolidAt(collision, static_cast<int>(goblin.x) + 25, 600));
+    ASSERT_FALSE(isSolidAt(collision, static_cast<int>(goblin.x) + 25, 599));
   }
   EXPECT_GT(landedFrames, 100);
   EXPECT_EQ(goblin.speedy, 3.0f);  // kept from the fall

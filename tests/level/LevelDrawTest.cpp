@@ -5,7 +5,7 @@
 #include "level/Level.h"
 #include "level/LevelBuild.h"
 #include "platform/Video.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 
 namespace {
 const uint32_t kUnwritten = 0xFF123456;

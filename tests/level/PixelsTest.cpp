@@ -7,7 +7,7 @@
 #include "level/Level.h"
 #include "level/LevelBuild.h"
 #include "level/Pixels.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 
 namespace {
 TEST(PixelsTest, OutsidePointsPrintTheFirstFailedCheckAndAreNotSolid) {
@@ -42,18 +42,16 @@ TEST(PixelsTest, OnlyOpaqueNotNearWhitePixelsAreSolid) {
   SDL_FreeSurface(image);
 }
 
-TEST(LevelSolidTest, ReadsTheCollisionImageOfTheLevelBeingPlayed) {
-  SavedGameState savedState;
+TEST(LevelSolidTest, ReadsTheLevelsCollisionImage) {
   levelBuild.waitFor(2);
   SDL_Surface* saved = levels[2].collisionImage;
   levels[2].collisionImage = makeRgbaSurface(10, 10, 0xFF000000);
-  levelIndex = 2;
-  EXPECT_TRUE(solid(5, 5));
+  EXPECT_TRUE(levels[2].isSolid(5, 5));
   SDL_FreeSurface(levels[2].collisionImage);
   // A level without a collision image has nothing solid and prints nothing.
   levels[2].collisionImage = nullptr;
   StdoutCapture out;
-  EXPECT_FALSE(solid(5, 5));
+  EXPECT_FALSE(levels[2].isSolid(5, 5));
   EXPECT_EQ(out.text(), "");
   levels[2].collisionImage = saved;
 }

@@ -32,7 +32,7 @@ bool playing(Mix_Chunk* chunk) {
 class HeroActionsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    player.reset();
+    player.reset(nowMs());
     for (Mix_Chunk* Player::*sound : kSounds) saved.push_back(player.*sound);
     player.soundRunning = running.chunk;
     player.soundJump1 = player.soundJump2 = landing.chunk;  // either jump sound counts
@@ -77,11 +77,11 @@ TEST_F(HeroActionsTest, ReleasingTheKeyThatNoLongerDrivesKeepsRunning) {
   player.jum = false;
   player.runRight();
   player.runLeft();
-  player.releaseRight();
+  player.releaseRight(nowMs());
   EXPECT_EQ(player.speedx, -3.0f);
   EXPECT_FALSE(player.sli);
   EXPECT_TRUE(playing(running.chunk));
-  player.releaseLeft();
+  player.releaseLeft(nowMs());
   EXPECT_TRUE(player.sli);
   EXPECT_EQ(player.slideStart, nowMs());
   EXPECT_FALSE(playing(running.chunk));
@@ -92,12 +92,12 @@ TEST_F(HeroActionsTest, AirborneRunKeySoundsNothingAndJumpDoesNothing) {
   EXPECT_FALSE(playing(running.chunk));
   EXPECT_EQ(player.speedx, 3.0f);
   player.jumpStart = 5;
-  player.jump();
-  player.dropDown();
+  player.jump(nowMs());
+  player.dropDown(nowMs());
   EXPECT_EQ(player.jumpStart, 5u);
   EXPECT_EQ(player.speedy, 0.0f);
   player.jum = false;
-  player.dropDown();
+  player.dropDown(nowMs());
   EXPECT_TRUE(player.jum);
   EXPECT_EQ(player.speedy, 1.0f);
   EXPECT_EQ(player.jumpStart, nowMs());

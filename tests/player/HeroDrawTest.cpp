@@ -4,7 +4,7 @@
 #include "TestSupport.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 
 namespace {
 const uint32_t kScreen = 0xFF000001;
@@ -26,7 +26,7 @@ SDL_Surface* makeSheet(int w, int h, bool markerOnly) {
 class HeroDrawTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    player.reset();
+    player.reset(nowMs());
     setGameState(Playing);
     std::swap(player.spriteSheet, body);
     std::swap(player.extrasSheet, indicators);
@@ -44,7 +44,7 @@ class HeroDrawTest : public ::testing::Test {
   }
   // The body cell drawn at body corner (bx, by), read where no bar or indicator reaches.
   uint32_t drawnBody(int bx = 295, int by = 215) {
-    player.draw(screen);
+    player.draw(screen, nowMs());
     return getPixel32(screen, bx + 5, by + 45) & 0xFFFFFF;
   }
   uint32_t cell(int column, int row) { return cellColour(column, row) & 0xFFFFFF; }
@@ -76,7 +76,7 @@ TEST_F(HeroDrawTest, LandingRunnerRestartsAnOldCycleAtColumnZero) {
   player.jum = true;
   player.speedx = 3.0f;
   player.animStart = nowMs() - 450;
-  player.update(0.0f, screen, floor);
+  player.update(tickNow(0.0f), screen, floor);
   EXPECT_FALSE(player.jum);
   EXPECT_EQ(player.animStart, nowMs());
   EXPECT_EQ(getPixel32(screen, 300, 260) & 0xFFFFFF, cell(0, 100));
@@ -89,7 +89,7 @@ TEST_F(HeroDrawTest, HealthBarIsOnePixelPerTenHealthEndingAtTheBodyTop) {
   player.att = true;  // the indicator then leaves the bar's rows free
   player.ori = 1;
   player.setHealth(35);
-  player.draw(screen);
+  player.draw(screen, nowMs());
   for (int y = 215 - 18; y <= 215 - 14; ++y)
     EXPECT_EQ(getPixel32(screen, 295 + 24, y) == kBar, y >= 215 - 17 && y <= 215 - 15) << y;
   EXPECT_NE(getPixel32(screen, 295 + 22, 215 - 16), kBar);
@@ -100,16 +100,16 @@ TEST_F(HeroDrawTest, WeaponIndicatorCellAndPlaceFollowLevelAndSwing) {
   player.setWeaponLevel(5);
   player.att = true;
   player.ori = 1;
-  player.draw(screen);
+  player.draw(screen, nowMs());
   EXPECT_EQ(player.srcRect.x, 300);
   EXPECT_EQ(player.srcRect.y, 50);
   EXPECT_EQ(getPixel32(screen, 295 - 20 + 47, 215 - 10 + 47) & 0xFFFFFF, cell(300, 50));
   player.setWeaponLevel(1);
   player.ori = 0;
-  player.draw(screen);
+  player.draw(screen, nowMs());
   EXPECT_EQ(getPixel32(screen, 295 + 20 + 47, 215 - 10 + 47) & 0xFFFFFF, cell(200, 0));
   player.att = false;
-  player.draw(screen);
+  player.draw(screen, nowMs());
   EXPECT_EQ(getPixel32(screen, 295 + 47, 215 - 20 + 47) & 0xFFFFFF, cell(50, 0));
 }
 

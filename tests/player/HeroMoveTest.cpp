@@ -4,7 +4,7 @@
 #include "TestSupport.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 
 namespace {
 const uint32_t kFree = 0xFFFFFFFF;   // opaque white
@@ -17,7 +17,7 @@ const float kGroundY = kFloorTop - 258.0f;  // the foot probe rests on the floor
 class HeroMoveTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    player.reset();
+    player.reset(nowMs());
     world = makeRgbaSurface(100, 400, kFree);
     paint(0, kFloorTop, 100, 400);
     screen = makeRgbaSurface(640, 480, kSolid);
@@ -29,7 +29,7 @@ class HeroMoveTest : public ::testing::Test {
   void paint(int x0, int y0, int x1, int y1) { paintRect(world, x0, y0, x1, y1, kSolid); }
   void step(float frameMs = 10.0f) {
     gameClock.advance(10);
-    player.update(frameMs, screen, world);
+    player.update(tickNow(frameMs), screen, world);
   }
   void standOnFloor() {
     player.setX(kViewX);
@@ -45,7 +45,7 @@ class HeroMoveTest : public ::testing::Test {
 
 TEST_F(HeroMoveTest, JumpRises105PixelsPeaksAfter30AndLandsAfter71Updates) {
   standOnFloor();
-  player.jump();
+  player.jump(nowMs());
   float top = kGroundY;
   int topAt = 0, landedAt = 0;
   for (int i = 1; i <= 200 && !landedAt; ++i) {
@@ -63,7 +63,7 @@ TEST_F(HeroMoveTest, JumpRises105PixelsPeaksAfter30AndLandsAfter71Updates) {
 TEST_F(HeroMoveTest, SlideFromFullSpeedLastsSixUpdatesAndCovers14Pixels) {
   standOnFloor();
   player.runRight();
-  player.releaseRight();
+  player.releaseRight(nowMs());
   int updates = 0;
   while (player.sli && updates < 50) step(), ++updates;
   EXPECT_EQ(updates, 6);
@@ -159,6 +159,8 @@ TEST_F(HeroMoveTest, LastLifeLostRespawnsAndSwitchesToNameEntryInTheSameCall) {
   EXPECT_EQ(player.getHealth(), 100);
   EXPECT_EQ(player.getX(), 100.0f);
   EXPECT_EQ(player.getY(), 100.0f);
+  EXPECT_NE(getGameState(), Submit);  // the game flow acts once the update is over
+  actOnPlayEvents(nowMs());
   EXPECT_EQ(getGameState(), Submit);
   EXPECT_EQ(playerName, "");
   EXPECT_EQ(nameDelay, 0);

@@ -18,7 +18,7 @@ double screenSum() {
 
 // Everything that moves or counts down in play, the game clock and the picture.
 std::vector<double> playState() {
-  std::vector<double> s = {player.getX(), player.getY(), player.speedx, double(levels[0].timeLeftMs()),
+  std::vector<double> s = {player.getX(), player.getY(), player.speedx, double(levels[0].timeLeftMs(nowMs())),
                            double(nowMs()), screenSum()};
   for (const Goblin& g : goblins) s.insert(s.end(), {g.x, g.y, g.speedy, double(g.animStart)});
   return s;
@@ -41,7 +41,7 @@ TEST_F(ShellTest, PauseFreezesPlayForTwoSecondsAndGoesOnFromTheSameState) {
   ASSERT_TRUE(pauseScreen.active());
   EXPECT_EQ(playerName, "");  // p paused instead of being typed
   float x = player.getX();
-  uint32_t left = levels[0].timeLeftMs();
+  uint32_t left = levels[0].timeLeftMs(nowMs());
   runPasses(1, 16);
   std::vector<double> frozen = playState();
   runPasses(125, 16);  // two seconds
@@ -52,7 +52,7 @@ TEST_F(ShellTest, PauseFreezesPlayForTwoSecondsAndGoesOnFromTheSameState) {
   // One step on, not two seconds: the paused span is in no frame time.
   EXPECT_GT(player.getX(), x);
   EXPECT_LT(player.getX(), x + 10);
-  EXPECT_LE(left - levels[0].timeLeftMs(), 32u);
+  EXPECT_LE(left - levels[0].timeLeftMs(nowMs()), 32u);
   pushKey(SDLK_RIGHT, false);
 }
 

@@ -4,7 +4,7 @@
 
 #include "TestSupport.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "shell/Input.h"
 #include "shell/PauseScreen.h"
 
@@ -17,7 +17,7 @@ class ShellTest : public testing::Test {
     while (SDL_PollEvent(&e)) {
     }
     pauseScreen.resume();
-    player.reset();
+    player.reset(nowMs());
     GameState = Title;
     levelIndex = 0;
     playerName.clear();

@@ -26,7 +26,7 @@ TEST_F(ShopTest, ZonesIncludeTheirRightEdgeOnly) {
   const Case cases[] = {{90, 0, 0},  {91, 1, 0},  {162, 1, 0},  {163, 0, 0},
                         {192, 0, 0}, {193, 0, 1}, {264, 0, 1}, {265, 0, 0}};
   for (const Case& c : cases) {
-    player.reset();
+    player.reset(nowMs());
     resetShop();
     player.setNuts(100);
     standAt(c.x);
@@ -45,7 +45,7 @@ TEST_F(ShopTest, PricesRiseAndShortPursesAreRefusedAtBothRacks) {
   const Rack racks[] = {{100, &Player::getWeaponLevel, weaponCost}, {200, &Player::getArmourLevel, armourCost}};
   for (const Rack& rack : racks) {
     SCOPED_TRACE(rack.x);
-    player.reset();
+    player.reset(nowMs());
     resetShop();
     player.setNuts(25);
     standAt(rack.x);
@@ -70,49 +70,49 @@ TEST_F(ShopTest, ArmourRackEmptiesFirstWhenBothUpgradesAreFull) {
   player.setWeaponLevel(kTopUpgradeLevel);
   player.setArmourLevel(kTopUpgradeLevel);
   standAt(300);
-  shopPass(0);
+  shopPass(tickNow(0));
   EXPECT_NE(armourRackImage, fullArmour);
   EXPECT_EQ(armourCost, 0);
   EXPECT_EQ(weaponRackImage, fullWeapon);
   EXPECT_EQ(weaponCost, 10);
-  shopPass(0);
+  shopPass(tickNow(0));
   EXPECT_EQ(weaponRackImage, fullWeapon);
 
   // The empty picture is loaded once and kept.
   SDL_Surface* emptyArmour = armourRackImage;
   resetShop();
   standAt(300);
-  shopPass(0);
+  shopPass(tickNow(0));
   EXPECT_EQ(armourRackImage, emptyArmour);
 }
 
 TEST_F(ShopTest, OffersShowInTheirZonesAndTheWeaponRackEmptiesWhileArmourIsBelowTheTop) {
   standAt(200);
   armourCost = 30;
-  shopPass(0);
+  shopPass(tickNow(0));
   EXPECT_EQ(armourPromptLabel.text, " Upgrade Armour?   Cost: 30");
   standAt(120);
-  shopPass(0);
+  shopPass(tickNow(0));
   EXPECT_EQ(weaponPromptLabel.text, " Upgrade Weapon?   Cost: 10");
   SDL_Surface* fullWeapon = weaponRackImage;
   player.setWeaponLevel(kTopUpgradeLevel);
   standAt(300);
-  shopPass(0);
+  shopPass(tickNow(0));
   EXPECT_NE(weaponRackImage, fullWeapon);
   EXPECT_EQ(weaponCost, 0);
   standAt(120);
-  shopPass(0);
+  shopPass(tickNow(0));
   EXPECT_EQ(weaponPromptLabel.text, " Upgrade Weapon?   Cost: 0");
 }
 
 TEST_F(ShopTest, AnEmptyingPassMovesTheHeroTwice) {
   standAt(300);
   player.runRight();
-  shopPass(10);
+  shopPass(tickNow(10));
   float oneStep = player.getX() - 300;
   EXPECT_GT(oneStep, 0);
   player.setArmourLevel(kTopUpgradeLevel);
   standAt(300);
-  shopPass(10);
+  shopPass(tickNow(10));
   EXPECT_FLOAT_EQ(player.getX() - 300, 2 * oneStep);
 }

@@ -9,7 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/Video.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "text/FontCache.h"
 #include "text/HudLabels.h"
 
@@ -30,7 +30,7 @@ double contrast(double a, double b) { return (std::max(a, b) + 0.05) / (std::min
 
 class HudLabelsTest : public testing::Test {
  protected:
-  void SetUp() override { player.reset(); }
+  void SetUp() override { player.reset(nowMs()); }
   SavedGameState saved;
 };
 }  // namespace
@@ -42,26 +42,26 @@ TEST_F(HudLabelsTest, StatusLineDuringPlay) {
   player.setAnimals(3);
   levelIndex = 1;
   levels[1].startTick = nowMs() - 22100;  // 37 900 ms left
-  buildStatusLine();
+  buildStatusLine(nowMs());
   EXPECT_EQ(statusLabel.text, "Lifes: 2  Score: 150  Nuts: 12  Animals: 3  Level: 1  Time: 37");
   EXPECT_NE(statusLabel.surface, nullptr);
 }
 
 TEST_F(HudLabelsTest, LivesFlashOverTheStatusLineForASecondAfterALostLife) {
-  buildLivesFlash();
+  buildLivesFlash(nowMs());
   EXPECT_EQ(livesFlashLabel.text, "");
   player.setLives(2);
   player.lifeFlash = true;
   player.lifeLostTick = nowMs();
-  buildLivesFlash();
+  buildLivesFlash(nowMs());
   EXPECT_EQ(livesFlashLabel.text, "Lifes: 2");
   EXPECT_EQ(livesFlashLabel.rect.x, 10);
   EXPECT_EQ(livesFlashLabel.rect.y, 10);
   player.lifeLostTick = nowMs() - 100;
-  buildLivesFlash();
+  buildLivesFlash(nowMs());
   EXPECT_EQ(livesFlashLabel.text, "");
   player.lifeLostTick = nowMs() - 1000;
-  buildLivesFlash();
+  buildLivesFlash(nowMs());
   EXPECT_EQ(livesFlashLabel.text, "");
 }
 
@@ -102,10 +102,10 @@ TEST_F(HudLabelsTest, NameLabelShowsTheNameAndNothingWhenEmpty) {
 }
 
 TEST_F(HudLabelsTest, RebuildingEveryFrameReusesTheFont) {
-  buildStatusLine();
+  buildStatusLine(nowMs());
   TTF_Font* font = statusLabel.font;
   ASSERT_NE(font, nullptr);
-  for (int i = 0; i < 500; ++i) buildStatusLine();
+  for (int i = 0; i < 500; ++i) buildStatusLine(nowMs());
   EXPECT_EQ(statusLabel.font, font);
   EXPECT_EQ(fontCache.get(20), font);
 }
@@ -120,7 +120,7 @@ TEST_F(HudLabelsTest, StatusLineStandsOutOverEveryLevel) {
     for (const auto& view : views) {
       levelIndex = n;
       levels[n].draw(ScreenSurface, view[0], view[1]);
-      buildStatusLine();
+      buildStatusLine(nowMs());
       drawLabel(statusLabel, ScreenSurface);
       // Where the glyphs lie: the same text without its outline.
       SDL_Surface* glyphs =

@@ -20,7 +20,7 @@
 #include "platform/Video.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "shell/Progression.h"
 #include "shell/Shop.h"
 #include "text/HudLabels.h"
@@ -54,7 +54,7 @@ class TextFitsScreenTest : public testing::Test {
  protected:
   void SetUp() override {
     // Every level places the same extras, so the pool shows what one level holds.
-    player.reset();
+    player.reset(nowMs());
     player.setLives(3);
     player.setScore(kMostScoreInPlay);
     player.setNuts(kLevelCount * countPlaced(Nut));
@@ -67,7 +67,7 @@ class TextFitsScreenTest : public testing::Test {
 
 TEST_F(TextFitsScreenTest, StatusLinesInPlayAndInTheShop) {
   levels[kLastLevel].startTick = nowMs();  // the whole 60 s left
-  buildStatusLine();
+  buildStatusLine(nowMs());
   EXPECT_EQ(statusLabel.text, "Lifes: 3  Score: 720  Nuts: 140  Animals: 25  Level: 4  Time: 60");
   expectInsideScreen(statusLabel);
   buildShopStatusLine();

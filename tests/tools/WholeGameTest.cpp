@@ -17,7 +17,7 @@
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "shell/Input.h"
 #include "shell/MainLoop.h"
 #include "shell/Shop.h"

@@ -20,7 +20,7 @@
 #include "platform/Clock.h"
 #include "platform/Video.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "shell/Input.h"
 #include "shell/MainLoop.h"
 #include "shell/Progression.h"

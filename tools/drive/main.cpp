@@ -15,7 +15,7 @@
 #include "platform/Clock.h"
 #include "platform/Image.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "shell/GameFlow.h"
 #include "shell/MainLoop.h"
 #include "shell/Startup.h"
 

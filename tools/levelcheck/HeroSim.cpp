@@ -12,14 +12,14 @@ const int kParkedY = -1000000;      // px; far from any hero, so the game's own 
 
 void press(const RouteStep& k) {
   switch (k.key) {
-    case SDLK_RIGHT: k.down ? player.runRight() : player.releaseRight(); break;
-    case SDLK_LEFT: k.down ? player.runLeft() : player.releaseLeft(); break;
+    case SDLK_RIGHT: k.down ? player.runRight() : player.releaseRight(nowMs()); break;
+    case SDLK_LEFT: k.down ? player.runLeft() : player.releaseLeft(nowMs()); break;
     case SDLK_UP:
     case SDLK_SPACE:
-      if (k.down) player.jump();
+      if (k.down) player.jump(nowMs());
       break;
     case SDLK_DOWN:
-      if (k.down) player.dropDown();
+      if (k.down) player.dropDown(nowMs());
       break;
     default: break;
   }
@@ -71,7 +71,7 @@ HeroState HeroSim::save() const {
 void HeroSim::step(const std::vector<RouteStep>& keys) {
   for (const RouteStep& k : keys) press(k);
   gameClock.advance(static_cast<uint32_t>(kRouteFrameMs));
-  player.update(kRouteFrameMs, nullptr, collision);
+  player.update({nowMs(), kRouteFrameMs}, nullptr, collision);
 }
 
 bool HeroSim::standing() const { return !player.jum && player.speedx == 0.0f; }

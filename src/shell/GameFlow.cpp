@@ -1,0 +1,38 @@
+#include "shell/GameFlow.h"
+
+#include "level/Level.h"
+
+namespace {
+const double kSecondsPerMs = 0.001;
+
+// The level clock's whole seconds left, cut toward zero.
+void recordSecondsLeft(uint32_t now) {
+  secondsLeft = static_cast<int32_t>(levels[levelIndex].timeLeftMs(now) * kSecondsPerMs);
+}
+}  // namespace
+
+int32_t GameState = 0;
+uint32_t lastFrameTick = 0;
+int32_t nameDelay = 0;
+
+int32_t getGameState() { return GameState; }
+void setGameState(int32_t state) { GameState = state; }
+
+void startNameEntry() {
+  // Letters typed on other screens, and the delay they set, must not carry into
+  // the name: they could fill it with junk or push it past three letters.
+  playerName.clear();
+  nameDelay = 0;
+  GameState = Submit;
+}
+
+// In the order the hero's update found them: a lost last life comes before the
+// pickups, so an exit touched in the same update has the last word.
+void actOnPlayEvents(uint32_t now) {
+  if (playEvents.outOfLives) startNameEntry();
+  if (playEvents.exitTouched) {
+    recordSecondsLeft(now);
+    setGameState(LevelStats);
+  }
+  playEvents = PlayEvents{};
+}

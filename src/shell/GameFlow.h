@@ -1,0 +1,19 @@
+#pragma once
+// The game flow's own state and steps, for src/shell alone: the subsystems read
+// shell/GameState.h and report through playEvents.
+#include <cstdint>
+
+#include "shell/GameState.h"
+
+extern int32_t GameState;       // the current screen; 0 until start-up sets Title
+extern uint32_t lastFrameTick;  // ms tick of the previous pass
+extern int32_t nameDelay;       // ms to wait before the next letter key counts
+
+void setGameState(int32_t state);
+
+// Shows the name entry with a fresh name: key 7 and every end of a game come here.
+void startNameEntry();
+
+// After the hero's update: what it and the extras reported (the last life lost, an
+// exit touched) changes the screen, which shows from the next pass.
+void actOnPlayEvents(uint32_t now);
