@@ -12,6 +12,7 @@
 #include "level/Level.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
+#include "shell/Controls.h"
 #include "shell/GameState.h"
 #include "shell/Input.h"
 #include "shell/MainLoop.h"
@@ -74,7 +75,7 @@ Route routeFromHere(int level) {
 bool replay(const Route& route) {
   size_t next = 0;
   for (int f = 0; f < kMaxPasses; ++f) {
-    for (; next < route.size() && route[next].frame == f; ++next) pushKey(route[next].key, route[next].down);
+    for (; next < route.size() && route[next].frame == f; ++next) pushKey(keyFor(route[next].action), route[next].down);
     pass();
     if (GameState == LevelStats) return true;
   }
