@@ -3,11 +3,13 @@
 #include "platform/Clock.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
+#include "shell/PauseScreen.h"
 #include "shell/Progression.h"
 #include "shell/Screens.h"
 #include "shell/Shop.h"
 
-void actionKey() {
+namespace {
+void jumpOrGoOn() {
   switch (GameState) {
     case Shop: buyUpgrade(); break;
     case LevelStats: GameState = Shop; break;
@@ -25,4 +27,53 @@ void startOrLeaveForTitle() {
     missedTable = false;
     GameState = Title;
   }
+}
+
+void goFrom(int32_t from, int32_t to) {
+  if (GameState == from) GameState = to;
+}
+}  // namespace
+
+bool pressAction(Action action) {
+  if (action == Action::Pause) return pauseScreen.toggle();
+  if (pauseScreen.active()) {
+    if (action != Action::Start && action != Action::NameEntry) return false;
+    pauseScreen.resume();
+  }
+  switch (action) {
+    case Action::RunLeft: player.runLeft(); break;
+    case Action::RunRight: player.runRight(); break;
+    case Action::Jump: jumpOrGoOn(); break;
+    case Action::Drop: player.dropDown(nowMs()); break;
+    case Action::Crouch:
+      if (GameState != Playing) return false;
+      player.crouch();
+      break;
+    case Action::Swing: player.attack(); break;
+    case Action::Trade: player.consumeWeapon(); break;
+    case Action::Start: startOrLeaveForTitle(); break;
+    case Action::Instructions: goFrom(Title, Instructions); break;
+    case Action::Story: goFrom(Title, Story); break;
+    case Action::About: goFrom(Title, About); break;
+    case Action::Scores: goFrom(Title, Scores); break;
+    case Action::Shop: goFrom(Playing, Shop); break;
+    case Action::NameEntry: startNameEntry(); break;
+    default: return false;
+  }
+  return true;
+}
+
+void releaseAction(Action action) {
+  switch (action) {
+    case Action::RunLeft: player.releaseLeft(nowMs()); break;
+    case Action::RunRight: player.releaseRight(nowMs()); break;
+    case Action::Crouch: player.standUp(); break;
+    case Action::Swing: player.stopAttack(); break;
+    default: break;
+  }
+}
+
+bool isHeld(Action action) {
+  return action == Action::RunLeft || action == Action::RunRight || action == Action::Crouch ||
+         action == Action::Swing;
 }

@@ -1,9 +1,34 @@
 #pragma once
 
-// What the keys and the gamepad's buttons both do, so the two never differ.
+// The game's actions, whatever plays them: the keys, the gamepad or a replayed
+// route. Controls.h binds the inputs to them; here is what each does.
+enum class Action {
+  None,
+  RunLeft,   // held
+  RunRight,  // held
+  Jump,      // jump in play, buy in the shop, go on from the statistics and the victory screen
+  Drop,
+  Crouch,  // held, during play only
+  Swing,   // held
+  Trade,   // one weapon level for health
+  Start,   // on the title a new game, elsewhere back to the title
+  Instructions,
+  Story,
+  About,
+  Scores,  // the four above open from the title
+  Shop,    // from play
+  NameEntry,
+  Pause,  // pause play or the shop, or go on
+  Quit,   // ends the game; the event loop acts on it, not pressAction
+  Count
+};
 
-// Space and the up arrow: buy in the shop, leave the statistics or the victory
-// screen, jump in play.
-void actionKey();
-// Key 1: on the title a new game, elsewhere back to the title.
-void startOrLeaveForTitle();
+// Does what the action does on the screen shown. False when it was not taken
+// (while paused, a crouch outside play, a pause with nothing to pause): a letter
+// key then types its letter instead. While paused only Pause, Start and
+// NameEntry act, and the last two end the pause.
+bool pressAction(Action action);
+// Lets go of a held action; it works on every screen, paused or not.
+void releaseAction(Action action);
+// True for the actions that last until let go.
+bool isHeld(Action action);

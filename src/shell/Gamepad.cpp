@@ -1,28 +1,17 @@
 #include "shell/Gamepad.h"
 
-#include "platform/Clock.h"
-#include "player/Player.h"
 #include "shell/Actions.h"
-#include "shell/GameFlow.h"
-#include "shell/PauseScreen.h"
+#include "shell/Controls.h"
 
 namespace {
-const Uint8 kStickX = 0, kStickY = 1;  // the left stick; other axes (triggers) rest off centre
+const int kHatAcross = SDL_HAT_LEFT | SDL_HAT_RIGHT, kHatUpDown = SDL_HAT_UP | SDL_HAT_DOWN;
 
-int direction(Sint16 value) {
+int axisEndOf(Sint16 value) {
   if (value < -kPadDeadZone) return -1;
   return value > kPadDeadZone ? 1 : 0;
 }
 
-void runTowards(int dir) {
-  if (dir < 0) player.runLeft();
-  if (dir > 0) player.runRight();
-}
-
-void release(int dir) {
-  if (dir < 0) player.releaseLeft(nowMs());
-  if (dir > 0) player.releaseRight(nowMs());
-}
+bool steers(const Binding& b) { return b.source == Source::PadHat || b.source == Source::PadAxis; }
 }  // namespace
 
 Gamepad gamepad;
@@ -41,70 +30,48 @@ void Gamepad::close() {
 
 void Gamepad::handle(const SDL_Event& event) {
   switch (event.type) {
-    case SDL_JOYAXISMOTION: stickMoved(event.jaxis.axis, event.jaxis.value); break;
+    case SDL_JOYAXISMOTION:
+      if (event.jaxis.axis >= kAxes) return;
+      axisEnd[event.jaxis.axis] = axisEndOf(event.jaxis.value);
+      steer();
+      break;
     case SDL_JOYHATMOTION:
-      if (event.jhat.hat == 0) hatMoved(event.jhat.value);
+      if (event.jhat.hat != 0) return;
+      hat = event.jhat.value;
+      steer();
       break;
-    case SDL_JOYBUTTONDOWN: buttonDown(event.jbutton.button); break;
-    case SDL_JOYBUTTONUP: buttonUp(event.jbutton.button); break;
+    case SDL_JOYBUTTONDOWN: pressAction(actionOf(Source::PadButton, event.jbutton.button)); break;
+    case SDL_JOYBUTTONUP: releaseAction(actionOf(Source::PadButton, event.jbutton.button)); break;
     default: break;
   }
 }
 
-void Gamepad::stickMoved(Uint8 axis, Sint16 value) {
-  if (axis == kStickX) stickX = direction(value);
-  if (axis == kStickY) stickY = direction(value);
-  steer();
+bool Gamepad::pushed(Action action) const {
+  bool byStick = false;
+  for (const Binding& b : controls()) {
+    if (b.action != action) continue;
+    if (b.source == Source::PadHat) {
+      int line = (b.code & kHatAcross) ? kHatAcross : kHatUpDown;
+      if (hat & line) return hat & b.code;  // the d-pad leads
+    }
+    if (b.source == Source::PadAxis) byStick = byStick || axisEnd[b.code] == b.sign;
+  }
+  return byStick;
 }
 
-void Gamepad::hatMoved(Uint8 value) {
-  hatX = (value & SDL_HAT_LEFT) ? -1 : (value & SDL_HAT_RIGHT) ? 1 : 0;
-  hatY = (value & SDL_HAT_UP) ? -1 : (value & SDL_HAT_DOWN) ? 1 : 0;
-  steer();
-}
-
-// Gives the hero only the changes, as the arrow keys would: a release of the old
-// direction before a press of the new one, and a drop on the move into "down".
+// Gives the hero only the changes, as the keys would: releases before presses,
+// and a drop on the move into "down" only.
 void Gamepad::steer() {
-  int x = hatX != 0 ? hatX : stickX;
-  bool nowDown = (hatY != 0 ? hatY : stickY) > 0;
-  // While paused the stick only lets go, as the keys do; a push waits for the next move.
-  bool frozen = pauseScreen.active();
-  if (x != runDirection) {
-    release(runDirection);
-    runDirection = frozen ? 0 : x;
-    runTowards(runDirection);
+  for (const Binding& b : controls()) {
+    int a = int(b.action);
+    if (steers(b) && given[a] && !pushed(b.action)) {
+      given[a] = false;
+      releaseAction(b.action);
+    }
   }
-  if (nowDown && !down && !frozen) player.dropDown(nowMs());
-  down = nowDown;
-}
-
-void Gamepad::buttonDown(Uint8 button) {
-  if (button == kPadBack) {
-    pauseScreen.toggle();
-    return;
+  for (const Binding& b : controls()) {
+    int a = int(b.action);
+    // While paused a run waits for the next move of the stick, and a drop is spent.
+    if (steers(b) && !given[a] && pushed(b.action)) given[a] = pressAction(b.action) || !isHeld(b.action);
   }
-  // While paused only Start works, and it leaves the paused screen.
-  if (pauseScreen.active()) {
-    if (button != kPadStart) return;
-    pauseScreen.resume();
-  }
-  switch (button) {
-    case kPadJump: actionKey(); break;
-    case kPadSwing: player.attack(); break;
-    case kPadTrade: player.consumeWeapon(); break;
-    case kPadCrouch:
-      // Unlike z, the button has no letter to type elsewhere.
-      if (GameState == Playing) player.crouch();
-      break;
-    case kPadStart:
-      startOrLeaveForTitle();
-      break;
-    default: break;
-  }
-}
-
-void Gamepad::buttonUp(Uint8 button) {
-  if (button == kPadSwing) player.stopAttack();
-  if (button == kPadCrouch) player.standUp();
 }

@@ -17,6 +17,7 @@
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "player/Player.h"
+#include "shell/Controls.h"
 #include "shell/GameFlow.h"
 #include "shell/Input.h"
 #include "shell/MainLoop.h"
@@ -79,7 +80,7 @@ Route routeFromHere(int level) {
 bool replay(const Route& route) {
   size_t next = 0;
   for (int f = 0; f < kMaxPasses; ++f) {
-    for (; next < route.size() && route[next].frame == f; ++next) pushKey(route[next].key, route[next].down);
+    for (; next < route.size() && route[next].frame == f; ++next) pushKey(keyFor(route[next].action), route[next].down);
     pass();
     if (GameState == LevelStats) return true;
   }

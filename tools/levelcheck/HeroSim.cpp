@@ -5,25 +5,11 @@
 #include "extras/Extra.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
+#include "shell/GameFlow.h"
 
 namespace {
 const float kLostBelowY = 1400.0f;  // px of view y; the hero's feet are past the picture
 const int kParkedY = -1000000;      // px; far from any hero, so the game's own pickups stay idle
-
-void press(const RouteStep& k) {
-  switch (k.key) {
-    case SDLK_RIGHT: k.down ? player.runRight() : player.releaseRight(nowMs()); break;
-    case SDLK_LEFT: k.down ? player.runLeft() : player.releaseLeft(nowMs()); break;
-    case SDLK_UP:
-    case SDLK_SPACE:
-      if (k.down) player.jump(nowMs());
-      break;
-    case SDLK_DOWN:
-      if (k.down) player.dropDown(nowMs());
-      break;
-    default: break;
-  }
-}
 }  // namespace
 
 HeroState levelStartState() {
@@ -36,6 +22,7 @@ HeroState levelStartState() {
 }
 
 HeroSim::HeroSim(SDL_Surface* c) : collision(c) {
+  GameState = Playing;  // the actions are play's: jump is a jump only there
   // The search tests touches itself; the pool is parked out of reach so that
   // the hero's own update never changes health, nuts or the screen.
   for (int i = 0; i < kExtraCount; ++i) {
@@ -69,7 +56,13 @@ HeroState HeroSim::save() const {
 }
 
 void HeroSim::step(const std::vector<RouteStep>& keys) {
-  for (const RouteStep& k : keys) press(k);
+  for (const RouteStep& k : keys) {
+    if (k.down) {
+      pressAction(k.action);
+    } else {
+      releaseAction(k.action);
+    }
+  }
   gameClock.advance(static_cast<uint32_t>(kRouteFrameMs));
   player.update({nowMs(), kRouteFrameMs}, nullptr, collision);
 }

@@ -26,7 +26,7 @@ Route routeTo(const std::vector<Node>& nodes, int id) {
   Route route;
   int offset = 0;
   for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-    for (RouteStep k : nodes[*it].keys) route.push_back({k.frame + offset, k.key, k.down});
+    for (RouteStep k : nodes[*it].keys) route.push_back({k.frame + offset, k.action, k.down});
     offset += nodes[*it].frames;
   }
   return route;
@@ -62,13 +62,13 @@ bool isDanger(int type) { return type == Hazard || type == DeadlyHazard; }
 const std::vector<Move>& searchMoves() {
   static const std::vector<Move> list = [] {
     std::vector<Move> l;
-    for (SDLKey dir : {SDLK_RIGHT, SDLK_LEFT}) {
+    for (Action dir : {Action::RunRight, Action::RunLeft}) {
       for (int run : {1, 3, 6, 12, 24}) l.push_back({dir, run, false, 0, false});
       for (int run : {0, 6, 16})
         for (int hold : {4, 10, 20, 35, 50, -1}) l.push_back({dir, run, true, hold, false});
     }
-    l.push_back({SDLK_UNKNOWN, 0, true, 0, false});
-    l.push_back({SDLK_UNKNOWN, 0, false, 0, true});
+    l.push_back({Action::None, 0, true, 0, false});
+    l.push_back({Action::None, 0, false, 0, true});
     return l;
   }();
   return list;
@@ -83,13 +83,13 @@ Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m) {
   Outcome o;
   sim.load(start);
   int releaseAt = m.jump ? (m.holdFrames < 0 ? -1 : m.runFrames + m.holdFrames) : m.runFrames;
-  bool released = m.dir == SDLK_UNKNOWN;
+  bool released = m.dir == Action::None;
   std::vector<int> touching;
   for (int f = 0; f < kMaxMoveFrames; ++f) {
     std::vector<RouteStep> keys;
-    if (f == 0 && m.dir != SDLK_UNKNOWN) keys.push_back({f, m.dir, true});
-    if (m.jump && f == m.runFrames) keys.push_back({f, SDLK_UP, true}), keys.push_back({f, SDLK_UP, false});
-    if (m.drop && f == 0) keys.push_back({f, SDLK_DOWN, true}), keys.push_back({f, SDLK_DOWN, false});
+    if (f == 0 && m.dir != Action::None) keys.push_back({f, m.dir, true});
+    if (m.jump && f == m.runFrames) keys.push_back({f, Action::Jump, true}), keys.push_back({f, Action::Jump, false});
+    if (m.drop && f == 0) keys.push_back({f, Action::Drop, true}), keys.push_back({f, Action::Drop, false});
     bool landedAfterJump = m.jump && releaseAt < 0 && f > m.runFrames + 1 && !sim.save().jum;
     if (!released && (f == releaseAt || landedAfterJump) && f > 0) {
       keys.push_back({f, m.dir, false});

@@ -15,7 +15,7 @@ bool isDanger(int type);
 
 // One move tried from every standing place.
 struct Move {
-  SDLKey dir;     // SDLK_UNKNOWN for none
+  Action dir;     // Action::None for none
   int runFrames;  // frames held before the jump (or in total for a walk)
   bool jump;
   int holdFrames;  // frames the direction stays held after the jump; -1 until landing

@@ -1,14 +1,15 @@
 #pragma once
-// A route through a level: key presses and releases at numbered frames of kRouteFrameMs.
-#include <SDL/SDL.h>
+// A route through a level: actions pressed and released at numbered frames of kRouteFrameMs.
 
 #include <vector>
+
+#include "shell/Actions.h"
 
 const float kRouteFrameMs = 16.0f;  // every simulated frame
 
 struct RouteStep {
-  int frame;  // the key acts before this frame's update
-  SDLKey key;
+  int frame;  // the action acts before this frame's update
+  Action action;
   bool down;
 };
 

@@ -15,6 +15,7 @@
 #include "extras/Extra.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
+#include "shell/Controls.h"
 
 namespace {
 const int kDeadEndCellPx = 50;  // dead-end places in one cell are reported once
@@ -79,7 +80,7 @@ bool checkLevel(int n, bool printRoute) {
     for (auto [at, margin] : fig.jumpsAt)
       std::printf("  jump from (%d, %d), margin %d px\n", at.first, at.second, margin);
     for (const RouteStep& k : r.exitRoute)
-      std::printf("  frame %d %s %s\n", k.frame, SDL_GetKeyName(k.key), k.down ? "down" : "up");
+      std::printf("  frame %d %s %s\n", k.frame, SDL_GetKeyName(keyFor(k.action)), k.down ? "down" : "up");
   }
   writeOverview(n, r, dead, fig.path, "levelcheck-" + std::to_string(n) + ".png");
   std::fflush(stdout);
