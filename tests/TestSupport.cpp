@@ -112,7 +112,9 @@ SavedGameState::SavedGameState()
       weaponPrice(weaponCost),
       armourPrice(armourCost),
       lastTick(lastFrameTick),
-      name(playerName) {}
+      name(playerName) {
+  for (int i = 0; i < kExtraCount; ++i) extraX[i] = extras[i].x, extraY[i] = extras[i].y;
+}
 
 SavedGameState::~SavedGameState() {
   SDL_Event e;
@@ -120,7 +122,10 @@ SavedGameState::~SavedGameState() {
   }
   player.reset();
   resetShop();
-  for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
+  for (int i = 0; i < kExtraCount; ++i) {
+    extras[i].place(i);
+    extras[i].x = extraX[i], extras[i].y = extraY[i];
+  }
   GameState = state, levelIndex = level, secondsLeft = seconds, nameDelay = delay;
   weaponCost = weaponPrice, armourCost = armourPrice, lastFrameTick = lastTick;
   playerName = name;
