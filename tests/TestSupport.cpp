@@ -8,11 +8,13 @@
 #include <sstream>
 
 #include "extras/Extra.h"
+#include "level/LevelBuild.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
 #include "shell/GameFlow.h"
 #include "shell/MainLoop.h"
+#include "shell/Progression.h"
 #include "shell/Shop.h"
 
 namespace fs = std::filesystem;
@@ -112,7 +114,12 @@ SavedGameState::SavedGameState()
       weaponPrice(weaponCost),
       armourPrice(armourCost),
       lastTick(lastFrameTick),
-      name(playerName) {}
+      name(playerName) {
+  for (int i = 0; i < kExtraCount; ++i) extraX[i] = extras[i].x, extraY[i] = extras[i].y;
+  // Each test starts as the title does: level 0 painted, so key 1 starts at once.
+  levelBuild.waitFor(0);
+  forgetWaitingGame();
+}
 
 SavedGameState::~SavedGameState() {
   SDL_Event e;
@@ -120,7 +127,10 @@ SavedGameState::~SavedGameState() {
   }
   player.reset(nowMs());
   resetShop();
-  for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
+  for (int i = 0; i < kExtraCount; ++i) {
+    extras[i].place(i);
+    extras[i].x = extraX[i], extras[i].y = extraY[i];
+  }
   GameState = state, levelIndex = level, secondsLeft = seconds, nameDelay = delay;
   weaponCost = weaponPrice, armourCost = armourPrice, lastFrameTick = lastTick;
   playerName = name;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Harness.h"  // pushKey
+#include "extras/Extra.h"
 #include "platform/Clock.h"
 #include "platform/Tick.h"
 
@@ -63,9 +64,9 @@ class SavedScoreTable {
   std::string names[10];
 };
 
-// Saves the shared game state (screen, level, clocks, costs, name) and puts it back
-// when the test is over, with no event left queued, a fresh hero, the shop's racks
-// full and every extra in its place.
+// Saves the shared game state (screen, level, clocks, costs, name, where the extras
+// are) and puts it back when the test is over, with no event left queued, a fresh
+// hero, the shop's racks full and every extra placed afresh.
 class SavedGameState {
  public:
   SavedGameState();
@@ -75,6 +76,7 @@ class SavedGameState {
   int32_t state, level, seconds, delay, weaponPrice, armourPrice;
   uint32_t lastTick;
   std::string name;
+  int extraX[kExtraCount], extraY[kExtraCount];  // placing leaves the extra without a place (53) where it is
 };
 
 // Runs `passes` main-loop passes, advancing the fake clock by `stepMs` before each.

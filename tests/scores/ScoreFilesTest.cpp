@@ -1,9 +1,11 @@
-// Saving the score files where the folder or the files are not plain ones. Each
-// save runs in a child process inside a fresh folder, and a child of root gives up
-// root first: root ignores permission bits, and the tests must see what a player sees.
+// Saving the score files where the folder or the files are not plain ones, by two
+// games at once, and by a game killed while saving; each test in a fresh folder. A
+// save as a player runs in a child that gives up root first: root ignores
+// permission bits, and the tests must see what a player sees.
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,28 +24,22 @@ namespace fs = std::filesystem;
 
 namespace {
 const uid_t kNobody = 65534;
-const unsigned kKillWithinUs = 4000;  // a save takes about a millisecond
+const unsigned kKillWithinUs = 6000;  // the saver starts in about 2 ms, then saves every 0.1 ms
 const char* kOld = "old\n";
 const std::string kNewScores = "777\n0\n0\n0\n0\n0\n0\n0\n0\n0\n";
 const std::string kNewNames = "NEW\nold\n\n\n\n\n\n\n\n\n";  // inserted above the entry read
 
-// Runs `work` in a child process and returns its id.
-template <typename Work>
-pid_t inChild(Work work) {
-  pid_t child = fork();
-  if (child == 0) {
-    work();
-    _exit(0);
-  }
-  return child;
+// Starts the second game (tests/scores/saver) in the working folder.
+pid_t startSaver(const char* mode) {
+  char* argv[] = {const_cast<char*>(SCORE_SAVER), const_cast<char*>(mode), nullptr};
+  pid_t saver = -1;
+  EXPECT_EQ(posix_spawn(&saver, SCORE_SAVER, nullptr, nullptr, argv, environ), 0);
+  return saver;
 }
 
-// A table whose every name is its score, so names and scores from two saves show.
-void fillTable(int save) {
-  for (int i = 0; i < kScoreEntries; ++i) {
-    scoreValues[i] = save * kScoreEntries + i;
-    scoreNames[i] = std::to_string(scoreValues[i]);
-  }
+// A table whose every name is its score, as the saver writes them.
+void fillTable() {
+  for (int i = 0; i < kScoreEntries; ++i) scoreNames[i] = std::to_string(scoreValues[i] = i);
 }
 
 mode_t modeOf(const fs::path& file) {
@@ -153,10 +149,14 @@ TEST_F(ScoreFilesTest, LinksToAPipeOrAFolderAreLeftAloneAndReportedOnce) {
 TEST_F(ScoreFilesTest, TwoGamesSavingAtOnceKeepBothEntries) {
   enterDir();
   for (int round = 0; round < 100; ++round) {
-    fillTable(0);  // both games start from the same table
+    fillTable();  // both games start from the same table
     saveScores();
-    pid_t other = inChild([] { insertScore("BBB", 888), saveScores(); });
+    pid_t other = startSaver("once");
+    int status = 0;
+    waitpid(other, &status, WUNTRACED);  // it has read the table and waits
+    ASSERT_TRUE(WIFSTOPPED(status));
     insertScore("AAA", 999);
+    kill(other, SIGCONT);
     saveScores();
     waitpid(other, nullptr, 0);
     loadScores();
@@ -166,14 +166,12 @@ TEST_F(ScoreFilesTest, TwoGamesSavingAtOnceKeepBothEntries) {
 
 TEST_F(ScoreFilesTest, AGameKilledWhileSavingLeavesAWholePairAndNoTemporaryFile) {
   enterDir();
-  fillTable(0);
+  fillTable();
   saveScores();
   std::mt19937 random(18);
   const std::set<fs::path> kLeft = {"scoredata.lock", "scoredata.txt", "scorenames.txt"};
   for (int round = 0; round < 200; ++round) {
-    pid_t saver = inChild([] {
-      for (int save = 1;; ++save) fillTable(save), saveScores();
-    });
+    pid_t saver = startSaver("again");
     usleep(random() % kKillWithinUs);
     kill(saver, SIGKILL);
     waitpid(saver, nullptr, 0);

@@ -30,7 +30,6 @@ TEST(ClockTest, TheRealClockSleepsUntilTheTick) {
   uint32_t target = real.ticks() + 5;
   real.waitUntil(target);
   EXPECT_GE(static_cast<int32_t>(real.ticks() - target), 0);
-  real.waitUntil(target - 1000);  // long past: returns at once
 }
 
 TEST_F(ShellTest, TitlePassGivesThreeLivesAndNoAnimals) {
@@ -45,20 +44,14 @@ TEST_F(ShellTest, TitlePassGivesThreeLivesAndNoAnimals) {
 TEST_F(ShellTest, TitlePassShowsTheTitlePicture) {
   ASSERT_NE(titleImage, nullptr);
   runPasses(1, 10);
-  SDL_Surface* screen = ScreenSurface;
-  SDL_LockSurface(screen);
-  SDL_LockSurface(titleImage);
+  auto rgb = [](SDL_Surface* s, int x, int y) {
+    Uint8 c[3];
+    SDL_GetRGB(rawPixel(s, x, y), s->format, &c[0], &c[1], &c[2]);
+    return c[0] << 16 | c[1] << 8 | c[2];
+  };
   int differing = 0;
-  for (int y = 0; y < 480; y += 7) {
-    for (int x = 0; x < 640; x += 7) {
-      Uint8 r1, g1, b1, r2, g2, b2;
-      SDL_GetRGB(rawPixel(screen, x, y), screen->format, &r1, &g1, &b1);
-      SDL_GetRGB(rawPixel(titleImage, x, y), titleImage->format, &r2, &g2, &b2);
-      differing += (r1 != r2 || g1 != g2 || b1 != b2);
-    }
-  }
-  SDL_UnlockSurface(titleImage);
-  SDL_UnlockSurface(screen);
+  for (int y = 0; y < 480; y += 7)
+    for (int x = 0; x < 640; x += 7) differing += rgb(ScreenSurface, x, y) != rgb(titleImage, x, y);
   EXPECT_EQ(differing, 0);
 }
 

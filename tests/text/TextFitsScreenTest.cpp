@@ -65,44 +65,32 @@ class TextFitsScreenTest : public testing::Test {
 };
 }  // namespace
 
-TEST_F(TextFitsScreenTest, StatusLinesInPlayAndInTheShop) {
+TEST_F(TextFitsScreenTest, EveryLongestLineEndsInsideTheScreen) {
   levels[kLastLevel].startTick = nowMs();  // the whole 60 s left
   buildStatusLine(nowMs());
   EXPECT_EQ(statusLabel.text, "Lifes: 3  Score: 720  Nuts: 140  Animals: 25  Level: 4  Time: 60");
   expectInsideScreen(statusLabel);
   buildShopStatusLine();
   expectInsideScreen(shopStatusLabel);
-}
-
-TEST_F(TextFitsScreenTest, StatisticsLines) {
   secondsLeft = kMostSeconds;
   buildLevelStats();
   EXPECT_EQ(statsTexts[3], " Time bonus (seconds multiplied by 3): 180");
   for (const TextLabel& line : statsLabels) expectInsideScreen(line);
-}
-
-TEST_F(TextFitsScreenTest, VictoryLinesAndTheMissedTableLine) {
-  player.setScore(kMostFinalScore);
+  player.setScore(kMostFinalScore);  // at the end of the game
   buildVictoryLines();
   for (const TextLabel& line : victoryLabels) expectInsideScreen(line);
   buildMissedTableLine(true);
   expectInsideScreen(missedTableLabel);
-}
-
-TEST_F(TextFitsScreenTest, ShopPrompts) {
   weaponCost = armourCost = kMostCost;
   buildWeaponPrompt();
   expectInsideScreen(weaponPromptLabel);
   buildArmourPrompt();
   expectInsideScreen(armourPromptLabel);
-}
-
-TEST_F(TextFitsScreenTest, NameLineAndScoreList) {
   playerName = kWidestName;
   buildNameLabel();
   expectInsideScreen(nameLabel);
 
-  SavedScoreTable saved;
+  SavedScoreTable savedTable;
   for (int i = 0; i < kScoreEntries; ++i) {
     scoreNames[i] = kWidestName;
     scoreValues[i] = kMostFinalScore;
