@@ -7,7 +7,7 @@
 #include "shell/GameState.h"
 
 namespace {
-const double kMoveFactor = 0.1;         // px per ms per unit of speed
+const double kMoveFactor = kMotionPerMs;
 const double kCrouchMoveFactor = 0.05;  // px per ms per unit of speedx while crouching
 const double kSlideDecay = 0.0015;      // speed per ms of frame per ms sliding
 const int kRespawnHealth = 100;
