@@ -1,6 +1,7 @@
 #include "shell/GameFlow.h"
 
 #include "level/Level.h"
+#include "player/Player.h"
 
 namespace {
 const double kSecondsPerMs = 0.001;
@@ -35,4 +36,12 @@ void actOnPlayEvents(uint32_t now) {
     setGameState(LevelStats);
   }
   playEvents = PlayEvents{};
+}
+
+void actOnLevelClock(uint32_t now) {
+  Level& level = levels[levelIndex];
+  if (!wildRules || level.timeLeftMs(now) > 0) return;
+  // The goblins and the extras stay as they are: what was collected stays collected.
+  player.setHealth(0);
+  level.restartTimer(now);
 }
