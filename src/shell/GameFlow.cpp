@@ -33,6 +33,7 @@ void actOnPlayEvents(uint32_t now) {
   if (playEvents.outOfLives) startNameEntry();
   if (playEvents.exitTouched) {
     recordSecondsLeft(now);
+    player.knockBack = 0;  // a bite's shove ends with the level, not in the shop
     setGameState(LevelStats);
   }
   playEvents = PlayEvents{};
