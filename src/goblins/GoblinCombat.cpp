@@ -42,6 +42,7 @@ void Goblin::swingAtHero(uint32_t now) {
   struckCycle = animStart;
   // The hero's swing on goblins, mirrored: from the goblin's hit point to the hero's sprite corner.
   float heroX = playerX() + kHeroScreenX, heroY = playerY() + kHeroScreenY;
-  if (swingReaches(x + kHitOffset, y + kHitOffset, !movingRight, heroX, heroY, static_cast<float>(kReachBase)))
+  if (swingReaches(x + kHitOffset, y + kHitOffset, !movingRight, heroX, heroY,
+                   static_cast<float>(kReachBase)))
     player.bite(movingRight, now);  // away from the goblin
 }

@@ -3,10 +3,10 @@
 #include "shell/GameState.h"
 
 namespace {
-const int kBiteHealth = 20;         // health a bite costs without armour
-const int kBiteArmourSaves = 4;     // health each armour level saves
-const int kBiteKnockBack = 40;      // px the hero is pushed away from the goblin
-const int kPoints[] = {1, 10, 5};   // by Deed: nut, animal, goblin knocked out
+const int kBiteHealth = 20;        // health a bite costs without armour
+const int kBiteArmourSaves = 4;    // health each armour level saves
+const int kBiteKnockBack = 40;     // px the hero is pushed away from the goblin
+const int kPoints[] = {1, 10, 5};  // by Deed: nut, animal, goblin knocked out
 }  // namespace
 
 bool Player::shielded(uint32_t now) const { return hurtBlink && now - hurtTick < kBlinkMs; }
@@ -35,9 +35,15 @@ int Player::pointsFor(Deed deed) { return kPoints[static_cast<int>(deed)]; }
 void Player::earn(Deed deed) {
   score += pointsFor(deed);
   switch (deed) {
-    case Deed::Nut: ++tally.nuts; break;
-    case Deed::Animal: ++tally.animals; break;
-    case Deed::Knockout: ++tally.knockouts; break;
+    case Deed::Nut:
+      ++tally.nuts;
+      break;
+    case Deed::Animal:
+      ++tally.animals;
+      break;
+    case Deed::Knockout:
+      ++tally.knockouts;
+      break;
   }
 }
 

@@ -56,7 +56,8 @@ TEST_F(ShellTest, TitlePassShowsTheTitlePicture) {
     return x >= at.x && y >= at.y && x < at.x + rulesLabel.surface->w && y < at.y + rulesLabel.surface->h;
   };
   for (int y = 0; y < 480; y += 7)
-    for (int x = 0; x < 640; x += 7) differing += rgb(ScreenSurface, x, y) != rgb(titleImage, x, y) && !onBadge(x, y);
+    for (int x = 0; x < 640; x += 7)
+      differing += rgb(ScreenSurface, x, y) != rgb(titleImage, x, y) && !onBadge(x, y);
   EXPECT_EQ(differing, 0);
 }
 

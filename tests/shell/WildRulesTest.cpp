@@ -25,7 +25,10 @@ TEST_F(WildRulesTest, KeyEightAndTheLeftShoulderSwitchTheBadgeOnTheTitleOnly) {
   const struct {
     int32_t screen;
     bool pad, wildAfter;
-  } cases[] = {{Title, false, true}, {Title, true, false}, {Playing, false, false}, {Shop, true, false},
+  } cases[] = {{Title, false, true},
+               {Title, true, false},
+               {Playing, false, false},
+               {Shop, true, false},
                {Scores, false, false}};
   for (const auto& c : cases) {
     GameState = c.screen;
@@ -63,7 +66,7 @@ TEST_F(WildRulesTest, ALifeLostAfterAFreedCageStartsAgainAtTheCageWithTheNutsKep
   wildRules = true;
   startNewGame();
   extras[66].testPickup(150 - 295.0f, 750 - 215.0f, nowMs());  // a nut
-  player.setX(300 - 295.0f);  // at the cage (300, 330)
+  player.setX(300 - 295.0f);                                   // at the cage (300, 330)
   player.setY(330 - 215.0f);
   runPasses(1, 10);
   player.setX(2000.0f);
@@ -87,8 +90,11 @@ TEST_F(WildRulesTest, TheStatisticsCountWhatWasDoneUnderWildRules) {
   player.setScore(50);
   secondsLeft = 10;
   buildLevelStats();
-  const char* lines[] = {" You have finished level 0",      " Nuts collected: 4 x 1 = 4",
-                         " Animals saved: 2 x 10 = 20",     " Goblins knocked out: 3 x 5 = 15",
-                         " Time bonus (seconds multiplied by 3): 30", " Score: 80"};
+  const char* lines[] = {" You have finished level 0",
+                         " Nuts collected: 4 x 1 = 4",
+                         " Animals saved: 2 x 10 = 20",
+                         " Goblins knocked out: 3 x 5 = 15",
+                         " Time bonus (seconds multiplied by 3): 30",
+                         " Score: 80"};
   for (int i = 0; i < kStatsLineCount; ++i) EXPECT_EQ(statsTexts[i], lines[i]);
 }
