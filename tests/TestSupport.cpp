@@ -135,4 +135,5 @@ SavedGameState::~SavedGameState() {
   weaponCost = weaponPrice, armourCost = armourPrice, lastFrameTick = lastTick;
   playerName = name;
   playEvents = PlayEvents{};
+  wildRules = false;  // every start of the game plays the classic rules
 }

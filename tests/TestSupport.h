@@ -66,7 +66,7 @@ class SavedScoreTable {
 
 // Saves the shared game state (screen, level, clocks, costs, name, where the extras
 // are) and puts it back when the test is over, with no event left queued, a fresh
-// hero, the shop's racks full and every extra placed afresh.
+// hero, the shop's racks full, every extra placed afresh and the classic rules.
 class SavedGameState {
  public:
   SavedGameState();

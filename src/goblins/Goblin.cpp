@@ -9,6 +9,7 @@
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "player/Player.h"
+#include "shell/GameState.h"
 
 namespace {
 const float kSpawnTopY = 400.0f;  // px, level y of goblin 0
@@ -103,6 +104,8 @@ void Goblin::update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collisio
   y = static_cast<float>(roundToInt(y));
   // The walls are tested after the turn toward the hero, so a wall has the last word.
   watchHero();
+  // Before the draw, which restarts the attack cycle after its last frame.
+  if (wildRules) swingAtHero(tick.now);
   resolveCollisions(collision, tick.now);
   draw(screen, tick.now);
 }

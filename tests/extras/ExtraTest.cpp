@@ -200,3 +200,34 @@ TEST_F(ExtraDraw, SpriteSitsAtItsPlaceInTheView) {
 }
 
 }  // namespace
+
+TEST_F(ExtraTouch, WildThornsAndTrapsHurtOncePerSafetyWindow) {
+  wildRules = true;
+  Extra& hazard = extras[18];
+  for (auto [ms, health] : {std::pair{0u, 50}, {16u, 50}, {kBlinkMs, 25}}) {
+    gameClock.advance(ms);
+    touch(hazard);
+    EXPECT_EQ(playerHealth(), health) << ms;
+  }
+  gameClock.advance(kBlinkMs);
+  testAllPickups(4650 + 25 - 295, 850 + 25 - 215, nowMs());  // two thorns in one place
+  EXPECT_EQ(playerHealth(), 12);
+  touch(extras[17]);  // a trap, still within the safety: set for later
+  EXPECT_EQ(playerHealth(), 12);
+  gameClock.advance(kBlinkMs);
+  touch(extras[17]);
+  EXPECT_EQ(playerHealth(), 0);
+}
+
+TEST_F(ExtraTouch, WildDeedsScoreAndAFreedCageBecomesTheRestartPlace) {
+  for (bool wild : {false, true}) {
+    wildRules = wild;
+    player.reset(nowMs());
+    placeAll();
+    touch(extras[67]);
+    for (int i = 0; i < 3; ++i) touch(extras[94]);  // the cage at (300, 330)
+    EXPECT_EQ(player.getScore(), wild ? 1 + 10 : 0);
+    EXPECT_EQ(player.respawnX, wild ? 5.0f : kStartX);
+    EXPECT_EQ(player.respawnY, wild ? 115.0f : kStartY);
+  }
+}

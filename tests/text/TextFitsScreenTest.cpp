@@ -15,6 +15,7 @@
 
 #include "TestSupport.h"
 #include "extras/Extra.h"
+#include "goblins/Goblin.h"
 #include "level/Level.h"
 #include "platform/Clock.h"
 #include "platform/Video.h"
@@ -75,7 +76,12 @@ TEST_F(TextFitsScreenTest, EveryLongestLineEndsInsideTheScreen) {
   secondsLeft = kMostSeconds;
   buildLevelStats();
   EXPECT_EQ(statsTexts[3], " Time bonus (seconds multiplied by 3): 180");
+  for (int i = 0; i < kStatsLineCount - 1; ++i) expectInsideScreen(statsLabels[i]);  // the classic five
+  wildRules = true;  // six lines, counting all a level holds
+  player.tally = {countPlaced(Nut), countPlaced(Animal), kGoblinCount};
+  buildLevelStats();
   for (const TextLabel& line : statsLabels) expectInsideScreen(line);
+  wildRules = false;
   player.setScore(kMostFinalScore);  // at the end of the game
   buildVictoryLines();
   for (const TextLabel& line : victoryLabels) expectInsideScreen(line);
