@@ -42,10 +42,7 @@ void fillTable() {
   for (int i = 0; i < kScoreEntries; ++i) scoreNames[i] = std::to_string(scoreValues[i] = i);
 }
 
-mode_t modeOf(const fs::path& file) {
-  struct stat st;
-  return stat(file.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
-}
+fs::perms modeOf(const fs::path& file) { return fs::status(file).permissions(); }
 
 class ScoreFilesTest : public testing::Test {
  protected:
@@ -104,7 +101,7 @@ TEST_F(ScoreFilesTest, WritableFilesInAReadOnlyFolderAreWrittenInPlaceAndReadOnl
     if (!saveAsAPlayer()) GTEST_SKIP() << "root could not become an ordinary user here";
     EXPECT_EQ(readFile(dir / "scoredata.txt"), writable ? kNewScores : kOld);
     EXPECT_EQ(readFile(dir / "scorenames.txt"), writable ? kNewNames : kOld);
-    EXPECT_EQ(modeOf(dir / "scoredata.txt"), fileMode);
+    EXPECT_EQ(modeOf(dir / "scoredata.txt"), fs::perms(fileMode));
   }
 }
 
@@ -120,7 +117,7 @@ TEST_F(ScoreFilesTest, SymbolicLinksAreWrittenThroughAndTheTargetsKeepTheirBits)
   EXPECT_TRUE(fs::is_symlink(dir / "scorenames.txt"));
   EXPECT_EQ(readFile(dir / "real/scores"), kNewScores);
   EXPECT_EQ(readFile(dir / "real/names"), kNewNames);
-  EXPECT_EQ(modeOf(dir / "real/scores"), 0606u);
+  EXPECT_EQ(modeOf(dir / "real/scores"), fs::perms(0606));
   EXPECT_FALSE(fs::exists(dir / "real/scores.tmp"));
 }
 

@@ -43,8 +43,7 @@ TEST_F(ShellTest, ActionKeyDependsOnTheScreen) {
 
   GameState = Playing;
   EXPECT_TRUE(press(SDLK_UP));
-  EXPECT_TRUE(player.jum);
-  EXPECT_FLOAT_EQ(player.speedy, -5.0f);
+  EXPECT_TRUE(player.jum);  // how high: the frame pacing test
 }
 
 TEST_F(ShellTest, EscapeClosingTheWindowAndAStopSignalEndTheGameAndLeaveLaterEvents) {
