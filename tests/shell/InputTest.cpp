@@ -99,9 +99,7 @@ TEST_F(ShellTest, LettersFollowTheKeyboardTableAndTheDelay) {
   player.setScore(-1);  // keeps the entry out of the table
   runPasses(1, kNameDelayMs - 20);
   EXPECT_EQ(nameDelay, 20);
-  EXPECT_TRUE(press(SDLK_m));
-  EXPECT_EQ(playerName, "QZ");
-  GameState = Submit;
+  GameState = Submit;  // a score out of the table leaves for the list
   runPasses(1, 20);
   EXPECT_EQ(nameDelay, 0);
   EXPECT_TRUE(press(SDLK_m));

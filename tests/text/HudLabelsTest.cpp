@@ -35,7 +35,7 @@ class HudLabelsTest : public testing::Test {
 };
 }  // namespace
 
-TEST_F(HudLabelsTest, StatusLinesInPlayAndInTheShop) {
+TEST_F(HudLabelsTest, StatusLinesInPlayAndInTheShopAndLevelStatistics) {
   player.setLives(2);
   player.setScore(150);
   player.setNuts(12);
@@ -49,6 +49,15 @@ TEST_F(HudLabelsTest, StatusLinesInPlayAndInTheShop) {
   levelIndex = 2;
   buildShopStatusLine();
   EXPECT_EQ(shopStatusLabel.text, "Lifes: 2  Score: -40  Nuts: 12  Animals: 3  Level: 2");
+  player.setScore(0);
+  player.setNuts(5);
+  player.setAnimals(2);
+  secondsLeft = 20;
+  levelIndex = 0;
+  buildLevelStats();
+  const char* lines[] = {" You have finished level 0", " Nuts collected: 5", " Animals saved: 2",
+                         " Time bonus (seconds multiplied by 3): 60", " Score: 65"};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(statsLabels[i].text, lines[i]);
 }
 
 TEST_F(HudLabelsTest, LivesFlashOverTheStatusLineForASecondAfterALostLife) {
@@ -61,17 +70,6 @@ TEST_F(HudLabelsTest, LivesFlashOverTheStatusLineForASecondAfterALostLife) {
     buildLivesFlash(nowMs());
     EXPECT_EQ(livesFlashLabel.text, text) << sinceMs << " ms after";
   }
-}
-
-TEST_F(HudLabelsTest, LevelStatistics) {
-  player.setNuts(5);
-  player.setAnimals(2);
-  secondsLeft = 20;
-  levelIndex = 0;
-  buildLevelStats();
-  const char* lines[] = {" You have finished level 0", " Nuts collected: 5", " Animals saved: 2",
-                         " Time bonus (seconds multiplied by 3): 60", " Score: 65"};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(statsLabels[i].text, lines[i]);
 }
 
 TEST_F(HudLabelsTest, NameLabelShowsTheNameAndNothingWhenEmptyAndRebuildsReuseTheFont) {
