@@ -13,6 +13,8 @@
 // Digits are all equally wide in the font, so 9s stand for any number of that length.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "TestSupport.h"
 #include "extras/Extra.h"
 #include "goblins/Goblin.h"
@@ -36,10 +38,7 @@ const int kMostCost = kUpgradeStartCost + kUpgradePriceStep * kTopUpgradeLevel;
 const char* kWidestName = "WWW";
 
 int countPlaced(int type) {
-  int n = 0;
-  for (const Extra& e : extras)
-    if (e.type == type) ++n;
-  return n;
+  return std::count_if(std::begin(extras), std::end(extras), [=](const Extra& e) { return e.type == type; });
 }
 
 // The glyphs must fit; an outline may lose its last pixel to the screen's edge.
