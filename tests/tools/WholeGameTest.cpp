@@ -59,15 +59,10 @@ struct HeroCounters {
   }
 };
 
-HeroState heroNow() {
-  return {player.x, player.y, player.speedx, player.speedy, player.jumpStart, player.slideStart, nowMs(),
-          player.cro, player.jum, player.sli, player.ori};
-}
-
 // The checker's route from the hero as this level starts, found without
 // disturbing the game: the hero, the clock and the extras are put back.
 Route routeFromHere(int level) {
-  HeroState start = heroNow();
+  HeroState start = HeroSim(nullptr).save();
   HeroCounters counters = HeroCounters::of(player);
   SearchResult found = searchLevel(level, true, &start);
   HeroSim(nullptr).load(start);
@@ -80,7 +75,8 @@ Route routeFromHere(int level) {
 bool replay(const Route& route) {
   size_t next = 0;
   for (int f = 0; f < kMaxPasses; ++f) {
-    for (; next < route.size() && route[next].frame == f; ++next) pushKey(keyFor(route[next].action), route[next].down);
+    for (; next < route.size() && route[next].frame == f; ++next)
+      pushKey(keyFor(route[next].action), route[next].down);
     pass();
     if (GameState == LevelStats) return true;
   }
@@ -89,7 +85,8 @@ bool replay(const Route& route) {
 
 int taken(int type) {
   int n = 0;
-  for (const Extra& e : extras) n += type == Nut ? (e.type == Nut && e.y > 5000) : (e.type == Animal && e.rescued);
+  for (const Extra& e : extras)
+    n += type == Nut ? (e.type == Nut && e.y > 5000) : (e.type == Animal && e.rescued);
   return n;
 }
 
