@@ -3,9 +3,7 @@
 #include <utility>
 
 #include "TestSupport.h"
-#include "extras/Extra.h"
 #include "level/Level.h"
-#include "platform/Clock.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
 

@@ -1,5 +1,3 @@
-#include <cstdlib>
-#include <tuple>
 
 #include "GoblinTestFixture.h"
 #include "platform/Image.h"

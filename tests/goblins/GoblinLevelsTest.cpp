@@ -4,10 +4,8 @@
 #include <cstdlib>
 
 #include "GoblinTestFixture.h"
-#include "level/Level.h"
 #include "level/LevelBuild.h"
 #include "shell/GameFlow.h"
-#include "shell/Progression.h"
 
 namespace {
 const uint32_t kPassMs = 16;

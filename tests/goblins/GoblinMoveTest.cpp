@@ -1,5 +1,4 @@
 #include "GoblinTestFixture.h"
-#include "level/Level.h"
 #include "level/LevelBuild.h"
 #include "level/Pixels.h"
 #include "shell/GameFlow.h"

@@ -2,10 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "level/Level.h"
 #include "level/LevelBuild.h"
 #include "platform/Video.h"
-#include "shell/GameFlow.h"
 
 namespace {
 const uint32_t kUnwritten = 0xFF123456;

@@ -6,8 +6,6 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "extras/Extra.h"
-#include "level/Level.h"
 #include "level/LevelBuild.h"
 #include "level/Pixels.h"
 

@@ -3,16 +3,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
-#include <memory>
-#include <string>
 #include <utility>
 #include <vector>
 
 #include "TestSupport.h"
 #include "level/Level.h"
-#include "platform/Clock.h"
 #include "platform/Image.h"
 #include "platform/RegularFile.h"
 

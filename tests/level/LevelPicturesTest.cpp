@@ -1,12 +1,8 @@
 // The background and the two tile sheets, as the game reads them from its working
 // directory. A broken picture would not crash the game; it would quietly make
 // floors vanish or walls appear, so these checks catch it.
-#include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
 #include <gtest/gtest.h>
-
-#include <cstdint>
-#include <string>
 
 #include "TestSupport.h"
 #include "gen/level/TileLegend.h"

@@ -5,7 +5,6 @@
 
 #include "TestSupport.h"
 #include "goblins/Goblin.h"
-#include "platform/Clock.h"
 #include "player/Player.h"
 
 namespace {

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "platform/Clock.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
 

@@ -4,16 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 #include <fstream>
-#include <string>
 #include <vector>
 
-#include "LevelSearch.h"
 #include "RouteFigures.h"
 #include "TestSupport.h"
-#include "extras/Extra.h"
-#include "level/Level.h"
 #include "level/LevelBuild.h"
 
 namespace fs = std::filesystem;

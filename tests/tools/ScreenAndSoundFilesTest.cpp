@@ -1,13 +1,10 @@
 // Checks the generator's screens, shop pictures and sounds, as the game loads them from its
 // working directory: sizes, pixel formats, colour keys, the calm areas under live text, the
 // health-bar colour, and the sounds' format.
-#include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <string>
 #include <tuple>
 
 #include "TestSupport.h"

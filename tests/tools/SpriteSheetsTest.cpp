@@ -1,9 +1,7 @@
 // Checks the painted hero, goblin and extras sheets against the cells the game reads and the
 // geometry its collision probes assume.
-#include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <vector>
 
 #include "TestSupport.h"

@@ -5,15 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <string>
 
 #include "LevelSearch.h"
 #include "TestSupport.h"
-#include "extras/Extra.h"
-#include "level/Level.h"
 #include "level/LevelBuild.h"
-#include "platform/Clock.h"
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "player/Player.h"
@@ -21,7 +16,6 @@
 #include "shell/GameFlow.h"
 #include "shell/Input.h"
 #include "shell/MainLoop.h"
-#include "shell/Shop.h"
 #include "text/HudLabels.h"
 #include "text/ScreenLabels.h"
 
