@@ -56,11 +56,9 @@ class LevelDeadEndsTest : public testing::Test {
   void load(const std::vector<std::string>& rows) {
     const fs::path home = fs::current_path(), dir = fs::temp_directory_path() / "thornwald-dead-ends";
     fs::create_directories(dir);
-    std::ofstream(dir / ("level" + std::to_string(kLevel) + ".txt")) << [&] {
-      std::string text;
-      for (const std::string& row : rows) text += row + "\n";
-      return text;
-    }();
+    std::ofstream map(dir / ("level" + std::to_string(kLevel) + ".txt"));
+    for (const std::string& row : rows) map << row << "\n";
+    map.close();
     fs::current_path(dir);
     levels[kLevel].load(kLevel);
     fs::current_path(home);

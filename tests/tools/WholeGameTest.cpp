@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <tuple>
 
 #include "LevelSearch.h"
 #include "TestSupport.h"
@@ -40,27 +41,20 @@ bool passUntil(Done done) {
   return done();
 }
 
-// What the search overwrites in the hero, kept to be put back.
-struct HeroCounters {
-  int health, lives, score, nuts, animals, weapon, armour;
-  uint32_t animStart;
-  static HeroCounters of(const Player& p) {
-    return {p.health, p.lives, p.score, p.nuts, p.animals, p.weaponLevel, p.armourLevel, p.animStart};
-  }
-  void restore(Player& p) const {
-    p.health = health, p.lives = lives, p.score = score, p.nuts = nuts, p.animals = animals;
-    p.weaponLevel = weapon, p.armourLevel = armour, p.animStart = animStart;
-  }
-};
+// What the search overwrites in the hero, to be put back.
+auto heroCounters() {
+  return std::tie(player.health, player.lives, player.score, player.nuts, player.animals, player.weaponLevel,
+                  player.armourLevel, player.animStart);
+}
 
 // The checker's route from the hero as this level starts, found without
 // disturbing the game: the hero, the clock and the extras are put back.
 Route routeFromHere(int level) {
   HeroState start = HeroSim(nullptr).save();
-  HeroCounters counters = HeroCounters::of(player);
+  const auto kept = std::apply([](auto... v) { return std::make_tuple(v...); }, heroCounters());
   SearchResult found = searchLevel(level, true, &start);
   HeroSim(nullptr).load(start);
-  counters.restore(player);
+  heroCounters() = kept;
   for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
   return found.exitReachable ? found.exitRoute : Route();
 }
