@@ -6,8 +6,6 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "extras/Extra.h"
-#include "level/Level.h"
 #include "level/LevelBuild.h"
 #include "level/Pixels.h"
 
@@ -69,7 +67,7 @@ class LevelGroundTest : public testing::TestWithParam<int> {
 };
 }  // namespace
 
-TEST_P(LevelGroundTest, EveryCageAndTheExitStandOnTheGround) {
+TEST_P(LevelGroundTest, CagesExitsAndHazardsStandOnTheGroundAndPickupsLieInTheOpen) {
   const Level& level = levels[GetParam()];
   ASSERT_NE(level.collisionImage, nullptr);
   SDL_Surface* sheet = extras[0].sheet;
@@ -83,6 +81,11 @@ TEST_P(LevelGroundTest, EveryCageAndTheExitStandOnTheGround) {
     const Extra& e = extras[i];
     if (e.type == Animal) expectStanding(level, e.x, e.y, 50, cage, "animal", i), ++checked;
     if (e.type == LevelExit) expectStanding(level, e.x, e.y, 145, gate, "exit", i), ++checked;
+    int cx = e.x / 50 * 50 + 25, cy = e.y / 50 * 50 + 25;  // the centre of its cell
+    const bool hazard = e.type == Hazard || e.type == DeadlyHazard;
+    EXPECT_FALSE((hazard || e.type == Nut || e.type == Animal) && level.isSolid(cx, cy))
+        << "extra " << i << " buried";
+    EXPECT_FALSE(hazard && !level.isSolid(cx, cy + 25)) << "hazard " << i << " hangs in the air";
   }
   EXPECT_EQ(checked, 7);  // five cages and the two exits that share one place
 }
@@ -94,18 +97,6 @@ TEST_P(LevelGroundTest, TheLevelIsClosedAtBothEndsAndAtTheBottom) {
     for (int x = 0; x < 7200; ++x)
       if (x < 50 || x >= 7150 || y >= 1350) holes += !level.isSolid(x, y);
   EXPECT_EQ(holes, 0);
-}
-
-TEST_P(LevelGroundTest, HazardsRestOnFloorsAndPickupsLieInTheOpen) {
-  const Level& level = levels[GetParam()];
-  for (int i = 0; i < kExtraCount; ++i) {
-    extras[i].place(i);
-    const Extra& e = extras[i];
-    int cx = e.x / 50 * 50 + 25, cy = e.y / 50 * 50 + 25;  // the centre of its cell
-    const bool hazard = e.type == Hazard || e.type == DeadlyHazard;
-    EXPECT_FALSE((hazard || e.type == Nut || e.type == Animal) && level.isSolid(cx, cy)) << "extra " << i << " buried";
-    EXPECT_FALSE(hazard && !level.isSolid(cx, cy + 25)) << "hazard " << i << " hangs in the air";
-  }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLevel, LevelGroundTest, testing::Range(0, kLevelCount));

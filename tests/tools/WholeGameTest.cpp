@@ -5,15 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <string>
+#include <tuple>
 
 #include "LevelSearch.h"
 #include "TestSupport.h"
-#include "extras/Extra.h"
-#include "level/Level.h"
 #include "level/LevelBuild.h"
-#include "platform/Clock.h"
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "player/Player.h"
@@ -21,7 +17,6 @@
 #include "shell/GameFlow.h"
 #include "shell/Input.h"
 #include "shell/MainLoop.h"
-#include "shell/Shop.h"
 #include "text/HudLabels.h"
 #include "text/ScreenLabels.h"
 
@@ -46,32 +41,20 @@ bool passUntil(Done done) {
   return done();
 }
 
-// What the search overwrites in the hero, kept to be put back.
-struct HeroCounters {
-  int health, lives, score, nuts, animals, weapon, armour;
-  uint32_t animStart;
-  static HeroCounters of(const Player& p) {
-    return {p.health, p.lives, p.score, p.nuts, p.animals, p.weaponLevel, p.armourLevel, p.animStart};
-  }
-  void restore(Player& p) const {
-    p.health = health, p.lives = lives, p.score = score, p.nuts = nuts, p.animals = animals;
-    p.weaponLevel = weapon, p.armourLevel = armour, p.animStart = animStart;
-  }
-};
-
-HeroState heroNow() {
-  return {player.x, player.y, player.speedx, player.speedy, player.jumpStart, player.slideStart, nowMs(),
-          player.cro, player.jum, player.sli, player.ori};
+// What the search overwrites in the hero, to be put back.
+auto heroCounters() {
+  return std::tie(player.health, player.lives, player.score, player.nuts, player.animals, player.weaponLevel,
+                  player.armourLevel, player.animStart);
 }
 
 // The checker's route from the hero as this level starts, found without
 // disturbing the game: the hero, the clock and the extras are put back.
 Route routeFromHere(int level) {
-  HeroState start = heroNow();
-  HeroCounters counters = HeroCounters::of(player);
+  HeroState start = HeroSim(nullptr).save();
+  const auto kept = std::apply([](auto... v) { return std::make_tuple(v...); }, heroCounters());
   SearchResult found = searchLevel(level, true, &start);
   HeroSim(nullptr).load(start);
-  counters.restore(player);
+  heroCounters() = kept;
   for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
   return found.exitReachable ? found.exitRoute : Route();
 }
@@ -80,7 +63,8 @@ Route routeFromHere(int level) {
 bool replay(const Route& route) {
   size_t next = 0;
   for (int f = 0; f < kMaxPasses; ++f) {
-    for (; next < route.size() && route[next].frame == f; ++next) pushKey(keyFor(route[next].action), route[next].down);
+    for (; next < route.size() && route[next].frame == f; ++next)
+      pushKey(keyFor(route[next].action), route[next].down);
     pass();
     if (GameState == LevelStats) return true;
   }
@@ -89,7 +73,8 @@ bool replay(const Route& route) {
 
 int taken(int type) {
   int n = 0;
-  for (const Extra& e : extras) n += type == Nut ? (e.type == Nut && e.y > 5000) : (e.type == Animal && e.rescued);
+  for (const Extra& e : extras)
+    n += type == Nut ? (e.type == Nut && e.y > 5000) : (e.type == Animal && e.rescued);
   return n;
 }
 
