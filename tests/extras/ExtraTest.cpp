@@ -182,7 +182,7 @@ TEST_F(ExtraTest, SpriteSitsAtItsPlaceInTheView) {
 
 }  // namespace
 
-TEST_F(ExtraTouch, WildThornsAndTrapsHurtOncePerSafetyWindow) {
+TEST_F(ExtraTest, WildThornsAndTrapsHurtOncePerSafetyWindow) {
   wildRules = true;
   Extra& hazard = extras[18];
   for (auto [ms, health] : {std::pair{0u, 50}, {16u, 50}, {kBlinkMs, 25}}) {
@@ -200,7 +200,7 @@ TEST_F(ExtraTouch, WildThornsAndTrapsHurtOncePerSafetyWindow) {
   EXPECT_EQ(playerHealth(), 0);
 }
 
-TEST_F(ExtraTouch, WildDeedsScoreAndAFreedCageBecomesTheRestartPlace) {
+TEST_F(ExtraTest, WildDeedsScoreAndAFreedCageBecomesTheRestartPlace) {
   for (bool wild : {false, true}) {
     wildRules = wild;
     player.reset(nowMs());
