@@ -70,7 +70,7 @@ Route routeFromHere(int level) {
   HeroState start = heroNow();
   HeroCounters counters = HeroCounters::of(player);
   SearchResult found = searchLevel(level, true, &start);
-  HeroSim(nullptr).load(start);
+  HeroSim(nullptr, level).load(start);
   counters.restore(player);
   for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
   return found.exitReachable ? found.exitRoute : Route();
