@@ -12,6 +12,7 @@
 #include "extras/LevelExtras.h"
 #include "level/Level.h"
 #include "shell/GameState.h"
+#include "shell/Shop.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -44,6 +45,10 @@ TEST_F(LevelExtrasTest, EveryLevelPlacesItsOwnExtrasAndClassicKeepsTheTable) {
     EXPECT_EQ(exits, 1) << "level " << n;
     EXPECT_EQ(extras[1].x, (*own)[1].x);
     EXPECT_EQ(extras[kPlacelessExtra].type, 0);  // the extra without a place stays one
+    // The hero walks the shop with the last level's extras still in place.
+    for (const Extra& e : extras)
+      for (float x = 0; x <= kShopExitX; x += 5)
+        EXPECT_FALSE(touchesExtra(e.type, e.x, e.y, x, kShopFloorY)) << "level " << n << " extra " << e.index;
   }
   // Not one table for every level.
   EXPECT_NE(levelExtras.of(0)->size(), levelExtras.of(4)->size());

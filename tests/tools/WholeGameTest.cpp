@@ -4,6 +4,7 @@
 // on the way, the pictures held never pass each file decoded once and one level.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -104,19 +105,22 @@ struct PictureArithmetic {
   }
 };
 
-class WholeGameTest : public testing::Test {
+// Under both rule sets: the wild one places each level's own extras.
+class WholeGameTest : public testing::TestWithParam<bool> {
  protected:
   void SetUp() override {
     playerName.clear();
     nameDelay = 0;
     GameState = Title;
+    wildRules = GetParam();
     std::srand(1234);
   }
+  void TearDown() override { wildRules = false; }
   SavedGameState saved;
 };
 }  // namespace
 
-TEST_F(WholeGameTest, FromTheTitleThroughFiveLevelsToTheNameEntry) {
+TEST_P(WholeGameTest, FromTheTitleThroughFiveLevelsToTheNameEntry) {
   pass();
   tapKey(SDLK_1);
   ASSERT_TRUE(passUntil([] { return GameState == Playing; }));
@@ -130,7 +134,9 @@ TEST_F(WholeGameTest, FromTheTitleThroughFiveLevelsToTheNameEntry) {
     EXPECT_LE(sharedPictureBytes(), bytes.everyFileOnce);
     Route route = routeFromHere(level);
     ASSERT_FALSE(route.empty()) << "no way to the exit";
+    const int healthBefore = player.getHealth();
     ASSERT_TRUE(replay(route)) << "the route did not reach the exit";
+    std::printf("level %d: health lost %d\n", level, healthBefore - player.getHealth());
     EXPECT_GT(secondsLeft, 0);
     nutsTaken += taken(Nut);
     animalsSaved += taken(Animal);
@@ -171,3 +177,6 @@ TEST_F(WholeGameTest, FromTheTitleThroughFiveLevelsToTheNameEntry) {
   EXPECT_EQ(player.getAnimals(), animalsSaved);
   EXPECT_GT(animalsSaved, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothRules, WholeGameTest, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& rules) { return rules.param ? "Wild" : "Classic"; });
