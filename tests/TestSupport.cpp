@@ -4,8 +4,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "extras/Extra.h"
 #include "level/LevelBuild.h"
@@ -42,13 +43,11 @@ SDL_Surface* makeRgbaSurface(int w, int h, uint32_t pixel) {
   return s;
 }
 
-void putPixel32(SDL_Surface* s, int x, int y, uint32_t pixel) {
-  *reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(s->pixels) + y * s->pitch + x * 4) = pixel;
+static uint32_t* at32(SDL_Surface* s, int x, int y) {
+  return reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(s->pixels) + y * s->pitch + x * 4);
 }
-
-uint32_t getPixel32(SDL_Surface* s, int x, int y) {
-  return *reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(s->pixels) + y * s->pitch + x * 4);
-}
+void putPixel32(SDL_Surface* s, int x, int y, uint32_t pixel) { *at32(s, x, y) = pixel; }
+uint32_t getPixel32(SDL_Surface* s, int x, int y) { return *at32(s, x, y); }
 
 void paintRect(SDL_Surface* s, int x0, int y0, int x1, int y1, uint32_t pixel) {
   for (int y = y0; y < y1; ++y)
@@ -62,13 +61,17 @@ uint32_t rawPixel(SDL_Surface* s, int x, int y) {
   return v;
 }
 
+uint32_t rgbOfPixel(SDL_Surface* s, int x, int y) {
+  Uint8 r, g, b;
+  SDL_GetRGB(rawPixel(s, x, y), s->format, &r, &g, &b);
+  return r << 16 | g << 8 | b;
+}
+
 Picture loadPicture(const std::string& path) { return Picture(IMG_Load(path.c_str()), SDL_FreeSurface); }
 
 std::string readFile(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 StdoutCapture::StdoutCapture() { testing::internal::CaptureStdout(); }
@@ -90,19 +93,13 @@ void runPasses(int passes, uint32_t stepMs) {
 
 SavedScoreTable::SavedScoreTable() {
   loadScores();  // so the tests' own saves write their table rather than take the files'
-  for (int i = 0; i < kScoreEntries; ++i) {
-    values[i] = scoreValues[i];
-    names[i] = scoreNames[i];
-    scoreValues[i] = 0;
-    scoreNames[i].clear();
-  }
+  std::swap_ranges(std::begin(values), std::end(values), scoreValues);  // and leaves it empty
+  std::swap_ranges(std::begin(names), std::end(names), scoreNames);
 }
 
 SavedScoreTable::~SavedScoreTable() {
-  for (int i = 0; i < kScoreEntries; ++i) {
-    scoreValues[i] = values[i];
-    scoreNames[i] = names[i];
-  }
+  std::copy(std::begin(values), std::end(values), scoreValues);
+  std::copy(std::begin(names), std::end(names), scoreNames);
   saveScores();
   renderScores();
 }
@@ -136,4 +133,5 @@ SavedGameState::~SavedGameState() {
   weaponCost = weaponPrice, armourCost = armourPrice, lastFrameTick = lastTick;
   playerName = name;
   playEvents = PlayEvents{};
+  wildRules = false;  // every start of the game plays the classic rules
 }

@@ -22,6 +22,14 @@ std::filesystem::path makeScratchGameDir(const std::filesystem::path& gameDir);
 
 // Press and release.
 void tapKey(SDLKey key);
+// Puts an event of `type` on the queue once `fill` has set its fields.
+template <typename Fill>
+void pushEvent(Uint8 type, Fill fill) {
+  SDL_Event e = {};
+  e.type = type;
+  fill(e);
+  SDL_PushEvent(&e);
+}
 
 // A 32-bit RGBA surface (R in the lowest byte, as PNGs load) filled with `pixel`.
 SDL_Surface* makeRgbaSurface(int w, int h, uint32_t pixel);
@@ -32,6 +40,8 @@ void paintRect(SDL_Surface* s, int x0, int y0, int x1, int y1, uint32_t pixel);
 // The raw pixel value at (x, y) of a surface of any depth, the way the game compares
 // it with a colour key.
 uint32_t rawPixel(SDL_Surface* s, int x, int y);
+// The colour at (x, y) of a surface of any depth, as 0xRRGGBB.
+uint32_t rgbOfPixel(SDL_Surface* s, int x, int y);
 
 // A picture file as IMG_Load gives it, freed when it goes out of scope; null if unreadable.
 using Picture = std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)>;
@@ -60,13 +70,13 @@ class SavedScoreTable {
   ~SavedScoreTable();
 
  private:
-  int32_t values[10];
+  int32_t values[10] = {};
   std::string names[10];
 };
 
 // Saves the shared game state (screen, level, clocks, costs, name, where the extras
 // are) and puts it back when the test is over, with no event left queued, a fresh
-// hero, the shop's racks full and every extra placed afresh.
+// hero, the shop's racks full, every extra placed afresh and the classic rules.
 class SavedGameState {
  public:
   SavedGameState();

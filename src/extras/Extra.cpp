@@ -29,26 +29,35 @@ void leaveLevel() {
 }
 
 void hurtByHazard(Extra& hazard, uint32_t now) {
+  // Under the wild rules a thorn hurts once, then the hero's blink keeps it off.
+  if (playerShielded(now)) return;
   setPlayerHealth(static_cast<int>(playerHealth() * 0.5));  // cut toward zero: 1 becomes 0
   hazard.y += kHazardStep;
   hazard.hitTime = now;
+  shieldPlayer(now);  // so a second thorn in the same place waits its turn
 }
 
 void takeNut(Extra& nut) {
   nut.y += kTakenNutDrop;
   setPlayerNuts(playerNuts() + 1);
+  playerEarns(Deed::Nut);
 }
 
-void springTrap(Extra& trap) {
-  if (trap.triggered) return;
+void springTrap(Extra& trap, uint32_t now) {
+  // Nothing hurts a shielded hero, and the trap stays set for the next touch.
+  if (trap.triggered || playerShielded(now)) return;
   trap.triggered = true;
   setPlayerHealth(0);
+  shieldPlayer(now);
 }
 
 void rescueAnimal(Extra& animal) {
   if (animal.rescued) return;
   setPlayerAnimals(playerAnimals() + 1);
   animal.rescued = true;
+  playerEarns(Deed::Animal);
+  // A freed cage is where the next lost life starts: the hero standing where the cage was.
+  setPlayerCheckpoint(animal.x - kHeroScreenX, animal.y - kHeroScreenY);
 }
 
 // Distances from the extra's own corner, not its centre.
@@ -83,7 +92,7 @@ void Extra::testPickup(float px, float py, uint32_t now) {
       takeNut(*this);
       break;
     case DeadlyHazard:
-      springTrap(*this);
+      springTrap(*this, now);
       break;
     case Animal:
       rescueAnimal(*this);

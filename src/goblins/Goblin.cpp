@@ -9,6 +9,7 @@
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "player/Player.h"
+#include "shell/GameState.h"
 
 namespace {
 const float kSpawnTopY = 400.0f;  // px, level y of goblin 0
@@ -66,7 +67,7 @@ void Goblin::spawn(int index) {
 }
 
 namespace {
-const float kMotionPerMs = 0.1f;  // px per ms per unit of speed
+const float kStepPerMs = static_cast<float>(kMotionPerMs);  // the goblins move in floats
 // The goblins' motion is worked in single precision, the pull included.
 const float kGravityGrowth = static_cast<float>(kFallGrowth);  // per ms of frame per ms since airTick
 // The point goblins watch lies this far right of and below the hero's sprite corner.
@@ -92,17 +93,19 @@ void Goblin::update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collisio
   // y moves with the speed from before this frame's gravity. A goblin on the ground
   // keeps its fall speed for the next edge, but the ground holds it up: sinking by it
   // would take the goblin through a thin plank in one long frame.
-  if (airborne || speedy < 0.0f) y += frameMs * speedy * kMotionPerMs;
+  if (airborne || speedy < 0.0f) y += frameMs * speedy * kStepPerMs;
   if (airborne) {
     speedy += static_cast<float>(tick.now - airTick) * frameMs * kGravityGrowth;
     if (speedy > kFallSpeedCap) speedy = kFallSpeedCap;
   }
-  float step = frameMs * walkSpeed * kMotionPerMs;
+  float step = frameMs * walkSpeed * kStepPerMs;
   x += movingRight ? step : -step;
   x = static_cast<float>(roundToInt(x));
   y = static_cast<float>(roundToInt(y));
   // The walls are tested after the turn toward the hero, so a wall has the last word.
   watchHero();
+  // Before the draw, which restarts the attack cycle after its last frame.
+  if (wildRules) swingAtHero(tick.now);
   resolveCollisions(collision, tick.now);
   draw(screen, tick.now);
 }

@@ -29,6 +29,9 @@ class Goblin {
   void watchHero();              // notice, turn toward, stand or strike the pose
   void pickFrame(uint32_t now);  // the sprite cell for `now` into srcRect; may restart the cycle
   void drawHealthBar(SDL_Surface* screen, int spriteX, int spriteY);
+  // Wild rules: once per attack cycle, on its strike frame, the swing bites a hero in reach.
+  void swingAtHero(uint32_t now);
+  uint32_t strikeMs() const;  // ms into the attack cycle where its last frame, the strike, shows
 
   SDL_Surface* spriteSheet = nullptr;
   SDL_Surface* healthBarImage = nullptr;
@@ -53,9 +56,13 @@ class Goblin {
   int kind = 0;
   int jumpChance = 10;  // percent per walking cycle
   Mix_Chunk* soundLanding = nullptr;
+  uint32_t struckCycle = 0;  // animStart of the attack cycle whose swing was taken
 };
 
 extern Goblin goblins[kGoblinCount];
 
 // The hero's attack: hitTest on every goblin in pool order.
 void hitGoblins(float px, float py, uint8_t ori);
+// The reach test of a swing, whoever swings: does a swing from the hit point (hitX, hitY),
+// facing left or right, reach a target whose sprite corner is (targetX, targetY)?
+bool swingReaches(float hitX, float hitY, bool facingLeft, float targetX, float targetY, float reach);

@@ -2,37 +2,47 @@
 
 #include "goblins/Goblin.h"
 #include "player/Player.h"
+#include "shell/GameState.h"
 
 namespace {
-const float kHitOffset = -7.0f;  // px right of and below the hero's sprite corner: the hit point
-const float kHitHeight = 30.0f;  // px; goblins this far above or below are missed
-const int kReachBase = 30;       // px
+const float kHitOffset = -7.0f;  // px right of and below a swinger's sprite corner: the hit point
+const float kHitHeight = 30.0f;  // px; targets this far above or below are missed
+const int kReachBase = 30;       // px; a goblin swings like an unarmed hero
 const int kReachPerWeapon = 5;   // px per weapon level
 const float kKnockBack = 10.0f;  // px, away from the hero
 const int kDamageBase = 40;      // health points
 }  // namespace
 
+bool swingReaches(float hitX, float hitY, bool facingLeft, float targetX, float targetY, float reach) {
+  if (std::fabs(targetY - hitY) >= kHitHeight) return false;
+  float gap = facingLeft ? hitX - targetX : targetX - hitX;
+  return gap > 0.0f && gap < reach;
+}
+
 void Goblin::hitTest(float px, float py, uint8_t ori) {
   if (health <= 0) return;
   float reach = static_cast<float>(playerWeaponLevel() * kReachPerWeapon + kReachBase);
   float hitX = px + (kHeroScreenX + kHitOffset);
-  if (std::fabs(y - (py + (kHeroScreenY + kHitOffset))) >= kHitHeight) return;
   bool facingLeft = ori != 0;
-  float gapOnLeft = hitX - x;
-  float gapOnRight = x - hitX;
-  if (facingLeft && gapOnLeft > 0.0f && gapOnLeft < reach) {
-    x -= kKnockBack;
-  } else if (!facingLeft && gapOnRight > 0.0f && gapOnRight < reach) {
-    x += kKnockBack;
-  } else {
-    return;
-  }
+  if (!swingReaches(hitX, py + (kHeroScreenY + kHitOffset), facingLeft, x, y, reach)) return;
+  x += facingLeft ? -kKnockBack : kKnockBack;
   // Measured after the knock-back, the loss on the left shrinks with the distance;
   // far enough it would turn into a gain, and a hit never heals.
   int loss = kDamageBase - static_cast<int>(hitX - x);
   if (loss > 0) health -= loss;
+  if (health <= 0) playerEarns(Deed::Knockout);
 }
 
 void hitGoblins(float px, float py, uint8_t ori) {
   for (Goblin& goblin : goblins) goblin.hitTest(px, py, ori);
+}
+
+void Goblin::swingAtHero(uint32_t now) {
+  if (!attacking || struckCycle == animStart || now - animStart < strikeMs()) return;
+  struckCycle = animStart;
+  // The hero's swing on goblins, mirrored: from the goblin's hit point to the hero's sprite corner.
+  float heroX = playerX() + kHeroScreenX, heroY = playerY() + kHeroScreenY;
+  if (swingReaches(x + kHitOffset, y + kHitOffset, !movingRight, heroX, heroY,
+                   static_cast<float>(kReachBase)))
+    player.bite(movingRight, now);  // away from the goblin
 }

@@ -102,3 +102,8 @@ void Goblin::drawHealthBar(SDL_Surface* screen, int spriteX, int spriteY) {
   dstRect = makeRect(spriteX + kBarOffsetX, spriteY + kBarOffsetY + barHeight, 0, 0);
   SDL_BlitSurface(healthBarImage, &srcRect, screen, &dstRect);
 }
+
+uint32_t Goblin::strikeMs() const {
+  const Look& look = kLooks[rareBreed ? 1 : 0][kind][movingRight ? 1 : 0];
+  return kFrameMs * (look.attackFrames - 1);
+}

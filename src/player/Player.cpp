@@ -8,7 +8,6 @@ const int kFullHealth = 100;
 const int kStartLives = 3;
 const int kWeaponHealth = 30;        // health points a consumed weapon level gives
 const float kDropSpeed = 1.0f;       // tenths of a px per ms, downward
-const uint32_t kBlinkMs = 1000;       // how long a blink lasts
 const uint32_t kBlinkPeriodMs = 100;  // dark and lit periods take turns
 }  // namespace
 
@@ -55,6 +54,10 @@ void Player::reset(uint32_t now) {
   nuts = 0;
   weaponLevel = 0;
   armourLevel = 0;
+  respawnX = kStartX;
+  respawnY = kStartY;
+  knockBack = 0;
+  tally = LevelTally{};
   drawnHealth = kFullHealth;
   hurtBlink = false;
   lifeFlash = false;

@@ -11,6 +11,16 @@ const float kStartX = 100.0f, kStartY = 100.0f;
 // The hero's sprite corner on the screen during play, in px from the view's corner.
 const float kHeroScreenX = 295.0f, kHeroScreenY = 215.0f;
 
+// What the hero did in a level that scores under the wild rules.
+enum class Deed { Nut, Animal, Knockout };
+
+// The deeds of the level being played, counted under the wild rules.
+struct LevelTally {
+  int nuts = 0;
+  int animals = 0;
+  int knockouts = 0;
+};
+
 // The hero. During play (x, y) is the top-left corner of the 640 x 480 view into
 // the level and the hero is drawn at (kHeroScreenX, kHeroScreenY) on the screen; in
 // the shop (x, y) is the screen position of the sprite's centre.
@@ -57,6 +67,19 @@ class Player {
   void consumeWeapon();
   void dropDown(uint32_t now);
 
+  // Wild rules. A goblin's swing that reached the hero, from a goblin on his left
+  // (pushed right) or right: costs health by the armour and knocks him away, unless
+  // the hero is still shielded.
+  void bite(bool pushRight, uint32_t now);
+  // True while the blink after a hurt or a lost life keeps all harm away.
+  bool shielded(uint32_t now) const;
+  void shield(uint32_t now);  // starts the blink, and with it the safety
+  // Where the next lost life starts: the level's start, or the last freed cage.
+  void setRespawn(float vx, float vy);
+  // Adds a deed's points to the score and the level's tally.
+  void earn(Deed deed);
+  static int pointsFor(Deed deed);
+
   // One frame: move, lose lives, collide, test pickups, draw. The last lost life is
   // reported in playEvents for the game flow.
   void update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collision);
@@ -91,6 +114,9 @@ class Player {
   int nuts = 0;
   int weaponLevel = 0;
   int armourLevel = 0;
+  float respawnX = kStartX, respawnY = kStartY;  // view corner after a lost life
+  int knockBack = 0;                             // px still to be pushed; + right, - left
+  LevelTally tally;
   Mix_Chunk* soundRunning = nullptr;
   Mix_Chunk* soundJump1 = nullptr;
   Mix_Chunk* soundJump2 = nullptr;
@@ -110,6 +136,10 @@ class Player {
 
 extern Player player;
 
+// How long the blink after a hurt lasts, in ms; under the wild rules nothing hurts
+// the hero meanwhile.
+const uint32_t kBlinkMs = 1000;
+
 // Of a blink begun at `startTick` (if `started`): true at `now` in its dark periods,
 // 100 ms every other 100 ms from the start, for a second.
 bool blinkDark(bool started, uint32_t startTick, uint32_t now);
@@ -126,3 +156,10 @@ int playerAnimals();
 void setPlayerAnimals(int v);
 void setPlayerX(float v);
 void setPlayerY(float v);
+// Wild rules only; under the classic rules these do nothing.
+void playerEarns(Deed deed);
+void setPlayerCheckpoint(float vx, float vy);
+// Under the wild rules, true while the hero is safe from all harm after a hurt.
+bool playerShielded(uint32_t now);
+// Under the wild rules, starts the safety at once, before the hero's update sees the hurt.
+void shieldPlayer(uint32_t now);

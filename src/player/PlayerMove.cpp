@@ -1,4 +1,6 @@
 // The hero's motion: speeds, fall and slide, lost lives, and the push out of solid pixels.
+#include <algorithm>
+
 #include "audio/Audio.h"
 #include "extras/Extra.h"
 #include "level/Gravity.h"
@@ -7,10 +9,11 @@
 #include "shell/GameState.h"
 
 namespace {
-const double kMoveFactor = 0.1;         // px per ms per unit of speed
+const double kMoveFactor = kMotionPerMs;
 const double kCrouchMoveFactor = 0.05;  // px per ms per unit of speedx while crouching
 const double kSlideDecay = 0.0015;      // speed per ms of frame per ms sliding
 const int kRespawnHealth = 100;
+const float kKnockBackSpeed = 0.4f;  // px per ms: a bite's 40 px take a tenth of a second
 
 // Probe points, in px from the view corner (x, y): the sprite's corner is (x + kHeroScreenX, y +
 // kHeroScreenY).
@@ -68,11 +71,30 @@ void loseLifeIfHurt(Player& p, uint32_t now) {
   // Speeds and flags carry over into the respawn.
   p.lives -= 1;
   p.health = kRespawnHealth;
-  p.x = kStartX;
-  p.y = kStartY;
+  // The level's start, or under the wild rules the last freed cage.
+  p.x = p.respawnX;
+  p.y = p.respawnY;
+  p.knockBack = 0;
   // The hero reappears blinking, and the lives on the status line flash.
   p.hurtBlink = p.lifeFlash = true;
   p.hurtTick = p.lifeLostTick = now;
+}
+
+// A bite's shove, a pixel at a time so that it stops at a wall instead of passing
+// through a thin one.
+void pushByKnockBack(Player& p, float frameMs, SDL_Surface* collision) {
+  if (p.knockBack == 0) return;
+  int step = p.knockBack > 0 ? 1 : -1;
+  float probeX = step > 0 ? kRightProbeX : kLeftProbeX;
+  int pixels = std::max(1, roundToInt(frameMs * kKnockBackSpeed));
+  for (; pixels > 0 && p.knockBack != 0; --pixels) {
+    if (solidAt(collision, p.x + probeX + static_cast<float>(step), p.y + kSideProbeY)) {
+      p.knockBack = 0;
+      return;
+    }
+    p.x += static_cast<float>(step);
+    p.knockBack -= step;
+  }
 }
 
 void land(Player& p) {
@@ -100,6 +122,7 @@ void Player::update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collisio
   moveBySpeeds(*this, frameMs);
   growFallSpeed(*this, frameMs, tick.now);
   decaySlide(*this, frameMs, tick.now);
+  pushByKnockBack(*this, frameMs, collision);
   loseLifeIfHurt(*this, tick.now);
   // The rest of this call still runs; the game flow starts the name entry after it.
   if (lives < 1) playEvents.outOfLives = true;

@@ -58,6 +58,10 @@ bool pressAction(Action action) {
     case Action::Scores: goFrom(Title, Scores); break;
     case Action::Shop: goFrom(Playing, Shop); break;
     case Action::NameEntry: startNameEntry(); break;
+    case Action::Rules:
+      if (GameState != Title) return false;
+      wildRules = !wildRules;
+      break;
     default: return false;
   }
   return true;

@@ -19,6 +19,7 @@ enum class Action {
   Shop,    // from play
   NameEntry,
   Pause,  // pause play or the shop, or go on
+  Rules,  // on the title: classic or wild rules for the next game
   Quit,   // ends the game; the event loop acts on it, not pressAction
   Count
 };

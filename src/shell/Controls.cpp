@@ -13,6 +13,7 @@ const std::vector<Binding>& controls() {
       {S::Key, SDLK_5, 0, A::Scores},              {S::Key, SDLK_6, 0, A::Shop},
       {S::Key, SDLK_7, 0, A::NameEntry},           {S::Key, SDLK_p, 0, A::Pause},
       {S::Key, SDLK_PAUSE, 0, A::Pause},           {S::Key, SDLK_ESCAPE, 0, A::Quit},
+      {S::Key, SDLK_8, 0, A::Rules},               {S::PadButton, kPadRules, 0, A::Rules},
       {S::PadButton, kPadJump, 0, A::Jump},        {S::PadButton, kPadSwing, 0, A::Swing},
       {S::PadButton, kPadTrade, 0, A::Trade},      {S::PadButton, kPadCrouch, 0, A::Crouch},
       {S::PadButton, kPadBack, 0, A::Pause},       {S::PadButton, kPadStart, 0, A::Start},

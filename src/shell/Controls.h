@@ -12,6 +12,7 @@ const int kPadJump = 0;    // A
 const int kPadSwing = 1;   // B
 const int kPadTrade = 2;   // X
 const int kPadCrouch = 3;  // Y
+const int kPadRules = 4;   // left shoulder
 const int kPadBack = 6;    // Back or Select
 const int kPadStart = 7;   // Start; other pads put a stick click or a trigger here or at 9
 

@@ -1,6 +1,7 @@
 #include "shell/GameFlow.h"
 
 #include "level/Level.h"
+#include "player/Player.h"
 
 namespace {
 const double kSecondsPerMs = 0.001;
@@ -32,7 +33,16 @@ void actOnPlayEvents(uint32_t now) {
   if (playEvents.outOfLives) startNameEntry();
   if (playEvents.exitTouched) {
     recordSecondsLeft(now);
+    player.knockBack = 0;  // a bite's shove ends with the level, not in the shop
     setGameState(LevelStats);
   }
   playEvents = PlayEvents{};
+}
+
+void actOnLevelClock(uint32_t now) {
+  Level& level = levels[levelIndex];
+  if (!wildRules || level.timeLeftMs(now) > 0) return;
+  // The goblins and the extras stay as they are: what was collected stays collected.
+  player.setHealth(0);
+  level.restartTimer(now);
 }

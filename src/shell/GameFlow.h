@@ -17,3 +17,7 @@ void startNameEntry();
 // After the hero's update: what it and the extras reported (the last life lost, an
 // exit touched) changes the screen, which shows from the next pass.
 void actOnPlayEvents(uint32_t now);
+
+// Before the hero's update, under the wild rules: a level clock at 0 costs a life, which
+// that update takes as any other, and the clock starts full again.
+void actOnLevelClock(uint32_t now);

@@ -58,6 +58,9 @@ void startLevel() {
   levelBuild.waitFor(levelIndex);  // painted during the statistics and the shop
   player.setX(kStartX);
   player.setY(kStartY);
+  // A cage freed in the last level is no checkpoint here, and the tally starts afresh.
+  player.setRespawn(kStartX, kStartY);
+  player.tally = LevelTally{};
   respawnLevelObjects();
   levels[levelIndex].restartTimer(nowMs());
   lastFrameTick = nowMs();

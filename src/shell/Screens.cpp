@@ -61,6 +61,8 @@ void titlePass() {
   drawImage(titleImage, 0, 0);
   player.setLives(kTitleLives);
   player.setAnimals(0);
+  buildRulesLine();
+  drawLabel(rulesLabel, ScreenSurface);
   // Key 1 waits for the levels' painting (see startWaitingGame): say so.
   if (!levelBuild.ready(0)) {
     buildLoadingLine();
@@ -77,6 +79,7 @@ void playingPass(const Tick& tick) {
   // Later objects cover earlier ones: extras, then goblins, then the hero.
   for (Extra& extra : extras) extra.update(tick, ScreenSurface);
   for (Goblin& goblin : goblins) goblin.update(tick, ScreenSurface, level.getCollisionImage());
+  actOnLevelClock(tick.now);
   player.update(tick, ScreenSurface, level.getCollisionImage());
   // Right after the hero's update, where the hero and the extras found it.
   actOnPlayEvents(tick.now);

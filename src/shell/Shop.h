@@ -5,10 +5,11 @@
 // Shop layout, in screen pixels.
 const float kShopFloorY = 287.0f;
 const int kWeaponRackX = 90, kArmourRackX = 192, kRackY = 264;  // the racks' corners
+const int kRackWidth = 72;
 const int kVendorX = 440, kVendorY = 225;
-// The hero buys at a rack from its left edge (excluded) on.
-const float kWeaponZoneLeft = kWeaponRackX, kWeaponZoneRight = 162.0f;
-const float kArmourZoneLeft = kArmourRackX, kArmourZoneRight = 264.0f;
+// The hero buys at a rack from its left edge (excluded) to its right edge.
+const float kWeaponZoneLeft = kWeaponRackX, kWeaponZoneRight = kWeaponRackX + kRackWidth;
+const float kArmourZoneLeft = kArmourRackX, kArmourZoneRight = kArmourRackX + kRackWidth;
 const float kShopExitX = 640.0f;
 const int kTopUpgradeLevel = 5;
 const int kUpgradeStartCost = 10;  // nuts

@@ -14,6 +14,7 @@ const SDL_Color kWhite = {255, 255, 255, 0};
 const SDL_Color kFlashRed = {255, 80, 64, 0};  // the thorns' red tips
 const int kPromptX = 200;
 const int kStatsY = 130, kStatsStepY = 50;  // px
+const int kWildStatsStepY = 40;             // px: six lines on the same panel
 
 // "Lifes: 2  Score: 150  Nuts: 12  Animals: 3  Level: 1", shared by play and shop.
 std::string counters() {
@@ -27,6 +28,31 @@ std::string withNumber(const char* label, int n) {
   std::ostringstream s;
   s << label << n;
   return s.str();
+}
+
+// "Animals saved: 3 x 10 = 30": a deed's count, its points each and their product.
+std::string pointsLine(const char* label, int count, int each) {
+  std::ostringstream s;
+  s << label << count << " x " << each << " = " << count * each;
+  return s.str();
+}
+
+void classicStats(int bonus) {
+  statsTexts[1] = withNumber(" Nuts collected: ", player.getNuts());
+  statsTexts[2] = withNumber(" Animals saved: ", player.getAnimals());
+  statsTexts[3] = withNumber(" Time bonus (seconds multiplied by 3): ", bonus);
+  statsTexts[4] = withNumber(" Score: ", player.getNuts() + bonus);
+  statsTexts[5].clear();
+}
+
+// The level's deeds and what they earned, then the game's score once the bonus is paid.
+void wildStats(int bonus) {
+  const LevelTally& t = player.tally;
+  statsTexts[1] = pointsLine(" Nuts collected: ", t.nuts, player.pointsFor(Deed::Nut));
+  statsTexts[2] = pointsLine(" Animals saved: ", t.animals, player.pointsFor(Deed::Animal));
+  statsTexts[3] = pointsLine(" Goblins knocked out: ", t.knockouts, player.pointsFor(Deed::Knockout));
+  statsTexts[4] = withNumber(" Time bonus (seconds multiplied by 3): ", bonus);
+  statsTexts[5] = withNumber(" Score: ", player.getScore() + bonus);
 }
 }  // namespace
 
@@ -56,12 +82,14 @@ void buildArmourPrompt() {
 void buildLevelStats() {
   int bonus = timeBonus();
   statsTexts[0] = withNumber(" You have finished level ", levelIndex);
-  statsTexts[1] = withNumber(" Nuts collected: ", player.getNuts());
-  statsTexts[2] = withNumber(" Animals saved: ", player.getAnimals());
-  statsTexts[3] = withNumber(" Time bonus (seconds multiplied by 3): ", bonus);
-  statsTexts[4] = withNumber(" Score: ", player.getNuts() + bonus);
+  if (wildRules) {
+    wildStats(bonus);
+  } else {
+    classicStats(bonus);
+  }
+  int step = wildRules ? kWildStatsStepY : kStatsStepY;
   for (int i = 0; i < kStatsLineCount; ++i)
-    renderLabel(statsLabels[i], statsTexts[i], kPromptX, kStatsY + kStatsStepY * i, kHudSize, kLilac);
+    renderLabel(statsLabels[i], statsTexts[i], kPromptX, kStatsY + step * i, kHudSize, kLilac);
 }
 
 void buildNameLabel() { renderLabel(nameLabel, playerName, 270, 200, kNameSize, kWhite); }

@@ -4,7 +4,7 @@
 
 #include "text/TextLabel.h"
 
-const int kStatsLineCount = 5;
+const int kStatsLineCount = 6;  // the classic rules show the first five
 
 extern TextLabel nameLabel;
 extern TextLabel statusLabel;

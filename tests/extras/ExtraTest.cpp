@@ -3,9 +3,7 @@
 #include <utility>
 
 #include "TestSupport.h"
-#include "extras/Extra.h"
 #include "level/Level.h"
-#include "platform/Clock.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
 
@@ -19,7 +17,6 @@ void placeAll() {
 
 // Touches from the spot where the hero's corner meets the extra's centre.
 void touch(Extra& e) { e.testPickup(e.x + 25 - 295.0f, e.y + 25 - 215.0f, nowMs()); }
-
 
 Frame drawn(Extra& e, SDL_Surface* screen) {
   e.draw(screen, nowMs());
@@ -38,25 +35,26 @@ class ExtraTest : public testing::Test {
   SavedGameState saved;
 };
 
-using ExtraPlacement = ExtraTest;
-using ExtraTouch = ExtraTest;
-using ExtraDraw = ExtraTest;
-
-TEST_F(ExtraPlacement, NextLevelRestoresEverythingAndEndsAStepAside) {
-  touch(extras[67]);
+TEST_F(ExtraTest, TrapAndAnimalActOncePerPlacingAndPlacingAfreshRestoresEverything) {
   touch(extras[17]);
-  touch(extras[94]);
+  EXPECT_EQ(playerHealth(), 0);
+  player.setHealth(100);
+  touch(extras[17]);
+  EXPECT_EQ(playerHealth(), 100);
+  for (int i = 0; i < 5; ++i) touch(extras[94]);
+  EXPECT_EQ(playerAnimals(), 1);
+  touch(extras[67]);
   touch(extras[18]);
-  placeAll();
+  placeAll();  // as the next level does
   EXPECT_EQ(extras[67].y, 1000);
   EXPECT_FALSE(extras[17].triggered);
   EXPECT_FALSE(extras[94].rescued);
   gameClock.advance(6000);
   extras[18].update(tickNow(), screen);
-  EXPECT_EQ(extras[18].y, 1100);
+  EXPECT_EQ(extras[18].y, 1100);  // the hazard's step aside is over
 }
 
-TEST_F(ExtraTouch, NutIsTakenOnlyStrictlyWithinReach) {
+TEST_F(ExtraTest, NutIsTakenOnlyStrictlyWithinReach) {
   extras[67].testPickup(700.0f, 800.0f, nowMs());  // x distance exactly 30
   EXPECT_EQ(playerNuts(), 0);
   EXPECT_EQ(extras[67].y, 1000);
@@ -65,7 +63,10 @@ TEST_F(ExtraTouch, NutIsTakenOnlyStrictlyWithinReach) {
   EXPECT_EQ(extras[67].y, 6000);
 }
 
-TEST_F(ExtraTouch, HazardHalvesOnEveryTouchAndStepsBackOnce) {
+TEST_F(ExtraTest, HazardHalvesOnEveryTouchAndStepsBackOnce) {
+  testAllPickups(4650 + 25 - 295, 850 + 25 - 215, nowMs());  // two hazards on one place halve twice
+  EXPECT_EQ(playerHealth(), 25);
+  player.setHealth(100);
   Extra& hazard = extras[18];
   for (int health : {50, 25, 12, 6, 3, 1, 0}) {
     gameClock.advance(16);
@@ -80,22 +81,7 @@ TEST_F(ExtraTouch, HazardHalvesOnEveryTouchAndStepsBackOnce) {
   }
 }
 
-TEST_F(ExtraTouch, TwoHazardsOnOnePlaceHalveTwiceInOnePass) {
-  testAllPickups(4650 + 25 - 295, 850 + 25 - 215, nowMs());
-  EXPECT_EQ(playerHealth(), 25);
-}
-
-TEST_F(ExtraTouch, DeadlyTrapAndAnimalActOncePerPlacement) {
-  touch(extras[17]);
-  EXPECT_EQ(playerHealth(), 0);
-  player.setHealth(100);
-  touch(extras[17]);
-  EXPECT_EQ(playerHealth(), 100);
-  for (int i = 0; i < 5; ++i) touch(extras[94]);
-  EXPECT_EQ(playerAnimals(), 1);
-}
-
-TEST_F(ExtraTouch, EitherExitEndsTheLevelAndLaterExtrasSeeTheOldPlace) {
+TEST_F(ExtraTest, EitherExitEndsTheLevelAndLaterExtrasSeeTheOldPlace) {
   Level& level = levels[levelIndex];
   const uint32_t savedStart = level.startTick;
   level.restartTimer(nowMs());
@@ -119,14 +105,14 @@ TEST_F(ExtraTouch, EitherExitEndsTheLevelAndLaterExtrasSeeTheOldPlace) {
   level.startTick = savedStart;
 }
 
-TEST_F(ExtraTouch, UnknownTypeReportsItsIndexAndDistancesThenSinks) {
+TEST_F(ExtraTest, UnknownTypeReportsItsIndexAndDistancesThenSinks) {
   StdoutCapture out;
   testAllPickups(-289.5f, -200.0f, nowMs());  // hero corner at (5.5, 15)
   EXPECT_EQ(out.text(), "player colliding with some extra of unknown type 53 at 5.5, y dist is 15.0\n");
   EXPECT_EQ(extras[53].y, 10);
 }
 
-TEST_F(ExtraDraw, DeadlyTrapStrikesThenLeavesTheLevel) {
+TEST_F(ExtraTest, DeadlyTrapStrikesThenLeavesTheLevel) {
   Extra& trap = extras[17];
   SDL_Surface* realSheet = trap.sheet;
   trap.sheet = nullptr;  // nothing is drawn, yet the timing runs all the same
@@ -143,7 +129,7 @@ TEST_F(ExtraDraw, DeadlyTrapStrikesThenLeavesTheLevel) {
   trap.sheet = realSheet;
 }
 
-TEST_F(ExtraDraw, ExitAndIdleAnimalsAlternateEvery100Ms) {
+TEST_F(ExtraTest, ExitAndIdleAnimalsAlternateEvery100Ms) {
   const std::pair<int, Frame> cases[] = {{0, {143, 350}}, {94, {50, 500}}, {53, {50, 500}}};
   for (const auto& [i, second] : cases) {
     SCOPED_TRACE(i);
@@ -160,7 +146,7 @@ TEST_F(ExtraDraw, ExitAndIdleAnimalsAlternateEvery100Ms) {
   EXPECT_EQ(extras[0].srcRect.h, 145);
 }
 
-TEST_F(ExtraDraw, RescuedAnimalRisesAtMostOnePixelPerFrame) {
+TEST_F(ExtraTest, RescuedAnimalRisesAtMostOnePixelPerFrame) {
   Extra& animal = extras[94];
   touch(animal);
   animal.animStart = nowMs();
@@ -176,14 +162,7 @@ TEST_F(ExtraDraw, RescuedAnimalRisesAtMostOnePixelPerFrame) {
   }
 }
 
-TEST_F(ExtraDraw, AnAnimalThatRoseForMinutesStaysAboveTheView) {
-  Extra& animal = extras[94];
-  animal.y = 100 - 65536 + 200;  // cut to 16 bits by wrapping, screen row 200
-  animal.draw(screen, nowMs());
-  EXPECT_EQ(animal.dstRect.y, -32768);
-}
-
-TEST_F(ExtraDraw, SpriteSitsAtItsPlaceInTheView) {
+TEST_F(ExtraTest, SpriteSitsAtItsPlaceInTheView) {
   Extra& animal = extras[94];  // at (300, 330)
   SDL_Surface* realSheet = animal.sheet;
   animal.sheet = makeRgbaSurface(150, 600, 0xFF0000FF);  // opaque red everywhere
@@ -194,9 +173,42 @@ TEST_F(ExtraDraw, SpriteSitsAtItsPlaceInTheView) {
   SDL_FreeSurface(animal.sheet);
   animal.sheet = realSheet;
 
-  player.setX(300.7f);  // -0.7 is cut toward zero, not down
+  player.setX(300.7f);           // -0.7 is cut toward zero, not down
+  animal.y = 100 - 65536 + 200;  // risen for minutes: cut to 16 bits it would wrap to screen row 200
   animal.draw(screen, nowMs());
   EXPECT_EQ(animal.dstRect.x, 0);
+  EXPECT_EQ(animal.dstRect.y, -32768);  // it stays above the view
 }
 
 }  // namespace
+
+TEST_F(ExtraTest, WildThornsAndTrapsHurtOncePerSafetyWindow) {
+  wildRules = true;
+  Extra& hazard = extras[18];
+  for (auto [ms, health] : {std::pair{0u, 50}, {16u, 50}, {kBlinkMs, 25}}) {
+    gameClock.advance(ms);
+    touch(hazard);
+    EXPECT_EQ(playerHealth(), health) << ms;
+  }
+  gameClock.advance(kBlinkMs);
+  testAllPickups(4650 + 25 - 295, 850 + 25 - 215, nowMs());  // two thorns in one place
+  EXPECT_EQ(playerHealth(), 12);
+  touch(extras[17]);  // a trap, still within the safety: set for later
+  EXPECT_EQ(playerHealth(), 12);
+  gameClock.advance(kBlinkMs);
+  touch(extras[17]);
+  EXPECT_EQ(playerHealth(), 0);
+}
+
+TEST_F(ExtraTest, WildDeedsScoreAndAFreedCageBecomesTheRestartPlace) {
+  for (bool wild : {false, true}) {
+    player.reset(nowMs());
+    placeAll();  // the classic places, so 67 is a nut and 94 a cage under both rules
+    wildRules = wild;
+    touch(extras[67]);
+    for (int i = 0; i < 3; ++i) touch(extras[94]);  // the cage at (300, 330)
+    EXPECT_EQ(player.getScore(), wild ? 1 + 10 : 0);
+    EXPECT_EQ(player.respawnX, wild ? 5.0f : kStartX);
+    EXPECT_EQ(player.respawnY, wild ? 115.0f : kStartY);
+  }
+}

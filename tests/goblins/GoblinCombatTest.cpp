@@ -23,31 +23,22 @@ class GoblinCombatTest : public GoblinTest {
 }  // namespace
 
 TEST_F(GoblinCombatTest, HitsOnlyWhatIsInFrontWithinReachAndHeight) {
-  place(goblin, 370.0f, 300.0f, 100);
-  swing(kFacingLeft);
-  EXPECT_EQ(goblin.x, 360.0f);
-  EXPECT_EQ(goblin.health, 88);
-
-  place(goblin, 400.0f, 300.0f, 100);
-  swing(kFacingRight);
-  EXPECT_EQ(goblin.x, 410.0f);
-  EXPECT_EQ(goblin.health, 38);
-
-  for (float y : {300.0f, 338.0f, 278.0f}) {
-    place(goblin, 400.0f, y, 100);
-    swing(y == 300.0f ? kFacingLeft : kFacingRight);
-    EXPECT_EQ(goblin.x, 400.0f);
-    EXPECT_EQ(goblin.health, 100);
+  struct Case {
+    float x, y;
+    uint8_t ori;
+    float endX;
+    int health;
+  } cases[] = {
+      {370, 300, kFacingLeft, 360, 88},   {400, 300, kFacingRight, 410, 38},
+      {400, 300, kFacingLeft, 400, 100},  {400, 338, kFacingRight, 400, 100},
+      {400, 278, kFacingRight, 400, 100}, {358, 300, kFacingLeft, 358, 100},  // exactly the reach (30)
+      {418, 300, kFacingRight, 418, 100}};
+  for (const Case& c : cases) {
+    place(goblin, c.x, c.y, 100);
+    swing(c.ori);
+    EXPECT_EQ(goblin.x, c.endX) << c.x << "," << c.y;
+    EXPECT_EQ(goblin.health, c.health) << c.x << "," << c.y;
   }
-
-  // Exactly the reach (30) away is out of reach, on either side.
-  place(goblin, 358.0f, 300.0f, 100);
-  swing(kFacingLeft);
-  EXPECT_EQ(goblin.x, 358.0f);
-  place(goblin, 418.0f, 300.0f, 100);
-  swing(kFacingRight);
-  EXPECT_EQ(goblin.x, 418.0f);
-
   // A long reach on the left never heals.
   player.setWeaponLevel(5);
   place(goblin, 343.0f, 300.0f, 100);  // 45 px away: the loss would be 30 - 45

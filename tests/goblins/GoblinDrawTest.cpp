@@ -1,4 +1,3 @@
-#include <cstdlib>
 
 #include "GoblinTestFixture.h"
 #include "platform/Image.h"
@@ -122,19 +121,15 @@ TEST_F(GoblinDrawTest, OnlyTheEndOfAWalkingCycleRollsForAJump) {
 
 TEST_F(GoblinDrawTest, HealthBarSitsAboveTheSpriteAndNeedsItsLeftEdgeOnScreen) {
   goblin.x = 150.0f;  // X 50, Y 200
-  drawAfter(0);
-  EXPECT_EQ(shownAt(73, 170), kBarColour);
-  EXPECT_EQ(shownAt(76, 179), kBarColour);
-  EXPECT_EQ(shownAt(73, 169), kBackground);
-  EXPECT_EQ(shownAt(73, 180), kBackground);
-  EXPECT_EQ(shownAt(77, 175), kBackground);
-
-  goblin.health = 35;
-  drawAfter(0);
-  EXPECT_EQ(shownAt(73, 162), kBackground);
-  EXPECT_EQ(shownAt(73, 163), kBarColour);
-  EXPECT_EQ(shownAt(73, 165), kBarColour);
-  EXPECT_EQ(shownAt(73, 166), kBackground);
+  const std::tuple<int, int, int, uint32_t> probes[] = {
+      {100, 73, 170, kBarColour},  {100, 76, 179, kBarColour},  {100, 73, 169, kBackground},
+      {100, 73, 180, kBackground}, {100, 77, 175, kBackground}, {35, 73, 162, kBackground},
+      {35, 73, 163, kBarColour},   {35, 73, 165, kBarColour},   {35, 73, 166, kBackground}};
+  for (auto [health, x, y, colour] : probes) {
+    goblin.health = health;
+    drawAfter(0);
+    EXPECT_EQ(shownAt(x, y), colour) << "health " << health << " at " << x << "," << y;
+  }
 
   goblin.x = 60.0f;  // X -40: the last ten columns of the cell show at the edge
   goblin.health = 100;

@@ -1,18 +1,11 @@
 // The pool of goblins left alone on each real level for 28 s of 16 ms passes: they walk
 // the level and fall off its edges, but never hover and never stay long in the air.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdlib>
 
-#include "TestSupport.h"
-#include "goblins/Goblin.h"
-#include "level/Level.h"
+#include "GoblinTestFixture.h"
 #include "level/LevelBuild.h"
-#include "platform/Clock.h"
-#include "player/Player.h"
 #include "shell/GameFlow.h"
-#include "shell/Progression.h"
 
 namespace {
 const uint32_t kPassMs = 16;
@@ -26,8 +19,7 @@ const double kTolerance = 0.15;
 }  // namespace
 
 TEST(GoblinLevelsTest, GoblinsLeftAloneFallOffEdgesAsBeforeAndBriefly) {
-  const int savedLevel = levelIndex;
-  const float savedX = playerX(), savedY = playerY();
+  SavedGameState saved;  // the level and a fresh hero after
   const int savedChance = goblins[0].jumpChance;
   SDL_Surface* screen = makeRgbaSurface(640, 480, 0xFFFFFFFF);
   for (int level = 0; level < kLevelCount; ++level) {
@@ -52,11 +44,9 @@ TEST(GoblinLevelsTest, GoblinsLeftAloneFallOffEdgesAsBeforeAndBriefly) {
       }
     }
     EXPECT_LE(longestAir, kMaxAirPasses) << "level " << level;
-    EXPECT_NEAR(airPasses, kSinkingAirPasses[level], kTolerance * kSinkingAirPasses[level]) << "level " << level;
+    EXPECT_NEAR(airPasses, kSinkingAirPasses[level], kTolerance * kSinkingAirPasses[level])
+        << "level " << level;
   }
   for (Goblin& goblin : goblins) goblin.jumpChance = savedChance;
   SDL_FreeSurface(screen);
-  levelIndex = savedLevel;
-  setPlayerX(savedX);
-  setPlayerY(savedY);
 }

@@ -1,5 +1,4 @@
 #include "GoblinTestFixture.h"
-#include "level/Level.h"
 #include "level/LevelBuild.h"
 #include "level/Pixels.h"
 #include "shell/GameFlow.h"
@@ -48,6 +47,20 @@ class GoblinMoveTest : public GoblinTest {
     setPlayerY(goblin.y - 220.0f);
   }
   void heroFarAbove() { setPlayerY(goblin.y - 220.0f - 200.0f); }
+  // Airborne heading right, `fallMs` into its fall, with the hero out of notice.
+  void inAir(float x, float y, uint32_t fallMs) {
+    goblin.x = x;
+    goblin.y = y;
+    goblin.airborne = goblin.movingRight = true;
+    goblin.onGround = false;
+    goblin.airTick = nowMs() - fallMs;
+    heroFarAbove();
+  }
+  void makeRare() {
+    goblin.rareBreed = true;
+    goblin.commonBreed = false;
+    goblin.walkSpeed = 0.35f;
+  }
   void frame(uint32_t ms) {
     gameClock.advance(ms);
     goblin.update(tickNow(static_cast<float>(ms)), screen, collision);
@@ -59,12 +72,8 @@ class GoblinMoveTest : public GoblinTest {
 }  // namespace
 
 TEST_F(GoblinMoveTest, LongFrameMovesLikeOneHundredMsButGravityUsesTheGap) {
-  goblin.x = 500.0f;
-  goblin.y = 400.0f;
-  goblin.airborne = true;
-  goblin.movingRight = true;
+  inAir(500.0f, 400.0f, 0);
   goblin.speedy = -2.0f;
-  heroFarAbove();
   frame(250);
   EXPECT_EQ(goblin.x, 510.0f);
   EXPECT_EQ(goblin.y, 380.0f);
@@ -74,9 +83,7 @@ TEST_F(GoblinMoveTest, LongFrameMovesLikeOneHundredMsButGravityUsesTheGap) {
 
 TEST_F(GoblinMoveTest, PositionsRoundToWholePixelsWithHalvesGoingRight) {
   standOnFloor(400.0f, 500);
-  goblin.rareBreed = true;
-  goblin.commonBreed = false;
-  goblin.walkSpeed = 0.35f;
+  makeRare();
   goblin.movingRight = true;
   heroLevelAt(300.0f);
   frame(10);
@@ -96,11 +103,18 @@ TEST_F(GoblinMoveTest, PositionsRoundToWholePixelsWithHalvesGoingRight) {
   frame(5);  // turns right after this move
   frame(5);
   EXPECT_EQ(goblin.x, 402.0f);
+  goblin.walkSpeed = 0.35f;  // out of notice a rare goblin takes up its kind's speed
+  heroFarAbove();
+  frame(16);
+  EXPECT_EQ(goblin.walkSpeed, 1.0f);
 }
 
 TEST_F(GoblinMoveTest, WallsTurnItAwayAndBothWallsTurnItRight) {
   standOnFloor(400.0f, 500);
   paint(0, 470, 402, 480);
+  heroLevelAt(-200.0f);  // the wall has the last word over the turn toward the hero
+  frame(10);
+  EXPECT_TRUE(goblin.movingRight);
   paint(448, 470, kMapW, 480);
   heroFarAbove();
   frame(10);
@@ -110,23 +124,9 @@ TEST_F(GoblinMoveTest, WallsTurnItAwayAndBothWallsTurnItRight) {
   EXPECT_FALSE(goblin.movingRight);
 }
 
-TEST_F(GoblinMoveTest, AWallHasTheLastWordOverTheTurnTowardTheHero) {
-  standOnFloor(400.0f, 500);
-  paint(0, 470, 402, 480);
-  heroLevelAt(-200.0f);
-  frame(10);
-  EXPECT_TRUE(goblin.movingRight);
-}
-
 TEST_F(GoblinMoveTest, LandsOnAThinPlankAndRestsOnIt) {
   paint(0, 600, kMapW, 624);
-  goblin.x = 300.0f;
-  goblin.y = 450.0f;
-  goblin.airborne = true;
-  goblin.onGround = false;
-  goblin.airTick = nowMs() - 2000;  // as after a long fall: the speed cap at once
-  goblin.movingRight = true;
-  heroFarAbove();
+  inAir(300.0f, 450.0f, 2000);  // as after a long fall: the speed cap at once
   int landedFrames = 0;
   for (int i = 0; i < 200; ++i) {
     frame(16);
@@ -138,21 +138,16 @@ TEST_F(GoblinMoveTest, LandsOnAThinPlankAndRestsOnIt) {
     ASSERT_FALSE(isSolidAt(collision, static_cast<int>(goblin.x) + 25, 599));
   }
   EXPECT_GT(landedFrames, 100);
-  EXPECT_EQ(goblin.speedy, 3.0f);  // kept from the fall
+  EXPECT_EQ(goblin.speedy, 3.0f);          // kept from the fall
   for (int i = 0; i < 3; ++i) frame(100);  // long frames do not sink it through the 24 px plank
   EXPECT_EQ(goblin.y, 550.0f);
   EXPECT_FALSE(goblin.airborne);
 }
 
 TEST_F(GoblinMoveTest, WalksOffALedgeAndFallsAtOnceWithItsKeptSpeed) {
-  paint(0, 300, 500, 330);  // a ledge ending at x 500
-  paint(0, 500, kMapW, 530);  // 200 px below
-  goblin.x = 400.0f;
-  goblin.y = 230.0f;
-  goblin.airborne = true;
-  goblin.airTick = nowMs() - 2000;  // drops onto the ledge at full speed
-  goblin.movingRight = true;
-  heroFarAbove();
+  paint(0, 300, 500, 330);      // a ledge ending at x 500
+  paint(0, 500, kMapW, 530);    // 200 px below
+  inAir(400.0f, 230.0f, 2000);  // drops onto the ledge at full speed
   bool landed = false;
   for (int i = 0; i < 100 && !(landed && goblin.airborne); ++i) {
     frame(16);
@@ -190,16 +185,6 @@ TEST_F(GoblinMoveTest, KindOneStandsFacingTheHeroAndWalksWhenItLeavesNotice) {
   EXPECT_EQ(goblin.walkSpeed, 1.35f);
   frame(16);
   EXPECT_EQ(goblin.x, standing - 2.0f);
-}
-
-TEST_F(GoblinMoveTest, RareGoblinTakesUpItsKindsSpeedOutOfNotice) {
-  standOnFloor(400.0f, 500);
-  goblin.rareBreed = true;
-  goblin.commonBreed = false;
-  goblin.walkSpeed = 0.35f;
-  heroFarAbove();
-  frame(16);
-  EXPECT_EQ(goblin.walkSpeed, 1.0f);
 }
 
 TEST_F(GoblinMoveTest, AttackPoseHoldsUntilTheNextSpawn) {

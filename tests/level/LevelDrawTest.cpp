@@ -2,10 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "level/Level.h"
 #include "level/LevelBuild.h"
 #include "platform/Video.h"
-#include "shell/GameFlow.h"
 
 namespace {
 const uint32_t kUnwritten = 0xFF123456;
@@ -38,25 +36,19 @@ class LevelDrawTest : public ::testing::Test {
   SDL_Surface* screen = nullptr;
 };
 
-TEST_F(LevelDrawTest, ShowsTheWindowAtTheRoundedViewOrigin) {
-  level.draw(screen, 100.0f, 100.0f);
-  EXPECT_EQ(shown(0, 0), levelPixel(100, 100) & kRgb);
-  EXPECT_EQ(shown(639, 479), levelPixel(739, 579) & kRgb);
-  level.draw(screen, 0.5f, -0.5f);
-  EXPECT_EQ(shown(0, 0), levelPixel(1, 0) & kRgb);
-  EXPECT_EQ(shown(639, 479), levelPixel(640, 479) & kRgb);
-}
-
-TEST_F(LevelDrawTest, FillsTheScreenBeyondThePictureDark) {
-  level.draw(screen, -20.0f, 0.0f);
-  EXPECT_EQ(shown(20, 0), levelPixel(0, 0) & kRgb);
-  for (int sx = 0; sx < 20; ++sx) EXPECT_EQ(shown(sx, 100), 0u) << sx;
-  level.draw(screen, 500.0f, 400.0f);
-  EXPECT_EQ(shown(499, 399), levelPixel(999, 799) & kRgb);
-  EXPECT_EQ(shown(500, 0), 0u);
-  EXPECT_EQ(shown(0, 400), 0u);
-  level.draw(screen, -5000.0f, 0.0f);
-  EXPECT_EQ(shown(639, 479), 0u);
+TEST_F(LevelDrawTest, ShowsTheWindowAtTheRoundedViewOriginAndDarkBeyondThePicture) {
+  const struct {
+    float viewX, viewY;
+    int sx, sy, levelX, levelY;  // levelX -1: dark
+  } cases[] = {{100, 100, 0, 0, 100, 100},        {100, 100, 639, 479, 739, 579}, {0.5f, -0.5f, 0, 0, 1, 0},
+               {0.5f, -0.5f, 639, 479, 640, 479}, {-20, 0, 20, 0, 0, 0},          {-20, 0, 0, 100, -1, 0},
+               {-20, 0, 19, 100, -1, 0},          {500, 400, 499, 399, 999, 799}, {500, 400, 500, 0, -1, 0},
+               {500, 400, 0, 400, -1, 0},         {-5000, 0, 639, 479, -1, 0}};
+  for (const auto& c : cases) {
+    level.draw(screen, c.viewX, c.viewY);
+    EXPECT_EQ(shown(c.sx, c.sy), c.levelX < 0 ? 0u : levelPixel(c.levelX, c.levelY) & kRgb)
+        << "view " << c.viewX << "," << c.viewY << " screen " << c.sx << "," << c.sy;
+  }
 }
 
 // Opaque rows are copied to the 24-bit screen, translucent ones blended exactly

@@ -7,8 +7,6 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "extras/Extra.h"
-#include "level/Level.h"
 #include "level/LevelBuild.h"
 #include "level/Pixels.h"
 #include "shell/GameState.h"
@@ -77,7 +75,7 @@ class LevelGroundTest : public testing::TestWithParam<std::tuple<int, bool>> {
 };
 }  // namespace
 
-TEST_P(LevelGroundTest, EveryCageAndTheExitStandOnTheGround) {
+TEST_P(LevelGroundTest, CagesExitsAndHazardsStandOnTheGroundAndPickupsLieInTheOpen) {
   const Level& level = levels[this->level()];
   ASSERT_NE(level.collisionImage, nullptr);
   SDL_Surface* sheet = extras[0].sheet;
@@ -91,6 +89,11 @@ TEST_P(LevelGroundTest, EveryCageAndTheExitStandOnTheGround) {
     const Extra& e = extras[i];
     if (e.type == Animal) expectStanding(level, e.x, e.y, 50, cage, "animal", i), ++checked;
     if (e.type == LevelExit) expectStanding(level, e.x, e.y, 145, gate, "exit", i), ++checked;
+    int cx = e.x / 50 * 50 + 25, cy = e.y / 50 * 50 + 25;  // the centre of its cell
+    const bool hazard = e.type == Hazard || e.type == DeadlyHazard;
+    EXPECT_FALSE((hazard || e.type == Nut || e.type == Animal) && level.isSolid(cx, cy))
+        << "extra " << i << " buried";
+    EXPECT_FALSE(hazard && !level.isSolid(cx, cy + 25)) << "hazard " << i << " hangs in the air";
   }
   EXPECT_EQ(checked, wildRules ? 6 : 7);  // five cages and the exit (two that share one place)
 }
@@ -102,18 +105,6 @@ TEST_P(LevelGroundTest, TheLevelIsClosedAtBothEndsAndAtTheBottom) {
     for (int x = 0; x < 7200; ++x)
       if (x < 50 || x >= 7150 || y >= 1350) holes += !level.isSolid(x, y);
   EXPECT_EQ(holes, 0);
-}
-
-TEST_P(LevelGroundTest, HazardsRestOnFloorsAndPickupsLieInTheOpen) {
-  const Level& level = levels[this->level()];
-  for (int i = 0; i < kExtraCount; ++i) {
-    extras[i].place(i, this->level());
-    const Extra& e = extras[i];
-    int cx = e.x / 50 * 50 + 25, cy = e.y / 50 * 50 + 25;  // the centre of its cell
-    const bool hazard = e.type == Hazard || e.type == DeadlyHazard;
-    EXPECT_FALSE((hazard || e.type == Nut || e.type == Animal) && level.isSolid(cx, cy)) << "extra " << i << " buried";
-    EXPECT_FALSE(hazard && !level.isSolid(cx, cy + 25)) << "hazard " << i << " hangs in the air";
-  }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLevel, LevelGroundTest, testing::Combine(testing::Range(0, kLevelCount), testing::Bool()));

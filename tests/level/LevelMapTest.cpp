@@ -3,18 +3,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
-#include <memory>
-#include <string>
 #include <utility>
 #include <vector>
 
 #include "TestSupport.h"
 #include "level/Level.h"
-#include "platform/Clock.h"
-#include "platform/RegularFile.h"
 #include "platform/Image.h"
+#include "platform/RegularFile.h"
 
 namespace fs = std::filesystem;
 
@@ -104,21 +100,15 @@ TEST_F(LevelMapTest, LinesAreRowsAndCharactersSelectTileColumns) {
   expectOnly({});
 }
 
-TEST_F(LevelMapTest, LevelThreeTakesRowThreeOfBothSheets) {
-  load("ab", 3);
-  expectCell(0, 0, 0, 3);
-  expectCell(1, 0, 1, 3);
-}
-
 TEST_F(LevelMapTest, FifoDeviceAndOversizedMapsCountAsMissing) {
   ASSERT_EQ(mkfifo((dir / "level0.txt").c_str(), 0600), 0);  // opening it for reading would block
-  fs::create_symlink("/dev/zero", dir / "level1.txt");      // reading it would never end
+  fs::create_symlink("/dev/zero", dir / "level1.txt");       // reading it would never end
   level->load(0);
   level->load(1);
   load(std::string(kMaxTextFileBytes + 1, 'a'), 2);
   expectOnly({});
   load("a" + std::string(kMaxTextFileBytes - 1, '\n'), 2);  // the largest map there may be
-  expectCell(0, 0, 0, 2);
+  expectCell(0, 0, 0, 2);                                   // level 2 takes row 2 of both sheets
 }
 
 TEST_F(LevelMapTest, CellsAreCutAtThePictureEdgeAndTheSheetWidth) {

@@ -1,12 +1,10 @@
 // The background and the two tile sheets, as the game reads them from its working
 // directory. A broken picture would not crash the game; it would quietly make
 // floors vanish or walls appear, so these checks catch it.
-#include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <string>
+#include <tuple>
 
 #include "TestSupport.h"
 #include "gen/level/TileLegend.h"
@@ -34,16 +32,6 @@ struct SuitePicture {
   uint32_t at(int x, int y) const { return getPixel32(picture.get(), x, y); }
 };
 
-void expectRgba(const SuitePicture& p, int width, int height) {
-  ASSERT_NE(p.picture, nullptr) << IMG_GetError();
-  EXPECT_EQ(p.picture->w, width);
-  EXPECT_EQ(p.picture->h, height);
-  ASSERT_EQ(p.picture->format->BytesPerPixel, 4);
-  // Red in the lowest byte, alpha in the highest: the byte order the solid rule assumes.
-  EXPECT_EQ(p.picture->format->Rmask, 0x000000FFu);
-  EXPECT_EQ(p.picture->format->Amask, 0xFF000000u);
-}
-
 class LevelPicturesTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -54,8 +42,19 @@ class LevelPicturesTest : public testing::Test {
   static void TearDownTestSuite() {
     for (SuitePicture* p : {&background, &tiles, &collision}) p->picture.reset();
   }
+  // Each test reads the pictures as RGBA of the level's and the sheets' sizes.
   void SetUp() override {
-    for (SuitePicture* p : {&background, &tiles, &collision}) ASSERT_NE(p->picture, nullptr);
+    for (auto [p, width, height] : {std::tuple{&background, kLevelWidth, kLevelHeight},
+                                    {&tiles, kSheetWidth, kSheetHeight},
+                                    {&collision, kSheetWidth, kSheetHeight}}) {
+      ASSERT_NE(p->picture, nullptr) << IMG_GetError();
+      ASSERT_EQ(p->picture->w, width);
+      ASSERT_EQ(p->picture->h, height);
+      ASSERT_EQ(p->picture->format->BytesPerPixel, 4);
+      // Red in the lowest byte, alpha in the highest: the byte order the solid rule assumes.
+      ASSERT_EQ(p->picture->format->Rmask, 0x000000FFu);
+      ASSERT_EQ(p->picture->format->Amask, 0xFF000000u);
+    }
   }
 
   // Every pixel of a cell of the collision sheet passes `test`.
@@ -68,12 +67,6 @@ class LevelPicturesTest : public testing::Test {
 
   static inline SuitePicture background, tiles, collision;
 };
-
-TEST_F(LevelPicturesTest, PicturesAreRgbaOfTheLevelAndSheetSizes) {
-  expectRgba(background, kLevelWidth, kLevelHeight);
-  expectRgba(tiles, kSheetWidth, kSheetHeight);
-  expectRgba(collision, kSheetWidth, kSheetHeight);
-}
 
 TEST_F(LevelPicturesTest, BackgroundIsOpaqueAndSolidExceptTheShopBand) {
   int transparent = 0, wrong = 0;

@@ -4,10 +4,8 @@
 #include <utility>
 
 #include "TestSupport.h"
-#include "level/Level.h"
 #include "level/LevelBuild.h"
 #include "level/Pixels.h"
-#include "shell/GameFlow.h"
 
 namespace {
 TEST(PixelsTest, OutsidePointsPrintTheFirstFailedCheckAndAreNotSolid) {

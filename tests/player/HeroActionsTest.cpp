@@ -5,7 +5,6 @@
 
 #include "TestSupport.h"
 #include "goblins/Goblin.h"
-#include "platform/Clock.h"
 #include "player/Player.h"
 
 namespace {
@@ -142,14 +141,13 @@ TEST_F(HeroActionsTest, AMissingSoundPlaysNothingRatherThanAnother) {
   player.soundJump2 = player.soundSwing2 = player.soundSwing3 = player.soundSwing4 = player.soundSwiv =
       other.chunk;
   player.jum = false;
-  for (int i = 0; i < 20; ++i) {  // the variants are random: a fault shows within a few presses
-    player.runRight();
-    ASSERT_FALSE(Mix_Playing(kRunningChannel)) << "the missing jump sound stood in for the running loop";
-  }
-  player.soundJump1 = landing.chunk;
-  for (int i = 0; i < 20; ++i) {
-    player.runRight();
-    ASSERT_FALSE(Mix_Playing(kRunningChannel)) << "the missing swing stood in for the running loop";
+  for (const char* missing : {"jump sound", "swing"}) {
+    for (int i = 0; i < 20; ++i) {  // the variants are random: a fault shows within a few presses
+      player.runRight();
+      ASSERT_FALSE(Mix_Playing(kRunningChannel))
+          << "the missing " << missing << " stood in for the running loop";
+    }
+    player.soundJump1 = landing.chunk;
   }
 }
 }  // namespace

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "platform/Clock.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
 
@@ -85,22 +84,16 @@ TEST_F(HeroDrawTest, LandingRunnerRestartsAnOldCycleAtColumnZero) {
   SDL_FreeSurface(floor);
 }
 
-TEST_F(HeroDrawTest, HealthBarIsOnePixelPerTenHealthEndingAtTheBodyTop) {
+TEST_F(HeroDrawTest, HealthBarIsOnePixelPerTenHealthAndTheWeaponIndicatorFollowsLevelAndSwing) {
+  player.setHealth(35);
+  player.setWeaponLevel(5);
   player.att = true;  // the indicator then leaves the bar's rows free
   player.ori = 1;
-  player.setHealth(35);
   player.draw(screen, nowMs());
   for (int y = 215 - 18; y <= 215 - 14; ++y)
     EXPECT_EQ(getPixel32(screen, 295 + 24, y) == kBar, y >= 215 - 17 && y <= 215 - 15) << y;
   EXPECT_NE(getPixel32(screen, 295 + 22, 215 - 16), kBar);
   EXPECT_EQ(getPixel32(screen, 295 + 26, 215 - 16), kBar);
-}
-
-TEST_F(HeroDrawTest, WeaponIndicatorCellAndPlaceFollowLevelAndSwing) {
-  player.setWeaponLevel(5);
-  player.att = true;
-  player.ori = 1;
-  player.draw(screen, nowMs());
   EXPECT_EQ(player.srcRect.x, 300);
   EXPECT_EQ(player.srcRect.y, 50);
   EXPECT_EQ(getPixel32(screen, 295 - 20 + 47, 215 - 10 + 47) & 0xFFFFFF, cell(300, 50));

@@ -42,10 +42,7 @@ void fillTable() {
   for (int i = 0; i < kScoreEntries; ++i) scoreNames[i] = std::to_string(scoreValues[i] = i);
 }
 
-mode_t modeOf(const fs::path& file) {
-  struct stat st;
-  return stat(file.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
-}
+fs::perms modeOf(const fs::path& file) { return fs::status(file).permissions(); }
 
 class ScoreFilesTest : public testing::Test {
  protected:
@@ -95,12 +92,17 @@ class ScoreFilesTest : public testing::Test {
 };
 }  // namespace
 
-TEST_F(ScoreFilesTest, AReadOnlyFolderWithWritableFilesIsWrittenInPlace) {
-  writeOldFiles(dir, "scoredata.txt", "scorenames.txt", 0666);
-  chmod(dir.c_str(), 0555);
-  if (!saveAsAPlayer()) GTEST_SKIP() << "root could not become an ordinary user here";
-  EXPECT_EQ(readFile(dir / "scoredata.txt"), kNewScores);
-  EXPECT_EQ(readFile(dir / "scorenames.txt"), kNewNames);
+TEST_F(ScoreFilesTest, WritableFilesInAReadOnlyFolderAreWrittenInPlaceAndReadOnlyFilesLeftAlone) {
+  for (mode_t fileMode : {0666, 0444}) {
+    const bool writable = fileMode == 0666;
+    chmod(dir.c_str(), 0777);
+    writeOldFiles(dir, "scoredata.txt", "scorenames.txt", fileMode);
+    chmod(dir.c_str(), writable ? 0555 : 0777);
+    if (!saveAsAPlayer()) GTEST_SKIP() << "root could not become an ordinary user here";
+    EXPECT_EQ(readFile(dir / "scoredata.txt"), writable ? kNewScores : kOld);
+    EXPECT_EQ(readFile(dir / "scorenames.txt"), writable ? kNewNames : kOld);
+    EXPECT_EQ(modeOf(dir / "scoredata.txt"), fs::perms(fileMode));
+  }
 }
 
 TEST_F(ScoreFilesTest, SymbolicLinksAreWrittenThroughAndTheTargetsKeepTheirBits) {
@@ -115,17 +117,8 @@ TEST_F(ScoreFilesTest, SymbolicLinksAreWrittenThroughAndTheTargetsKeepTheirBits)
   EXPECT_TRUE(fs::is_symlink(dir / "scorenames.txt"));
   EXPECT_EQ(readFile(dir / "real/scores"), kNewScores);
   EXPECT_EQ(readFile(dir / "real/names"), kNewNames);
-  EXPECT_EQ(modeOf(dir / "real/scores"), 0606u);
+  EXPECT_EQ(modeOf(dir / "real/scores"), fs::perms(0606));
   EXPECT_FALSE(fs::exists(dir / "real/scores.tmp"));
-}
-
-TEST_F(ScoreFilesTest, ReadOnlyFilesAreLeftAsTheyAre) {
-  writeOldFiles(dir, "scoredata.txt", "scorenames.txt", 0444);
-  chmod(dir.c_str(), 0777);
-  if (!saveAsAPlayer()) GTEST_SKIP() << "root could not become an ordinary user here";
-  EXPECT_EQ(readFile(dir / "scoredata.txt"), kOld);
-  EXPECT_EQ(readFile(dir / "scorenames.txt"), kOld);
-  EXPECT_EQ(modeOf(dir / "scoredata.txt"), 0444u);
 }
 
 TEST_F(ScoreFilesTest, LinksToAPipeOrAFolderAreLeftAloneAndReportedOnce) {

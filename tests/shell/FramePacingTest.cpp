@@ -35,10 +35,8 @@ class FramePacingTest : public ShellTest {
   void SetUp() override {
     ShellTest::SetUp();
     world = makeRgbaSurface(kWorldW, kWorldH, kFree);
-    SDL_Rect ground = {0, kFloorTop, kWorldW, kWorldH - kFloorTop};
-    SDL_FillRect(world, &ground, kRock);
-    SDL_Rect ledge = {0, kLedgeTop, kWorldW, 30};
-    SDL_FillRect(world, &ledge, kRock);
+    paintRect(world, 0, kFloorTop, kWorldW, kWorldH, kRock);
+    paintRect(world, 0, kLedgeTop, kWorldW, kLedgeTop + 30, kRock);
     levelBuild.waitFor(0);  // painted and kept while the test borrows it
     savedCollision = levels[0].collisionImage;
     levels[0].collisionImage = world;

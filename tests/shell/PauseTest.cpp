@@ -25,11 +25,7 @@ std::vector<double> playState() {
 }
 
 void focus(Uint8 gain) {
-  SDL_Event e = {};
-  e.type = SDL_ACTIVEEVENT;
-  e.active.state = SDL_APPINPUTFOCUS;
-  e.active.gain = gain;
-  SDL_PushEvent(&e);
+  pushEvent(SDL_ACTIVEEVENT, [=](SDL_Event& e) { e.active.state = SDL_APPINPUTFOCUS, e.active.gain = gain; });
 }
 }  // namespace
 

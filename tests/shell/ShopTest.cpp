@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "ShellTestFixture.h"
 #include "shell/Screens.h"
 #include "shell/Shop.h"
@@ -19,20 +21,16 @@ class ShopTest : public ShellTest {
 }  // namespace
 
 TEST_F(ShopTest, ZonesIncludeTheirRightEdgeOnly) {
-  struct Case {
-    float x;
-    int weapon, armour;
-  };
-  const Case cases[] = {{90, 0, 0},  {91, 1, 0},  {162, 1, 0},  {163, 0, 0},
-                        {192, 0, 0}, {193, 0, 1}, {264, 0, 1}, {265, 0, 0}};
-  for (const Case& c : cases) {
+  // Where the hero stands, and the weapon and armour levels a purchase there gives.
+  const std::tuple<float, int, int> cases[] = {{90, 0, 0},  {91, 1, 0},  {162, 1, 0}, {163, 0, 0},
+                                               {192, 0, 0}, {193, 0, 1}, {264, 0, 1}, {265, 0, 0}};
+  for (auto [x, weapon, armour] : cases) {
     player.reset(nowMs());
     resetShop();
     player.setNuts(100);
-    standAt(c.x);
+    standAt(x);
     buyUpgrade();
-    EXPECT_EQ(player.getWeaponLevel(), c.weapon) << "x " << c.x;
-    EXPECT_EQ(player.getArmourLevel(), c.armour) << "x " << c.x;
+    EXPECT_EQ(std::pair(player.getWeaponLevel(), player.getArmourLevel()), std::pair(weapon, armour)) << x;
   }
 }
 

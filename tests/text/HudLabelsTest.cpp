@@ -35,7 +35,7 @@ class HudLabelsTest : public testing::Test {
 };
 }  // namespace
 
-TEST_F(HudLabelsTest, StatusLinesInPlayAndInTheShopAndTheOffers) {
+TEST_F(HudLabelsTest, StatusLinesInPlayAndInTheShopAndLevelStatistics) {
   player.setLives(2);
   player.setScore(150);
   player.setNuts(12);
@@ -49,12 +49,15 @@ TEST_F(HudLabelsTest, StatusLinesInPlayAndInTheShopAndTheOffers) {
   levelIndex = 2;
   buildShopStatusLine();
   EXPECT_EQ(shopStatusLabel.text, "Lifes: 2  Score: -40  Nuts: 12  Animals: 3  Level: 2");
-  weaponCost = 20;
-  buildWeaponPrompt();
-  EXPECT_EQ(weaponPromptLabel.text, " Upgrade Weapon?   Cost: 20");
-  armourCost = 0;
-  buildArmourPrompt();
-  EXPECT_EQ(armourPromptLabel.text, " Upgrade Armour?   Cost: 0");
+  player.setScore(0);
+  player.setNuts(5);
+  player.setAnimals(2);
+  secondsLeft = 20;
+  levelIndex = 0;
+  buildLevelStats();
+  const char* lines[] = {" You have finished level 0", " Nuts collected: 5", " Animals saved: 2",
+                         " Time bonus (seconds multiplied by 3): 60", " Score: 65"};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(statsLabels[i].text, lines[i]);
 }
 
 TEST_F(HudLabelsTest, LivesFlashOverTheStatusLineForASecondAfterALostLife) {
@@ -62,44 +65,24 @@ TEST_F(HudLabelsTest, LivesFlashOverTheStatusLineForASecondAfterALostLife) {
   EXPECT_EQ(livesFlashLabel.text, "");
   player.setLives(2);
   player.lifeFlash = true;
-  player.lifeLostTick = nowMs();
-  buildLivesFlash(nowMs());
-  EXPECT_EQ(livesFlashLabel.text, "Lifes: 2");
-  player.lifeLostTick = nowMs() - 100;
-  buildLivesFlash(nowMs());
-  EXPECT_EQ(livesFlashLabel.text, "");
-  player.lifeLostTick = nowMs() - 1000;
-  buildLivesFlash(nowMs());
-  EXPECT_EQ(livesFlashLabel.text, "");
+  for (auto [sinceMs, text] : {std::pair{0u, "Lifes: 2"}, {100u, ""}, {1000u, ""}}) {
+    player.lifeLostTick = nowMs() - sinceMs;
+    buildLivesFlash(nowMs());
+    EXPECT_EQ(livesFlashLabel.text, text) << sinceMs << " ms after";
+  }
 }
 
-TEST_F(HudLabelsTest, LevelStatistics) {
-  player.setNuts(5);
-  player.setAnimals(2);
-  secondsLeft = 20;
-  levelIndex = 0;
-  buildLevelStats();
-  EXPECT_EQ(statsLabels[0].text, " You have finished level 0");
-  EXPECT_EQ(statsLabels[1].text, " Nuts collected: 5");
-  EXPECT_EQ(statsLabels[2].text, " Animals saved: 2");
-  EXPECT_EQ(statsLabels[3].text, " Time bonus (seconds multiplied by 3): 60");
-  EXPECT_EQ(statsLabels[4].text, " Score: 65");
-}
-
-TEST_F(HudLabelsTest, NameLabelShowsTheNameAndNothingWhenEmpty) {
+TEST_F(HudLabelsTest, NameLabelShowsTheNameAndNothingWhenEmptyAndRebuildsReuseTheFont) {
   playerName = "AB";
   buildNameLabel();
   EXPECT_EQ(nameLabel.text, "AB");
   playerName.clear();
   buildNameLabel();
   EXPECT_EQ(nameLabel.surface, nullptr);
-}
-
-TEST_F(HudLabelsTest, RebuildingEveryFrameReusesTheFont) {
   buildStatusLine(nowMs());
   TTF_Font* font = statusLabel.font;
-  ASSERT_NE(font, nullptr);
   for (int i = 0; i < 500; ++i) buildStatusLine(nowMs());
+  EXPECT_NE(font, nullptr);
   EXPECT_EQ(statusLabel.font, font);
   EXPECT_EQ(fontCache.get(20), font);
 }

@@ -13,8 +13,11 @@
 // Digits are all equally wide in the font, so 9s stand for any number of that length.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "TestSupport.h"
 #include "extras/Extra.h"
+#include "goblins/Goblin.h"
 #include "level/Level.h"
 #include "platform/Clock.h"
 #include "platform/Video.h"
@@ -35,10 +38,7 @@ const int kMostCost = kUpgradeStartCost + kUpgradePriceStep * kTopUpgradeLevel;
 const char* kWidestName = "WWW";
 
 int countPlaced(int type) {
-  int n = 0;
-  for (const Extra& e : extras)
-    if (e.type == type) ++n;
-  return n;
+  return std::count_if(std::begin(extras), std::end(extras), [=](const Extra& e) { return e.type == type; });
 }
 
 // The glyphs must fit; an outline may lose its last pixel to the screen's edge.
@@ -75,7 +75,12 @@ TEST_F(TextFitsScreenTest, EveryLongestLineEndsInsideTheScreen) {
   secondsLeft = kMostSeconds;
   buildLevelStats();
   EXPECT_EQ(statsTexts[3], " Time bonus (seconds multiplied by 3): 180");
+  for (int i = 0; i < kStatsLineCount - 1; ++i) expectInsideScreen(statsLabels[i]);  // the classic five
+  wildRules = true;  // six lines, counting all a level holds
+  player.tally = {countPlaced(Nut), countPlaced(Animal), kGoblinCount};
+  buildLevelStats();
   for (const TextLabel& line : statsLabels) expectInsideScreen(line);
+  wildRules = false;
   player.setScore(kMostFinalScore);  // at the end of the game
   buildVictoryLines();
   for (const TextLabel& line : victoryLabels) expectInsideScreen(line);

@@ -4,16 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 #include <fstream>
-#include <string>
 #include <vector>
 
-#include "LevelSearch.h"
 #include "RouteFigures.h"
 #include "TestSupport.h"
-#include "extras/Extra.h"
-#include "level/Level.h"
 #include "level/LevelBuild.h"
 
 namespace fs = std::filesystem;
@@ -61,11 +56,9 @@ class LevelDeadEndsTest : public testing::Test {
   void load(const std::vector<std::string>& rows) {
     const fs::path home = fs::current_path(), dir = fs::temp_directory_path() / "thornwald-dead-ends";
     fs::create_directories(dir);
-    std::ofstream(dir / ("level" + std::to_string(kLevel) + ".txt")) << [&] {
-      std::string text;
-      for (const std::string& row : rows) text += row + "\n";
-      return text;
-    }();
+    std::ofstream map(dir / ("level" + std::to_string(kLevel) + ".txt"));
+    for (const std::string& row : rows) map << row << "\n";
+    map.close();
     fs::current_path(dir);
     levels[kLevel].load(kLevel);
     fs::current_path(home);

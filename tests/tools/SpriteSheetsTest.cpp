@@ -1,16 +1,14 @@
-// Checks the painted hero and extras sheets against the cells the game reads and the
+// Checks the painted hero, goblin and extras sheets against the cells the game reads and the
 // geometry its collision probes assume.
-#include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <vector>
 
 #include "TestSupport.h"
 
 namespace {
 
-const int kFrame = 50;           // px, the hero's frames and the small extras
+const int kFrame = 50;           // px, the hero's and goblins' frames and the small extras
 const uint32_t kKey = 0xFF00FF;  // magenta reads the same in either byte order
 
 struct Cell {
@@ -84,6 +82,34 @@ TEST(SpriteSheetExtras, CellsHoldPicturesStandingWhereTheGameDrawsThem) {
     // The gate is drawn 130 px above the floor's top: row 129 is its base.
     EXPECT_EQ(pixels(frame, 130, 145), 0) << "exit frame at " << frame.x << " hangs below the floor";
     EXPECT_GT(pixels(frame, 129, 130), 40) << "exit frame at " << frame.x << " floats above the floor";
+  }
+}
+
+TEST(SpriteSheetGoblins, EveryAnimationFrameHoldsAGoblinStandingOnTheCellFloor) {
+  Picture sheet = loadPicture("./pics/goblinsheet.png");
+  ASSERT_NE(sheet, nullptr);
+  ASSERT_EQ(sheet->w, 1000);
+  ASSERT_EQ(sheet->h, 650);
+  ASSERT_EQ(sheet->format->BitsPerPixel, 24);
+  auto sprite = [](uint32_t p) { return p != kKey; };
+  // Attack and walk runs {x, y, frames}, right- and left-facing, of the common then the rare kinds 0 to 2.
+  const int runs[][3] = {{700, 300, 6},  {400, 300, 6},  {900, 350, 10}, {400, 350, 10}, {800, 400, 7},
+                         {400, 400, 7},  {100, 500, 10}, {600, 450, 10}, {950, 500, 7},  {600, 500, 7},
+                         {400, 600, 10}, {900, 550, 10}, {300, 0, 6},    {0, 0, 6},      {500, 50, 10},
+                         {0, 50, 10},    {350, 100, 7},  {0, 100, 7},    {600, 150, 10}, {100, 150, 10},
+                         {450, 200, 7},  {100, 200, 7},  {900, 250, 10}, {400, 250, 10}};
+  for (auto [x, y, frames] : runs) {
+    // Frames follow in reading order, 20 cells a row.
+    for (int k = 0, cell = y / kFrame * 20 + x / kFrame; k < frames; ++k, ++cell) {
+      const Cell c{cell % 20 * kFrame, cell / 20 * kFrame, kFrame, kFrame};
+      SCOPED_TRACE(testing::Message() << "run from (" << x << ", " << y << "), frame " << k);
+      EXPECT_GE(shown(sheet.get(), c, 0, kFrame, sprite), 250);  // a goblin covers far more; a speck far less
+      // The game probes for ground just below the cell's middle: feet reach the bottom rows near there.
+      bool foot = false;
+      for (int dx = 10; dx < 40; ++dx)
+        foot = foot || shown(sheet.get(), {c.x + dx, c.y, 1, kFrame}, 48, 50, sprite) == 2;
+      EXPECT_TRUE(foot);
+    }
   }
 }
 

@@ -6,15 +6,11 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <string>
+#include <tuple>
 
 #include "LevelSearch.h"
 #include "TestSupport.h"
-#include "extras/Extra.h"
-#include "level/Level.h"
 #include "level/LevelBuild.h"
-#include "platform/Clock.h"
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "player/Player.h"
@@ -22,7 +18,6 @@
 #include "shell/GameFlow.h"
 #include "shell/Input.h"
 #include "shell/MainLoop.h"
-#include "shell/Shop.h"
 #include "text/HudLabels.h"
 #include "text/ScreenLabels.h"
 
@@ -47,32 +42,20 @@ bool passUntil(Done done) {
   return done();
 }
 
-// What the search overwrites in the hero, kept to be put back.
-struct HeroCounters {
-  int health, lives, score, nuts, animals, weapon, armour;
-  uint32_t animStart;
-  static HeroCounters of(const Player& p) {
-    return {p.health, p.lives, p.score, p.nuts, p.animals, p.weaponLevel, p.armourLevel, p.animStart};
-  }
-  void restore(Player& p) const {
-    p.health = health, p.lives = lives, p.score = score, p.nuts = nuts, p.animals = animals;
-    p.weaponLevel = weapon, p.armourLevel = armour, p.animStart = animStart;
-  }
-};
-
-HeroState heroNow() {
-  return {player.x, player.y, player.speedx, player.speedy, player.jumpStart, player.slideStart, nowMs(),
-          player.cro, player.jum, player.sli, player.ori};
+// What the search overwrites in the hero, to be put back.
+auto heroCounters() {
+  return std::tie(player.health, player.lives, player.score, player.nuts, player.animals, player.weaponLevel,
+                  player.armourLevel, player.animStart);
 }
 
 // The checker's route from the hero as this level starts, found without
 // disturbing the game: the hero, the clock and the extras are put back.
 Route routeFromHere(int level) {
-  HeroState start = heroNow();
-  HeroCounters counters = HeroCounters::of(player);
+  HeroState start = HeroSim(nullptr, level).save();
+  const auto kept = std::apply([](auto... v) { return std::make_tuple(v...); }, heroCounters());
   SearchResult found = searchLevel(level, true, &start);
   HeroSim(nullptr, level).load(start);
-  counters.restore(player);
+  heroCounters() = kept;
   for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
   return found.exitReachable ? found.exitRoute : Route();
 }
@@ -81,7 +64,8 @@ Route routeFromHere(int level) {
 bool replay(const Route& route) {
   size_t next = 0;
   for (int f = 0; f < kMaxPasses; ++f) {
-    for (; next < route.size() && route[next].frame == f; ++next) pushKey(keyFor(route[next].action), route[next].down);
+    for (; next < route.size() && route[next].frame == f; ++next)
+      pushKey(keyFor(route[next].action), route[next].down);
     pass();
     if (GameState == LevelStats) return true;
   }
@@ -90,7 +74,8 @@ bool replay(const Route& route) {
 
 int taken(int type) {
   int n = 0;
-  for (const Extra& e : extras) n += type == Nut ? (e.type == Nut && e.y > 5000) : (e.type == Animal && e.rescued);
+  for (const Extra& e : extras)
+    n += type == Nut ? (e.type == Nut && e.y > 5000) : (e.type == Animal && e.rescued);
   return n;
 }
 
@@ -105,7 +90,8 @@ struct PictureArithmetic {
   }
 };
 
-// Under both rule sets: the wild one places each level's own extras.
+// Under both rule sets; the wild one's score and statistics count deeds, so
+// there the replay checks that each level is finished and what it cost.
 class WholeGameTest : public testing::TestWithParam<bool> {
  protected:
   void SetUp() override {
@@ -118,6 +104,11 @@ class WholeGameTest : public testing::TestWithParam<bool> {
   void TearDown() override { wildRules = false; }
   SavedGameState saved;
 };
+
+// Health the level cost, a lost life counting as a full bar.
+int healthLost(int healthBefore, int livesBefore) {
+  return (livesBefore - player.getLives()) * 100 + healthBefore - player.getHealth();
+}
 }  // namespace
 
 TEST_P(WholeGameTest, FromTheTitleThroughFiveLevelsToTheNameEntry) {
@@ -134,9 +125,9 @@ TEST_P(WholeGameTest, FromTheTitleThroughFiveLevelsToTheNameEntry) {
     EXPECT_LE(sharedPictureBytes(), bytes.everyFileOnce);
     Route route = routeFromHere(level);
     ASSERT_FALSE(route.empty()) << "no way to the exit";
-    const int healthBefore = player.getHealth();
+    const int healthBefore = player.getHealth(), livesBefore = player.getLives();
     ASSERT_TRUE(replay(route)) << "the route did not reach the exit";
-    std::printf("level %d: health lost %d\n", level, healthBefore - player.getHealth());
+    std::printf("level %d: health lost %d\n", level, healthLost(healthBefore, livesBefore));
     EXPECT_GT(secondsLeft, 0);
     nutsTaken += taken(Nut);
     animalsSaved += taken(Animal);

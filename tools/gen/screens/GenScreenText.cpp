@@ -19,7 +19,7 @@ struct KeyRow {
   const char* what;
 };
 
-const double kCapSize = 13, kTextSize = 14.5, kLine = 17.5, kRowGap = 6.5;
+const double kCapSize = 13, kTextSize = 14.5, kLine = 17.5, kRowGap = 5;
 
 // Draws the keys of a row from x; returns the x after the last key.
 double rowKeys(cairo_t* cr, const KeyRow& row, double x, double top) {
@@ -44,6 +44,7 @@ double keyTable(cairo_t* cr, double top) {
       {{"Left Ctrl"}, "", "Trade one weapon level for 30 health"},
       {{"1"}, "", "Go to the title; on the title: start a game"},
       {{"2", "5"}, "\u2013", "On the title: instructions, story, about, high scores"},
+      {{"8"}, "", "On the title: classic or wild rules for the next game"},
       {{"6"}, "", "Go to the shop during play"},
       {{"7"}, "", "Enter your name for the high scores"},
       {{"P"}, "", "Pause during play and in the shop; P again goes on"},

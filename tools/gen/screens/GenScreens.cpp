@@ -58,6 +58,15 @@ void titleMenu(cairo_t* cr, double x, double y) {
   }
 }
 
+// A small board with key 8 on it; the game writes the rules chosen beside the key.
+void rulesPlaque(cairo_t* cr, double x, double y) {
+  Tone board = {hex("#d9a86a"), hex("#ecc48c"), hex("#b0804a"), hex("#3a2418")};
+  cairo_new_path(cr);
+  roundedRect(cr, x, y, 196, 34, 6);
+  fillToned(cr, board, 2, 3, 1.5);
+  keycap(cr, "8", x + 10, y + 4, 16);
+}
+
 }  // namespace
 
 void paintTitle(cairo_t* cr) {
@@ -74,6 +83,7 @@ void paintTitle(cairo_t* cr) {
   titleMenu(cr, 366, 150);
   paintPanda(cr, 180, 436, 2.0, PandaPose::Wave);
   paintNut(cr, 262, 417, 18, 0.3);
+  rulesPlaque(cr, 150, 441);
   heading(cr, "Thornwald", 320, 100, 86);
   hint(cr, "Free the caged animals of the thorn wood!", 320, 135, 18);
 }

@@ -1,0 +1,62 @@
+// The wild rules' side of the hero: bites, the safety after a hurt, checkpoints and points.
+#include "player/Player.h"
+#include "shell/GameState.h"
+
+namespace {
+const int kBiteHealth = 20;        // health a bite costs without armour
+const int kBiteArmourSaves = 4;    // health each armour level saves
+const int kBiteKnockBack = 40;     // px the hero is pushed away from the goblin
+const int kPoints[] = {1, 10, 5};  // by Deed: nut, animal, goblin knocked out
+}  // namespace
+
+bool Player::shielded(uint32_t now) const { return hurtBlink && now - hurtTick < kBlinkMs; }
+
+void Player::shield(uint32_t now) {
+  hurtBlink = true;
+  hurtTick = now;
+}
+
+void Player::bite(bool pushRight, uint32_t now) {
+  if (shielded(now)) return;
+  int loss = kBiteHealth - kBiteArmourSaves * armourLevel;
+  if (loss > 0) health -= loss;
+  knockBack = pushRight ? kBiteKnockBack : -kBiteKnockBack;
+  // The safety starts at the bite itself, so a second goblin in the same pass misses.
+  shield(now);
+}
+
+void Player::setRespawn(float vx, float vy) {
+  respawnX = vx;
+  respawnY = vy;
+}
+
+int Player::pointsFor(Deed deed) { return kPoints[static_cast<int>(deed)]; }
+
+void Player::earn(Deed deed) {
+  score += pointsFor(deed);
+  switch (deed) {
+    case Deed::Nut:
+      ++tally.nuts;
+      break;
+    case Deed::Animal:
+      ++tally.animals;
+      break;
+    case Deed::Knockout:
+      ++tally.knockouts;
+      break;
+  }
+}
+
+void playerEarns(Deed deed) {
+  if (wildRules) player.earn(deed);
+}
+
+void setPlayerCheckpoint(float vx, float vy) {
+  if (wildRules) player.setRespawn(vx, vy);
+}
+
+bool playerShielded(uint32_t now) { return wildRules && player.shielded(now); }
+
+void shieldPlayer(uint32_t now) {
+  if (wildRules) player.shield(now);
+}
