@@ -24,7 +24,8 @@ fs::path makeScratchGameDir(const fs::path& gameDir) {
   char pattern[] = "/tmp/thornwald-tests-XXXXXX";
   fs::path dir = mkdtemp(pattern);
   for (const char* name : {"pics", "sound", "BoldFaceLie.TTF", "level0.txt", "level1.txt", "level2.txt",
-                           "level3.txt", "level4.txt"}) {
+                           "level3.txt", "level4.txt", "level0-extras.txt", "level1-extras.txt",
+                           "level2-extras.txt", "level3-extras.txt", "level4-extras.txt"}) {
     if (fs::exists(gameDir / name)) fs::create_symlink(gameDir / name, dir / name);
   }
   return dir;

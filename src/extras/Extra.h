@@ -2,10 +2,15 @@
 #include <SDL/SDL.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/Tick.h"
 
+struct ExtraSpot;
+
 const int kExtraCount = 100;
+const int kPlacelessExtra = 53;  // the pool index no placement ever uses
+const int kMaxLevelExtras = kExtraCount - 1;
 
 enum ExtraType : int32_t {
   Hazard = 3,
@@ -15,8 +20,9 @@ enum ExtraType : int32_t {
   Nut = 8,
 };
 
-// A thing lying in a level: nut, animal, hazard or the exit. Every level shares
-// one placement table, indexed by the extra's place in the pool.
+// A thing lying in a level: nut, animal, hazard or the exit. Under the classic
+// rules every level shares one placement table, indexed by the extra's place in
+// the pool; under the wild rules each level has its own list.
 class Extra {
  public:
   Extra();
@@ -24,7 +30,9 @@ class Extra {
   Extra(const Extra&) = delete;
   Extra& operator=(const Extra&) = delete;
 
+  // Puts the extra where the level being played has it, under the rules chosen.
   void place(int index);
+  void place(int index, int level);
   // Touch test against the hero at view position (px, py) at game time `now`, and its effect.
   void testPickup(float px, float py, uint32_t now);
   // Ends a hazard's step-aside, then draws.
@@ -44,6 +52,10 @@ class Extra {
   // where on the screen it went before clipping.
   SDL_Rect srcRect = {0, 0, 0, 0};
   SDL_Rect dstRect = {0, 0, 0, 0};
+
+ private:
+  void placeClassic();
+  void placeWild(const std::vector<ExtraSpot>& own);
 };
 
 extern Extra extras[kExtraCount];

@@ -1,4 +1,6 @@
 #include "extras/Extra.h"
+#include "extras/LevelExtras.h"
+#include "shell/GameState.h"
 
 namespace {
 
@@ -14,7 +16,8 @@ struct PlacementRun {
   int yStep;
 };
 
-// Every level has the same extras at the same places (px). Index 53 has no run.
+// The classic rules: every level has the same extras at the same places (px).
+// Index 53 has no run.
 const PlacementRun kPlacement[] = {
     {0, 1, LevelExit, 6650, 0, 570, 0},
     {1, 5, Hazard, 900, 50, 1100, 0},
@@ -59,19 +62,42 @@ const PlacementRun kPlacement[] = {
 
 }  // namespace
 
-// Extra 53 keeps its type (0 from construction, an unknown type) and its place.
-void Extra::place(int poolIndex) {
+void Extra::place(int poolIndex) { place(poolIndex, levelIndex); }
+
+void Extra::place(int poolIndex, int level) {
   index = poolIndex;
-  for (const PlacementRun& run : kPlacement) {
-    const int step = poolIndex - run.first;
-    if (step < 0 || step >= run.count) continue;
-    type = run.type;
-    x = run.x0 + step * run.xStep;
-    y = run.y0 + step * run.yStep;
+  const std::vector<ExtraSpot>* own = wildRules ? levelExtras.of(level) : nullptr;
+  if (own) {
+    placeWild(*own);
+  } else {
+    placeClassic();
   }
   rescued = false;
   triggered = false;
   // A step-aside still running when the last level ended would otherwise finish
   // here and leave this hazard 50 px above its place for the whole level.
   hitTime = 0;
+}
+
+// Extra 53 keeps its type (0 from construction, an unknown type) and its place.
+void Extra::placeClassic() {
+  for (const PlacementRun& run : kPlacement) {
+    const int step = index - run.first;
+    if (step < 0 || step >= run.count) continue;
+    type = run.type;
+    x = run.x0 + step * run.xStep;
+    y = run.y0 + step * run.yStep;
+  }
+}
+
+// The pool keeps its size. Extra 53 stays without a place under both rules, so
+// a classic game after a wild one finds it as it was; the extras a level does
+// not use lie as it does, of no type at the top-left corner, inside the wall.
+void Extra::placeWild(const std::vector<ExtraSpot>& own) {
+  if (index == kPlacelessExtra) return;
+  const int k = index < kPlacelessExtra ? index : index - 1;
+  ExtraSpot spot = k < int(own.size()) ? own[k] : ExtraSpot{0, 0, 0};
+  type = spot.type;
+  x = spot.x;
+  y = spot.y;
 }

@@ -30,9 +30,9 @@ void startNewGame() {
   player.reset(nowMs());
   resetShop();
   secondsLeft = 0;
+  levelIndex = 0;  // before the extras, which lie where this level has them
   respawnLevelObjects();
   setGameState(Playing);
-  levelIndex = 0;
   levels[0].restartTimer(nowMs());
 }
 

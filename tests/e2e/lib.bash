@@ -7,7 +7,7 @@ cleanup() {
   for ((i = ${#cleanup_steps[@]} - 1; i >= 0; i--)); do eval "${cleanup_steps[i]}" || true; done
 }
 trap cleanup EXIT
-for f in pics sound BoldFaceLie.TTF thornwald level0.txt level1.txt level2.txt level3.txt level4.txt; do
+for f in pics sound BoldFaceLie.TTF thornwald level{0..4}.txt level{0..4}-extras.txt; do
   [[ -e $game_dir/$f ]] && ln -s "$game_dir/$f" "$work/$f"
 done
 cd "$work"

@@ -202,9 +202,9 @@ TEST_F(ExtraTest, WildThornsAndTrapsHurtOncePerSafetyWindow) {
 
 TEST_F(ExtraTest, WildDeedsScoreAndAFreedCageBecomesTheRestartPlace) {
   for (bool wild : {false, true}) {
-    wildRules = wild;
     player.reset(nowMs());
-    placeAll();
+    placeAll();  // the classic places, so 67 is a nut and 94 a cage under both rules
+    wildRules = wild;
     touch(extras[67]);
     for (int i = 0; i < 3; ++i) touch(extras[94]);  // the cage at (300, 330)
     EXPECT_EQ(player.getScore(), wild ? 1 + 10 : 0);

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "TestSupport.h"
 #include "level/LevelBuild.h"
 #include "level/Pixels.h"
+#include "shell/GameState.h"
 
 namespace {
 const int kMaxGapPx = 3;   // the ground may lie this far below the drawn bottom edge
@@ -60,15 +62,21 @@ void expectStanding(const Level& level, int x, int y, int h, const Drawn& d, con
                                    << edge + kMaxGapPx;
 }
 
-class LevelGroundTest : public testing::TestWithParam<int> {
+// Each level with the classic extras and with its own wild ones.
+class LevelGroundTest : public testing::TestWithParam<std::tuple<int, bool>> {
  protected:
-  void SetUp() override { levelBuild.waitFor(GetParam()); }
+  void SetUp() override {
+    wildRules = std::get<1>(GetParam());
+    levelBuild.waitFor(level());
+  }
+  void TearDown() override { wildRules = false; }
+  int level() const { return std::get<0>(GetParam()); }
   SavedGameState saved;
 };
 }  // namespace
 
 TEST_P(LevelGroundTest, CagesExitsAndHazardsStandOnTheGroundAndPickupsLieInTheOpen) {
-  const Level& level = levels[GetParam()];
+  const Level& level = levels[this->level()];
   ASSERT_NE(level.collisionImage, nullptr);
   SDL_Surface* sheet = extras[0].sheet;
   ASSERT_NE(sheet, nullptr);
@@ -77,7 +85,7 @@ TEST_P(LevelGroundTest, CagesExitsAndHazardsStandOnTheGroundAndPickupsLieInTheOp
   ASSERT_GT(gate.bottom, 0);
   int checked = 0;
   for (int i = 0; i < kExtraCount; ++i) {
-    extras[i].place(i);
+    extras[i].place(i, this->level());
     const Extra& e = extras[i];
     if (e.type == Animal) expectStanding(level, e.x, e.y, 50, cage, "animal", i), ++checked;
     if (e.type == LevelExit) expectStanding(level, e.x, e.y, 145, gate, "exit", i), ++checked;
@@ -87,11 +95,11 @@ TEST_P(LevelGroundTest, CagesExitsAndHazardsStandOnTheGroundAndPickupsLieInTheOp
         << "extra " << i << " buried";
     EXPECT_FALSE(hazard && !level.isSolid(cx, cy + 25)) << "hazard " << i << " hangs in the air";
   }
-  EXPECT_EQ(checked, 7);  // five cages and the two exits that share one place
+  EXPECT_EQ(checked, wildRules ? 6 : 7);  // five cages and the exit (two that share one place)
 }
 
 TEST_P(LevelGroundTest, TheLevelIsClosedAtBothEndsAndAtTheBottom) {
-  const Level& level = levels[GetParam()];
+  const Level& level = levels[this->level()];
   int holes = 0;
   for (int y = 0; y < 1400; ++y)
     for (int x = 0; x < 7200; ++x)
@@ -99,4 +107,4 @@ TEST_P(LevelGroundTest, TheLevelIsClosedAtBothEndsAndAtTheBottom) {
   EXPECT_EQ(holes, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryLevel, LevelGroundTest, testing::Range(0, kLevelCount));
+INSTANTIATE_TEST_SUITE_P(EveryLevel, LevelGroundTest, testing::Combine(testing::Range(0, kLevelCount), testing::Bool()));

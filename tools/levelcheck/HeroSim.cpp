@@ -21,12 +21,12 @@ HeroState levelStartState() {
   return s;
 }
 
-HeroSim::HeroSim(SDL_Surface* c) : collision(c) {
+HeroSim::HeroSim(SDL_Surface* c, int level) : collision(c) {
   GameState = Playing;  // the actions are play's: jump is a jump only there
   // The search tests touches itself; the pool is parked out of reach so that
   // the hero's own update never changes health, nuts or the screen.
   for (int i = 0; i < kExtraCount; ++i) {
-    extras[i].place(i);
+    extras[i].place(i, level);
     targets.push_back({i, extras[i].type, extras[i].x, extras[i].y});
     extras[i].y = kParkedY;
   }

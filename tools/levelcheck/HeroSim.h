@@ -23,7 +23,8 @@ struct Target {
 
 class HeroSim {
  public:
-  explicit HeroSim(SDL_Surface* collision);
+  // Places the extras as `level` has them under the rules chosen (wildRules).
+  HeroSim(SDL_Surface* collision, int level);
 
   void load(const HeroState& s);
   HeroState save() const;

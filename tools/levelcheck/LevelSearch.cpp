@@ -128,7 +128,7 @@ Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m) {
 SearchResult searchLevel(int level, bool untilExit, const HeroState* from) {
   SearchResult result;
   levelBuild.waitFor(level);
-  HeroSim sim(levels[level].getCollisionImage());
+  HeroSim sim(levels[level].getCollisionImage(), level);
   result.targets = sim.targets;
   std::vector<Node> nodes;
   HeroState start;

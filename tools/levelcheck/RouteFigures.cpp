@@ -104,7 +104,7 @@ RouteFigures measureRoute(int level, const SearchResult& r) {
   if (cost[exitNode] < 0) return fig;
   fig.found = true;
   fig.frames = r.startFrames;
-  HeroSim sim(levels[level].getCollisionImage());
+  HeroSim sim(levels[level].getCollisionImage(), level);
   for (int node = exitNode; node != 0;) {
     const Edge& e = r.edges[via[node]];
     fig.frames += e.frames;

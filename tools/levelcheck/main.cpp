@@ -1,4 +1,5 @@
-// levelcheck [LEVEL…]: proves each level can be finished. Run in the game's
+// levelcheck [LEVEL…] [--route] [--wild]: proves each level can be finished,
+// with the classic extras or, with --wild, each level's own. Run in the game's
 // working directory; prints one line a level and a line of figures, lists what
 // cannot be reached and every dead end, writes levelcheck-N.png, and exits
 // non-zero when an exit is unreachable or a level has a dead end.
@@ -15,6 +16,7 @@
 #include "extras/Extra.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
+#include "shell/GameState.h"
 #include "shell/Controls.h"
 
 namespace {
@@ -58,13 +60,17 @@ size_t printDeadEnds(const SearchResult& r, const std::vector<int>& dead) {
 bool checkLevel(int n, bool printRoute) {
   levelBuild.waitFor(n);
   SearchResult r = searchLevel(n);
-  int nuts = 0, animals = 0;
+  int nuts = 0, animals = 0, allNuts = 0, allAnimals = 0;
   for (int i : r.reached) {
     nuts += r.targets[i].type == Nut;
     animals += r.targets[i].type == Animal;
   }
-  std::printf("level %d: exit %s, nuts %d/28, animals %d/5\n", n,
-              r.exitReachable ? "reachable" : "unreachable", nuts, animals);
+  for (const Target& t : r.targets) {
+    allNuts += t.type == Nut;
+    allAnimals += t.type == Animal;
+  }
+  std::printf("level %d: exit %s, nuts %d/%d, animals %d/%d\n", n,
+              r.exitReachable ? "reachable" : "unreachable", nuts, allNuts, animals, allAnimals);
   RouteFigures fig = measureRoute(n, r);
   printFigures(fig);
   for (const Target& e : r.targets) {
@@ -96,8 +102,9 @@ int main(int argc, char** argv) {
   bool ok = true;
   for (int a = 1; a < argc; ++a) {
     std::string arg = argv[a];
-    if (arg == "--route") {
-      printRoute = true;
+    if (arg == "--route" || arg == "--wild") {
+      printRoute = printRoute || arg == "--route";
+      wildRules = wildRules || arg == "--wild";
       continue;
     }
     all = false;

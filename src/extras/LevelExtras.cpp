@@ -1,0 +1,83 @@
+#include "extras/LevelExtras.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "extras/Extra.h"
+#include "level/Level.h"
+#include "platform/RegularFile.h"
+
+namespace {
+const int kLevelWidth = 7200, kLevelHeight = 1400;  // px, every level's picture
+
+struct TypeName {
+  const char* name;
+  int type;
+};
+const TypeName kTypeNames[] = {
+    {"nut", Nut}, {"animal", Animal}, {"thorn", Hazard}, {"trap", DeadlyHazard}, {"exit", LevelExit}};
+
+bool typeNamed(const std::string& name, int& type) {
+  for (const TypeName& t : kTypeNames)
+    if (name == t.name) return type = t.type, true;
+  return false;
+}
+
+// One line that is not blank or a comment; false with `why` when it is not "type x y".
+bool parseSpot(const std::string& line, ExtraSpot& spot, std::string& why) {
+  std::istringstream in(line);
+  std::string name, rest;
+  if (!(in >> name) || !typeNamed(name, spot.type))
+    return why = "unknown extra \"" + name + "\" (nut, animal, thorn, trap or exit)", false;
+  if (!(in >> spot.x >> spot.y) || (in >> rest)) return why = "expected \"" + name + " x y\"", false;
+  if (spot.x < 0 || spot.x >= kLevelWidth || spot.y < 0 || spot.y >= kLevelHeight)
+    return why = "x must be 0 to 7199 and y 0 to 1399", false;
+  return true;
+}
+}  // namespace
+
+LevelExtras levelExtras;
+
+bool parseExtras(const std::string& text, std::vector<ExtraSpot>& out, int& badLine, std::string& why) {
+  out.clear();
+  std::istringstream lines(text);
+  std::string line;
+  for (badLine = 1; std::getline(lines, line); ++badLine) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    size_t first = line.find_first_not_of(" \t");
+    if (first == std::string::npos || line[first] == '#') continue;
+    ExtraSpot spot;
+    if (!parseSpot(line, spot, why)) return false;
+    if (int(out.size()) == kMaxLevelExtras) return why = "more than 99 extras", false;
+    out.push_back(spot);
+  }
+  badLine = 0;
+  if (out.empty()) return why = "no extras", false;
+  return true;
+}
+
+void LevelExtras::load(const std::string& dir) {
+  loaded = true;
+  spots.assign(kLevelCount, {});
+  for (int n = 0; n < kLevelCount; ++n) {
+    std::string name = "level" + std::to_string(n) + "-extras.txt";
+    std::string path = dir.empty() ? name : dir + "/" + name;
+    std::string text, why;
+    int line = 0;
+    if (!readRegularFile(path.c_str(), kMaxTextFileBytes, text)) {
+      why = "missing or unreadable";
+    } else if (parseExtras(text, spots[n], line, why)) {
+      continue;
+    }
+    spots[n].clear();
+    std::string where = line > 0 ? " line " + std::to_string(line) : "";
+    std::printf("%s%s: %s; level %d keeps the classic extras\n", name.c_str(), where.c_str(), why.c_str(), n);
+  }
+  std::fflush(stdout);
+}
+
+const std::vector<ExtraSpot>* LevelExtras::of(int level) {
+  if (!loaded) load("");
+  if (level < 0 || level >= kLevelCount || spots[level].empty()) return nullptr;
+  return &spots[level];
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Each level's own extras under the wild rules, read once from
+// levelN-extras.txt beside the maps. A level whose file is missing or bad
+// keeps the classic placement, and the game says why on standard output.
+#include <string>
+#include <vector>
+
+// Where one extra lies: an ExtraType and its sprite corner in level px.
+struct ExtraSpot {
+  int type, x, y;
+};
+
+class LevelExtras {
+ public:
+  // Reads the five files from `dir` (the working directory when empty).
+  void load(const std::string& dir);
+  // The extras of `level`, or null when it plays with the classic placement.
+  // The first call loads the files from the working directory.
+  const std::vector<ExtraSpot>* of(int level);
+
+ private:
+  bool loaded = false;
+  std::vector<std::vector<ExtraSpot>> spots;  // empty for a level without its own
+};
+
+extern LevelExtras levelExtras;
+
+// One file's text as extras; on the first bad line, false with its number and what is wrong.
+bool parseExtras(const std::string& text, std::vector<ExtraSpot>& out, int& badLine, std::string& why);
