@@ -13,14 +13,10 @@ Mix_Chunk* Player::*const kSounds[] = {&Player::soundRunning, &Player::soundJump
                                        &Player::soundSwiv,    &Player::soundSwing1, &Player::soundSwing2,
                                        &Player::soundSwing3,  &Player::soundSwing4};
 
-// A second of silence that stays audible to Mix_Playing for the whole test.
-class SilentChunk {
- public:
-  SilentChunk() : samples(22050 * 4), chunk(Mix_QuickLoad_RAW(samples.data(), samples.size())) {}
-  ~SilentChunk() { Mix_FreeChunk(chunk); }
-  std::vector<Uint8> samples;
-  Mix_Chunk* chunk;
-};
+// A second of silence, which stays audible to Mix_Playing for the whole test.
+Uint8 silence[22050 * 4];
+using Chunk = std::unique_ptr<Mix_Chunk, void (*)(Mix_Chunk*)>;
+Chunk silentChunk() { return {Mix_QuickLoad_RAW(silence, sizeof silence), Mix_FreeChunk}; }
 
 bool playing(Mix_Chunk* chunk) {
   for (int ch = 0; ch < Mix_AllocateChannels(-1); ++ch)
@@ -33,8 +29,8 @@ class HeroActionsTest : public ::testing::Test {
   void SetUp() override {
     player.reset(nowMs());
     for (Mix_Chunk* Player::*sound : kSounds) saved.push_back(player.*sound);
-    player.soundRunning = running.chunk;
-    player.soundJump1 = player.soundJump2 = landing.chunk;  // either jump sound counts
+    player.soundRunning = running.get();
+    player.soundJump1 = player.soundJump2 = landing.get();  // either jump sound counts
     Mix_HaltChannel(-1);
   }
   void TearDown() override {
@@ -48,7 +44,7 @@ class HeroActionsTest : public ::testing::Test {
     player.x = player.y = 0.0f;
     player.resolveCollisions(floor.get());
   }
-  SilentChunk running, landing;
+  Chunk running = silentChunk(), landing = silentChunk();
   std::vector<Mix_Chunk*> saved;
   SavedGameState savedState;  // a fresh hero after
 };
@@ -58,16 +54,16 @@ TEST_F(HeroActionsTest, LandingStopsTheFallAndPlaysTheJumpSound) {
   land();
   EXPECT_FALSE(player.jum);
   EXPECT_EQ(player.speedy, 0.0f);
-  EXPECT_TRUE(playing(landing.chunk));
-  EXPECT_FALSE(playing(running.chunk));
+  EXPECT_TRUE(playing(landing.get()));
+  EXPECT_FALSE(playing(running.get()));
   Mix_HaltChannel(-1);
   land();  // standing is no landing
-  EXPECT_FALSE(playing(landing.chunk));
+  EXPECT_FALSE(playing(landing.get()));
   player.jum = true;
   player.speedx = -1.0f;  // sliding into the landing restarts the running loop
   player.speedy = -2.0f;  // and an upward speed is kept
   land();
-  EXPECT_TRUE(Mix_Playing(kRunningChannel) && Mix_GetChunk(kRunningChannel) == running.chunk);
+  EXPECT_TRUE(Mix_Playing(kRunningChannel) && Mix_GetChunk(kRunningChannel) == running.get());
   EXPECT_EQ(player.speedy, -2.0f);
 }
 
@@ -78,16 +74,16 @@ TEST_F(HeroActionsTest, ReleasingTheKeyThatNoLongerDrivesKeepsRunning) {
   player.releaseRight(nowMs());
   EXPECT_EQ(player.speedx, -3.0f);
   EXPECT_FALSE(player.sli);
-  EXPECT_TRUE(playing(running.chunk));
+  EXPECT_TRUE(playing(running.get()));
   player.releaseLeft(nowMs());
   EXPECT_TRUE(player.sli);
   EXPECT_EQ(player.slideStart, nowMs());
-  EXPECT_FALSE(playing(running.chunk));
+  EXPECT_FALSE(playing(running.get()));
 }
 
 TEST_F(HeroActionsTest, AirborneRunKeySoundsNothingAndJumpDoesNothing) {
   player.runRight();
-  EXPECT_FALSE(playing(running.chunk));
+  EXPECT_FALSE(playing(running.get()));
   EXPECT_EQ(player.speedx, 3.0f);
   player.jumpStart = 5;
   player.jump(nowMs());
@@ -119,19 +115,19 @@ TEST_F(HeroActionsTest, TheSwingReachesTheWholePool) {
 // Missing files neither silence their loaded siblings nor stand in for another sound
 // (a run key once looped a swing or a jump when both files were missing).
 TEST_F(HeroActionsTest, AMissingSoundLeavesItsVariantsToPlayAndStandsInForNoOther) {
-  SilentChunk swing;
+  Chunk swing = silentChunk();
   player.soundRunning = player.soundJump1 = player.soundSwing1 = nullptr;
-  player.soundSwing2 = player.soundSwing3 = player.soundSwing4 = player.soundSwiv = swing.chunk;
+  player.soundSwing2 = player.soundSwing3 = player.soundSwing4 = player.soundSwiv = swing.get();
   for (int i = 0; i < 12; ++i) {  // the variants are random: a fault shows within a few
     player.jum = false;
     player.runRight();
     ASSERT_FALSE(Mix_Playing(kRunningChannel));
     player.jum = true;
     land();
-    ASSERT_TRUE(playing(landing.chunk));
+    ASSERT_TRUE(playing(landing.get()));
     player.y = -10000.0f;  // no goblin in reach
     player.attack();
-    ASSERT_TRUE(playing(swing.chunk));
+    ASSERT_TRUE(playing(swing.get()));
     Mix_HaltChannel(-1);
   }
 }
