@@ -54,6 +54,15 @@ void paintRect(SDL_Surface* s, int x0, int y0, int x1, int y1, uint32_t pixel) {
     for (int x = x0; x < x1; ++x) putPixel32(s, x, y, pixel);
 }
 
+SDL_Surface* makeCellSheet(int w, int h, bool markerOnly) {
+  SDL_Surface* s = makeRgbaSurface(w, h, 0);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      if (!markerOnly || (x % 50 >= 45 && y % 50 >= 45))
+        putPixel32(s, x, y, cellColour(x / 50 * 50, y / 50 * 50));
+  return s;
+}
+
 uint32_t rawPixel(SDL_Surface* s, int x, int y) {
   const auto* p = static_cast<const uint8_t*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
   uint32_t v = 0;

@@ -37,14 +37,23 @@ void putPixel32(SDL_Surface* s, int x, int y, uint32_t pixel);
 uint32_t getPixel32(SDL_Surface* s, int x, int y);
 // Sets every pixel of the rectangle [x0, x1) x [y0, y1) of a 32-bit surface to `pixel`.
 void paintRect(SDL_Surface* s, int x0, int y0, int x1, int y1, uint32_t pixel);
+// An opaque colour naming the sheet cell whose corner is (column, row), in px.
+inline uint32_t cellColour(int column, int row) { return 0xFF000000u | row << 12 | column; }
+// A sprite sheet of 50 px cells, each painted its cellColour; with `markerOnly` the cells
+// are see-through but for a marker in their bottom-right corner.
+SDL_Surface* makeCellSheet(int w, int h, bool markerOnly = false);
 // The raw pixel value at (x, y) of a surface of any depth, the way the game compares
 // it with a colour key.
 uint32_t rawPixel(SDL_Surface* s, int x, int y);
 // The colour at (x, y) of a surface of any depth, as 0xRRGGBB.
 uint32_t rgbOfPixel(SDL_Surface* s, int x, int y);
 
-// A picture file as IMG_Load gives it, freed when it goes out of scope; null if unreadable.
+// A surface freed when it goes out of scope.
 using Picture = std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)>;
+inline Picture rgbaPicture(int w, int h, uint32_t pixel) {
+  return {makeRgbaSurface(w, h, pixel), SDL_FreeSurface};
+}
+// A picture file as IMG_Load gives it; null if unreadable.
 Picture loadPicture(const std::string& path);
 
 // The whole content of a file, byte for byte; empty if it cannot be read.

@@ -12,13 +12,6 @@ class GoblinBiteTest : public GoblinTest {
     wildRules = true;
     goblin.health = 100;
     goblin.attacking = true;
-    world = makeRgbaSurface(1000, 700, 0);  // nothing solid: nothing stops the shove
-    screen = makeRgbaSurface(640, 480, 0);
-  }
-  void TearDown() override {
-    SDL_FreeSurface(world);
-    SDL_FreeSurface(screen);
-    GoblinTest::TearDown();
   }
   // A goblin at `dx` from the hero's corner, facing right or left, reaching the strike
   // frame of a new attack cycle.
@@ -32,10 +25,10 @@ class GoblinBiteTest : public GoblinTest {
   }
   // The hero's updates after the bite, which carry out the shove.
   void heroSettles() {
-    for (int i = 0; i < 10; ++i) player.update(tickNow(16.0f), screen, world);
+    for (int i = 0; i < 10; ++i) player.update(tickNow(16.0f), screen.get(), world.get());
   }
-  SDL_Surface* world = nullptr;
-  SDL_Surface* screen = nullptr;
+  Picture world = rgbaPicture(1000, 700, 0);  // nothing solid: nothing stops the shove
+  Picture screen = rgbaPicture(640, 480, 0);
 };
 }  // namespace
 
@@ -93,7 +86,7 @@ TEST_F(GoblinBiteTest, ClassicGoblinsNeverBiteThroughTheirUpdate) {
     goblin.walkSpeed = 0.0f;
     for (int i = 0; i < 60; ++i) {
       gameClock.advance(16);
-      goblin.update(tickNow(16.0f), screen, world);
+      goblin.update(tickNow(16.0f), screen.get(), world.get());
       goblin.y = kHeroCornerY - 7.0f;  // held level with the hero, in the air of this empty world
     }
     EXPECT_EQ(player.getHealth(), wild ? 80 : 100) << wild;

@@ -59,18 +59,17 @@ TEST_F(GoblinCombatTest, SecondHitPutsItOutOfTheGame) {
   EXPECT_EQ(goblin.x, 400.0f);
   EXPECT_EQ(goblin.health, -34);
 
-  SDL_Surface* screen = makeRgbaSurface(640, 480, 0xFFFFFFFF);
+  Picture screen = rgbaPicture(640, 480, 0xFFFFFFFF);
   SDL_FreeSurface(goblin.spriteSheet);
   goblin.spriteSheet = makeRgbaSurface(1000, 650, 0xFF000000);
   SDL_SetAlpha(goblin.spriteSheet, 0, 255);
   goblin.airborne = true;
   uint32_t airTick = goblin.airTick;
   gameClock.advance(16);
-  goblin.update(tickNow(16.0f), screen, nullptr);
+  goblin.update(tickNow(16.0f), screen.get(), nullptr);
   EXPECT_EQ(goblin.x, 400.0f);
   EXPECT_EQ(goblin.y, 300.0f);
   EXPECT_EQ(goblin.airTick, airTick);
   for (int y = 0; y < 480; ++y)
-    for (int x = 0; x < 640; ++x) ASSERT_EQ(getPixel32(screen, x, y), 0xFFFFFFFFu);
-  SDL_FreeSurface(screen);
+    for (int x = 0; x < 640; ++x) ASSERT_EQ(getPixel32(screen.get(), x, y), 0xFFFFFFFFu);
 }

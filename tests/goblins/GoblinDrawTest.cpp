@@ -6,29 +6,16 @@ namespace {
 const uint32_t kBackground = 0xFFFFFFFF;
 const uint32_t kBarColour = 0xFF0000FF;  // opaque red
 
-// Every cell of the test sheet has its own colour.
-uint32_t cellColour(int col, int row) {
-  return 0xFF400000u | static_cast<uint32_t>(col / 50 + 1) | static_cast<uint32_t>(row / 50 + 1) << 8;
-}
-
-SDL_Surface* makeCellSheet() {
-  SDL_Surface* sheet = makeRgbaSurface(1000, 650, 0);
-  for (int y = 0; y < 650; ++y)
-    for (int x = 0; x < 1000; ++x) putPixel32(sheet, x, y, cellColour(x / 50 * 50, y / 50 * 50));
-  SDL_SetAlpha(sheet, 0, 255);  // copy pixels as they are
-  return sheet;
-}
-
 class GoblinDrawTest : public GoblinTest {
  protected:
   void SetUp() override {
     GoblinTest::SetUp();
     setPlayerX(100.0f);
     setPlayerY(100.0f);
-    screen = makeRgbaSurface(640, 480, kBackground);
     freeImage(goblin.spriteSheet);
     freeImage(goblin.healthBarImage);
-    goblin.spriteSheet = makeCellSheet();
+    goblin.spriteSheet = makeCellSheet(1000, 650);
+    SDL_SetAlpha(goblin.spriteSheet, 0, 255);  // copy pixels as they are
     goblin.healthBarImage = makeRgbaSurface(8, 20, kBarColour);
     SDL_SetAlpha(goblin.healthBarImage, 0, 255);
     // Drawn at screen (200, 200).
@@ -39,23 +26,13 @@ class GoblinDrawTest : public GoblinTest {
     goblin.onGround = true;
     goblin.animStart = nowMs();
   }
-  void TearDown() override {
-    SDL_FreeSurface(screen);
-    GoblinTest::TearDown();
-  }
-  void setKind(int kind) {
-    goblin.kind = kind;
-    goblin.isKind0 = kind == 0;
-    goblin.isKind1 = kind == 1;
-    goblin.isKind2 = kind == 2;
-  }
   void drawAfter(uint32_t ms) {
     gameClock.advance(ms);
-    SDL_FillRect(screen, nullptr, kBackground);
-    goblin.draw(screen, nowMs());
+    SDL_FillRect(screen.get(), nullptr, kBackground);
+    goblin.draw(screen.get(), nowMs());
   }
-  uint32_t shownAt(int x, int y) { return getPixel32(screen, x, y); }
-  SDL_Surface* screen = nullptr;
+  uint32_t shownAt(int x, int y) { return getPixel32(screen.get(), x, y); }
+  Picture screen = rgbaPicture(640, 480, kBackground);
 };
 }  // namespace
 

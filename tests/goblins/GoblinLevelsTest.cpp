@@ -21,7 +21,7 @@ const double kTolerance = 0.15;
 TEST(GoblinLevelsTest, GoblinsLeftAloneFallOffEdgesAsBeforeAndBriefly) {
   SavedGameState saved;  // the level and a fresh hero after
   const int savedChance = goblins[0].jumpChance;
-  SDL_Surface* screen = makeRgbaSurface(640, 480, 0xFFFFFFFF);
+  Picture screen = rgbaPicture(640, 480, 0xFFFFFFFF);
   for (int level = 0; level < kLevelCount; ++level) {
     levelBuild.waitFor(level);
     levelIndex = level;
@@ -37,7 +37,7 @@ TEST(GoblinLevelsTest, GoblinsLeftAloneFallOffEdgesAsBeforeAndBriefly) {
     for (int pass = 0; pass < kPasses; ++pass) {
       gameClock.advance(kPassMs);
       for (int i = 0; i < kGoblinCount; ++i) {
-        goblins[i].update(tickNow(static_cast<float>(kPassMs)), screen, levels[level].collisionImage);
+        goblins[i].update(tickNow(static_cast<float>(kPassMs)), screen.get(), levels[level].collisionImage);
         airRun[i] = goblins[i].airborne ? airRun[i] + 1 : 0;
         airPasses += goblins[i].airborne;
         longestAir = std::max(longestAir, airRun[i]);
@@ -48,5 +48,4 @@ TEST(GoblinLevelsTest, GoblinsLeftAloneFallOffEdgesAsBeforeAndBriefly) {
         << "level " << level;
   }
   for (Goblin& goblin : goblins) goblin.jumpChance = savedChance;
-  SDL_FreeSurface(screen);
 }

@@ -15,9 +15,7 @@ class GoblinMoveTest : public GoblinTest {
     GoblinTest::SetUp();
     levelBuild.waitFor(levelIndex);
     savedCollision = levels[levelIndex].collisionImage;
-    collision = makeRgbaSurface(kMapW, kMapH, kFree);
-    levels[levelIndex].collisionImage = collision;
-    screen = makeRgbaSurface(640, 480, kFree);
+    levels[levelIndex].collisionImage = collision.get();
     // A common kind-2 walker on the ground that never jumps unless a test says so.
     goblin.commonBreed = goblin.isKind2 = true;
     goblin.kind = 2;
@@ -28,12 +26,10 @@ class GoblinMoveTest : public GoblinTest {
   }
   void TearDown() override {
     levels[levelIndex].collisionImage = savedCollision;
-    SDL_FreeSurface(collision);
-    SDL_FreeSurface(screen);
     GoblinTest::TearDown();
   }
   void paint(int x0, int y0, int x1, int y1, uint32_t pixel = kRock) {
-    paintRect(collision, x0, y0, x1, y1, pixel);
+    paintRect(collision.get(), x0, y0, x1, y1, pixel);
   }
   void standOnFloor(float x, int floorY) {
     paint(0, floorY, kMapW, floorY + 30);
@@ -56,18 +52,13 @@ class GoblinMoveTest : public GoblinTest {
     goblin.airTick = nowMs() - fallMs;
     heroFarAbove();
   }
-  void makeRare() {
-    goblin.rareBreed = true;
-    goblin.commonBreed = false;
-    goblin.walkSpeed = 0.35f;
-  }
   void frame(uint32_t ms) {
     gameClock.advance(ms);
-    goblin.update(tickNow(static_cast<float>(ms)), screen, collision);
+    goblin.update(tickNow(static_cast<float>(ms)), screen.get(), collision.get());
   }
   SDL_Surface* savedCollision = nullptr;
-  SDL_Surface* collision = nullptr;
-  SDL_Surface* screen = nullptr;
+  Picture collision = rgbaPicture(kMapW, kMapH, kFree);
+  Picture screen = rgbaPicture(640, 480, kFree);
 };
 }  // namespace
 
@@ -83,8 +74,9 @@ TEST_F(GoblinMoveTest, LongFrameMovesLikeOneHundredMsButGravityUsesTheGap) {
 
 TEST_F(GoblinMoveTest, PositionsRoundToWholePixelsWithHalvesGoingRight) {
   standOnFloor(400.0f, 500);
-  makeRare();
-  goblin.movingRight = true;
+  goblin.rareBreed = goblin.movingRight = true;
+  goblin.commonBreed = false;
+  goblin.walkSpeed = 0.35f;
   heroLevelAt(300.0f);
   frame(10);
   EXPECT_EQ(goblin.x, 400.0f);
@@ -134,8 +126,8 @@ TEST_F(GoblinMoveTest, LandsOnAThinPlankAndRestsOnIt) {
     ++landedFrames;
     ASSERT_TRUE(goblin.onGround);
     ASSERT_EQ(goblin.y, 550.0f);
-    ASSERT_TRUE(isSolidAt(collision, static_cast<int>(goblin.x) + 25, 600));
-    ASSERT_FALSE(isSolidAt(collision, static_cast<int>(goblin.x) + 25, 599));
+    ASSERT_TRUE(isSolidAt(collision.get(), static_cast<int>(goblin.x) + 25, 600));
+    ASSERT_FALSE(isSolidAt(collision.get(), static_cast<int>(goblin.x) + 25, 599));
   }
   EXPECT_GT(landedFrames, 100);
   EXPECT_EQ(goblin.speedy, 3.0f);          // kept from the fall
@@ -168,9 +160,7 @@ TEST_F(GoblinMoveTest, WalksOffALedgeAndFallsAtOnceWithItsKeptSpeed) {
 
 TEST_F(GoblinMoveTest, KindOneStandsFacingTheHeroAndWalksWhenItLeavesNotice) {
   standOnFloor(600.0f, 500);
-  goblin.isKind2 = false;
-  goblin.isKind1 = true;
-  goblin.kind = 1;
+  setKind(1);
   goblin.walkSpeed = 1.35f;
   goblin.movingRight = true;
   heroLevelAt(-200.0f);

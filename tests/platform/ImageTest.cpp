@@ -53,18 +53,36 @@ class ImageCopies : public testing::Test {
   SDL_Surface* second = nullptr;
 };
 
-TEST_F(ImageCopies, EveryCopyEqualsTheFileAndKeepsItsFormatPrefetchedOrNot) {
+// Handles and private copies alike, of the game's pictures and of the keyed ones.
+TEST_F(ImageCopies, EveryCopyEqualsTheFileAndKeepsItsFormatAndColourKeyPrefetchedOrNot) {
+  for (auto [path, bytes, size] :
+       {std::tuple{"keyed-true-colour.png", kKeyedTrueColourPng, sizeof kKeyedTrueColourPng},
+        {"keyed-palette.png", kKeyedPalettePng, sizeof kKeyedPalettePng}})
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes), size);
   decodedPictures().prefetch({kVendorPicture, "./pics/no-such-picture.png", kVendorPicture});
-  for (const char* path : {kPlayerPicture, kTitlePicture, kVendorPicture}) {
+  for (const char* path :
+       {kPlayerPicture, kTitlePicture, kVendorPicture, "keyed-true-colour.png", "keyed-palette.png"}) {
     Picture reference = loadPicture(path);
     first = loadImage(path);
-    ASSERT_TRUE(reference && first) << path;
-    EXPECT_TRUE(samePixels(first, reference.get())) << path;
-    EXPECT_EQ(first->format->BitsPerPixel, reference->format->BitsPerPixel) << path;
-    EXPECT_EQ(first->format->Amask, reference->format->Amask) << path;
-    EXPECT_EQ(first->flags & SDL_SRCALPHA, reference->flags & SDL_SRCALPHA) << path;
+    second = privateCopy(first);
+    ASSERT_TRUE(reference && first && second) << path;
+    const bool keyed = std::strncmp(path, "keyed", 5) == 0;
+    EXPECT_TRUE(!keyed || reference->flags & SDL_SRCCOLORKEY) << path;
+    for (SDL_Surface* s : {first, second}) {
+      EXPECT_TRUE(samePixels(s, reference.get())) << path;
+      EXPECT_EQ(rgbOfPixel(s, 0, 0), rgbOfPixel(reference.get(), 0, 0)) << path;  // the palette too
+      EXPECT_EQ(s->format->BitsPerPixel, reference->format->BitsPerPixel) << path;
+      EXPECT_EQ(s->format->Amask, reference->format->Amask) << path;
+      EXPECT_EQ(s->flags & (SDL_SRCALPHA | SDL_SRCCOLORKEY),
+                reference->flags & (SDL_SRCALPHA | SDL_SRCCOLORKEY))
+          << path;
+      EXPECT_EQ(s->format->colorkey, reference->format->colorkey) << path;
+    }
     freeImage(first);
+    freeImage(second);
   }
+  std::remove("keyed-true-colour.png");
+  std::remove("keyed-palette.png");
   EXPECT_EQ(loadImage("./pics/no-such-picture.png"), nullptr);
 }
 
@@ -95,29 +113,6 @@ TEST_F(ImageCopies, HandlesShareOnePictureThatOutlivesEachOfThemAndPrivateCopies
   EXPECT_TRUE(samePixels(second, reference.get()));
   freeImage(first);
   EXPECT_EQ(privatePictureBytes(), held);
-}
-
-TEST_F(ImageCopies, CopiesKeepTheColoursAndTheColourKeyOfTheFile) {
-  for (auto [path, bytes, size] :
-       {std::tuple{"keyed-true-colour.png", kKeyedTrueColourPng, sizeof kKeyedTrueColourPng},
-        {"keyed-palette.png", kKeyedPalettePng, sizeof kKeyedPalettePng}}) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes), size);
-    Picture reference = loadPicture(path);
-    first = loadImage(path);
-    std::remove(path);
-    second = privateCopy(first);
-    ASSERT_TRUE(reference && first && second) << path;
-    ASSERT_TRUE(reference->flags & SDL_SRCCOLORKEY) << path;
-    EXPECT_EQ(bool(first->format->palette), bool(reference->format->palette)) << path;
-    for (SDL_Surface* s : {first, second}) {
-      EXPECT_TRUE(s->flags & SDL_SRCCOLORKEY) << path;
-      EXPECT_EQ(s->format->colorkey, reference->format->colorkey) << path;
-      EXPECT_EQ(rgbOfPixel(s, 0, 0), rgbOfPixel(reference.get(), 0, 0)) << path;
-      EXPECT_TRUE(samePixels(s, reference.get())) << path;
-    }
-    freeImage(first);
-    freeImage(second);
-  }
 }
 
 // Every picture file the build makes is one the game knows, with its real size:

@@ -9,19 +9,6 @@ namespace {
 const uint32_t kScreen = 0xFF000001;
 const uint32_t kBar = 0xFF0000FF;
 
-// Opaque cell colour naming its column and row in px.
-uint32_t cellColour(int column, int row) { return 0xFF000000 | (row << 12) | column; }
-
-// Indicator cells are see-through but for a marker in their bottom-right corner.
-SDL_Surface* makeSheet(int w, int h, bool markerOnly) {
-  SDL_Surface* s = makeRgbaSurface(w, h, 0);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x)
-      if (!markerOnly || (x % 50 >= 45 && y % 50 >= 45))
-        putPixel32(s, x, y, cellColour(x / 50 * 50, y / 50 * 50));
-  return s;
-}
-
 class HeroDrawTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -48,8 +35,8 @@ class HeroDrawTest : public ::testing::Test {
   }
   uint32_t cell(int column, int row) { return cellColour(column, row) & 0xFFFFFF; }
   SDL_Surface* screen = makeRgbaSurface(640, 480, kScreen);
-  SDL_Surface* body = makeSheet(300, 650, false);
-  SDL_Surface* indicators = makeSheet(450, 100, true);
+  SDL_Surface* body = makeCellSheet(300, 650);
+  SDL_Surface* indicators = makeCellSheet(450, 100, true);
   SDL_Surface* bar = makeRgbaSurface(4, 100, kBar);
   SavedGameState saved;  // puts back the screen and a fresh hero
 };
@@ -68,20 +55,19 @@ TEST_F(HeroDrawTest, LaddersAdvanceEvery100MsAndCrouchingHoldsItsFrame) {
 }
 
 TEST_F(HeroDrawTest, LandingRunnerRestartsAnOldCycleAtColumnZero) {
-  SDL_Surface* floor = makeRgbaSurface(400, 300, 0xFFFFFFFF);
-  paintRect(floor, 0, 258, 400, 259, 0xFF000000);
+  Picture floor = rgbaPicture(400, 300, 0xFFFFFFFF);
+  paintRect(floor.get(), 0, 258, 400, 259, 0xFF000000);
   player.x = -300.0f;  // far left of every level, where no extra lies
   player.y = 0.0f;
   player.jum = true;
   player.speedx = 3.0f;
   player.animStart = nowMs() - 450;
-  player.update(tickNow(0.0f), screen, floor);
+  player.update(tickNow(0.0f), screen, floor.get());
   EXPECT_FALSE(player.jum);
   EXPECT_EQ(player.animStart, nowMs());
   EXPECT_EQ(getPixel32(screen, 300, 260) & 0xFFFFFF, cell(0, 100));
   gameClock.advance(10);
   EXPECT_EQ(drawnBody(), cell(0, 100));
-  SDL_FreeSurface(floor);
 }
 
 TEST_F(HeroDrawTest, HealthBarIsOnePixelPerTenHealthAndTheWeaponIndicatorFollowsLevelAndSwing) {
