@@ -40,7 +40,8 @@ TEST_F(ShopTest, PricesRiseAndShortPursesAreRefusedAtBothRacks) {
     int (Player::*level)() const;
     int32_t& cost;
   };
-  const Rack racks[] = {{100, &Player::getWeaponLevel, weaponCost}, {200, &Player::getArmourLevel, armourCost}};
+  const Rack racks[] = {{100, &Player::getWeaponLevel, weaponCost},
+                        {200, &Player::getArmourLevel, armourCost}};
   for (const Rack& rack : racks) {
     SCOPED_TRACE(rack.x);
     player.reset(nowMs());
@@ -62,37 +63,14 @@ TEST_F(ShopTest, PricesRiseAndShortPursesAreRefusedAtBothRacks) {
   }
 }
 
-TEST_F(ShopTest, ArmourRackEmptiesFirstWhenBothUpgradesAreFull) {
+TEST_F(ShopTest, OffersShowInTheirZonesAndARackEmptiesAtTheTopTheArmourFirst) {
   SDL_Surface* fullWeapon = weaponRackImage;
   SDL_Surface* fullArmour = armourRackImage;
-  player.setWeaponLevel(kTopUpgradeLevel);
-  player.setArmourLevel(kTopUpgradeLevel);
-  standAt(300);
-  shopPass(tickNow(0));
-  EXPECT_NE(armourRackImage, fullArmour);
-  EXPECT_EQ(armourCost, 0);
-  EXPECT_EQ(weaponRackImage, fullWeapon);
-  EXPECT_EQ(weaponCost, 10);
-  shopPass(tickNow(0));
-  EXPECT_EQ(weaponRackImage, fullWeapon);
-
-  // The empty picture is loaded once and kept.
-  SDL_Surface* emptyArmour = armourRackImage;
-  resetShop();
-  standAt(300);
-  shopPass(tickNow(0));
-  EXPECT_EQ(armourRackImage, emptyArmour);
-}
-
-TEST_F(ShopTest, OffersShowInTheirZonesAndTheWeaponRackEmptiesWhileArmourIsBelowTheTop) {
   standAt(200);
   armourCost = 30;
   shopPass(tickNow(0));
   EXPECT_EQ(armourPromptLabel.text, " Upgrade Armour?   Cost: 30");
-  standAt(120);
-  shopPass(tickNow(0));
-  EXPECT_EQ(weaponPromptLabel.text, " Upgrade Weapon?   Cost: 10");
-  SDL_Surface* fullWeapon = weaponRackImage;
+  // The weapon rack empties while armour is below the top.
   player.setWeaponLevel(kTopUpgradeLevel);
   standAt(300);
   shopPass(tickNow(0));
@@ -101,6 +79,20 @@ TEST_F(ShopTest, OffersShowInTheirZonesAndTheWeaponRackEmptiesWhileArmourIsBelow
   standAt(120);
   shopPass(tickNow(0));
   EXPECT_EQ(weaponPromptLabel.text, " Upgrade Weapon?   Cost: 0");
+  // With both at the top only the armour rack empties, to a picture loaded once and kept.
+  player.setArmourLevel(kTopUpgradeLevel);
+  resetShop();
+  standAt(300);
+  shopPass(tickNow(0));
+  shopPass(tickNow(0));
+  EXPECT_NE(armourRackImage, fullArmour);
+  EXPECT_EQ(armourCost, 0);
+  EXPECT_EQ(weaponRackImage, fullWeapon);
+  EXPECT_EQ(weaponCost, 10);
+  SDL_Surface* emptyArmour = armourRackImage;
+  resetShop();
+  shopPass(tickNow(0));
+  EXPECT_EQ(armourRackImage, emptyArmour);
 }
 
 TEST_F(ShopTest, AnEmptyingPassMovesTheHeroTwice) {
