@@ -44,8 +44,7 @@ TEST_F(ShellTest, ActionKeyDependsOnTheScreen) {
 TEST_F(ShellTest, EscapeClosingTheWindowAndAStopSignalEndTheGameAndLeaveLaterEvents) {
   for (int32_t from : kAllStates) {
     GameState = from;
-    pushKey(SDLK_ESCAPE, true);
-    EXPECT_FALSE(handleEvents());
+    EXPECT_FALSE(press(SDLK_ESCAPE));
     pushEvent(SDL_QUIT, [](SDL_Event&) {});
     EXPECT_FALSE(handleEvents());
   }

@@ -58,11 +58,9 @@ TEST_F(ProgressionTest, WalkingOutAfterTheLastLevelShowsTheVictoryThenTheNameEnt
   EXPECT_EQ(victoryLabels[1].text, "Nuts collected: 12");
   EXPECT_EQ(victoryLabels[2].text, "Animals saved: 25");
   playerName = "Q";
-  nameDelay = 60;
   EXPECT_TRUE(press(SDLK_SPACE));
   EXPECT_EQ(GameState, Submit);
-  EXPECT_EQ(playerName, "");  // the name entry starts afresh
-  EXPECT_EQ(nameDelay, 0);
+  EXPECT_EQ(playerName, "");  // the name entry starts afresh, its delay with it (the hero move tests)
   // Key 6 from the last level cannot push past it either.
   GameState = Playing;
   EXPECT_TRUE(press(SDLK_6));

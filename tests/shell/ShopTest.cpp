@@ -35,30 +35,22 @@ TEST_F(ShopTest, ZonesIncludeTheirRightEdgeOnly) {
 }
 
 TEST_F(ShopTest, PricesRiseAndShortPursesAreRefusedAtBothRacks) {
-  struct Rack {
-    float x;
-    int (Player::*level)() const;
-    int32_t& cost;
-  };
-  const Rack racks[] = {{100, &Player::getWeaponLevel, weaponCost},
-                        {200, &Player::getArmourLevel, armourCost}};
-  for (const Rack& rack : racks) {
-    SCOPED_TRACE(rack.x);
+  for (auto [x, level] : {std::pair{100.0f, &Player::getWeaponLevel}, {200.0f, &Player::getArmourLevel}}) {
+    SCOPED_TRACE(x);
     player.reset(nowMs());
     resetShop();
     player.setNuts(25);
-    standAt(rack.x);
+    standAt(x);
     buyUpgrade();
-    EXPECT_EQ((player.*rack.level)(), 1);
+    EXPECT_EQ((player.*level)(), 1);
     EXPECT_EQ(player.getNuts(), 15);
-    EXPECT_EQ(rack.cost, 20);
-    buyUpgrade();
-    EXPECT_EQ((player.*rack.level)(), 1);
+    buyUpgrade();  // 20 nuts now
+    EXPECT_EQ((player.*level)(), 1);
     EXPECT_EQ(player.getNuts(), 15);
 
     player.setNuts(1000);
     for (int i = 0; i < 10; ++i) buyUpgrade();
-    EXPECT_EQ((player.*rack.level)(), kTopUpgradeLevel);
+    EXPECT_EQ((player.*level)(), kTopUpgradeLevel);
     EXPECT_EQ(player.getNuts(), 1000 - (20 + 30 + 40 + 50));
   }
 }

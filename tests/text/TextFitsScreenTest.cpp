@@ -93,10 +93,7 @@ TEST_F(TextFitsScreenTest, EveryLongestLineEndsInsideTheScreen) {
     expectInsideScreen(*line);
 
   SavedScoreTable savedTable;
-  for (int i = 0; i < kScoreEntries; ++i) {
-    scoreNames[i] = kWidestName;
-    scoreValues[i] = kMostFinalScore;
-  }
+  for (std::string& name : scoreNames) name = kWidestName;
   // A score file edited by hand may hold any number; even the longest one fits.
   scoreValues[kScoreEntries - 1] = INT32_MIN;
   renderScores();
