@@ -41,27 +41,21 @@ TEST_F(HighScoresTest, MissingFilesAreWrittenAsTenLines) {
 }
 
 TEST_F(HighScoresTest, ReadingRules) {
-  scoreValues[5] = 55;
-  scoreNames[5] = "KEP";
-  std::ofstream("scoredata.txt") << "900\r\n  42xyz\nabc\n-17\n+8\n";
+  scoreValues[9] = 55;
+  scoreNames[9] = "KEP";
+  // Numbers past the int range clamp instead of overflowing.
+  std::ofstream("scoredata.txt")
+      << "900\r\n  42xyz\nabc\n-17\n+8\n99999999999999999999\n-99999999999999999999\n\t 12 34\n-\n";
   std::ofstream("scorenames.txt") << "ABC\r\nA\rB\n\nlast line without feed";
   loadScores();
   // The short file leaves the rest, a lone carriage return is part of a name, and
   // the unfinished last line is not an entry.
-  EXPECT_EQ(table(), "900 ABC,42 A\rB,0 ,-17 ,8 ,55 KEP,0 ,0 ,0 ,0 ,");
+  EXPECT_EQ(table(), "900 ABC,42 A\rB,0 ,-17 ,8 ,2147483647 ,-2147483648 ,12 ,0 ,55 KEP,");
   std::string many;  // lines after the tenth are ignored
   for (int i = 0; i < 15; ++i) many += std::to_string(100 - i) + "\n";
   std::ofstream("scoredata.txt") << many;
   loadScores();
   EXPECT_EQ(scoreValues[9], 91);
-}
-
-TEST_F(HighScoresTest, ScoreLinesClampInsteadOfOverflowing) {
-  EXPECT_EQ(parseScoreLine("99999999999999999999"), 2147483647);
-  EXPECT_EQ(parseScoreLine("-99999999999999999999"), -2147483647 - 1);
-  EXPECT_EQ(parseScoreLine("\t 12 34"), 12);
-  EXPECT_EQ(parseScoreLine("-"), 0);
-  EXPECT_EQ(parseScoreLine(""), 0);
 }
 
 TEST_F(HighScoresTest, InsertionPlacesTiesBelowAndRefusesTheTenth) {

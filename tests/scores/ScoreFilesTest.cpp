@@ -11,11 +11,9 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <random>
 #include <set>
-#include <string>
 
 #include "TestSupport.h"
 #include "scores/HighScores.h"

@@ -4,15 +4,11 @@
 #include <tuple>
 
 #include "ShellTestFixture.h"
-#include "extras/Extra.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
-#include "platform/Clock.h"
 #include "shell/MainLoop.h"
 #include "shell/Progression.h"
-#include "shell/Screens.h"
-#include "shell/Shop.h"
 #include "text/ScreenLabels.h"
 
 using ProgressionTest = ShellTest;

@@ -1,10 +1,8 @@
 // Choosing the rules on the title, and the wild rules' clock, restart places and statistics.
 #include "ShellTestFixture.h"
-#include "extras/Extra.h"
 #include "level/Level.h"
 #include "shell/Controls.h"
 #include "shell/Progression.h"
-#include "shell/Screens.h"
 #include "text/HudLabels.h"
 #include "text/ScreenLabels.h"
 

@@ -6,7 +6,6 @@
 #include "TestSupport.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
-#include "platform/Clock.h"
 #include "platform/Video.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"

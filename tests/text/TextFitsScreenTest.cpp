@@ -16,10 +16,8 @@
 #include <algorithm>
 
 #include "TestSupport.h"
-#include "extras/Extra.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
-#include "platform/Clock.h"
 #include "platform/Video.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
