@@ -65,7 +65,6 @@ TEST_F(ShellTest, HeroKeysWorkOnEveryScreen) {
   pushKey(SDLK_RIGHT, true);
   EXPECT_TRUE(handleEvents());
   EXPECT_FLOAT_EQ(player.speedx, 3.0f);
-  EXPECT_EQ(player.ori, 0);
   pushKey(SDLK_LSHIFT, true);
   EXPECT_TRUE(handleEvents());
   EXPECT_TRUE(player.att);
