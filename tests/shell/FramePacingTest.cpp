@@ -1,18 +1,15 @@
 // The main loop paces itself to a fixed step, so the hero and the goblins
 // move the same however short the machine's frames are. A requested step
 // is how far the fake clock moves before each pass.
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "ShellTestFixture.h"
-#include "extras/Extra.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
-#include "platform/Clock.h"
 #include "shell/MainLoop.h"
 
 namespace {
@@ -57,25 +54,25 @@ class FramePacingTest : public ShellTest {
     player.speedx = player.speedy = 0.0f;
   }
   // Passes of the real main loop for kRunMs of game time, the fake clock moving
-  // `stepMs` before each; tracks `x` and `y` of whatever moves.
-  template <typename X, typename Y>
-  Motion run(uint32_t stepMs, X x, Y y) {
-    const float x0 = x(), y0 = y();
+  // `stepMs` before each; tracks `where` whatever moves is, as (x, y).
+  template <typename Where>
+  Motion run(uint32_t stepMs, Where where) {
+    const auto [x0, y0] = where();
     float top = y0;
     uint32_t start = nowMs();
     while (nowMs() - start < kRunMs) {
       runPasses(1, stepMs);
-      top = std::min(top, y());
+      top = std::min(top, where().second);
     }
     // Per second of game time, so a step that does not divide a second compares fairly.
     float seconds = static_cast<float>(nowMs() - start) / 1000.0f;
-    return {(x() - x0) / seconds, y0 - top};
+    return {(where().first - x0) / seconds, y0 - top};
   }
   Motion heroRun(uint32_t stepMs, SDLKey key) {
     heroStandsAt(100.0f, kFloorTop);
     runPasses(3, 16);
     pushKey(key, true);
-    Motion m = run(stepMs, [] { return player.getX(); }, [] { return player.getY(); });
+    Motion m = run(stepMs, [] { return std::pair(player.getX(), player.getY()); });
     pushKey(key, false);
     runPasses(1, 16);
     return m;
@@ -103,7 +100,7 @@ class FramePacingTest : public ShellTest {
     else
       heroStandsAt(1000.0f, kLedgeTop);
     runPasses(3, 16);  // settle on the ground
-    return run(stepMs, [] { return goblins[0].x; }, [] { return goblins[0].y; });
+    return run(stepMs, [] { return std::pair(goblins[0].x, goblins[0].y); });
   }
   SDL_Surface* world = nullptr;
   SDL_Surface* savedCollision = nullptr;
@@ -117,9 +114,9 @@ bool within(float value, float reference, float share) {
 // running right and left and jumping, the common breed of each kind minding its
 // own business, and the slowest walker of all, a rare spearman, walking to the hero.
 std::vector<float> measure(FramePacingTest& t, uint32_t stepMs) {
-  return {t.heroRun(stepMs, SDLK_RIGHT).distance,      t.heroRun(stepMs, SDLK_LEFT).distance,
-          t.heroRun(stepMs, SDLK_UP).jumpHeight,       t.goblinWalk(stepMs, 0, false).distance,
-          t.goblinWalk(stepMs, 1, false).distance,     t.goblinWalk(stepMs, 2, false).distance,
+  return {t.heroRun(stepMs, SDLK_RIGHT).distance,  t.heroRun(stepMs, SDLK_LEFT).distance,
+          t.heroRun(stepMs, SDLK_UP).jumpHeight,   t.goblinWalk(stepMs, 0, false).distance,
+          t.goblinWalk(stepMs, 1, false).distance, t.goblinWalk(stepMs, 2, false).distance,
           t.goblinWalk(stepMs, 2, true).distance};
 }
 }  // namespace
@@ -137,7 +134,8 @@ TEST_F(FramePacingTest, HeroAndGoblinsMoveTheSameAtEveryFrameStep) {
       // slow machine gives 3.3, which rounds to 3. Only frames the pacing can
       // lengthen promise the same walk; longer ones still walk the same way.
       const bool same = step <= 16 || i < 5;
-      EXPECT_TRUE(same ? within(f[i], ref[i], kShare) : f[i] > 0.0f) << "figure " << i << ", step " << step << ": " << f[i];
+      EXPECT_TRUE(same ? within(f[i], ref[i], kShare) : f[i] > 0.0f)
+          << "figure " << i << ", step " << step << ": " << f[i];
     }
   }
 }

@@ -1,5 +1,4 @@
 #include "ShellTestFixture.h"
-#include "platform/Clock.h"
 #include "platform/Video.h"
 #include "scores/HighScores.h"
 #include "shell/MainLoop.h"

@@ -3,7 +3,6 @@
 #include "ShellTestFixture.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
-#include "platform/Clock.h"
 #include "platform/Video.h"
 #include "shell/Progression.h"
 
@@ -18,7 +17,8 @@ double screenSum() {
 
 // Everything that moves or counts down in play, the game clock and the picture.
 std::vector<double> playState() {
-  std::vector<double> s = {player.getX(), player.getY(), player.speedx, double(levels[0].timeLeftMs(nowMs())),
+  std::vector<double> s = {player.getX(),   player.getY(),
+                           player.speedx,   double(levels[0].timeLeftMs(nowMs())),
                            double(nowMs()), screenSum()};
   for (const Goblin& g : goblins) s.insert(s.end(), {g.x, g.y, g.speedy, double(g.animStart)});
   return s;

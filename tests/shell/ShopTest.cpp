@@ -35,64 +35,34 @@ TEST_F(ShopTest, ZonesIncludeTheirRightEdgeOnly) {
 }
 
 TEST_F(ShopTest, PricesRiseAndShortPursesAreRefusedAtBothRacks) {
-  struct Rack {
-    float x;
-    int (Player::*level)() const;
-    int32_t& cost;
-  };
-  const Rack racks[] = {{100, &Player::getWeaponLevel, weaponCost}, {200, &Player::getArmourLevel, armourCost}};
-  for (const Rack& rack : racks) {
-    SCOPED_TRACE(rack.x);
+  for (auto [x, level] : {std::pair{100.0f, &Player::getWeaponLevel}, {200.0f, &Player::getArmourLevel}}) {
+    SCOPED_TRACE(x);
     player.reset(nowMs());
     resetShop();
     player.setNuts(25);
-    standAt(rack.x);
+    standAt(x);
     buyUpgrade();
-    EXPECT_EQ((player.*rack.level)(), 1);
+    EXPECT_EQ((player.*level)(), 1);
     EXPECT_EQ(player.getNuts(), 15);
-    EXPECT_EQ(rack.cost, 20);
-    buyUpgrade();
-    EXPECT_EQ((player.*rack.level)(), 1);
+    buyUpgrade();  // 20 nuts now
+    EXPECT_EQ((player.*level)(), 1);
     EXPECT_EQ(player.getNuts(), 15);
 
     player.setNuts(1000);
     for (int i = 0; i < 10; ++i) buyUpgrade();
-    EXPECT_EQ((player.*rack.level)(), kTopUpgradeLevel);
+    EXPECT_EQ((player.*level)(), kTopUpgradeLevel);
     EXPECT_EQ(player.getNuts(), 1000 - (20 + 30 + 40 + 50));
   }
 }
 
-TEST_F(ShopTest, ArmourRackEmptiesFirstWhenBothUpgradesAreFull) {
+TEST_F(ShopTest, OffersShowInTheirZonesAndARackEmptiesAtTheTopTheArmourFirst) {
   SDL_Surface* fullWeapon = weaponRackImage;
   SDL_Surface* fullArmour = armourRackImage;
-  player.setWeaponLevel(kTopUpgradeLevel);
-  player.setArmourLevel(kTopUpgradeLevel);
-  standAt(300);
-  shopPass(tickNow(0));
-  EXPECT_NE(armourRackImage, fullArmour);
-  EXPECT_EQ(armourCost, 0);
-  EXPECT_EQ(weaponRackImage, fullWeapon);
-  EXPECT_EQ(weaponCost, 10);
-  shopPass(tickNow(0));
-  EXPECT_EQ(weaponRackImage, fullWeapon);
-
-  // The empty picture is loaded once and kept.
-  SDL_Surface* emptyArmour = armourRackImage;
-  resetShop();
-  standAt(300);
-  shopPass(tickNow(0));
-  EXPECT_EQ(armourRackImage, emptyArmour);
-}
-
-TEST_F(ShopTest, OffersShowInTheirZonesAndTheWeaponRackEmptiesWhileArmourIsBelowTheTop) {
   standAt(200);
   armourCost = 30;
   shopPass(tickNow(0));
   EXPECT_EQ(armourPromptLabel.text, " Upgrade Armour?   Cost: 30");
-  standAt(120);
-  shopPass(tickNow(0));
-  EXPECT_EQ(weaponPromptLabel.text, " Upgrade Weapon?   Cost: 10");
-  SDL_Surface* fullWeapon = weaponRackImage;
+  // The weapon rack empties while armour is below the top.
   player.setWeaponLevel(kTopUpgradeLevel);
   standAt(300);
   shopPass(tickNow(0));
@@ -101,6 +71,20 @@ TEST_F(ShopTest, OffersShowInTheirZonesAndTheWeaponRackEmptiesWhileArmourIsBelow
   standAt(120);
   shopPass(tickNow(0));
   EXPECT_EQ(weaponPromptLabel.text, " Upgrade Weapon?   Cost: 0");
+  // With both at the top only the armour rack empties, to a picture loaded once and kept.
+  player.setArmourLevel(kTopUpgradeLevel);
+  resetShop();
+  standAt(300);
+  shopPass(tickNow(0));
+  shopPass(tickNow(0));
+  EXPECT_NE(armourRackImage, fullArmour);
+  EXPECT_EQ(armourCost, 0);
+  EXPECT_EQ(weaponRackImage, fullWeapon);
+  EXPECT_EQ(weaponCost, 10);
+  SDL_Surface* emptyArmour = armourRackImage;
+  resetShop();
+  shopPass(tickNow(0));
+  EXPECT_EQ(armourRackImage, emptyArmour);
 }
 
 TEST_F(ShopTest, AnEmptyingPassMovesTheHeroTwice) {

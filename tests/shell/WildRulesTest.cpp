@@ -1,25 +1,12 @@
 // Choosing the rules on the title, and the wild rules' clock, restart places and statistics.
 #include "ShellTestFixture.h"
-#include "extras/Extra.h"
 #include "level/Level.h"
 #include "shell/Controls.h"
 #include "shell/Progression.h"
-#include "shell/Screens.h"
 #include "text/HudLabels.h"
 #include "text/ScreenLabels.h"
 
-namespace {
 using WildRulesTest = ShellTest;
-
-void pressPad(int b) {
-  SDL_Event e = {};
-  e.type = SDL_JOYBUTTONDOWN;
-  e.jbutton.button = static_cast<Uint8>(b);
-  e.jbutton.state = SDL_PRESSED;
-  SDL_PushEvent(&e);
-  handleEvents();
-}
-}  // namespace
 
 TEST_F(WildRulesTest, KeyEightAndTheLeftShoulderSwitchTheBadgeOnTheTitleOnly) {
   const struct {
@@ -32,11 +19,11 @@ TEST_F(WildRulesTest, KeyEightAndTheLeftShoulderSwitchTheBadgeOnTheTitleOnly) {
                {Scores, false, false}};
   for (const auto& c : cases) {
     GameState = c.screen;
-    if (c.pad) {
-      pressPad(kPadRules);
-    } else {
-      press(SDLK_8);
-    }
+    if (c.pad)
+      pushEvent(SDL_JOYBUTTONDOWN, [](SDL_Event& e) { e.jbutton.button = kPadRules; });
+    else
+      pushKey(SDLK_8, true);
+    handleEvents();
     EXPECT_EQ(wildRules, c.wildAfter) << c.screen;
     GameState = Title;
     runPasses(1, 10);
@@ -52,9 +39,7 @@ TEST_F(WildRulesTest, TheClockAtZeroCostsALifeAndStartsAgainOnlyUnderWildRules) 
     player.setX(900.0f);
     runPasses(1, kLevelTimeMs);
     EXPECT_EQ(player.getLives(), wild ? 2 : 3);
-    if (wild) {
-      EXPECT_EQ(player.getX(), kStartX);
-    }
+    EXPECT_EQ(player.getX(), wild ? kStartX : 900.0f);
     EXPECT_EQ(levels[0].timeLeftMs(nowMs()), wild ? kLevelTimeMs : 0u);
   }
   player.setLives(1);
