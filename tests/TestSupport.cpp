@@ -134,6 +134,7 @@ SavedGameState::~SavedGameState() {
   }
   player.reset(nowMs());
   resetShop();
+  wildRules = false;  // every start of the game plays the classic rules, and places their extras
   for (int i = 0; i < kExtraCount; ++i) {
     extras[i].place(i);
     extras[i].x = extraX[i], extras[i].y = extraY[i];
@@ -142,5 +143,4 @@ SavedGameState::~SavedGameState() {
   weaponCost = weaponPrice, armourCost = armourPrice, lastFrameTick = lastTick;
   playerName = name;
   playEvents = PlayEvents{};
-  wildRules = false;  // every start of the game plays the classic rules
 }
