@@ -69,7 +69,6 @@ class LevelGroundTest : public testing::TestWithParam<std::tuple<int, bool>> {
     wildRules = std::get<1>(GetParam());
     levelBuild.waitFor(level());
   }
-  void TearDown() override { wildRules = false; }
   int level() const { return std::get<0>(GetParam()); }
   SavedGameState saved;
 };
@@ -107,4 +106,5 @@ TEST_P(LevelGroundTest, TheLevelIsClosedAtBothEndsAndAtTheBottom) {
   EXPECT_EQ(holes, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryLevel, LevelGroundTest, testing::Combine(testing::Range(0, kLevelCount), testing::Bool()));
+INSTANTIATE_TEST_SUITE_P(EveryLevel, LevelGroundTest,
+                         testing::Combine(testing::Range(0, kLevelCount), testing::Bool()));

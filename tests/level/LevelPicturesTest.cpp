@@ -24,6 +24,7 @@ bool hidesSky(int level) { return level == 3 || level == 4; }
 constexpr int kShopLeft = 355, kShopRight = 970, kShopFreeTop = 500, kShopFloorRow = 545;
 
 bool solidPixel(uint32_t value) { return static_cast<int32_t>(value) < -10; }
+bool whitePixel(uint32_t value) { return value == 0xFFFFFFFFu; }
 uint8_t alphaOf(uint32_t value) { return value >> 24; }
 
 // A picture loaded once for the suite; `at` reads one pixel.
@@ -83,36 +84,34 @@ TEST_F(LevelPicturesTest, BackgroundIsOpaqueAndSolidExceptTheShopBand) {
   EXPECT_EQ(wrong, 0);
 }
 
-TEST_F(LevelPicturesTest, AirShowsTheSkyByDayAndABackdropInTheCavesAndTheNight) {
+// Air shows the sky by day and a backdrop in the caves and the night.
+TEST_F(LevelPicturesTest, SolidTilesAreOpaqueAndSolidAndDecorationsAndAirFree) {
   for (int level = 0; level < kLevels; ++level) {
-    for (int y = 0; y < tile::kSize; ++y) {
-      for (int x = 0; x < tile::kSize; ++x) {
-        int sx = tile::kAir * tile::kSize + x, sy = level * tile::kSize + y;
-        ASSERT_EQ(alphaOf(tiles.at(sx, sy)), hidesSky(level) ? 255 : 0) << "level " << level;
-        ASSERT_EQ(collision.at(sx, sy), 0xFFFFFFFFu) << "level " << level;
+    for (int column = 0; column <= tile::kAir; ++column) {
+      int opaque = 0, clear = 0;
+      for (int y = 0; y < tile::kSize; ++y) {
+        for (int x = 0; x < tile::kSize; ++x) {
+          const uint8_t alpha = alphaOf(tiles.at(column * tile::kSize + x, level * tile::kSize + y));
+          opaque += alpha == 255;
+          clear += alpha == 0;
+        }
       }
-    }
-  }
-}
-
-TEST_F(LevelPicturesTest, SolidTilesAreOpaqueAndSolidAndDecorationsFree) {
-  for (int level = 0; level < kLevels; ++level) {
-    for (int column = 0; column < tile::kAir; ++column) {
-      int clear = 0;
-      for (int y = 0; y < tile::kSize; ++y)
-        for (int x = 0; x < tile::kSize; ++x)
-          clear += alphaOf(tiles.at(column * tile::kSize + x, level * tile::kSize + y)) != 255;
+      const int all = tile::kSize * tile::kSize;
       std::string where = "level " + std::to_string(level) + " column " + std::to_string(column);
       if (tile::isSolid(column)) {
-        EXPECT_EQ(clear, 0) << where;
+        EXPECT_EQ(opaque, all) << where;
         EXPECT_TRUE(wholeCell(level, column, solidPixel)) << where;
       }
-      if (tile::isDecoration(column)) {
-        EXPECT_TRUE(wholeCell(level, column, [](uint32_t p) { return p == 0xFFFFFFFFu; })) << where;
+      if (tile::isDecoration(column) || column == tile::kAir) {
+        EXPECT_TRUE(wholeCell(level, column, whitePixel)) << where;
       }
-      // In the caves and the night a see-through decoration or plank would show the daytime sky.
-      if ((tile::isDecoration(column) || column == tile::kLowPlank) && hidesSky(level)) {
-        EXPECT_EQ(clear, 0) << where;
+      if (column == tile::kAir && !hidesSky(level)) {
+        EXPECT_EQ(clear, all) << where;
+      }
+      // In the caves and the night a see-through decoration, plank or air would show the daytime sky.
+      if ((tile::isDecoration(column) || column == tile::kLowPlank || column == tile::kAir) &&
+          hidesSky(level)) {
+        EXPECT_EQ(opaque, all) << where;
       }
     }
   }
