@@ -64,13 +64,13 @@ TEST_F(LevelExtrasTest, ABadOrMissingFileIsNamedAndTheLevelKeepsTheClassicTable)
       {"# nothing\n", "level0-extras.txt: no extras"},
   };
   const fs::path dir = fs::temp_directory_path() / ("thornwald-extras-" + std::to_string(getpid()));
+  fs::create_directories(dir);
+  for (int n = 1; n < kLevelCount; ++n) {
+    const std::string name = "level" + std::to_string(n) + "-extras.txt";
+    fs::copy_file(name, dir / name, fs::copy_options::overwrite_existing);
+  }
   for (const auto& c : cases) {
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    for (int n = 1; n < kLevelCount; ++n) {
-      const std::string name = "level" + std::to_string(n) + "-extras.txt";
-      fs::copy_file(name, dir / name);
-    }
+    fs::remove(dir / "level0-extras.txt");
     if (c.text) std::ofstream(dir / "level0-extras.txt") << c.text;
     StdoutCapture out;
     levelExtras.load(dir.string());

@@ -76,7 +76,6 @@ class LevelGroundTest : public testing::TestWithParam<std::tuple<int, bool>> {
 
 TEST_P(LevelGroundTest, CagesExitsAndHazardsStandOnTheGroundAndPickupsLieInTheOpen) {
   const Level& level = levels[this->level()];
-  ASSERT_NE(level.collisionImage, nullptr);
   SDL_Surface* sheet = extras[0].sheet;
   ASSERT_NE(sheet, nullptr);
   const Drawn cage = drawnPart(sheet, kCageFrames), gate = drawnPart(sheet, kGateFrames);
