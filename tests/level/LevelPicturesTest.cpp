@@ -27,34 +27,30 @@ bool solidPixel(uint32_t value) { return static_cast<int32_t>(value) < -10; }
 bool whitePixel(uint32_t value) { return value == 0xFFFFFFFFu; }
 uint8_t alphaOf(uint32_t value) { return value >> 24; }
 
-// A picture loaded once for the suite; `at` reads one pixel.
-struct SuitePicture {
-  Picture picture{nullptr, SDL_FreeSurface};
-  uint32_t at(int x, int y) const { return getPixel32(picture.get(), x, y); }
-};
+uint32_t at(const Picture& p, int x, int y) { return getPixel32(p.get(), x, y); }
 
 class LevelPicturesTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    background.picture = loadPicture("./pics/background.png");
-    tiles.picture = loadPicture("./pics/tiles.png");
-    collision.picture = loadPicture("./pics/tiles-collision.png");
+    background = loadPicture("./pics/background.png");
+    tiles = loadPicture("./pics/tiles.png");
+    collision = loadPicture("./pics/tiles-collision.png");
   }
   static void TearDownTestSuite() {
-    for (SuitePicture* p : {&background, &tiles, &collision}) p->picture.reset();
+    for (Picture* p : {&background, &tiles, &collision}) p->reset();
   }
   // Each test reads the pictures as RGBA of the level's and the sheets' sizes.
   void SetUp() override {
     for (auto [p, width, height] : {std::tuple{&background, kLevelWidth, kLevelHeight},
                                     {&tiles, kSheetWidth, kSheetHeight},
                                     {&collision, kSheetWidth, kSheetHeight}}) {
-      ASSERT_NE(p->picture, nullptr) << IMG_GetError();
-      ASSERT_EQ(p->picture->w, width);
-      ASSERT_EQ(p->picture->h, height);
-      ASSERT_EQ(p->picture->format->BytesPerPixel, 4);
+      ASSERT_NE(*p, nullptr) << IMG_GetError();
+      ASSERT_EQ((*p)->w, width);
+      ASSERT_EQ((*p)->h, height);
+      ASSERT_EQ((*p)->format->BytesPerPixel, 4);
       // Red in the lowest byte, alpha in the highest: the byte order the solid rule assumes.
-      ASSERT_EQ(p->picture->format->Rmask, 0x000000FFu);
-      ASSERT_EQ(p->picture->format->Amask, 0xFF000000u);
+      ASSERT_EQ((*p)->format->Rmask, 0x000000FFu);
+      ASSERT_EQ((*p)->format->Amask, 0xFF000000u);
     }
   }
 
@@ -62,18 +58,20 @@ class LevelPicturesTest : public testing::Test {
   static bool wholeCell(int level, int column, bool (*test)(uint32_t)) {
     for (int y = 0; y < tile::kSize; ++y)
       for (int x = 0; x < tile::kSize; ++x)
-        if (!test(collision.at(column * tile::kSize + x, level * tile::kSize + y))) return false;
+        if (!test(at(collision, column * tile::kSize + x, level * tile::kSize + y))) return false;
     return true;
   }
 
-  static inline SuitePicture background, tiles, collision;
+  // Loaded once for the suite.
+  static inline Picture background{nullptr, SDL_FreeSurface}, tiles{nullptr, SDL_FreeSurface},
+      collision{nullptr, SDL_FreeSurface};
 };
 
 TEST_F(LevelPicturesTest, BackgroundIsOpaqueAndSolidExceptTheShopBand) {
   int transparent = 0, wrong = 0;
   for (int y = 0; y < kLevelHeight; ++y) {
     for (int x = 0; x < kLevelWidth; ++x) {
-      uint32_t p = background.at(x, y);
+      uint32_t p = at(background, x, y);
       transparent += alphaOf(p) != 255;
       // The band is the shop's walkway; anywhere else a free pixel is a hole in an unwritten cell.
       bool inBand = x >= kShopLeft && x <= kShopRight && y >= kShopFreeTop && y < kShopFloorRow;
@@ -91,7 +89,7 @@ TEST_F(LevelPicturesTest, SolidTilesAreOpaqueAndSolidAndDecorationsAndAirFree) {
       int opaque = 0, clear = 0;
       for (int y = 0; y < tile::kSize; ++y) {
         for (int x = 0; x < tile::kSize; ++x) {
-          const uint8_t alpha = alphaOf(tiles.at(column * tile::kSize + x, level * tile::kSize + y));
+          const uint8_t alpha = alphaOf(at(tiles, column * tile::kSize + x, level * tile::kSize + y));
           opaque += alpha == 255;
           clear += alpha == 0;
         }
@@ -120,7 +118,7 @@ TEST_F(LevelPicturesTest, SolidTilesAreOpaqueAndSolidAndDecorationsAndAirFree) {
 TEST_F(LevelPicturesTest, LowPlankIsSolidOnlyFromItsTopDown) {
   for (int level = 0; level < kLevels; ++level) {
     for (int y = 0; y < tile::kSize; ++y) {
-      uint32_t p = collision.at(tile::kLowPlank * tile::kSize + tile::kSize / 2, level * tile::kSize + y);
+      uint32_t p = at(collision, tile::kLowPlank * tile::kSize + tile::kSize / 2, level * tile::kSize + y);
       EXPECT_EQ(solidPixel(p), y >= tile::kLowPlankTop) << "level " << level << " row " << y;
     }
   }

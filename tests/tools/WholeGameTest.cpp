@@ -101,11 +101,6 @@ class WholeGameTest : public testing::TestWithParam<bool> {
   }
   SavedGameState saved;
 };
-
-// Health the level cost, a lost life counting as a full bar.
-int healthLost(int healthBefore, int livesBefore) {
-  return (livesBefore - player.getLives()) * 100 + healthBefore - player.getHealth();
-}
 }  // namespace
 
 TEST_P(WholeGameTest, FromTheTitleThroughFiveLevelsToTheNameEntry) {
@@ -124,7 +119,9 @@ TEST_P(WholeGameTest, FromTheTitleThroughFiveLevelsToTheNameEntry) {
     ASSERT_FALSE(route.empty()) << "no way to the exit";
     const int healthBefore = player.getHealth(), livesBefore = player.getLives();
     ASSERT_TRUE(replay(route)) << "the route did not reach the exit";
-    std::printf("level %d: health lost %d\n", level, healthLost(healthBefore, livesBefore));
+    // The health the level cost, a lost life counting as a full bar.
+    const int lost = (livesBefore - player.getLives()) * 100 + healthBefore - player.getHealth();
+    std::printf("level %d: health lost %d\n", level, lost);
     EXPECT_GT(secondsLeft, 0);
     nutsTaken += taken(Nut);
     animalsSaved += taken(Animal);
