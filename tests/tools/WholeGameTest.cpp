@@ -93,9 +93,7 @@ struct PictureArithmetic {
 class WholeGameTest : public testing::TestWithParam<bool> {
  protected:
   void SetUp() override {
-    playerName.clear();
-    nameDelay = 0;
-    GameState = Title;
+    GameState = Title;  // the name entry at the end starts afresh by itself
     wildRules = GetParam();
     std::srand(1234);
   }
