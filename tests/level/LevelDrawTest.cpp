@@ -62,15 +62,10 @@ TEST_F(LevelDrawTest, OpaqueRowsAreCopiedAndTranslucentRowsBlended) {
   SDL_Rect row = {100, 150, 640, 1};
   SDL_Rect at = {0, 50, 0, 0};
   SDL_BlitSurface(level.levelImage, &row, before, &at);
-  auto rgb = [](SDL_Surface* s, int x, int y) {
-    Uint8 r, g, b;
-    SDL_GetRGB(rawPixel(s, x, y), s->format, &r, &g, &b);
-    return (uint32_t(r) << 16) | (g << 8) | b;
-  };
   for (int sx = 0; sx < 640; sx += 13) {
     uint32_t p = levelPixel(sx + 100, 100 + 7);
-    EXPECT_EQ(rgb(real, sx, 7), ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF)) << sx;
-    EXPECT_EQ(rgb(real, sx, 50), rgb(before, sx, 50)) << sx;
+    EXPECT_EQ(rgbOfPixel(real, sx, 7), ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF)) << sx;
+    EXPECT_EQ(rgbOfPixel(real, sx, 50), rgbOfPixel(before, sx, 50)) << sx;
   }
   SDL_FreeSurface(before);
 }

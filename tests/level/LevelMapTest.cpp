@@ -16,20 +16,10 @@ namespace fs = std::filesystem;
 
 namespace {
 const uint32_t kBackground = 0xC8405060;  // half-see-through, so a kept alpha shows
-const uint32_t kVisibleTag = 0x11, kCollisionTag = 0x22;
 
-// Opaque cell colour naming the sheet, the tile column and the sheet row.
-uint32_t cellColour(int column, int row, uint32_t tag) {
-  return 0xFF000000 | (row << 16) | (column << 8) | tag;
-}
-
-// A 26 x 5 grid of cells; the top-left pixel of each is fully transparent.
-SDL_Surface* makeSheet(int width, uint32_t tag) {
-  SDL_Surface* s = makeRgbaSurface(width, 250, 0);
-  for (int y = 0; y < s->h; ++y)
-    for (int x = 0; x < s->w; ++x)
-      putPixel32(s, x, y, (x % 50 || y % 50) ? cellColour(x / 50, y / 50, tag) : 0x00FFFFFF);
-  return s;
+// The colour tile `tile` of sheet row `row` paints, in the background's alpha.
+uint32_t tileColour(int tile, int row) {
+  return (cellColour(50 * tile, 50 * row) & 0xFFFFFF) | (kBackground & 0xFF000000);
 }
 
 class LevelMapTest : public ::testing::Test {
@@ -51,8 +41,8 @@ class LevelMapTest : public ::testing::Test {
     for (SDL_Surface** s :
          {&level->tiles, &level->collisionTiles, &level->levelImage, &level->collisionImage})
       freeImage(*s);
-    level->tiles = makeSheet(sheetWidth, kVisibleTag);
-    level->collisionTiles = makeSheet(sheetWidth, kCollisionTag);
+    level->tiles = makeCellSheet(sheetWidth, 250);
+    level->collisionTiles = makeCellSheet(sheetWidth, 250, true);  // see-through but a corner marker
     level->levelImage = makeRgbaSurface(width, height, kBackground);
     level->collisionImage = makeRgbaSurface(width, height, kBackground);
   }
@@ -63,14 +53,10 @@ class LevelMapTest : public ::testing::Test {
   // Tile column `tile` of sheet row `sheetRow` in map cell (c, r) of both pictures, or the
   // background for tile -1; a transparent tile pixel leaves the background's.
   void expectCell(int c, int r, int tile, int sheetRow = 0) {
-    const std::pair<SDL_Surface*, uint32_t> pictures[] = {{level->levelImage, kVisibleTag},
-                                                          {level->collisionImage, kCollisionTag}};
-    for (auto [image, tag] : pictures) {
-      uint32_t centre =
-          tile < 0 ? kBackground : (cellColour(tile, sheetRow, tag) & 0xFFFFFF) | (kBackground & 0xFF000000);
-      EXPECT_EQ(getPixel32(image, 50 * c + 25, 50 * r + 25), centre) << "cell " << c << "," << r;
-      EXPECT_EQ(getPixel32(image, 50 * c, 50 * r), kBackground) << "cell " << c << "," << r;
-    }
+    const uint32_t drawn = tile < 0 ? kBackground : tileColour(tile, sheetRow);
+    EXPECT_EQ(getPixel32(level->levelImage, 50 * c + 25, 50 * r + 25), drawn) << "cell " << c << "," << r;
+    EXPECT_EQ(getPixel32(level->collisionImage, 50 * c + 49, 50 * r + 49), drawn) << "cell " << c << "," << r;
+    EXPECT_EQ(getPixel32(level->collisionImage, 50 * c, 50 * r), kBackground) << "cell " << c << "," << r;
   }
   void expectOnly(const std::vector<std::vector<int>>& rows) {
     for (int r = 0; r < 4; ++r)
@@ -114,7 +100,7 @@ TEST_F(LevelMapTest, FifoDeviceAndOversizedMapsCountAsMissing) {
 TEST_F(LevelMapTest, CellsAreCutAtThePictureEdgeAndTheSheetWidth) {
   usePictures(125, 75, 1000);  // the sheet holds tile columns 0 … 19 only
   load("abc\nabc\ntyz");
-  EXPECT_EQ(getPixel32(level->levelImage, 124, 74) & 0xFFFFFF, cellColour(2, 0, kVisibleTag) & 0xFFFFFF);
+  EXPECT_EQ(getPixel32(level->levelImage, 124, 74), tileColour(2, 0));
   usePictures(400, 200, 1000);
   load("tyz");
   expectOnly({{19}});
@@ -125,17 +111,5 @@ TEST_F(LevelMapTest, FarCellsNeverWrapAroundOntoThePicture) {
   load("a" + std::string(1310, 'b') + "c" + std::string(1311, '\n') + "c");
   expectCell(0, 0, 0);
   expectCell(0, 1, -1);
-}
-
-TEST(LevelTimerTest, CountsDownSixtySecondsAndStopsAtZero) {
-  Level& level = levels[0];
-  uint32_t saved = level.startTick;
-  level.restartTimer(nowMs());
-  EXPECT_EQ(level.timeLeftMs(nowMs()), 60000u);
-  gameClock.advance(59999);
-  EXPECT_EQ(level.timeLeftMs(nowMs()), 1u);
-  gameClock.advance(1001);
-  EXPECT_EQ(level.timeLeftMs(nowMs()), 0u);
-  level.startTick = saved;
 }
 }  // namespace

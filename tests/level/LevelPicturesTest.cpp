@@ -24,36 +24,33 @@ bool hidesSky(int level) { return level == 3 || level == 4; }
 constexpr int kShopLeft = 355, kShopRight = 970, kShopFreeTop = 500, kShopFloorRow = 545;
 
 bool solidPixel(uint32_t value) { return static_cast<int32_t>(value) < -10; }
+bool whitePixel(uint32_t value) { return value == 0xFFFFFFFFu; }
 uint8_t alphaOf(uint32_t value) { return value >> 24; }
 
-// A picture loaded once for the suite; `at` reads one pixel.
-struct SuitePicture {
-  Picture picture{nullptr, SDL_FreeSurface};
-  uint32_t at(int x, int y) const { return getPixel32(picture.get(), x, y); }
-};
+uint32_t at(const Picture& p, int x, int y) { return getPixel32(p.get(), x, y); }
 
 class LevelPicturesTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    background.picture = loadPicture("./pics/background.png");
-    tiles.picture = loadPicture("./pics/tiles.png");
-    collision.picture = loadPicture("./pics/tiles-collision.png");
+    background = loadPicture("./pics/background.png");
+    tiles = loadPicture("./pics/tiles.png");
+    collision = loadPicture("./pics/tiles-collision.png");
   }
   static void TearDownTestSuite() {
-    for (SuitePicture* p : {&background, &tiles, &collision}) p->picture.reset();
+    for (Picture* p : {&background, &tiles, &collision}) p->reset();
   }
   // Each test reads the pictures as RGBA of the level's and the sheets' sizes.
   void SetUp() override {
     for (auto [p, width, height] : {std::tuple{&background, kLevelWidth, kLevelHeight},
                                     {&tiles, kSheetWidth, kSheetHeight},
                                     {&collision, kSheetWidth, kSheetHeight}}) {
-      ASSERT_NE(p->picture, nullptr) << IMG_GetError();
-      ASSERT_EQ(p->picture->w, width);
-      ASSERT_EQ(p->picture->h, height);
-      ASSERT_EQ(p->picture->format->BytesPerPixel, 4);
+      ASSERT_NE(*p, nullptr) << IMG_GetError();
+      ASSERT_EQ((*p)->w, width);
+      ASSERT_EQ((*p)->h, height);
+      ASSERT_EQ((*p)->format->BytesPerPixel, 4);
       // Red in the lowest byte, alpha in the highest: the byte order the solid rule assumes.
-      ASSERT_EQ(p->picture->format->Rmask, 0x000000FFu);
-      ASSERT_EQ(p->picture->format->Amask, 0xFF000000u);
+      ASSERT_EQ((*p)->format->Rmask, 0x000000FFu);
+      ASSERT_EQ((*p)->format->Amask, 0xFF000000u);
     }
   }
 
@@ -61,18 +58,20 @@ class LevelPicturesTest : public testing::Test {
   static bool wholeCell(int level, int column, bool (*test)(uint32_t)) {
     for (int y = 0; y < tile::kSize; ++y)
       for (int x = 0; x < tile::kSize; ++x)
-        if (!test(collision.at(column * tile::kSize + x, level * tile::kSize + y))) return false;
+        if (!test(at(collision, column * tile::kSize + x, level * tile::kSize + y))) return false;
     return true;
   }
 
-  static inline SuitePicture background, tiles, collision;
+  // Loaded once for the suite.
+  static inline Picture background{nullptr, SDL_FreeSurface}, tiles{nullptr, SDL_FreeSurface},
+      collision{nullptr, SDL_FreeSurface};
 };
 
 TEST_F(LevelPicturesTest, BackgroundIsOpaqueAndSolidExceptTheShopBand) {
   int transparent = 0, wrong = 0;
   for (int y = 0; y < kLevelHeight; ++y) {
     for (int x = 0; x < kLevelWidth; ++x) {
-      uint32_t p = background.at(x, y);
+      uint32_t p = at(background, x, y);
       transparent += alphaOf(p) != 255;
       // The band is the shop's walkway; anywhere else a free pixel is a hole in an unwritten cell.
       bool inBand = x >= kShopLeft && x <= kShopRight && y >= kShopFreeTop && y < kShopFloorRow;
@@ -83,36 +82,34 @@ TEST_F(LevelPicturesTest, BackgroundIsOpaqueAndSolidExceptTheShopBand) {
   EXPECT_EQ(wrong, 0);
 }
 
-TEST_F(LevelPicturesTest, AirShowsTheSkyByDayAndABackdropInTheCavesAndTheNight) {
+// Air shows the sky by day and a backdrop in the caves and the night.
+TEST_F(LevelPicturesTest, SolidTilesAreOpaqueAndSolidAndDecorationsAndAirFree) {
   for (int level = 0; level < kLevels; ++level) {
-    for (int y = 0; y < tile::kSize; ++y) {
-      for (int x = 0; x < tile::kSize; ++x) {
-        int sx = tile::kAir * tile::kSize + x, sy = level * tile::kSize + y;
-        ASSERT_EQ(alphaOf(tiles.at(sx, sy)), hidesSky(level) ? 255 : 0) << "level " << level;
-        ASSERT_EQ(collision.at(sx, sy), 0xFFFFFFFFu) << "level " << level;
+    for (int column = 0; column <= tile::kAir; ++column) {
+      int opaque = 0, clear = 0;
+      for (int y = 0; y < tile::kSize; ++y) {
+        for (int x = 0; x < tile::kSize; ++x) {
+          const uint8_t alpha = alphaOf(at(tiles, column * tile::kSize + x, level * tile::kSize + y));
+          opaque += alpha == 255;
+          clear += alpha == 0;
+        }
       }
-    }
-  }
-}
-
-TEST_F(LevelPicturesTest, SolidTilesAreOpaqueAndSolidAndDecorationsFree) {
-  for (int level = 0; level < kLevels; ++level) {
-    for (int column = 0; column < tile::kAir; ++column) {
-      int clear = 0;
-      for (int y = 0; y < tile::kSize; ++y)
-        for (int x = 0; x < tile::kSize; ++x)
-          clear += alphaOf(tiles.at(column * tile::kSize + x, level * tile::kSize + y)) != 255;
+      const int all = tile::kSize * tile::kSize;
       std::string where = "level " + std::to_string(level) + " column " + std::to_string(column);
       if (tile::isSolid(column)) {
-        EXPECT_EQ(clear, 0) << where;
+        EXPECT_EQ(opaque, all) << where;
         EXPECT_TRUE(wholeCell(level, column, solidPixel)) << where;
       }
-      if (tile::isDecoration(column)) {
-        EXPECT_TRUE(wholeCell(level, column, [](uint32_t p) { return p == 0xFFFFFFFFu; })) << where;
+      if (tile::isDecoration(column) || column == tile::kAir) {
+        EXPECT_TRUE(wholeCell(level, column, whitePixel)) << where;
       }
-      // In the caves and the night a see-through decoration or plank would show the daytime sky.
-      if ((tile::isDecoration(column) || column == tile::kLowPlank) && hidesSky(level)) {
-        EXPECT_EQ(clear, 0) << where;
+      if (column == tile::kAir && !hidesSky(level)) {
+        EXPECT_EQ(clear, all) << where;
+      }
+      // In the caves and the night a see-through decoration, plank or air would show the daytime sky.
+      if ((tile::isDecoration(column) || column == tile::kLowPlank || column == tile::kAir) &&
+          hidesSky(level)) {
+        EXPECT_EQ(opaque, all) << where;
       }
     }
   }
@@ -121,7 +118,7 @@ TEST_F(LevelPicturesTest, SolidTilesAreOpaqueAndSolidAndDecorationsFree) {
 TEST_F(LevelPicturesTest, LowPlankIsSolidOnlyFromItsTopDown) {
   for (int level = 0; level < kLevels; ++level) {
     for (int y = 0; y < tile::kSize; ++y) {
-      uint32_t p = collision.at(tile::kLowPlank * tile::kSize + tile::kSize / 2, level * tile::kSize + y);
+      uint32_t p = at(collision, tile::kLowPlank * tile::kSize + tile::kSize / 2, level * tile::kSize + y);
       EXPECT_EQ(solidPixel(p), y >= tile::kLowPlankTop) << "level " << level << " row " << y;
     }
   }
