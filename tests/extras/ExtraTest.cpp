@@ -55,10 +55,8 @@ TEST_F(ExtraTest, TrapAndAnimalActOncePerPlacingAndPlacingAfreshRestoresEverythi
 TEST_F(ExtraTest, NutIsTakenOnlyStrictlyWithinReach) {
   extras[67].testPickup(700.0f, 800.0f, nowMs());  // x distance exactly 30
   EXPECT_EQ(playerNuts(), 0);
-  EXPECT_EQ(extras[67].y, 1000);
   extras[67].testPickup(701.0f, 800.0f, nowMs());
-  EXPECT_EQ(playerNuts(), 1);
-  EXPECT_EQ(extras[67].y, 6000);
+  EXPECT_EQ(playerNuts(), 1);  // where a taken nut goes: WildRulesTest
 }
 
 TEST_F(ExtraTest, HazardHalvesOnEveryTouchAndStepsBackOnce) {

@@ -4,15 +4,12 @@
 #include <SDL/SDL_image.h>
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "TestSupport.h"
 #include "gen/level/TileLegend.h"
 
 namespace {
 
 constexpr int kLevelWidth = 7200, kLevelHeight = 1400;  // px
-constexpr int kSheetWidth = tile::kColumns * tile::kSize, kSheetHeight = tile::kRows * tile::kSize;
 constexpr int kLevels = 5;
 
 // The caves (3) and the night (4) must not show the daytime sky of the shared
@@ -39,16 +36,11 @@ class LevelPicturesTest : public testing::Test {
   static void TearDownTestSuite() {
     for (Picture* p : {&background, &tiles, &collision}) p->reset();
   }
-  // Each test reads the pictures as RGBA of the level's and the sheets' sizes.
+  // Each test reads the pictures as RGBA; their sizes are checked with every picture in ImageTest.
   void SetUp() override {
-    for (auto [p, width, height] : {std::tuple{&background, kLevelWidth, kLevelHeight},
-                                    {&tiles, kSheetWidth, kSheetHeight},
-                                    {&collision, kSheetWidth, kSheetHeight}}) {
+    for (Picture* p : {&background, &tiles, &collision}) {
       ASSERT_NE(*p, nullptr) << IMG_GetError();
-      ASSERT_EQ((*p)->w, width);
-      ASSERT_EQ((*p)->h, height);
-      ASSERT_EQ((*p)->format->BytesPerPixel, 4);
-      // Red in the lowest byte, alpha in the highest: the byte order the solid rule assumes.
+      // Red in the lowest byte, alpha in the highest of 32 bits: the byte order the solid rule assumes.
       ASSERT_EQ((*p)->format->Rmask, 0x000000FFu);
       ASSERT_EQ((*p)->format->Amask, 0xFF000000u);
     }

@@ -46,8 +46,7 @@ TEST(ScreenFiles, AreOpaque24BitWithWhiteAroundTheShopSpritesAndDarkUnderLiveTex
       {"shop-background.png", 200, 150, 520, 174},  // weapon offer
   };
   for (const Area& a : areas) {
-    Picture p = pic(a.name);
-    ASSERT_NE(p.get(), nullptr);
+    Picture p = pic(a.name);  // loaded above
     double brightest = 0;
     for (int y = a.y0; y <= a.y1; ++y)
       for (int x = a.x0; x <= a.x1; ++x) {
