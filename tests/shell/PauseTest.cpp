@@ -54,10 +54,8 @@ TEST_F(ShellTest, PauseFreezesPlayForTwoSecondsAndGoesOnFromTheSameState) {
 
 TEST_F(ShellTest, FocusLossAndThePauseKeyPausePlayAndTheShopOnly) {
   focus(0);
-  EXPECT_TRUE(handleEvents());
-  EXPECT_FALSE(pauseScreen.active());
   EXPECT_TRUE(press(SDLK_p));  // a letter on the title
-  EXPECT_EQ(playerName, "P");
+  EXPECT_FALSE(pauseScreen.active());
   GameState = Shop;
   EXPECT_TRUE(press(SDLK_PAUSE));
   EXPECT_TRUE(pauseScreen.active());
