@@ -18,8 +18,7 @@ TEST_F(ShellTest, AnEarlyPassWaitsForTheStepAndALateOneKeepsItsTime) {
   gameClock.advance(40);
   waitForFrameStep();
   EXPECT_FLOAT_EQ(measureFrame(), 40.0f);
-  gameClock.useFake(saved);
-  lastFrameTick = saved;
+  gameClock.useFake(saved);  // the fixture puts the frame tick back
 }
 
 TEST(ClockTest, TheRealClockSleepsUntilTheTick) {

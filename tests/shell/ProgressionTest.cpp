@@ -7,7 +7,6 @@
 #include "goblins/Goblin.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
-#include "shell/MainLoop.h"
 #include "shell/Progression.h"
 #include "text/ScreenLabels.h"
 

@@ -53,7 +53,6 @@ class TextFitsScreenTest : public testing::Test {
   void SetUp() override {
     // Every level places the same extras, so the pool shows what one level holds.
     player.reset(nowMs());
-    player.setLives(3);
     player.setScore(kMostScoreInPlay);
     player.setNuts(kLevelCount * countPlaced(Nut));
     player.setAnimals(kLevelCount * countPlaced(Animal));
