@@ -113,15 +113,12 @@ SavedScoreTable::~SavedScoreTable() {
   renderScores();
 }
 
-SavedGameState::SavedGameState()
-    : state(GameState),
-      level(levelIndex),
-      seconds(secondsLeft),
-      delay(nameDelay),
-      weaponPrice(weaponCost),
-      armourPrice(armourCost),
-      lastTick(lastFrameTick),
-      name(playerName) {
+static auto sharedGameState() {
+  return std::tie(GameState, levelIndex, secondsLeft, nameDelay, weaponCost, armourCost, lastFrameTick,
+                  playerName);
+}
+
+SavedGameState::SavedGameState() : shared(sharedGameState()) {
   for (int i = 0; i < kExtraCount; ++i) extraX[i] = extras[i].x, extraY[i] = extras[i].y;
   // Each test starts as the title does: level 0 painted, so key 1 starts at once.
   levelBuild.waitFor(0);
@@ -139,8 +136,6 @@ SavedGameState::~SavedGameState() {
     extras[i].place(i);
     extras[i].x = extraX[i], extras[i].y = extraY[i];
   }
-  GameState = state, levelIndex = level, secondsLeft = seconds, nameDelay = delay;
-  weaponCost = weaponPrice, armourCost = armourPrice, lastFrameTick = lastTick;
-  playerName = name;
+  sharedGameState() = shared;
   playEvents = PlayEvents{};
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "Harness.h"  // pushKey
 #include "extras/Extra.h"
@@ -92,9 +93,8 @@ class SavedGameState {
   ~SavedGameState();
 
  private:
-  int32_t state, level, seconds, delay, weaponPrice, armourPrice;
-  uint32_t lastTick;
-  std::string name;
+  // Screen, level, seconds left, name delay, both prices, last frame tick, name.
+  std::tuple<int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, uint32_t, std::string> shared;
   int extraX[kExtraCount], extraY[kExtraCount];  // placing leaves the extra without a place (53) where it is
 };
 

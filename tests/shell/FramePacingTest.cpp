@@ -10,7 +10,6 @@
 #include "goblins/Goblin.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
-#include "shell/MainLoop.h"
 
 namespace {
 const uint32_t kFree = 0xFFFFFFFF;  // opaque white

