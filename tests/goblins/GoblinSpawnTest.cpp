@@ -27,7 +27,6 @@ TEST_F(GoblinSpawnTest, PlacesTheGoblinAheadOfTheHeroReadyToFightWithItsSound) {
   goblin.spawn(3);
   EXPECT_EQ(goblin.y, 430.0f);
   EXPECT_GT(goblin.x, 100.0f);
-  EXPECT_GT(goblin.walkSpeed, 0.0f);
   EXPECT_EQ(goblin.health, 100);
   EXPECT_TRUE(goblin.airborne && goblin.onGround);
   Mix_Chunk* sound = goblin.soundLanding;

@@ -4,7 +4,6 @@
 // on the way, the pictures held never pass each file decoded once and one level.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <tuple>
 
@@ -115,11 +114,7 @@ TEST_P(WholeGameTest, FromTheTitleThroughFiveLevelsToTheNameEntry) {
     EXPECT_LE(sharedPictureBytes(), bytes.everyFileOnce);
     Route route = routeFromHere(level);
     ASSERT_FALSE(route.empty()) << "no way to the exit";
-    const int healthBefore = player.getHealth(), livesBefore = player.getLives();
     ASSERT_TRUE(replay(route)) << "the route did not reach the exit";
-    // The health the level cost, a lost life counting as a full bar.
-    const int lost = (livesBefore - player.getLives()) * 100 + healthBefore - player.getHealth();
-    std::printf("level %d: health lost %d\n", level, lost);
     EXPECT_GT(secondsLeft, 0);
     nutsTaken += taken(Nut);
     animalsSaved += taken(Animal);
