@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "extras/Extra.h"
+#include "goblins/Goblin.h"
 #include "level/Level.h"
 #include "platform/RegularFile.h"
 
@@ -15,7 +16,7 @@ struct TypeName {
   int type;
 };
 const TypeName kTypeNames[] = {
-    {"nut", Nut}, {"animal", Animal}, {"thorn", Hazard}, {"trap", DeadlyHazard}, {"exit", LevelExit}};
+    {"nut", Nut}, {"animal", Animal}, {"thorn", Hazard}, {"trap", DeadlyHazard}, {"exit", LevelExit}, {"goblin", kGoblinPost}};
 
 bool typeNamed(const std::string& name, int& type) {
   for (const TypeName& t : kTypeNames)
@@ -28,7 +29,7 @@ bool parseSpot(const std::string& line, ExtraSpot& spot, std::string& why) {
   std::istringstream in(line);
   std::string name, rest;
   if (!(in >> name) || !typeNamed(name, spot.type))
-    return why = "unknown extra \"" + name + "\" (nut, animal, thorn, trap or exit)", false;
+    return why = "unknown extra \"" + name + "\" (nut, animal, thorn, trap, exit or goblin)", false;
   if (!(in >> spot.x >> spot.y) || (in >> rest)) return why = "expected \"" + name + " x y\"", false;
   if (spot.x < 0 || spot.x >= kLevelWidth || spot.y < 0 || spot.y >= kLevelHeight)
     return why = "x must be 0 to 7199 and y 0 to 1399", false;
@@ -38,8 +39,18 @@ bool parseSpot(const std::string& line, ExtraSpot& spot, std::string& why) {
 
 LevelExtras levelExtras;
 
+namespace {
+// Moves the goblin posts out of a file's list, which keeps the extras in their order.
+void splitPosts(std::vector<ExtraSpot>& spots, std::vector<ExtraSpot>& posts) {
+  std::vector<ExtraSpot> kept;
+  for (const ExtraSpot& s : spots) (s.type == kGoblinPost ? posts : kept).push_back(s);
+  spots.swap(kept);
+}
+}  // namespace
+
 bool parseExtras(const std::string& text, std::vector<ExtraSpot>& out, int& badLine, std::string& why) {
   out.clear();
+  int extrasRead = 0, goblins = 0;
   std::istringstream lines(text);
   std::string line;
   for (badLine = 1; std::getline(lines, line); ++badLine) {
@@ -48,17 +59,19 @@ bool parseExtras(const std::string& text, std::vector<ExtraSpot>& out, int& badL
     if (first == std::string::npos || line[first] == '#') continue;
     ExtraSpot spot;
     if (!parseSpot(line, spot, why)) return false;
-    if (int(out.size()) == kMaxLevelExtras) return why = "more than 99 extras", false;
+    if (spot.type == kGoblinPost ? ++goblins > kGoblinCount : ++extrasRead > kMaxLevelExtras)
+      return why = spot.type == kGoblinPost ? "more than 10 goblins" : "more than 99 extras", false;
     out.push_back(spot);
   }
   badLine = 0;
-  if (out.empty()) return why = "no extras", false;
+  if (extrasRead == 0) return why = "no extras", false;
   return true;
 }
 
 void LevelExtras::load(const std::string& dir) {
   loaded = true;
   spots.assign(kLevelCount, {});
+  posts.assign(kLevelCount, {});
   for (int n = 0; n < kLevelCount; ++n) {
     std::string name = "level" + std::to_string(n) + "-extras.txt";
     std::string path = dir.empty() ? name : dir + "/" + name;
@@ -67,6 +80,7 @@ void LevelExtras::load(const std::string& dir) {
     if (!readRegularFile(path.c_str(), kMaxTextFileBytes, text)) {
       why = "missing or unreadable";
     } else if (parseExtras(text, spots[n], line, why)) {
+      splitPosts(spots[n], posts[n]);
       continue;
     }
     spots[n].clear();
@@ -80,4 +94,9 @@ const std::vector<ExtraSpot>* LevelExtras::of(int level) {
   if (!loaded) load("");
   if (level < 0 || level >= kLevelCount || spots[level].empty()) return nullptr;
   return &spots[level];
+}
+
+const std::vector<ExtraSpot>* LevelExtras::postsOf(int level) {
+  if (!of(level) || posts[level].empty()) return nullptr;
+  return &posts[level];
 }

@@ -10,6 +10,10 @@ struct ExtraSpot {
   int type, x, y;
 };
 
+// The type of a file line "goblin x y": not an extra but the post where a goblin
+// lies in wait, its sprite corner in level px.
+const int kGoblinPost = 100;
+
 class LevelExtras {
  public:
   // Reads the five files from `dir` (the working directory when empty).
@@ -17,13 +21,16 @@ class LevelExtras {
   // The extras of `level`, or null when it plays with the classic placement.
   // The first call loads the files from the working directory.
   const std::vector<ExtraSpot>* of(int level);
+  // The goblin posts of `level`; null when its goblins appear as under the classic rules.
+  const std::vector<ExtraSpot>* postsOf(int level);
 
  private:
   bool loaded = false;
   std::vector<std::vector<ExtraSpot>> spots;  // empty for a level without its own
+  std::vector<std::vector<ExtraSpot>> posts;  // empty for a level without goblin posts
 };
 
 extern LevelExtras levelExtras;
 
-// One file's text as extras; on the first bad line, false with its number and what is wrong.
+// One file's text as extras and goblin posts; on the first bad line, false with its number and what is wrong.
 bool parseExtras(const std::string& text, std::vector<ExtraSpot>& out, int& badLine, std::string& why);

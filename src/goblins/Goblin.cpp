@@ -8,6 +8,7 @@
 #include "level/Pixels.h"
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
+#include "platform/Video.h"
 #include "player/Player.h"
 #include "shell/GameState.h"
 
@@ -51,6 +52,7 @@ void Goblin::spawn(int index) {
   // The pose belongs to one meeting with the hero, not to the goblin for good: kept,
   // it would show the attack cycle and forbid jumps in every later level and game.
   attacking = false;
+  waiting = false;
   // The breed roll comes first, then the kind: the order of the two rand() calls matters.
   int breedRoll = std::rand() % kBreedRolls;
   int kindRoll = std::rand() % kKinds;
@@ -64,6 +66,19 @@ void Goblin::spawn(int index) {
   walkSpeed = place.walkSpeed;
   x = playerX() + place.offsetX;
   health = kFullHealth;
+}
+
+void Goblin::lieInWait(float postX, float postY, uint32_t now) {
+  x = postX;
+  y = postY;
+  waiting = true;
+  // A goblin at its post starts afresh, facing left, the way the hero comes: nothing
+  // of where it was in the last level (facing, fall, cycle) carries over to it.
+  movingRight = false;
+  speedy = 0.0f;
+  airTick = now;
+  animStart = now;
+  struckCycle = 0;
 }
 
 namespace {
@@ -81,6 +96,12 @@ const float kLiftRow = 49.0f;        // px, the lowest row inside the box
 // Walking speed taken up again when the hero leaves notice: the common breed's, by kind.
 float restoredSpeed(int kind) { return kSpawnPlaces[0][kind].walkSpeed; }
 
+// Does a goblin box at (x, y), level px, show in the view?
+bool boxInView(float x, float y) {
+  return x + kBoxSize > playerX() && x < playerX() + kScreenWidth && y + kBoxSize > playerY() &&
+         y < playerY() + kScreenHeight;
+}
+
 // Probe points are cut toward zero, not rounded.
 bool solidAt(SDL_Surface* collision, float px, float py) {
   return isSolidAt(collision, static_cast<int>(px), static_cast<int>(py));
@@ -89,6 +110,12 @@ bool solidAt(SDL_Surface* collision, float px, float py) {
 
 void Goblin::update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collision) {
   if (health <= 0) return;
+  // A goblin at its post stands still, seen once in view, until the hero comes level with it.
+  if (waiting) {
+    if (!inView()) return;
+    if (std::fabs(heroDy()) >= kNoticeHeight) return draw(screen, tick.now);
+    waiting = false;
+  }
   float frameMs = tick.movedMs();
   // y moves with the speed from before this frame's gravity. A goblin on the ground
   // keeps its fall speed for the next edge, but the ground holds it up: sinking by it
@@ -110,10 +137,13 @@ void Goblin::update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collisio
   draw(screen, tick.now);
 }
 
+bool Goblin::inView() const { return boxInView(x, y); }
+
+float Goblin::heroDy() const { return (playerY() + (kHeroScreenY + kWatchOffset)) - y; }
+
 void Goblin::watchHero() {
   float dx = (playerX() + (kHeroScreenX + kWatchOffset)) - x;
-  float dy = (playerY() + (kHeroScreenY + kWatchOffset)) - y;
-  if (std::fabs(dy) >= kNoticeHeight) {
+  if (std::fabs(heroDy()) >= kNoticeHeight) {
     walkSpeed = restoredSpeed(kind);
   } else if (std::fabs(dx) >= kAttackReach) {
     movingRight = dx > 0.0f;

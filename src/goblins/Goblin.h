@@ -18,6 +18,9 @@ class Goblin {
 
   // New breed, kind, speed and place near the hero; full health.
   void spawn(int index);
+  // Wild rules: moves a spawned goblin to a level's post (sprite corner, level px),
+  // where it stands still until the hero, in view, comes within its notice.
+  void lieInWait(float postX, float postY, uint32_t now);
   // One frame of play: move, relate to the hero, collide with the level being
   // played (its collision image), draw.
   void update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collision);
@@ -26,10 +29,12 @@ class Goblin {
   // The hero's swing from view position (px, py) facing ori (0 right, 1 left).
   void hitTest(float px, float py, uint8_t ori);
   // Helpers of update and draw.
+  bool inView() const;
+  float heroDy() const;  // px from the goblin down to the point it watches on the hero
   void watchHero();              // notice, turn toward, stand or strike the pose
   void pickFrame(uint32_t now);  // the sprite cell for `now` into srcRect; may restart the cycle
   void drawHealthBar(SDL_Surface* screen, int spriteX, int spriteY);
-  // Wild rules: once per attack cycle, on its strike frame, the swing bites a hero in reach.
+  // Wild rules: once per attack cycle, a hero in reach is bitten, on the strike frame.
   void swingAtHero(uint32_t now);
   uint32_t strikeMs() const;  // ms into the attack cycle where its last frame, the strike, shows
 
@@ -51,6 +56,7 @@ class Goblin {
   bool isKind2 = false;
   bool onGround = false;
   bool attacking = false;
+  bool waiting = false;  // at its post, out of view; spawn ends it
   SDL_Rect srcRect = {0, 0, 0, 0};
   SDL_Rect dstRect = {0, 0, 0, 0};
   int kind = 0;

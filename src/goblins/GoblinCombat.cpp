@@ -38,11 +38,14 @@ void hitGoblins(float px, float py, uint8_t ori) {
 }
 
 void Goblin::swingAtHero(uint32_t now) {
-  if (!attacking || struckCycle == animStart || now - animStart < strikeMs()) return;
-  struckCycle = animStart;
+  if (!attacking || struckCycle == animStart) return;
   // The hero's swing on goblins, mirrored: from the goblin's hit point to the hero's sprite corner.
   float heroX = playerX() + kHeroScreenX, heroY = playerY() + kHeroScreenY;
-  if (swingReaches(x + kHitOffset, y + kHitOffset, !movingRight, heroX, heroY,
-                   static_cast<float>(kReachBase)))
-    player.bite(movingRight, now);  // away from the goblin
+  if (!swingReaches(x + kHitOffset, y + kHitOffset, !movingRight, heroX, heroY, static_cast<float>(kReachBase)))
+    return;
+  // The swing lands as the hero comes in reach, so a hero running past is not spared by
+  // chance: the cycle jumps to its strike frame, which the draw shows.
+  animStart = now - strikeMs();
+  struckCycle = animStart;
+  player.bite(movingRight, now);  // away from the goblin
 }

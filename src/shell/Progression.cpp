@@ -1,6 +1,7 @@
 #include "shell/Progression.h"
 
 #include "extras/Extra.h"
+#include "extras/LevelExtras.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
@@ -14,11 +15,25 @@ const int kLastLevel = kLevelCount - 1;
 bool newGameWaiting = false;  // key 1 came before the levels were painted
 
 void addTimeBonus() { player.setScore(player.getScore() + timeBonus()); }
+
+// Under the wild rules a level may post its goblins: one at each post, the rest stay out.
+void postGoblins(const std::vector<ExtraSpot>& posts) {
+  for (int i = 0; i < kGoblinCount; ++i) {
+    if (i < int(posts.size())) {
+      goblins[i].lieInWait(float(posts[i].x), float(posts[i].y), nowMs());
+    } else {
+      goblins[i].health = 0;
+    }
+  }
+}
 }  // namespace
 
 void respawnLevelObjects() {
   // Goblins are placed relative to the hero, so the hero must be in place first.
+  // The posts come after the spawn, which rolls each goblin's breed and kind.
   for (int i = 0; i < kGoblinCount; ++i) goblins[i].spawn(i);
+  if (const std::vector<ExtraSpot>* posts = wildRules ? levelExtras.postsOf(levelIndex) : nullptr)
+    postGoblins(*posts);
   for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
 }
 

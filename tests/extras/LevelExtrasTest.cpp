@@ -46,8 +46,9 @@ TEST_F(LevelExtrasTest, EveryLevelPlacesItsOwnExtrasAndClassicKeepsTheTable) {
       for (float x = 0; x <= kShopExitX; x += 5)
         EXPECT_FALSE(touchesExtra(e.type, e.x, e.y, x, kShopFloorY)) << "level " << n << " extra " << e.index;
   }
-  // Not one table for every level.
+  // Not one table for every level, and more goblins at their posts as the levels rise.
   EXPECT_NE(levelExtras.of(0)->size(), levelExtras.of(4)->size());
+  EXPECT_LT(levelExtras.postsOf(0)->size(), levelExtras.postsOf(4)->size());
   // The classic rules keep the table: the level ground tests count its cages and exits.
 }
 
@@ -62,6 +63,7 @@ TEST_F(LevelExtrasTest, ABadOrMissingFileIsNamedAndTheLevelKeepsTheClassicTable)
       {"exit 1 2 3\n", "line 1: expected \"exit x y\""},
       {"thorn 7200 10\n", "line 1: x must be 0 to 7199"},
       {"# nothing\n", "level0-extras.txt: no extras"},
+      {"goblin 10 20\n", "level0-extras.txt: no extras"},  // goblins are not extras
   };
   const fs::path dir = fs::temp_directory_path() / ("thornwald-extras-" + std::to_string(getpid()));
   fs::create_directories(dir);

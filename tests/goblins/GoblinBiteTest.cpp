@@ -1,4 +1,4 @@
-// Under the wild rules a goblin's swing bites: armour-scaled, once per safety window,
+// Under the wild rules a goblin's swing bites a hero in reach: armour-scaled, once per safety window,
 // with a knock-back away from the goblin. The hero's view corner is (100, 100).
 #include "GoblinTestFixture.h"
 #include "shell/GameState.h"
@@ -74,6 +74,11 @@ TEST_F(GoblinBiteTest, BitesOncePerSafetyWindowAndOnlyWhatItFacesInReach) {
   gameClock.advance(kBlinkMs);
   goblin.swingAtHero(nowMs());
   EXPECT_EQ(player.getHealth(), 40);
+  // A hero who comes in reach as a cycle begins is bitten then, not spared by its phase.
+  gameClock.advance(kBlinkMs);
+  goblin.animStart = nowMs();
+  goblin.swingAtHero(nowMs());
+  EXPECT_EQ(player.getHealth(), 20);
 }
 
 TEST_F(GoblinBiteTest, ClassicGoblinsNeverBiteThroughTheirUpdate) {

@@ -2,6 +2,8 @@
 #include <tuple>
 
 #include "ShellTestFixture.h"
+#include "extras/LevelExtras.h"
+#include "goblins/Goblin.h"
 #include "level/Level.h"
 #include "shell/Controls.h"
 #include "shell/Progression.h"
@@ -45,6 +47,26 @@ TEST_F(WildRulesTest, TheClockAtZeroCostsALifeAndStartsAgainOnlyUnderWildRules) 
   player.setLives(1);
   runPasses(1, kLevelTimeMs);
   EXPECT_EQ(GameState, Submit);
+}
+
+TEST_F(WildRulesTest, GoblinsWaitAtTheirPostsUntilTheHeroComesLevelWithThem) {
+  wildRules = true;
+  startNewGame();
+  const std::vector<ExtraSpot>& posts = *levelExtras.postsOf(0);
+  EXPECT_EQ(goblins[posts.size()].health, 0);  // no post, no goblin
+  Goblin& goblin = goblins[0];                 // level 0's first post is far from the start
+  runPasses(30, 16);
+  EXPECT_EQ(goblin.x, posts[0].x);
+  // In view, 200 px above it: it waits. Level with it, 150 px to its right: it turns to him.
+  const float viewX = posts[0].x - kHeroScreenX + 150.0f, viewY = posts[0].y + 7 - kHeroScreenY;
+  player.setX(viewX);
+  player.setY(viewY - 200.0f);
+  runPasses(1, 16);
+  EXPECT_TRUE(goblin.waiting);
+  player.setY(viewY);
+  runPasses(10, 16);
+  EXPECT_FALSE(goblin.waiting);
+  EXPECT_TRUE(goblin.movingRight);
 }
 
 TEST_F(WildRulesTest, ALifeLostAfterAFreedCageStartsAgainAtTheCageWithTheNutsKept) {

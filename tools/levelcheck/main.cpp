@@ -1,23 +1,30 @@
-// levelcheck [LEVEL…] [--route] [--wild]: proves each level can be finished,
-// with the classic extras or, with --wild, each level's own. Run in the game's
-// working directory; prints one line a level and a line of figures, lists what
-// cannot be reached and every dead end, writes levelcheck-N.png, and exits
-// non-zero when an exit is unreachable or a level has a dead end.
+// levelcheck [--route] [--wild] [--expert] [LEVEL…]: proves each level can be
+// finished, with the classic extras or, with --wild, each level's own. Run in the
+// game's working directory; prints one line a level and a line of figures, lists
+// what cannot be reached and every dead end, writes levelcheck-N.png, and exits
+// non-zero when an exit is unreachable or a level has a dead end. With --expert
+// it also plays each level through the game's own loop, goblins and all, and
+// prints what that cost.
 #include <SDL/SDL.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "ExpertPlay.h"
 #include "LevelSearch.h"
 #include "Overview.h"
 #include "RouteFigures.h"
 #include "extras/Extra.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
-#include "shell/GameState.h"
+#include "platform/Clock.h"
+#include "player/Player.h"
 #include "shell/Controls.h"
+#include "shell/GameState.h"
+#include "shell/Startup.h"
 
 namespace {
 const int kDeadEndCellPx = 50;  // dead-end places in one cell are reported once
@@ -55,6 +62,14 @@ size_t printDeadEnds(const SearchResult& r, const std::vector<int>& dead) {
   for (auto at : r.lostAt) report(at, ", falls out of the level");
   if (lines > kMaxDeadEndLines) std::printf("  and %d more dead ends\n", lines - kMaxDeadEndLines);
   return dead.size() + r.lostAt.size();
+}
+
+// The expert's play of level n from its start; false when it never reaches the exit.
+bool playAsExpert(int n) {
+  int lost = 0;
+  if (!expertPlaysLevel(n, lost)) return std::printf("  expert: the exit was not reached\n"), false;
+  std::printf("  expert: exit reached, %d health lost, %d lives left\n", lost, player.getLives());
+  return true;
 }
 
 bool checkLevel(int n, bool printRoute) {
@@ -95,24 +110,29 @@ bool checkLevel(int n, bool printRoute) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("SDL_VIDEODRIVER", "dummy", 1);
-  SDL_Init(SDL_INIT_VIDEO);
-  bool printRoute = false;
-  bool all = true;
-  bool ok = true;
+  bool printRoute = false, expert = false;
+  std::vector<int> chosen;
   for (int a = 1; a < argc; ++a) {
     std::string arg = argv[a];
-    if (arg == "--route" || arg == "--wild") {
-      printRoute = printRoute || arg == "--route";
-      wildRules = wildRules || arg == "--wild";
-      continue;
-    }
-    all = false;
+    printRoute = printRoute || arg == "--route";
+    wildRules = wildRules || arg == "--wild";
+    expert = expert || arg == "--expert";
     int n = std::atoi(argv[a]);
-    if (n >= 0 && n < kLevelCount) ok = checkLevel(n, printRoute) && ok;
+    if (arg[0] != '-' && n >= 0 && n < kLevelCount) chosen.push_back(n);
   }
-  if (all)
-    for (int n = 0; n < kLevelCount; ++n) ok = checkLevel(n, printRoute) && ok;
+  if (chosen.empty())
+    for (int n = 0; n < kLevelCount; ++n) chosen.push_back(n);
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  // The expert needs the whole game, on a clock of its own; the search only the levels.
+  if (expert) {
+    gameClock.useFake(1);
+    if (startUp() != 0) return 2;
+  } else {
+    SDL_Init(SDL_INIT_VIDEO);
+  }
+  bool ok = true;
+  for (int n : chosen) ok = checkLevel(n, printRoute) && (!expert || playAsExpert(n)) && ok;
   SDL_Quit();
   return ok ? 0 : 1;
 }

@@ -1,0 +1,115 @@
+#include "ExpertPlay.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <tuple>
+#include <vector>
+
+#include "Harness.h"
+#include "LevelSearch.h"
+#include "extras/Extra.h"
+#include "goblins/Goblin.h"
+#include "level/Level.h"
+#include "level/LevelBuild.h"
+#include "platform/Clock.h"
+#include "player/Player.h"
+#include "shell/Controls.h"
+#include "shell/GameFlow.h"
+#include "shell/Input.h"
+#include "shell/MainLoop.h"
+#include "shell/Progression.h"
+
+namespace {
+const unsigned kExpertSeed = 1234;
+const uint32_t kFrameMs = static_cast<uint32_t>(kRouteFrameMs);  // the routes were found at this step
+const int kTradeAtHealth = 40;  // and below, a weapon level is worth more as health
+const float kHitOffset = -7.0f;  // px from the hero's sprite corner to his swing's hit point
+const int kReachBase = 30, kReachPerWeapon = 5;  // px
+
+// What a search overwrites in the hero and the extras, to be put back.
+auto heroCounters() {
+  return std::tie(player.health, player.lives, player.score, player.nuts, player.animals, player.weaponLevel,
+                  player.armourLevel, player.animStart, player.drawnHealth, player.hurtBlink, player.hurtTick);
+}
+auto extraState(Extra& e) { return std::tie(e.type, e.x, e.y, e.rescued, e.triggered, e.hitTime); }
+template <typename Tied>
+auto copyOf(Tied tied) {
+  return std::apply([](auto... v) { return std::make_tuple(v...); }, tied);
+}
+
+// The checker's route from where the hero is, found without disturbing the
+// game: the hero, the clock and the extras are put back. Empty when the hero
+// cannot get to the exit unhurt from here, as while he falls into thorns.
+Route routeFromHere(int level) {
+  const auto kept = copyOf(heroCounters());
+  std::vector<decltype(copyOf(extraState(extras[0])))> lying;
+  for (Extra& e : extras) lying.push_back(copyOf(extraState(e)));
+  HeroState start = HeroSim(nullptr, level).save();
+  SearchResult found = searchLevel(level, true, &start);
+  HeroSim(nullptr, level).load(start);
+  heroCounters() = kept;
+  for (int i = 0; i < kExtraCount; ++i) extraState(extras[i]) = lying[i];
+  return found.exitReachable ? found.exitRoute : Route();
+}
+
+// Lets go of every key a route holds, at once.
+void letGo() {
+  for (Action a : {Action::RunLeft, Action::RunRight, Action::Crouch}) pushKey(keyFor(a), false);
+  handleEvents();
+}
+
+// Does the hero's swing reach a goblin now?
+bool goblinInReach() {
+  const float reach = float(kReachBase + kReachPerWeapon * player.weaponLevel);
+  const float hitX = player.x + (kHeroScreenX + kHitOffset), hitY = player.y + (kHeroScreenY + kHitOffset);
+  for (const Goblin& g : goblins)
+    if (g.health > 0 && !g.waiting && swingReaches(hitX, hitY, player.ori != 0, g.x, g.y, reach)) return true;
+  return false;
+}
+}  // namespace
+
+void pass() {
+  handleEvents();
+  gameClock.advance(kFrameMs);
+  runScreenPass(measureFrame());
+}
+
+bool playToExit(int level, int& healthLost) {
+  Route route = routeFromHere(level);
+  size_t next = 0;
+  bool offRoute = route.empty(), swinging = false;
+  for (int f = 0, passes = 0; passes < kMaxPasses; ++f, ++passes) {
+    if (player.health <= kTradeAtHealth && player.weaponLevel > 0) pushKey(keyFor(Action::Trade), true);
+    swinging = !swinging && goblinInReach();  // each swing hits on its press
+    pushKey(keyFor(Action::Swing), swinging);
+    for (; next < route.size() && route[next].frame == f; ++next)
+      pushKey(keyFor(route[next].action), route[next].down);
+    const int health = player.health, lives = player.lives;
+    pass();
+    if (GameState == LevelStats) return true;
+    const int lost = player.lives < lives ? health : std::max(0, health - player.health);
+    healthLost += lost;
+    // A hurt throws the hero off the way: once the shove is over, a new plan from where he is.
+    offRoute = offRoute || lost > 0;
+    if (offRoute && player.knockBack == 0) {
+      letGo();
+      route = routeFromHere(level);
+      next = 0;
+      f = -1;
+      offRoute = route.empty();  // no way yet: try again on the next pass
+    }
+  }
+  return false;
+}
+
+bool expertPlaysLevel(int level, int& healthLost) {
+  std::srand(kExpertSeed);
+  levelBuild.waitFor(level);
+  player.reset(nowMs());
+  levelIndex = level;
+  respawnLevelObjects();
+  GameState = Playing;
+  levels[level].restartTimer(nowMs());
+  lastFrameTick = nowMs();  // the first pass is one step long, whatever ran before
+  return playToExit(level, healthLost);
+}
