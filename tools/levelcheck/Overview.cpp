@@ -5,7 +5,9 @@
 #include <algorithm>
 
 #include "extras/Extra.h"
+#include "extras/LevelExtras.h"
 #include "level/Level.h"
+#include "shell/GameState.h"
 
 namespace {
 const double kScale = 0.25;  // overview px per level px
@@ -38,6 +40,21 @@ void colourOf(int type, cairo_t* cr) {
     case LevelExit: cairo_set_source_rgb(cr, 0.1, 0.9, 0.3); break;
     case DeadlyHazard: cairo_set_source_rgb(cr, 0.6, 0.1, 0.8); break;
     default: cairo_set_source_rgb(cr, 0.9, 0.1, 0.1); break;
+  }
+}
+
+// Under the wild rules, each goblin's post as a dark green diamond.
+void drawGoblinPosts(cairo_t* cr, int level) {
+  const std::vector<ExtraSpot>* posts = wildRules ? levelExtras.postsOf(level) : nullptr;
+  if (!posts) return;
+  cairo_set_source_rgb(cr, 0.1, 0.35, 0.1);
+  for (const ExtraSpot& p : *posts) {
+    cairo_move_to(cr, p.x + 25, p.y - 10);
+    cairo_line_to(cr, p.x + 60, p.y + 25);
+    cairo_line_to(cr, p.x + 25, p.y + 60);
+    cairo_line_to(cr, p.x - 10, p.y + 25);
+    cairo_close_path(cr);
+    cairo_fill(cr);
   }
 }
 }  // namespace
@@ -93,6 +110,7 @@ void writeOverview(int level, const SearchResult& result, const std::vector<int>
       cairo_stroke(cr);
     }
   }
+  drawGoblinPosts(cr, level);
   cairo_destroy(cr);
   cairo_surface_write_to_png(out, path.c_str());
   cairo_surface_destroy(out);
