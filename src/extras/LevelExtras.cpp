@@ -15,8 +15,8 @@ struct TypeName {
   const char* name;
   int type;
 };
-const TypeName kTypeNames[] = {
-    {"nut", Nut}, {"animal", Animal}, {"thorn", Hazard}, {"trap", DeadlyHazard}, {"exit", LevelExit}, {"goblin", kGoblinPost}};
+const TypeName kTypeNames[] = {{"nut", Nut},           {"animal", Animal},  {"thorn", Hazard},
+                               {"trap", DeadlyHazard}, {"exit", LevelExit}, {"goblin", kGoblinPost}};
 
 bool typeNamed(const std::string& name, int& type) {
   for (const TypeName& t : kTypeNames)

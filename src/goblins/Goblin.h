@@ -28,9 +28,11 @@ class Goblin {
   void draw(SDL_Surface* screen, uint32_t now);
   // The hero's swing from view position (px, py) facing ori (0 right, 1 left).
   void hitTest(float px, float py, uint8_t ori);
+  // Does the hero's swing from view position (px, py) facing ori reach this goblin?
+  bool inHeroReach(float px, float py, uint8_t ori) const;
   // Helpers of update and draw.
   bool inView() const;
-  float heroDy() const;  // px from the goblin down to the point it watches on the hero
+  float heroDy() const;          // px from the goblin down to the point it watches on the hero
   void watchHero();              // notice, turn toward, stand or strike the pose
   void pickFrame(uint32_t now);  // the sprite cell for `now` into srcRect; may restart the cycle
   void drawHealthBar(SDL_Surface* screen, int spriteX, int spriteY);

@@ -19,12 +19,16 @@ bool swingReaches(float hitX, float hitY, bool facingLeft, float targetX, float 
   return gap > 0.0f && gap < reach;
 }
 
-void Goblin::hitTest(float px, float py, uint8_t ori) {
-  if (health <= 0) return;
+bool Goblin::inHeroReach(float px, float py, uint8_t ori) const {
   float reach = static_cast<float>(playerWeaponLevel() * kReachPerWeapon + kReachBase);
+  return swingReaches(px + (kHeroScreenX + kHitOffset), py + (kHeroScreenY + kHitOffset), ori != 0, x, y,
+                      reach);
+}
+
+void Goblin::hitTest(float px, float py, uint8_t ori) {
+  if (health <= 0 || !inHeroReach(px, py, ori)) return;
   float hitX = px + (kHeroScreenX + kHitOffset);
   bool facingLeft = ori != 0;
-  if (!swingReaches(hitX, py + (kHeroScreenY + kHitOffset), facingLeft, x, y, reach)) return;
   x += facingLeft ? -kKnockBack : kKnockBack;
   // Measured after the knock-back, the loss on the left shrinks with the distance;
   // far enough it would turn into a gain, and a hit never heals.
@@ -41,7 +45,8 @@ void Goblin::swingAtHero(uint32_t now) {
   if (!attacking || struckCycle == animStart) return;
   // The hero's swing on goblins, mirrored: from the goblin's hit point to the hero's sprite corner.
   float heroX = playerX() + kHeroScreenX, heroY = playerY() + kHeroScreenY;
-  if (!swingReaches(x + kHitOffset, y + kHitOffset, !movingRight, heroX, heroY, static_cast<float>(kReachBase)))
+  if (!swingReaches(x + kHitOffset, y + kHitOffset, !movingRight, heroX, heroY,
+                    static_cast<float>(kReachBase)))
     return;
   // The swing lands as the hero comes in reach, so a hero running past is not spared by
   // chance: the cycle jumps to its strike frame, which the draw shows.

@@ -106,4 +106,3 @@ INSTANTIATE_TEST_SUITE_P(BothRules, WholeGameTest, testing::Bool(),
                          [](const testing::TestParamInfo<bool>& rules) {
                            return rules.param ? "Wild" : "Classic";
                          });
-

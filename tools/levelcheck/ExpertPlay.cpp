@@ -23,13 +23,12 @@ namespace {
 const unsigned kExpertSeed = 1234;
 const uint32_t kFrameMs = static_cast<uint32_t>(kRouteFrameMs);  // the routes were found at this step
 const int kTradeAtHealth = 40;  // and below, a weapon level is worth more as health
-const float kHitOffset = -7.0f;  // px from the hero's sprite corner to his swing's hit point
-const int kReachBase = 30, kReachPerWeapon = 5;  // px
 
 // What a search overwrites in the hero and the extras, to be put back.
 auto heroCounters() {
   return std::tie(player.health, player.lives, player.score, player.nuts, player.animals, player.weaponLevel,
-                  player.armourLevel, player.animStart, player.drawnHealth, player.hurtBlink, player.hurtTick);
+                  player.armourLevel, player.animStart, player.drawnHealth, player.hurtBlink,
+                  player.hurtTick);
 }
 auto extraState(Extra& e) { return std::tie(e.type, e.x, e.y, e.rescued, e.triggered, e.hitTime); }
 template <typename Tied>
@@ -60,10 +59,8 @@ void letGo() {
 
 // Does the hero's swing reach a goblin now?
 bool goblinInReach() {
-  const float reach = float(kReachBase + kReachPerWeapon * player.weaponLevel);
-  const float hitX = player.x + (kHeroScreenX + kHitOffset), hitY = player.y + (kHeroScreenY + kHitOffset);
   for (const Goblin& g : goblins)
-    if (g.health > 0 && !g.waiting && swingReaches(hitX, hitY, player.ori != 0, g.x, g.y, reach)) return true;
+    if (g.health > 0 && !g.waiting && g.inHeroReach(player.x, player.y, player.ori)) return true;
   return false;
 }
 }  // namespace
