@@ -42,7 +42,8 @@ void hitGoblins(float px, float py, uint8_t ori) {
 }
 
 void Goblin::swingAtHero(uint32_t now) {
-  if (!attacking || struckCycle == animStart) return;
+  // A shielded hero draws no swing, so the cycle runs on as drawn.
+  if (!attacking || struckCycle == animStart || playerShielded(now)) return;
   // The hero's swing on goblins, mirrored: from the goblin's hit point to the hero's sprite corner.
   float heroX = playerX() + kHeroScreenX, heroY = playerY() + kHeroScreenY;
   if (!swingReaches(x + kHitOffset, y + kHitOffset, !movingRight, heroX, heroY,
