@@ -32,5 +32,6 @@ class LevelExtras {
 
 extern LevelExtras levelExtras;
 
-// One file's text as extras and goblin posts; on the first bad line, false with its number and what is wrong.
+// One file's text as extras and goblin posts; on the first bad line, false with its
+// number and what is wrong.
 bool parseExtras(const std::string& text, std::vector<ExtraSpot>& out, int& badLine, std::string& why);

@@ -113,7 +113,10 @@ void Goblin::update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collisio
   // A goblin at its post stands still, seen once in view, until the hero comes level with it.
   if (waiting) {
     if (!inView()) return;
-    if (std::fabs(heroDy()) >= kNoticeHeight) return draw(screen, tick.now);
+    if (std::fabs(heroDy()) >= kNoticeHeight) {
+      animStart = tick.now;  // held on its first cell: no cycle ends, so it rolls no jump
+      return draw(screen, tick.now);
+    }
     waiting = false;
   }
   float frameMs = tick.movedMs();

@@ -58,7 +58,7 @@ class Goblin {
   bool isKind2 = false;
   bool onGround = false;
   bool attacking = false;
-  bool waiting = false;  // at its post, out of view; spawn ends it
+  bool waiting = false;  // at its post until the hero comes level with it; spawn ends it
   SDL_Rect srcRect = {0, 0, 0, 0};
   SDL_Rect dstRect = {0, 0, 0, 0};
   int kind = 0;
