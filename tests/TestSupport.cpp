@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "extras/Extra.h"
+#include "goblins/Goblin.h"
 #include "level/LevelBuild.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
@@ -138,4 +139,5 @@ SavedGameState::~SavedGameState() {
   }
   sharedGameState() = shared;
   playEvents = PlayEvents{};
+  for (Goblin& g : goblins) g.waiting = false;  // one left at a wild level's post would stand still
 }
