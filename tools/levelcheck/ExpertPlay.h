@@ -20,9 +20,9 @@ bool passUntil(Done done) {
   return done();
 }
 
-// Plays the level being played to its exit: the checker's way, and under the
-// wild rules a swing at each goblin in reach, a weapon traded for health when
-// low, and a new plan after each hurt. Adds the health it cost to `healthLost`;
+// Plays the level being played to its exit: the checker's way, a swing at each
+// goblin in reach, a weapon traded for health when low, and a new plan after
+// each hurt (only the wild rules hurt on the checker's way). Adds the health it cost to `healthLost`;
 // false when the exit is never reached.
 bool playToExit(int level, int& healthLost);
 
