@@ -121,6 +121,7 @@ static auto sharedGameState() {
 
 SavedGameState::SavedGameState() : shared(sharedGameState()) {
   for (int i = 0; i < kExtraCount; ++i) extraX[i] = extras[i].x, extraY[i] = extras[i].y;
+  jumpChance = goblins[0].jumpChance;
   // Each test starts as the title does: level 0 painted, so key 1 starts at once.
   levelBuild.waitFor(0);
   forgetWaitingGame();
@@ -139,5 +140,8 @@ SavedGameState::~SavedGameState() {
   }
   sharedGameState() = shared;
   playEvents = PlayEvents{};
-  for (Goblin& g : goblins) g.waiting = false;  // one left at a wild level's post would stand still
+  for (Goblin& g : goblins) {
+    g.jumpChance = jumpChance;
+    g.waiting = false;  // one left at a wild level's post would stand still
+  }
 }

@@ -86,7 +86,8 @@ class SavedScoreTable {
 
 // Saves the shared game state (screen, level, clocks, costs, name, where the extras
 // are) and puts it back when the test is over, with no event left queued, a fresh
-// hero, the shop's racks full, every extra placed afresh and the classic rules.
+// hero, the shop's racks full, every extra placed afresh, the classic rules, and the
+// goblin pool's jump chances with none left waiting at a post.
 class SavedGameState {
  public:
   SavedGameState();
@@ -96,6 +97,7 @@ class SavedGameState {
   // Screen, level, seconds left, name delay, both prices, last frame tick, name.
   std::tuple<int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, uint32_t, std::string> shared;
   int extraX[kExtraCount], extraY[kExtraCount];  // placing leaves the extra without a place (53) where it is
+  int jumpChance = 0;                            // the pool's; no spawn sets it
 };
 
 // Runs `passes` main-loop passes, advancing the fake clock by `stepMs` before each.

@@ -96,12 +96,6 @@ const float kLiftRow = 49.0f;        // px, the lowest row inside the box
 // Walking speed taken up again when the hero leaves notice: the common breed's, by kind.
 float restoredSpeed(int kind) { return kSpawnPlaces[0][kind].walkSpeed; }
 
-// Does a goblin box at (x, y), level px, show in the view?
-bool boxInView(float x, float y) {
-  return x + kBoxSize > playerX() && x < playerX() + kScreenWidth && y + kBoxSize > playerY() &&
-         y < playerY() + kScreenHeight;
-}
-
 // Probe points are cut toward zero, not rounded.
 bool solidAt(SDL_Surface* collision, float px, float py) {
   return isSolidAt(collision, static_cast<int>(px), static_cast<int>(py));
@@ -140,7 +134,10 @@ void Goblin::update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collisio
   draw(screen, tick.now);
 }
 
-bool Goblin::inView() const { return boxInView(x, y); }
+bool Goblin::inView() const {
+  return x + kBoxSize > playerX() && x < playerX() + kScreenWidth && y + kBoxSize > playerY() &&
+         y < playerY() + kScreenHeight;
+}
 
 float Goblin::heroDy() const { return (playerY() + (kHeroScreenY + kWatchOffset)) - y; }
 

@@ -31,7 +31,7 @@ class Goblin {
   // Does the hero's swing from view position (px, py) facing ori reach this goblin?
   bool inHeroReach(float px, float py, uint8_t ori) const;
   // Helpers of update and draw.
-  bool inView() const;
+  bool inView() const;           // does its box show in the view?
   float heroDy() const;          // px from the goblin down to the point it watches on the hero
   void watchHero();              // notice, turn toward, stand or strike the pose
   void pickFrame(uint32_t now);  // the sprite cell for `now` into srcRect; may restart the cycle

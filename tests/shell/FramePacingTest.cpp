@@ -39,15 +39,12 @@ class FramePacingTest : public ShellTest {
     for (Extra& e : extras) e.y = kParkedY;
     for (Goblin& g : goblins) g.health = 0;
     GameState = Playing;
-    jumpChance = goblins[0].jumpChance;
   }
   void TearDown() override {
     levels[0].collisionImage = savedCollision;
     SDL_FreeSurface(world);
     for (int i = 0; i < kGoblinCount; ++i) goblins[i].spawn(i);
-    goblins[0].jumpChance = jumpChance;  // no spawn sets it: later games would never see goblin 0 jump
   }
-  int jumpChance = 0;
   // The hero stands on the ground (or the ledge) with its view corner at x.
   void heroStandsAt(float x, int floorTop) {
     player.setX(x);
