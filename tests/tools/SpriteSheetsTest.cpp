@@ -2,6 +2,7 @@
 // geometry its collision probes assume. Their sizes are checked with every picture in ImageTest.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "TestSupport.h"
@@ -52,6 +53,53 @@ TEST(SpriteSheetHero, FramesHoldThePandaWithItsFeetOnRow42) {
   }
   const Cell grounded[] = {{0, 400, 50, 50}, {50, 450, 50, 50}, {100, 100, 50, 50}, {50, 300, 50, 50}};
   for (const Cell& c : grounded) EXPECT_GT(shown(sheet.get(), c, 42, 43, solid), 0) << "feet float, " << c.x;
+}
+
+// Each left-facing run, jump and slide frame is its right-facing frame mirrored, and the face
+// in it is lopsided (one eye patch ahead, the nose on the muzzle's tip), so the mirroring shows.
+// A face turned to the camera looks much the same either way.
+TEST(SpriteSheetHero, RunJumpAndSlideFramesShowWhichWayHeFaces) {
+  Picture sheet = loadPicture("./pics/player.png");
+  ASSERT_NE(sheet, nullptr);
+  SDL_Surface* s = sheet.get();
+  auto solid = [s](int x, int y) {
+    return (rawPixel(s, x, y) & s->format->Amask) >> s->format->Ashift >= 128;
+  };
+  auto dark = [s](int x, int y) {  // black fur, nose or outline; not the red scarf or mouth
+    Uint8 r, g, b, a;
+    SDL_GetRGBA(rawPixel(s, x, y), s->format, &r, &g, &b, &a);
+    return a >= 128 && r + g + b < 336 && b >= r;
+  };
+  const int pairs[][3] = {{100, 150, 3}, {200, 250, 6}, {400, 450, 1}};  // right row, left row, frames
+  for (auto [right, left, frames] : pairs) {
+    for (int x0 = 0; x0 < frames * kFrame; x0 += kFrame) {
+      SCOPED_TRACE(testing::Message() << "frame at " << x0 << "," << right);
+      int unmirrored = 0, top = kFrame;
+      for (int y = 0; y < kFrame; ++y) {
+        for (int x = 0; x < kFrame; ++x) {
+          unmirrored += rawPixel(s, x0 + x, right + y) != rawPixel(s, x0 + kFrame - 1 - x, left + y);
+          if (solid(x0 + x, right + y)) top = std::min(top, y);
+        }
+      }
+      EXPECT_EQ(unmirrored, 0);
+      // The head's middle, from its width just under the ears.
+      int back = kFrame, front = 0;
+      for (int y = top + 6; y < top + 12; ++y)
+        for (int x = 0; x < kFrame; ++x)
+          if (solid(x0 + x, right + y)) back = std::min(back, x), front = std::max(front, x);
+      // Dark pixels of the face whose mirror image about that middle is not dark.
+      int darks = 0, unmatched = 0;
+      for (int y = top + 8; y < top + 20; ++y) {
+        for (int x = back + 2; x <= front - 2; ++x) {
+          if (!dark(x0 + x, right + y)) continue;
+          int m = x0 + back + front - x;
+          ++darks;
+          unmatched += !dark(m - 1, right + y) && !dark(m, right + y) && !dark(m + 1, right + y);
+        }
+      }
+      EXPECT_GE(unmatched * 2, darks) << "the face looks the same both ways";
+    }
+  }
 }
 
 TEST(SpriteSheetExtras, CellsHoldPicturesStandingWhereTheGameDrawsThem) {

@@ -1,4 +1,5 @@
-// The hero's sheet: every frame is painted facing right and mirrored for the left rows.
+// The hero's sheet: every frame is painted facing right and mirrored for the left rows;
+// the run, jump and stand-or-slide frames are side-on, so the way he faces reads.
 #include "Generators.h"
 #include "hero/PandaPainter.h"
 #include "kit/SpriteKit.h"
@@ -37,9 +38,9 @@ void generatePlayer(const std::string& gameDir) {
   placeBothWays(sheet, 3, runPose, 100, 150);
   placeBothWays(sheet, 6, airPose, 200, 250);
   placeBothWays(sheet, 3, attackPose, 350, 300);  // the left-facing attack row comes first
-  placeFrame(sheet, standPose(), 0, 400, false);
+  placeFrame(sheet, slidePose(), 0, 400, false);
   placeFrame(sheet, crouchPose(), 50, 400, false);
-  placeFrame(sheet, standPose(), 0, 450, true);
+  placeFrame(sheet, slidePose(), 0, 450, true);
   placeFrame(sheet, crouchPose(), 50, 450, true);
   placeFrame(sheet, puzzledPose(), 100, 600, false);
   cairo_destroy(sheet);

@@ -85,6 +85,37 @@ void mouth(cairo_t* cr, double x, double y, Face face) {
   }
 }
 
+// Under the muzzle, from the corner of the mouth forward.
+void sideMouth(cairo_t* cr, double x, double y, Face face) {
+  setColour(cr, kPandaOutline);
+  cairo_set_line_width(cr, 0.9);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  switch (face) {
+    case Face::Happy:
+    case Face::Puzzled:
+      cairo_move_to(cr, x - 2.2, y - 0.6);
+      cairo_curve_to(cr, x - 1.2, y + 0.8, x + 0.6, y + 0.8, x + 1.8, y + 0.2);
+      cairo_stroke(cr);
+      break;
+    case Face::Eager:
+    case Face::Fierce:
+      setColour(cr, kMouth);
+      cairo_move_to(cr, x - 2.2, y - 0.8);
+      cairo_line_to(cr, x + 2.2, y + 0.2);
+      cairo_curve_to(cr, x + 1.6, y + 2.6, x - 1.4, y + 2.4, x - 2.2, y - 0.8);
+      cairo_fill(cr);
+      setColour(cr, kTongue);
+      ellipsePath(cr, x + 0.2, y + 1.3, 1.0, 0.6);
+      cairo_fill(cr);
+      break;
+    case Face::Surprised:
+      setColour(cr, kMouth);
+      ellipsePath(cr, x + 0.4, y + 0.8, 1.1, 1.4);
+      cairo_fill(cr);
+      break;
+  }
+}
+
 }  // namespace
 
 void paintPandaFace(cairo_t* cr, double hx, double hy, Face expression, Rgb patch) {
@@ -107,6 +138,22 @@ void paintPandaFace(cairo_t* cr, double hx, double hy, Face expression, Rgb patc
   cairo_stroke_preserve(cr);
   cairo_fill(cr);
   mouth(cr, nx, ny + 1.6, expression);
+}
+
+void paintPandaSideFace(cairo_t* cr, double hx, double hy, Face expression, Rgb patch) {
+  setColour(cr, kBlush, 0.8);
+  ellipsePath(cr, hx + 2.6, hy + 5.4, 1.9, 1.1);
+  cairo_fill(cr);
+  // The patch droops from above the eye down towards the muzzle.
+  setColour(cr, patch);
+  ellipsePath(cr, hx + 4.4, hy + 0.8, 3.6, 5.0, -0.6);
+  cairo_fill(cr);
+  eye(cr, hx + 4.2, hy - 0.4, -0.5, expression, false, patch);
+  // Nose: a round button on the tip of the muzzle.
+  setColour(cr, kPandaOutline);
+  ellipsePath(cr, hx + 13.4, hy + 1.8, 1.9, 1.5, 0.3);
+  cairo_fill(cr);
+  sideMouth(cr, hx + 10.8, hy + 5.2, expression);
 }
 
 }  // namespace hero

@@ -10,4 +10,7 @@ namespace hero {
 // the eye patches.
 void paintPandaFace(cairo_t* cr, double headX, double headY, Face face, Rgb patch);
 
+// The same face in profile, looking right: one eye patch, the nose on the muzzle's tip.
+void paintPandaSideFace(cairo_t* cr, double headX, double headY, Face face, Rgb patch);
+
 }  // namespace hero

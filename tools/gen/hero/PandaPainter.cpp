@@ -34,6 +34,17 @@ struct Placement {
   double neckY;
 };
 
+// In profile the hips and shoulders close up under the body and the head sits a
+// little forward, leaving room for the snout.
+void sideOn(Placement& f, const PandaPose& p) {
+  f.bodyX = 23.5;
+  f.headX = 24.5 + p.lean;
+  f.frontHipX = 26.0;
+  f.backHipX = 21.5;
+  f.frontShoulderX = 26.5;
+  f.backShoulderX = 22.0;
+}
+
 Placement layout(const PandaPose& p) {
   Placement f;
   f.bodyX = 25;
@@ -50,6 +61,7 @@ Placement layout(const PandaPose& p) {
   f.backShoulderX = 18.5;
   f.shoulderY = f.bodyY - f.bodyRy * 0.3;
   f.neckY = f.headY + kHeadRadius - 1.2;
+  if (p.side) sideOn(f, p);
   return f;
 }
 
@@ -106,22 +118,24 @@ void scarfTail(cairo_t* cr, const Placement& f, const PandaPose& p) {
       kScarf, kPandaOutline, 0.8, 1.0);
 }
 
-void scarfBand(cairo_t* cr, const Placement& f) {
-  double y = f.neckY;
+// The knot sits at the front, or at the back of the neck in profile, where the tail leaves;
+// in profile the band ends under the jaw, clear of the muzzle.
+void scarfBand(cairo_t* cr, const Placement& f, bool side) {
+  double y = f.neckY, x = f.headX;
+  double frontX = x + (side ? 6.0 : 8.5);
+  double knotX = x + (side ? -7.0 : 5.5);
   shadedShape(
       cr,
       [=](cairo_t* c) {
-        cairo_move_to(c, f.headX - 9.0, y - 1.6);
-        cairo_curve_to(c, f.headX - 3, y + 0.6, f.headX + 3, y + 0.6, f.headX + 8.5, y - 1.8);
-        cairo_line_to(c, f.headX + 8.0, y + 2.2);
-        cairo_curve_to(c, f.headX + 3, y + 4.6, f.headX - 3, y + 4.6, f.headX - 9.0, y + 2.4);
+        cairo_move_to(c, x - 9.0, y - 1.6);
+        cairo_curve_to(c, x - 3, y + 0.6, x + 3, y + 0.6, frontX, y - 1.8);
+        cairo_line_to(c, frontX - 0.5, y + 2.2);
+        cairo_curve_to(c, x + 3, y + 4.6, x - 3, y + 4.6, x - 9.0, y + 2.4);
         cairo_close_path(c);
       },
       kScarf, kPandaOutline, 0.8, 1.0);
-  // A little knot at the front.
   shadedShape(
-      cr, [=](cairo_t* c) { ellipsePath(c, f.headX + 5.5, y + 2.3, 2.0, 1.7); }, kScarf, kPandaOutline, 0.5,
-      0.8);
+      cr, [=](cairo_t* c) { ellipsePath(c, knotX, y + 2.3, 2.0, 1.7); }, kScarf, kPandaOutline, 0.5, 0.8);
 }
 
 void body(cairo_t* cr, const Placement& f) {
@@ -145,6 +159,31 @@ void head(cairo_t* cr, const Placement& f) {
       kPandaOutline, 1.0, 2.0);
 }
 
+// In profile: the far ear peeks over the crown ahead of the near one, which sits towards the back.
+void sideEars(cairo_t* cr, const Placement& f, bool nearOne) {
+  if (nearOne) {
+    shadedShape(
+        cr, [=](cairo_t* c) { ellipsePath(c, f.headX - 5.0, f.headY - 7.4, kEarRadius, kEarRadius); },
+        kDarkFur, kPandaOutline);
+    return;
+  }
+  shadedShape(
+      cr,
+      [=](cairo_t* c) { ellipsePath(c, f.headX + 1.8, f.headY - 8.8, kEarRadius - 0.3, kEarRadius - 0.3); },
+      kFarDarkFur, kPandaOutline);
+}
+
+// The round head with its muzzle jutting forward, one shape so the outline runs round both.
+void sideHead(cairo_t* cr, const Placement& f) {
+  shadedShape(
+      cr,
+      [=](cairo_t* c) {
+        ellipsePath(c, f.headX, f.headY, kHeadRadius + 0.2, kHeadRadius);
+        ellipsePath(c, f.headX + 9.6, f.headY + 3.4, 4.8, 3.6, -0.15);
+      },
+      kWhiteFur, kPandaOutline, 1.0, 2.0);
+}
+
 void questionMark(cairo_t* cr) {
   drawOutlinedText(cr, "?", 41.5, 4.5, 12, hex("#ffd65a"), kPandaOutline, 1.0, true);
 }
@@ -163,11 +202,18 @@ void paintPanda(cairo_t* cr, const PandaPose& p) {
   cairo_translate(cr, f.headX, f.headY + kHeadRadius);
   cairo_rotate(cr, p.headTilt);
   cairo_translate(cr, -f.headX, -f.headY - kHeadRadius);
-  ears(cr, f);
-  head(cr, f);
-  paintPandaFace(cr, f.headX, f.headY, p.face, kDarkFur.base);
+  if (p.side) {
+    sideEars(cr, f, false);
+    sideHead(cr, f);
+    sideEars(cr, f, true);
+    paintPandaSideFace(cr, f.headX, f.headY, p.face, kDarkFur.base);
+  } else {
+    ears(cr, f);
+    head(cr, f);
+    paintPandaFace(cr, f.headX, f.headY, p.face, kDarkFur.base);
+  }
   cairo_restore(cr);
-  scarfBand(cr, f);
+  scarfBand(cr, f, p.side);
   arm(cr, f.frontShoulderX, f.shoulderY, p.frontArm, p.frontArmReach, kDarkFur);
   if (p.question) questionMark(cr);
 }

@@ -24,13 +24,18 @@ struct PandaPose {
   double scarfWave = 0;       // radians, phase of the ripple along the scarf tail
   Face face = Face::Happy;
   bool question = false;  // a puzzled "?" beside the head
+  // In profile, the snout pointing the way he goes, so the facing reads at a glance;
+  // otherwise turned three-quarters to the camera.
+  bool side = false;
+  double lean = 0;  // px the head sits forward (+) of the body, side poses only
 };
 
 // The poses of every frame the game shows, by row.
 PandaPose standPose();
 PandaPose crouchPose();
-PandaPose runPose(int frame);     // 0..2
-PandaPose airPose(int frame);     // 0..5: take-off, rise, apex, then falling
+PandaPose slidePose();            // in profile: the game shows one frame for standing and sliding
+PandaPose runPose(int frame);     // 0..2, in profile
+PandaPose airPose(int frame);     // 0..5, in profile: take-off, rise, apex, then falling
 PandaPose attackPose(int frame);  // 0..2: wind-up, strike, follow-through
 PandaPose puzzledPose();
 
