@@ -9,6 +9,9 @@
 #include "shell/Shop.h"
 
 namespace {
+// The run keys held down, so a new game can keep the hero running (startNewGame).
+bool leftHeld = false, rightHeld = false;
+
 void jumpOrGoOn() {
   switch (GameState) {
     case Shop: buyUpgrade(); break;
@@ -24,6 +27,7 @@ void startOrLeaveForTitle() {
     requestNewGame();
   } else {
     forgetWaitingGame();
+    gameUnderway = false;
     missedTable = false;
     GameState = Title;
   }
@@ -41,8 +45,14 @@ bool pressAction(Action action) {
     pauseScreen.resume();
   }
   switch (action) {
-    case Action::RunLeft: player.runLeft(); break;
-    case Action::RunRight: player.runRight(); break;
+    case Action::RunLeft:
+      player.runLeft();
+      leftHeld = true;
+      break;
+    case Action::RunRight:
+      player.runRight();
+      rightHeld = true;
+      break;
     case Action::Jump: jumpOrGoOn(); break;
     case Action::Drop: player.dropDown(nowMs()); break;
     case Action::Crouch:
@@ -69,13 +79,21 @@ bool pressAction(Action action) {
 
 void releaseAction(Action action) {
   switch (action) {
-    case Action::RunLeft: player.releaseLeft(nowMs()); break;
-    case Action::RunRight: player.releaseRight(nowMs()); break;
+    case Action::RunLeft:
+      player.releaseLeft(nowMs());
+      leftHeld = false;
+      break;
+    case Action::RunRight:
+      player.releaseRight(nowMs());
+      rightHeld = false;
+      break;
     case Action::Crouch: player.standUp(); break;
     case Action::Swing: player.stopAttack(); break;
     default: break;
   }
 }
+
+bool runHeld() { return leftHeld || rightHeld; }
 
 bool isHeld(Action action) {
   return action == Action::RunLeft || action == Action::RunRight || action == Action::Crouch ||

@@ -15,6 +15,8 @@ void recordSecondsLeft(uint32_t now) {
 int32_t GameState = 0;
 uint32_t lastFrameTick = 0;
 int32_t nameDelay = 0;
+bool gameUnderway = false;
+bool entryEndsGame = false;
 
 int32_t getGameState() { return GameState; }
 void setGameState(int32_t state) { GameState = state; }
@@ -24,6 +26,8 @@ void startNameEntry() {
   // the name: they could fill it with junk or push it past three letters.
   playerName.clear();
   nameDelay = 0;
+  entryEndsGame = gameUnderway;
+  gameUnderway = false;
   GameState = Submit;
 }
 

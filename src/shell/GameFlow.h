@@ -11,6 +11,11 @@ extern int32_t nameDelay;       // ms to wait before the next letter key counts
 
 void setGameState(int32_t state);
 
+// From a new game's start to the name entry that ends it; key 1 abandons it.
+extern bool gameUnderway;
+// The name entry shown ends a game (not key 7 on the title or a list, say).
+extern bool entryEndsGame;
+
 // Shows the name entry with a fresh name: key 7 and every end of a game come here.
 void startNameEntry();
 

@@ -7,6 +7,7 @@
 #include "level/LevelBuild.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
+#include "shell/Actions.h"
 #include "shell/GameFlow.h"
 #include "shell/Shop.h"
 
@@ -41,8 +42,16 @@ void startNewGame() {
   newGameWaiting = false;
   // Before the clock starts, so a level still being painted costs no play time.
   levelBuild.waitFor(0);
-  // Nothing of an earlier game carries over; the name entry starts its own name.
+  // Nothing of an earlier game carries over but a run key held through the start:
+  // the title handed it to the hero, and he keeps its speed and facing.
+  float speed = player.speedx;
+  uint8_t facing = player.ori;
   player.reset(nowMs());
+  if (runHeld()) {
+    player.speedx = speed;
+    player.ori = facing;
+  }
+  gameUnderway = true;
   resetShop();
   secondsLeft = 0;
   levelIndex = 0;  // before the extras, which lie where this level has them

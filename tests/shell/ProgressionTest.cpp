@@ -102,4 +102,9 @@ TEST_F(ProgressionTest, ANewGameStartsFresh) {
       std::tuple(0, 0, 100, 0, 0, 10, 10, 0, 0, 100));
   EXPECT_EQ(std::tuple(player.getX(), player.speedx, player.cro, extras[66].y),
             std::tuple(100.0f, 0.0f, false, 750));
+  // But a run key held through the start keeps the hero running that way.
+  GameState = Title;
+  pushKey(SDLK_LEFT, true);
+  EXPECT_TRUE(press(SDLK_1));
+  EXPECT_EQ(std::tuple(player.speedx, player.ori), std::tuple(-3.0f, uint8_t{1}));
 }
