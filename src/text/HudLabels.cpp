@@ -13,8 +13,10 @@ const SDL_Color kLilac = {213, 187, 234, 0};
 const SDL_Color kWhite = {255, 255, 255, 0};
 const SDL_Color kFlashRed = {255, 80, 64, 0};  // the thorns' red tips
 const int kPromptX = 200;
-const int kStatsY = 130, kStatsStepY = 50;  // px
-const int kWildStatsStepY = 40;             // px: six lines on the same panel
+// px: on the statistics picture's panel, which ends inside the screen with room
+// round the longest line
+const int kStatsX = 176, kStatsY = 130, kStatsStepY = 50;
+const int kWildStatsStepY = 40;  // px: six lines on the same panel
 
 // "Lifes: 2  Score: 150  Nuts: 12  Animals: 3  Level: 1", shared by play and shop.
 std::string counters() {
@@ -89,7 +91,7 @@ void buildLevelStats() {
   }
   int step = wildRules ? kWildStatsStepY : kStatsStepY;
   for (int i = 0; i < kStatsLineCount; ++i)
-    renderLabel(statsLabels[i], statsTexts[i], kPromptX, kStatsY + step * i, kHudSize, kLilac);
+    renderLabel(statsLabels[i], statsTexts[i], kStatsX, kStatsY + step * i, kHudSize, kLilac);
 }
 
 void buildNameLabel() { renderLabel(nameLabel, playerName, 270, 200, kNameSize, kWhite); }
