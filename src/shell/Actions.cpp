@@ -66,7 +66,7 @@ bool pressAction(Action action) {
     case Action::Story: goFrom(Title, Story); break;
     case Action::About: goFrom(Title, About); break;
     case Action::Scores: goFrom(Title, Scores); break;
-    case Action::Shop: goFrom(Playing, Shop); break;
+    case Action::Shop: return skipToShop();
     case Action::NameEntry: startNameEntry(); break;
     case Action::Rules:
       if (GameState != Title) return false;

@@ -12,6 +12,8 @@ void recordSecondsLeft(uint32_t now) {
 }
 }  // namespace
 
+void payTimeBonus() { player.setScore(player.getScore() + timeBonus()); }
+
 int32_t GameState = 0;
 uint32_t lastFrameTick = 0;
 int32_t nameDelay = 0;
@@ -37,6 +39,7 @@ void actOnPlayEvents(uint32_t now) {
   if (playEvents.outOfLives) startNameEntry();
   if (playEvents.exitTouched) {
     recordSecondsLeft(now);
+    payTimeBonus();
     player.knockBack = 0;  // a bite's shove ends with the level, not in the shop
     setGameState(LevelStats);
   }

@@ -22,6 +22,9 @@ void startNameEntry();
 // After the hero's update: what it and the extras reported (the last life lost, an
 // exit touched) changes the screen, which shows from the next pass.
 void actOnPlayEvents(uint32_t now);
+// Adds the seconds left at the last level exit, three points each, to the score. It is
+// paid as the level is left, so the statistics and the shop show the score the game keeps.
+void payTimeBonus();
 
 // Before the hero's update, under the wild rules: a level clock at 0 costs a life, which
 // that update takes as any other, and the clock starts full again.

@@ -15,8 +15,6 @@ namespace {
 const int kLastLevel = kLevelCount - 1;
 bool newGameWaiting = false;  // key 1 came before the levels were painted
 
-void addTimeBonus() { player.setScore(player.getScore() + timeBonus()); }
-
 // Under the wild rules a level may post its goblins: one at each post, the rest stay out.
 void postGoblins(const std::vector<ExtraSpot>& posts) {
   for (int i = 0; i < kGoblinCount; ++i) {
@@ -77,7 +75,6 @@ void startWaitingGame() {
 void forgetWaitingGame() { newGameWaiting = false; }
 
 void startLevel() {
-  addTimeBonus();
   ++levelIndex;
   levelBuild.waitFor(levelIndex);  // painted during the statistics and the shop
   player.setX(kStartX);
@@ -99,10 +96,18 @@ int levelToPaint() {
   }
 }
 
+bool skipToShop() {
+  // Under the wild rules the shop is reached through the level's exit alone.
+  if (wildRules || GameState != Playing) return false;
+  // The level was not finished: the classic rules pay the last exit's seconds again.
+  payTimeBonus();
+  setGameState(Shop);
+  return true;
+}
+
 void leaveShop() {
   // There is no level after the last: the walk out wins the game.
   if (levelIndex >= kLastLevel) {
-    addTimeBonus();
     setGameState(Victory);
     return;
   }

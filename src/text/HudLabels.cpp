@@ -43,18 +43,19 @@ void classicStats(int bonus) {
   statsTexts[1] = withNumber(" Nuts collected: ", player.getNuts());
   statsTexts[2] = withNumber(" Animals saved: ", player.getAnimals());
   statsTexts[3] = withNumber(" Time bonus (seconds multiplied by 3): ", bonus);
-  statsTexts[4] = withNumber(" Score: ", player.getNuts() + bonus);
+  // The score the game holds, the bonus paid: nuts are spent in the shop, not scored.
+  statsTexts[4] = withNumber(" Score: ", player.getScore());
   statsTexts[5].clear();
 }
 
-// The level's deeds and what they earned, then the game's score once the bonus is paid.
+// The level's deeds and what they earned, then the game's score, the bonus paid.
 void wildStats(int bonus) {
   const LevelTally& t = player.tally;
   statsTexts[1] = pointsLine(" Nuts collected: ", t.nuts, player.pointsFor(Deed::Nut));
   statsTexts[2] = pointsLine(" Animals saved: ", t.animals, player.pointsFor(Deed::Animal));
   statsTexts[3] = pointsLine(" Goblins knocked out: ", t.knockouts, player.pointsFor(Deed::Knockout));
   statsTexts[4] = withNumber(" Time bonus (seconds multiplied by 3): ", bonus);
-  statsTexts[5] = withNumber(" Score: ", player.getScore() + bonus);
+  statsTexts[5] = withNumber(" Score: ", player.getScore());
 }
 }  // namespace
 
