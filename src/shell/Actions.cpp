@@ -9,9 +9,6 @@
 #include "shell/Shop.h"
 
 namespace {
-// The run keys held down, so a new game can keep the hero running (startNewGame).
-bool leftHeld = false, rightHeld = false;
-
 void jumpOrGoOn() {
   switch (GameState) {
     case Shop: buyUpgrade(); break;
@@ -47,11 +44,11 @@ bool pressAction(Action action) {
   switch (action) {
     case Action::RunLeft:
       player.runLeft();
-      leftHeld = true;
+      runLeftHeld = true;
       break;
     case Action::RunRight:
       player.runRight();
-      rightHeld = true;
+      runRightHeld = true;
       break;
     case Action::Jump: jumpOrGoOn(); break;
     case Action::Drop: player.dropDown(nowMs()); break;
@@ -81,19 +78,17 @@ void releaseAction(Action action) {
   switch (action) {
     case Action::RunLeft:
       player.releaseLeft(nowMs());
-      leftHeld = false;
+      runLeftHeld = false;
       break;
     case Action::RunRight:
       player.releaseRight(nowMs());
-      rightHeld = false;
+      runRightHeld = false;
       break;
     case Action::Crouch: player.standUp(); break;
     case Action::Swing: player.stopAttack(); break;
     default: break;
   }
 }
-
-bool runHeld() { return leftHeld || rightHeld; }
 
 bool isHeld(Action action) {
   return action == Action::RunLeft || action == Action::RunRight || action == Action::Crouch ||

@@ -33,5 +33,3 @@ bool pressAction(Action action);
 void releaseAction(Action action);
 // True for the actions that last until let go.
 bool isHeld(Action action);
-// True while a run key (or the pad's run) that reached the hero is held down.
-bool runHeld();

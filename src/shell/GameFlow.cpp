@@ -17,6 +17,7 @@ void payTimeBonus() { player.setScore(player.getScore() + timeBonus()); }
 int32_t GameState = 0;
 uint32_t lastFrameTick = 0;
 int32_t nameDelay = 0;
+bool runLeftHeld = false, runRightHeld = false;
 bool gameUnderway = false;
 bool entryEndsGame = false;
 

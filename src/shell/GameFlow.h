@@ -11,6 +11,9 @@ extern int32_t nameDelay;       // ms to wait before the next letter key counts
 
 void setGameState(int32_t state);
 
+// The run keys (or the pad's run) held down, as the hero got them: a new game keeps
+// him running (startNewGame).
+extern bool runLeftHeld, runRightHeld;
 // From a new game's start to the name entry that ends it; key 1 abandons it.
 extern bool gameUnderway;
 // The name entry shown ends a game (not key 7 on the title or a list, say).

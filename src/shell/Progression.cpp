@@ -7,7 +7,6 @@
 #include "level/LevelBuild.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/Actions.h"
 #include "shell/GameFlow.h"
 #include "shell/Shop.h"
 
@@ -45,7 +44,7 @@ void startNewGame() {
   float speed = player.speedx;
   uint8_t facing = player.ori;
   player.reset(nowMs());
-  if (runHeld()) {
+  if (runLeftHeld || runRightHeld) {
     player.speedx = speed;
     player.ori = facing;
   }
