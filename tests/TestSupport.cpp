@@ -14,6 +14,7 @@
 #include "platform/Clock.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
+#include "shell/Actions.h"
 #include "shell/GameFlow.h"
 #include "shell/MainLoop.h"
 #include "shell/Progression.h"
@@ -131,6 +132,10 @@ SavedGameState::~SavedGameState() {
   SDL_Event e;
   while (SDL_PollEvent(&e)) {
   }
+  // No run key left held, and no game under way, for the next test's new game.
+  releaseAction(Action::RunLeft);
+  releaseAction(Action::RunRight);
+  gameUnderway = entryEndsGame = false;
   player.reset(nowMs());
   resetShop();
   wildRules = false;  // every start of the game plays the classic rules, and places their extras

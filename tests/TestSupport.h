@@ -85,7 +85,7 @@ class SavedScoreTable {
 };
 
 // Saves the shared game state (screen, level, clocks, costs, name, where the extras
-// are) and puts it back when the test is over, with no event left queued, a fresh
+// are) and puts it back when the test is over, with no event left queued, no run key held, a fresh
 // hero, the shop's racks full, every extra placed afresh, the classic rules, and the
 // goblin pool's jump chances with none left waiting at a post.
 class SavedGameState {

@@ -24,6 +24,7 @@ void startOrLeaveForTitle() {
     requestNewGame();
   } else {
     forgetWaitingGame();
+    gameUnderway = false;
     missedTable = false;
     GameState = Title;
   }
@@ -41,8 +42,14 @@ bool pressAction(Action action) {
     pauseScreen.resume();
   }
   switch (action) {
-    case Action::RunLeft: player.runLeft(); break;
-    case Action::RunRight: player.runRight(); break;
+    case Action::RunLeft:
+      player.runLeft();
+      runLeftHeld = true;
+      break;
+    case Action::RunRight:
+      player.runRight();
+      runRightHeld = true;
+      break;
     case Action::Jump: jumpOrGoOn(); break;
     case Action::Drop: player.dropDown(nowMs()); break;
     case Action::Crouch:
@@ -56,7 +63,7 @@ bool pressAction(Action action) {
     case Action::Story: goFrom(Title, Story); break;
     case Action::About: goFrom(Title, About); break;
     case Action::Scores: goFrom(Title, Scores); break;
-    case Action::Shop: goFrom(Playing, Shop); break;
+    case Action::Shop: return skipToShop();
     case Action::NameEntry: startNameEntry(); break;
     case Action::Rules:
       if (GameState != Title) return false;
@@ -69,8 +76,14 @@ bool pressAction(Action action) {
 
 void releaseAction(Action action) {
   switch (action) {
-    case Action::RunLeft: player.releaseLeft(nowMs()); break;
-    case Action::RunRight: player.releaseRight(nowMs()); break;
+    case Action::RunLeft:
+      player.releaseLeft(nowMs());
+      runLeftHeld = false;
+      break;
+    case Action::RunRight:
+      player.releaseRight(nowMs());
+      runRightHeld = false;
+      break;
     case Action::Crouch: player.standUp(); break;
     case Action::Swing: player.stopAttack(); break;
     default: break;

@@ -12,9 +12,14 @@ void recordSecondsLeft(uint32_t now) {
 }
 }  // namespace
 
+void payTimeBonus() { player.setScore(player.getScore() + timeBonus()); }
+
 int32_t GameState = 0;
 uint32_t lastFrameTick = 0;
 int32_t nameDelay = 0;
+bool runLeftHeld = false, runRightHeld = false;
+bool gameUnderway = false;
+bool entryEndsGame = false;
 
 int32_t getGameState() { return GameState; }
 void setGameState(int32_t state) { GameState = state; }
@@ -24,6 +29,8 @@ void startNameEntry() {
   // the name: they could fill it with junk or push it past three letters.
   playerName.clear();
   nameDelay = 0;
+  entryEndsGame = gameUnderway;
+  gameUnderway = false;
   GameState = Submit;
 }
 
@@ -33,6 +40,7 @@ void actOnPlayEvents(uint32_t now) {
   if (playEvents.outOfLives) startNameEntry();
   if (playEvents.exitTouched) {
     recordSecondsLeft(now);
+    payTimeBonus();
     player.knockBack = 0;  // a bite's shove ends with the level, not in the shop
     setGameState(LevelStats);
   }

@@ -11,12 +11,23 @@ extern int32_t nameDelay;       // ms to wait before the next letter key counts
 
 void setGameState(int32_t state);
 
+// The run keys (or the pad's run) held down, as the hero got them: a new game keeps
+// him running (startNewGame).
+extern bool runLeftHeld, runRightHeld;
+// From a new game's start to the name entry that ends it; key 1 abandons it.
+extern bool gameUnderway;
+// The name entry shown ends a game (not key 7 on the title or a list, say).
+extern bool entryEndsGame;
+
 // Shows the name entry with a fresh name: key 7 and every end of a game come here.
 void startNameEntry();
 
 // After the hero's update: what it and the extras reported (the last life lost, an
 // exit touched) changes the screen, which shows from the next pass.
 void actOnPlayEvents(uint32_t now);
+// Adds the seconds left at the last level exit, three points each, to the score. It is
+// paid as the level is left, so the statistics and the shop show the score the game keeps.
+void payTimeBonus();
 
 // Before the hero's update, under the wild rules: a level clock at 0 costs a life, which
 // that update takes as any other, and the clock starts full again.

@@ -25,6 +25,7 @@ extern int32_t secondsLeft;     // whole seconds left when the level exit was to
 extern std::string playerName;  // name typed for the high-score table
 extern int32_t weaponCost;      // nuts
 extern int32_t armourCost;      // nuts
+extern int32_t nutsSpent;       // nuts paid in the shop this game
 // The rule set of the game being played, chosen on the title: the classic rules,
 // or the wild ones in which the forest fights back. Every start begins classic.
 extern bool wildRules;

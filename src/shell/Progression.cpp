@@ -14,8 +14,6 @@ namespace {
 const int kLastLevel = kLevelCount - 1;
 bool newGameWaiting = false;  // key 1 came before the levels were painted
 
-void addTimeBonus() { player.setScore(player.getScore() + timeBonus()); }
-
 // Under the wild rules a level may post its goblins: one at each post, the rest stay out.
 void postGoblins(const std::vector<ExtraSpot>& posts) {
   for (int i = 0; i < kGoblinCount; ++i) {
@@ -41,8 +39,16 @@ void startNewGame() {
   newGameWaiting = false;
   // Before the clock starts, so a level still being painted costs no play time.
   levelBuild.waitFor(0);
-  // Nothing of an earlier game carries over; the name entry starts its own name.
+  // Nothing of an earlier game carries over but a run key held through the start:
+  // the title handed it to the hero, and he keeps its speed and facing.
+  float speed = player.speedx;
+  uint8_t facing = player.ori;
   player.reset(nowMs());
+  if (runLeftHeld || runRightHeld) {
+    player.speedx = speed;
+    player.ori = facing;
+  }
+  gameUnderway = true;
   resetShop();
   secondsLeft = 0;
   levelIndex = 0;  // before the extras, which lie where this level has them
@@ -68,7 +74,6 @@ void startWaitingGame() {
 void forgetWaitingGame() { newGameWaiting = false; }
 
 void startLevel() {
-  addTimeBonus();
   ++levelIndex;
   levelBuild.waitFor(levelIndex);  // painted during the statistics and the shop
   player.setX(kStartX);
@@ -90,10 +95,18 @@ int levelToPaint() {
   }
 }
 
+bool skipToShop() {
+  // Under the wild rules the shop is reached through the level's exit alone.
+  if (wildRules || GameState != Playing) return false;
+  // The level was not finished: the classic rules pay the last exit's seconds again.
+  payTimeBonus();
+  setGameState(Shop);
+  return true;
+}
+
 void leaveShop() {
   // There is no level after the last: the walk out wins the game.
   if (levelIndex >= kLastLevel) {
-    addTimeBonus();
     setGameState(Victory);
     return;
   }

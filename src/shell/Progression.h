@@ -8,9 +8,11 @@ void requestNewGame();
 void startWaitingGame();
 // Leaving the title: a game asked for while loading is no longer wanted.
 void forgetWaitingGame();
+// Key 6 during play, under the classic rules: straight to the shop. False when not taken.
+bool skipToShop();
 // Walking out of the shop: the next level, or the end of the game after the last.
 void leaveShop();
-// The next level: time bonus, next index, start position, new goblins, extras back, clock.
+// The next level: next index, start position, new goblins, extras back, clock.
 void startLevel();
 // The level play needs next on the current screen: the one played, the next one
 // between levels, the first one elsewhere; kLevelCount after the last level.

@@ -91,9 +91,9 @@ void playingPass(const Tick& tick) {
 
 void submitPass(float frameMs) {
   // A score that does not beat the table goes to the list next pass, which says
-  // so; the rest of this pass still runs.
+  // so after a game; the rest of this pass still runs.
   if (player.getScore() <= scoreValues[kScoreEntries - 1]) {
-    missedTable = true;
+    missedTable = entryEndsGame;
     setGameState(Scores);
   }
   drawImage(submitImage, 0, 0);

@@ -41,8 +41,27 @@ SDL_Surface* shopCollision() {
 bool inWeaponZone(float x) { return x > kWeaponZoneLeft && x <= kWeaponZoneRight; }
 bool inArmourZone(float x) { return x > kArmourZoneLeft && x <= kArmourZoneRight; }
 
+// The victory screen counts the nuts paid here among those collected.
+void pay(int32_t& cost) {
+  player.setNuts(player.getNuts() - cost);
+  nutsSpent += cost;
+  cost += kUpgradePriceStep;
+}
+
+// The picture's top-left corner holds the colour of the health bars, which the hero and
+// the goblins draw from it; the shop covers it with the beam's wood just right of it.
+const Sint16 kSwatchW = 4, kSwatchH = 10;  // px
+
+void coverHealthSwatch() {
+  if (!shopBackgroundImage || !ScreenSurface) return;
+  SDL_Rect wood = {kSwatchW, 0, kSwatchW, kSwatchH};
+  SDL_Rect corner = {0, 0, 0, 0};
+  SDL_BlitSurface(shopBackgroundImage, &wood, ScreenSurface, &corner);
+}
+
 void drawShop() {
   drawImage(shopBackgroundImage, 0, 0);
+  coverHealthSwatch();
   drawImage(weaponRackImage, kWeaponRackX, kRackY);
   drawImage(armourRackImage, kArmourRackX, kRackY);
   drawImage(vendorImage, kVendorX, kVendorY);
@@ -65,6 +84,7 @@ void rememberFullRacks() {
 void resetShop() {
   weaponCost = kUpgradeStartCost;
   armourCost = kUpgradeStartCost;
+  nutsSpent = 0;
   weaponRackImage = weaponRackFull;
   armourRackImage = armourRackFull;
 }
@@ -99,11 +119,9 @@ void buyUpgrade() {
   int nuts = player.getNuts();
   if (inWeaponZone(x) && player.getWeaponLevel() < kTopUpgradeLevel && nuts >= weaponCost) {
     player.setWeaponLevel(player.getWeaponLevel() + 1);
-    player.setNuts(nuts - weaponCost);
-    weaponCost += kUpgradePriceStep;
+    pay(weaponCost);
   } else if (inArmourZone(x) && player.getArmourLevel() < kTopUpgradeLevel && nuts >= armourCost) {
     player.setArmourLevel(player.getArmourLevel() + 1);
-    player.setNuts(nuts - armourCost);
-    armourCost += kUpgradePriceStep;
+    pay(armourCost);
   }
 }

@@ -13,8 +13,10 @@ const SDL_Color kLilac = {213, 187, 234, 0};
 const SDL_Color kWhite = {255, 255, 255, 0};
 const SDL_Color kFlashRed = {255, 80, 64, 0};  // the thorns' red tips
 const int kPromptX = 200;
-const int kStatsY = 130, kStatsStepY = 50;  // px
-const int kWildStatsStepY = 40;             // px: six lines on the same panel
+// px: on the statistics picture's panel, which ends inside the screen with room
+// round the longest line
+const int kStatsX = 176, kStatsY = 130, kStatsStepY = 50;
+const int kWildStatsStepY = 40;  // px: six lines on the same panel
 
 // "Lifes: 2  Score: 150  Nuts: 12  Animals: 3  Level: 1", shared by play and shop.
 std::string counters() {
@@ -41,18 +43,19 @@ void classicStats(int bonus) {
   statsTexts[1] = withNumber(" Nuts collected: ", player.getNuts());
   statsTexts[2] = withNumber(" Animals saved: ", player.getAnimals());
   statsTexts[3] = withNumber(" Time bonus (seconds multiplied by 3): ", bonus);
-  statsTexts[4] = withNumber(" Score: ", player.getNuts() + bonus);
+  // The score the game holds, the bonus paid: nuts are spent in the shop, not scored.
+  statsTexts[4] = withNumber(" Score: ", player.getScore());
   statsTexts[5].clear();
 }
 
-// The level's deeds and what they earned, then the game's score once the bonus is paid.
+// The level's deeds and what they earned, then the game's score, the bonus paid.
 void wildStats(int bonus) {
   const LevelTally& t = player.tally;
   statsTexts[1] = pointsLine(" Nuts collected: ", t.nuts, player.pointsFor(Deed::Nut));
   statsTexts[2] = pointsLine(" Animals saved: ", t.animals, player.pointsFor(Deed::Animal));
   statsTexts[3] = pointsLine(" Goblins knocked out: ", t.knockouts, player.pointsFor(Deed::Knockout));
   statsTexts[4] = withNumber(" Time bonus (seconds multiplied by 3): ", bonus);
-  statsTexts[5] = withNumber(" Score: ", player.getScore() + bonus);
+  statsTexts[5] = withNumber(" Score: ", player.getScore());
 }
 }  // namespace
 
@@ -89,7 +92,7 @@ void buildLevelStats() {
   }
   int step = wildRules ? kWildStatsStepY : kStatsStepY;
   for (int i = 0; i < kStatsLineCount; ++i)
-    renderLabel(statsLabels[i], statsTexts[i], kPromptX, kStatsY + step * i, kHudSize, kLilac);
+    renderLabel(statsLabels[i], statsTexts[i], kStatsX, kStatsY + step * i, kHudSize, kLilac);
 }
 
 void buildNameLabel() { renderLabel(nameLabel, playerName, 270, 200, kNameSize, kWhite); }

@@ -34,7 +34,7 @@ void buildRulesLine() {
 
 void buildVictoryLines() {
   const std::string texts[kVictoryLineCount] = {withNumber("Final score: ", player.getScore()),
-                                                withNumber("Nuts collected: ", player.getNuts()),
+                                                withNumber("Nuts collected: ", player.getNuts() + nutsSpent),
                                                 withNumber("Animals saved: ", player.getAnimals())};
   for (int i = 0; i < kVictoryLineCount; ++i)
     renderLabel(victoryLabels[i], texts[i], kVictoryX, kVictoryY + kVictoryStepY * i, kLineSize, kLilac);

@@ -55,3 +55,23 @@ fi
 ln -sfn /old/prefix/share/thornwald/sound "$player_dir/sound"
 HOME=$work/home run
 [[ $(readlink -f "$player_dir/sound") == $(readlink -f "$prefix/share/thornwald/sound") ]] || fail "an old link was kept"
+
+# Two first launches at once: each finds the other's fresh links, and neither may
+# take them for the player's. A stand-in game, beside the installed launcher and data,
+# keeps the rounds quick.
+race=$work/race
+mkdir -p "$race/bin" "$race/libexec/thornwald" "$race/share"
+cp "$prefix/bin/thornwald" "$race/bin/"
+ln -s "$prefix/share/thornwald" "$race/share/thornwald"
+printf '#!/bin/sh\necho started\n' >"$race/libexec/thornwald/thornwald"
+chmod +x "$race/libexec/thornwald/thornwald"
+for round in $(seq 10); do
+  for who in a b; do
+    XDG_DATA_HOME=$work/race-$round bounded 30 "$race/bin/thornwald" >"race-$who.out" 2>"race-$who.err" &
+  done
+  wait
+  for who in a b; do
+    [[ $(cat "race-$who.out") == started && ! -s race-$who.err ]] ||
+      fail "round $round: a launcher started beside another said '$(cat "race-$who.err")'"
+  done
+done

@@ -75,6 +75,10 @@ TEST_F(ShellTest, HeroKeysWorkOnEveryScreen) {
   EXPECT_TRUE(press(SDLK_LCTRL));
   EXPECT_EQ(player.getHealth(), 130);
   EXPECT_EQ(player.getWeaponLevel(), 0);
+  // With no weapon left to trade it changes nothing.
+  EXPECT_TRUE(press(SDLK_LCTRL));
+  EXPECT_EQ(player.getHealth(), 130);
+  EXPECT_EQ(player.getWeaponLevel(), 0);
 }
 
 TEST_F(ShellTest, EveryLetterKeyTypesItsCapitalAndOnlySubmitPassesCountTheDelayDown) {

@@ -8,32 +8,42 @@
 #include "level/Level.h"
 #include "level/LevelBuild.h"
 #include "shell/Progression.h"
+#include "text/HudLabels.h"
 #include "text/ScreenLabels.h"
 
 using ProgressionTest = ShellTest;
 
-TEST_F(ProgressionTest, WalkingOutOfTheShopOrKeySixStartsTheNextLevelAfreshAndWalkingPaysTheBonus) {
-  secondsLeft = 42;
+TEST_F(ProgressionTest, TheExitPaysTheBonusAndWalkingOutOfTheShopOrKeySixStartsTheNextLevelAfresh) {
   player.setScore(10);
   goblins[2].health = -5;
   extras[70].y += 5000;
-  GameState = LevelStats;
+  GameState = Playing;
+  levels[0].restartTimer(nowMs() - 18000);  // 42 s left
+  playEvents.exitTouched = true;
+  actOnPlayEvents(nowMs());
+  // Paid as the level ends, so the statistics and the shop show the score the game keeps.
+  EXPECT_EQ(player.getScore(), 10 + 126);
   runPasses(3, 10);
+  EXPECT_EQ(statsLabels[4].text, " Score: 136");
   GameState = Shop;
-  player.setX(50);
-  runPasses(3, 10);
-  EXPECT_EQ(player.getScore(), 10);  // not before
   player.setX(650);
   runPasses(1, 10);
-  EXPECT_EQ(player.getScore(), 10 + 126);
+  EXPECT_EQ(player.getScore(), 10 + 126);  // and not again
   EXPECT_EQ(GameState, Playing);
   EXPECT_EQ(levelIndex, 1);
   EXPECT_EQ(goblins[2].health, 100);
   EXPECT_EQ(extras[70].y, 600);
   EXPECT_EQ(levels[1].startTick, nowMs());
-  // Key 6 from far right starts the next level in the first shop pass.
+  // Under the wild rules key 6 does nothing: the shop is reached through the exit.
+  wildRules = true;
+  EXPECT_TRUE(press(SDLK_6));
+  EXPECT_EQ(GameState, Playing);
+  // The classic key 6 pays the last exit's seconds again, and from far right starts the
+  // next level in the first shop pass.
+  wildRules = false;
   player.setX(700);
   EXPECT_TRUE(press(SDLK_6));
+  EXPECT_EQ(player.getScore(), 10 + 2 * 126);
   runPasses(1, 10);
   EXPECT_EQ(GameState, Playing);
   EXPECT_EQ(levelIndex, 2);
@@ -41,15 +51,17 @@ TEST_F(ProgressionTest, WalkingOutOfTheShopOrKeySixStartsTheNextLevelAfreshAndWa
 
 TEST_F(ProgressionTest, WalkingOutAfterTheLastLevelShowsTheVictoryThenTheNameEntry) {
   levelIndex = kLevelCount - 1;
-  secondsLeft = 10;
   GameState = Shop;
-  player.setX(700);
-  player.setNuts(12);
+  player.setScore(30);
+  player.setNuts(22);
   player.setAnimals(25);
+  player.setX(100);
+  EXPECT_TRUE(press(SDLK_SPACE));  // a weapon for 10 of them
+  player.setX(700);
   runPasses(2, 10);
   EXPECT_EQ(GameState, Victory);
   EXPECT_EQ(victoryLabels[0].text, "Final score: 30");
-  EXPECT_EQ(victoryLabels[1].text, "Nuts collected: 12");
+  EXPECT_EQ(victoryLabels[1].text, "Nuts collected: 22");  // those spent too
   EXPECT_EQ(victoryLabels[2].text, "Animals saved: 25");
   playerName = "Q";
   EXPECT_TRUE(press(SDLK_SPACE));
@@ -102,4 +114,9 @@ TEST_F(ProgressionTest, ANewGameStartsFresh) {
       std::tuple(0, 0, 100, 0, 0, 10, 10, 0, 0, 100));
   EXPECT_EQ(std::tuple(player.getX(), player.speedx, player.cro, extras[66].y),
             std::tuple(100.0f, 0.0f, false, 750));
+  // But a run key held through the start keeps the hero running that way.
+  GameState = Title;
+  pushKey(SDLK_LEFT, true);
+  EXPECT_TRUE(press(SDLK_1));
+  EXPECT_EQ(std::tuple(player.speedx, player.ori), std::tuple(-3.0f, uint8_t{1}));
 }

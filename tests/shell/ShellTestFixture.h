@@ -19,6 +19,7 @@ class ShellTest : public testing::Test {
     pauseScreen.resume();
     player.reset(nowMs());
     GameState = Title;
+    wildRules = false;  // key 8 on the title switches them
     levelIndex = 0;
     playerName.clear();
     nameDelay = 0;

@@ -1,6 +1,7 @@
 #include <tuple>
 
 #include "ShellTestFixture.h"
+#include "platform/Video.h"
 #include "shell/Screens.h"
 #include "shell/Shop.h"
 #include "text/HudLabels.h"
@@ -62,6 +63,8 @@ TEST_F(ShopTest, OffersShowInTheirZonesAndARackEmptiesAtTheTopTheArmourFirst) {
   armourCost = 30;
   shopPass(tickNow(0));
   EXPECT_EQ(armourPromptLabel.text, " Upgrade Armour?   Cost: 30");
+  // The health bars' red in the picture's corner does not show.
+  EXPECT_NE(rgbOfPixel(ScreenSurface, 1, 5), rgbOfPixel(shopBackgroundImage, 1, 5));
   // The weapon rack empties while armour is below the top.
   player.setWeaponLevel(kTopUpgradeLevel);
   standAt(300);

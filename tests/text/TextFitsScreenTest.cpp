@@ -23,6 +23,7 @@
 #include "scores/HighScores.h"
 #include "shell/GameFlow.h"
 #include "shell/Progression.h"
+#include "shell/Screens.h"
 #include "shell/Shop.h"
 #include "text/HudLabels.h"
 #include "text/ScreenLabels.h"
@@ -34,6 +35,21 @@ const int kMostScoreInPlay = kLastLevel * kMostSeconds * kTimeBonusPerSecond;
 const int kMostFinalScore = kLevelCount * kMostSeconds * kTimeBonusPerSecond;
 const int kMostCost = kUpgradeStartCost + kUpgradePriceStep * kTopUpgradeLevel;
 const char* kWidestName = "WWW";
+
+// The statistics panel's outer border: the picture's amber line, bright on any background.
+bool onPanelBorder(int x, int y) {
+  uint32_t c = rgbOfPixel(ScreenSurface, x, y);
+  int r = c >> 16, g = c >> 8 & 0xFF, b = c & 0xFF;
+  return r > 190 && g > 120 && g < 190 && b < 110;
+}
+
+// The first border pixel from (x, y) on in the direction (dx, dy): its x or y, or -1 when
+// the walk leaves the screen first.
+int borderFrom(int x, int y, int dx, int dy) {
+  for (; x >= 0 && y >= 0 && x < kScreenWidth && y < kScreenHeight; x += dx, y += dy)
+    if (onPanelBorder(x, y)) return dx ? x : y;
+  return -1;
+}
 
 int countPlaced(int type) {
   return std::count_if(std::begin(extras), std::end(extras), [=](const Extra& e) { return e.type == type; });
@@ -66,13 +82,6 @@ TEST_F(TextFitsScreenTest, EveryLongestLineEndsInsideTheScreen) {
   levels[kLastLevel].startTick = nowMs();  // the whole 60 s left
   buildStatusLine(nowMs());
   buildShopStatusLine();
-  secondsLeft = kMostSeconds;
-  // Of the classic lines only the time bonus comes near the edge, and the wild rules show it too.
-  wildRules = true;
-  player.tally = {countPlaced(Nut), countPlaced(Animal), kGoblinCount};
-  buildLevelStats();
-  for (const TextLabel& line : statsLabels) expectInsideScreen(line);
-  wildRules = false;
   player.setScore(kMostFinalScore);  // at the end of the game
   buildVictoryLines();
   for (const TextLabel& line : victoryLabels) expectInsideScreen(line);
@@ -92,4 +101,33 @@ TEST_F(TextFitsScreenTest, EveryLongestLineEndsInsideTheScreen) {
   scoreValues[kScoreEntries - 1] = INT32_MIN;
   renderScores();
   for (const TextLabel& line : scoreLabels) expectInsideScreen(line);
+}
+
+// Each statistics line lies on the panel it is drawn on, and the panel shows whole: from the
+// middle of each line's box the panel's border lies beyond the box on all four sides.
+TEST_F(TextFitsScreenTest, EveryStatisticsLineLiesOnItsPanelOnEveryLevelUnderBothRules) {
+  secondsLeft = kMostSeconds;
+  player.setScore(9999);  // more than any game reaches under either rules
+  player.tally = {countPlaced(Nut), countPlaced(Animal), kGoblinCount};
+  for (bool wild : {false, true}) {
+    for (int level = 0; level < kLevelCount; ++level) {
+      wildRules = wild;
+      levelIndex = level;
+      levelStatsPass();
+      for (const TextLabel& line : statsLabels) {
+        if (line.text.empty()) continue;  // the classic rules show five lines
+        ASSERT_NE(line.surface, nullptr);
+        const int left = line.rect.x, top = line.rect.y;
+        const int right = left + line.surface->w, bottom = top + line.surface->h;
+        const int midX = (left + right) / 2, midY = (top + bottom) / 2;
+        const int border[] = {borderFrom(midX, midY, -1, 0), borderFrom(midX, midY, 1, 0),
+                              borderFrom(midX, midY, 0, -1), borderFrom(midX, midY, 0, 1)};
+        EXPECT_TRUE(border[0] >= 0 && border[0] < left && border[1] >= right && border[2] >= 0 &&
+                    border[2] < top && border[3] >= bottom)
+            << "'" << line.text << "' at " << left << "," << top << " to " << right << "," << bottom
+            << " on a panel from " << border[0] << "," << border[2] << " to " << border[1] << ","
+            << border[3];
+      }
+    }
+  }
 }

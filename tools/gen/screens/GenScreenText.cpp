@@ -19,7 +19,7 @@ struct KeyRow {
   const char* what;
 };
 
-const double kCapSize = 13, kTextSize = 14.5, kLine = 17.5, kRowGap = 5;
+const double kCapSize = 12, kTextSize = 14, kLine = 16.5, kRowGap = 2.5;
 
 // Draws the keys of a row from x; returns the x after the last key.
 double rowKeys(cairo_t* cr, const KeyRow& row, double x, double top) {
@@ -37,7 +37,7 @@ double rowKeys(cairo_t* cr, const KeyRow& row, double x, double top) {
 double keyTable(cairo_t* cr, double top) {
   const KeyRow rows[] = {
       {{"\u2190", "\u2192"}, "", "Run left or right (let go to slide)"},
-      {{"\u2191", "Space"}, "or", "Jump (in the shop: buy; on the statistics screen: go on to the shop)"},
+      {{"\u2191", "Space"}, "or", "Jump; in the shop: buy; after a level: go on"},
       {{"\u2193"}, "", "Drop: start falling (the ground catches you)"},
       {{"Z"}, "", "Crouch (on other screens Z types the letter)"},
       {{"Left Shift"}, "", "Swing your weapon"},
@@ -45,10 +45,9 @@ double keyTable(cairo_t* cr, double top) {
       {{"1"}, "", "Go to the title; on the title: start a game"},
       {{"2", "5"}, "\u2013", "On the title: instructions, story, about, high scores"},
       {{"8"}, "", "On the title: classic or wild rules for the next game"},
-      {{"6"}, "", "Go to the shop during play"},
-      {{"7"}, "", "Enter your name for the high scores"},
+      {{"6"}, "", "Classic rules: go to the shop during play"},
+      {{"7"}, "", "Enter your name for the high scores, with the keys A\u2013Z"},
       {{"P"}, "", "Pause during play and in the shop; P again goes on"},
-      {{"A", "Z"}, "\u2013", "Type your name"},
       {{"Esc"}, "", "Quit the game"},
   };
   const double textX = 190, textRight = 600;
@@ -60,19 +59,51 @@ double keyTable(cairo_t* cr, double top) {
   return top;
 }
 
-void goalBox(cairo_t* cr, double top) {
-  roundedRect(cr, 44, top, 552, 64, 8);
-  setColour(cr, hex("#e0c38c"));
+const double kBoxText = 13.5, kBoxLine = 16;
+
+// A box of text with a picture on its left, as tall as its text; returns its bottom.
+double noteBox(cairo_t* cr, double top, const char* text, const char* tint,
+               void (*picture)(cairo_t*, double)) {
+  const double textTop = top + 17;
+  // Measured by painting it once clipped away, then painted over the box.
+  cairo_save(cr);
+  cairo_rectangle(cr, 0, 0, 0, 0);
+  cairo_clip(cr);
+  double last = showWrapped(cr, text, 94, textTop, 492, kBoxText, kInk, kBoxLine);
+  cairo_restore(cr);
+  double h = last - kBoxLine - top + 9;
+  roundedRect(cr, 44, top, 552, h, 8);
+  setColour(cr, hex(tint));
   cairo_fill_preserve(cr);
   setColour(cr, hex("#b08850"));
   cairo_set_line_width(cr, 1.5);
   cairo_stroke(cr);
-  paintNut(cr, 70, top + 32, 26, -0.2);
-  showWrapped(cr,
-              "Goal: collect nuts, save the caged animals, avoid thorns and traps, and reach the glowing "
-              "gate. Each second left on the 60-second level clock then adds 3 points: the sooner, the "
-              "bigger the bonus.",
-              94, top + 19, 492, 14, kInk, 17);
+  picture(cr, top + h / 2);
+  showWrapped(cr, text, 94, textTop, 492, kBoxText, kInk, kBoxLine);
+  return top + h;
+}
+
+void nutMark(cairo_t* cr, double y) { paintNut(cr, 70, y, 24, -0.2); }
+void thornMark(cairo_t* cr, double y) {
+  Rng rng(9);
+  paintThornBush(cr, woodPalette(), rng, 68, y + 10, 15);
+}
+
+// The goal under both rules, then what the wild rules change: the game's own rules, as
+// the shell, the hero and the extras play them.
+void goalBoxes(cairo_t* cr, double top) {
+  double bottom =
+      noteBox(cr, top,
+              "Goal: save the caged animals, collect nuts to buy upgrades in the shop, avoid thorns "
+              "and traps, and reach the glowing gate. Each second left on the 60-second clock then "
+              "adds 3 points.",
+              "#e0c38c", nutMark);
+  noteBox(cr, bottom + 4,
+          "Wild rules: goblins bite and push you away; knock them out or jump over them. A thorn halves "
+          "your health once per touch; after any hurt you blink safe for a second. When the clock runs out "
+          "you lose a life and it starts again. A lost life starts again at the last freed cage. Points: 1 a "
+          "nut, 10 an animal, 5 a goblin knocked out, 3 a second left.",
+          "#e8c0a0", thornMark);
 }
 
 ForestLayout woodLayout(unsigned seed) {
@@ -91,9 +122,9 @@ ForestLayout woodLayout(unsigned seed) {
 void paintInstructions(cairo_t* cr) {
   paintForest(cr, woodPalette(), woodLayout(51));
   parchmentPanel(cr, 24, 12, 592, 456);
-  heading(cr, "How to play", 320, 46, 30);
-  double bottom = keyTable(cr, 60);
-  goalBox(cr, bottom + 3);
+  heading(cr, "How to play", 320, 42, 28);
+  double bottom = keyTable(cr, 52);
+  goalBoxes(cr, bottom + 2);
 }
 
 void paintStory(cairo_t* cr) {
