@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "scores/FileCalls.h"
 #include "scores/ScoreJournal.h"
 #include "scores/ScorePaths.h"
 
@@ -109,7 +110,7 @@ bool ScoreFiles::write(const std::string& scores, const std::string& names) {
     bool full = errno == ENOSPC || errno == EDQUOT;  // writing in place could leave half a table
     if (fds[0] >= 0) {
       close(fds[0]);
-      std::remove(pair[0].temp.c_str());
+      fileCalls.remove(pair[0].temp.c_str());
     }
     return !full && writeInPlace(targets[0], scores) && writeInPlace(targets[1], names);
   }
@@ -124,7 +125,7 @@ bool ScoreFiles::write(const std::string& scores, const std::string& names) {
   bool recorded = ok && recordChange(pair);
   bool renamed[2] = {false, false};
   for (int i = 0; i < 2; ++i) {
-    renamed[i] = ok && std::rename(pair[i].temp.c_str(), pair[i].target.c_str()) == 0;
+    renamed[i] = ok && fileCalls.rename(pair[i].temp.c_str(), pair[i].target.c_str()) == 0;
     ok = renamed[i];
   }
   syncFolder(targets[0]);
@@ -133,7 +134,7 @@ bool ScoreFiles::write(const std::string& scores, const std::string& names) {
   // finish the change; otherwise nothing of it may stay.
   bool finishLater = renamed[0] && !renamed[1] && recorded;
   for (int i = 0; i < 2; ++i)
-    if (!renamed[i] && !finishLater) std::remove(pair[i].temp.c_str());
+    if (!renamed[i] && !finishLater) fileCalls.remove(pair[i].temp.c_str());
   if (recorded && !finishLater) clearChange();
   return ok;
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "scores/FileCalls.h"
 #include "scores/ScorePaths.h"
 
 namespace {
@@ -32,9 +33,9 @@ bool recordChange(const Replacement pair[2]) {
   if (fd < 0) return false;
   // The record appears whole or not at all.
   bool ok = writeDurably(fd, bytes);
-  ok = (close(fd) == 0) && ok && std::rename(temp.c_str(), kJournalFile) == 0;
+  ok = (close(fd) == 0) && ok && fileCalls.rename(temp.c_str(), kJournalFile) == 0;
   if (!ok) {
-    std::remove(temp.c_str());
+    fileCalls.remove(temp.c_str());
     return false;
   }
   syncFolder(kJournalFile);
@@ -44,7 +45,7 @@ bool recordChange(const Replacement pair[2]) {
 void clearChange() {
   // Not made durable: a record that comes back names temporary files that are
   // gone, and the next game drops it.
-  std::remove(kJournalFile);
+  fileCalls.remove(kJournalFile);
 }
 
 void finishChange(const std::string targets[2]) {
@@ -55,7 +56,7 @@ void finishChange(const std::string targets[2]) {
     for (const Replacement& r : pair) {
       struct stat st;
       if (lstat(r.temp.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        std::rename(r.temp.c_str(), r.target.c_str());
+        fileCalls.rename(r.temp.c_str(), r.target.c_str());
       syncFolder(r.target);
     }
   }

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "scores/FileCalls.h"
+
 namespace {
 const int kMaxLinkHops = 40;           // links followed before giving up, as the kernel does
 const size_t kMaxLinkChars = 4096;     // longest link target read
@@ -45,7 +47,7 @@ std::string folderOf(const std::string& path) {
 
 int makeTemporary(const std::string& path, std::string& temp) {
   std::string pattern = path + kTemporaryMark + std::string(kUniqueChars, 'X');
-  int fd = mkostemp(&pattern[0], O_CLOEXEC);
+  int fd = fileCalls.makeTemp(&pattern[0], O_CLOEXEC);
   if (fd >= 0) temp = pattern;
   return fd;
 }
@@ -67,7 +69,7 @@ void removeTemporariesOf(const std::string& path) {
     struct stat st;
     std::string full = folder + "/" + name;
     if (!isTemporaryOf(name, base) || lstat(full.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
-    removed = unlink(full.c_str()) == 0 || removed;
+    removed = fileCalls.remove(full.c_str()) == 0 || removed;
   }
   closedir(dir);
   if (removed) syncFolder(path);
@@ -76,7 +78,7 @@ void removeTemporariesOf(const std::string& path) {
 void syncFolder(const std::string& path) {
   int fd = open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
-  fsync(fd);
+  fileCalls.sync(fd);
   close(fd);
 }
 
@@ -87,7 +89,7 @@ bool writeDurably(int fd, const std::string& bytes) {
     if (n <= 0) return false;
     done += static_cast<size_t>(n);
   }
-  return fsync(fd) == 0;
+  return fileCalls.sync(fd) == 0;
 }
 
 bool readRegularFile(const std::string& path, std::string& bytes) {
