@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
@@ -13,7 +15,7 @@
 namespace {
 const int kMaxLinkHops = 40;           // links followed before giving up, as the kernel does
 const size_t kMaxLinkChars = 4096;     // longest link target read
-const off_t kMaxFileBytes = 1 << 20;   // bytes; a larger score file is refused
+const size_t kMaxFileBytes = 1 << 20;  // bytes read of a score file at most
 const char* kTemporaryMark = ".tmp-";  // between the file's name and mkstemp's six letters
 const size_t kUniqueChars = 6;         // the letters mkstemp fills in
 
@@ -37,6 +39,15 @@ std::string followLinks(std::string path) {
     path = next;
   }
   return path;
+}
+
+std::string realFileOf(const std::string& path) {
+  std::string file = followLinks(path);
+  char* folder = realpath(folderOf(file).c_str(), nullptr);
+  if (!folder) return file;  // a folder that is gone: the file reads as missing
+  std::string real = folder;
+  std::free(folder);
+  return (real == "/" ? "" : real) + "/" + baseName(file);
 }
 
 std::string folderOf(const std::string& path) {
@@ -92,19 +103,21 @@ bool writeDurably(int fd, const std::string& bytes) {
   return fileCalls.sync(fd) == 0;
 }
 
-bool readRegularFile(const std::string& path, std::string& bytes) {
-  // Non-blocking, so opening a pipe does not wait for a writer.
-  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat st;
-  bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxFileBytes;
+FileState readScoreFile(const std::string& path, int linesWanted, std::string& bytes) {
   bytes.clear();
+  // Non-blocking, so opening a pipe does not wait for a writer.
+  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return errno == ENOENT ? FileState::Missing : FileState::Unreadable;
+  struct stat st;
+  bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
   char buffer[4096];
   ssize_t n = 0;
-  while (ok && (n = read(fd, buffer, sizeof buffer)) > 0) {
+  while (ok && bytes.size() < kMaxFileBytes &&
+         (n = read(fd, buffer, std::min(sizeof buffer, kMaxFileBytes - bytes.size()))) > 0)
     bytes.append(buffer, static_cast<size_t>(n));
-    ok = bytes.size() <= static_cast<size_t>(kMaxFileBytes);  // it may grow while we read
-  }
+  bool whole = ok && n >= 0 && (bytes.size() < kMaxFileBytes || read(fd, buffer, 1) == 0);
   close(fd);
-  return ok && n == 0;
+  ok = ok && n >= 0 && (whole || std::count(bytes.begin(), bytes.end(), '\n') >= linesWanted);
+  if (!ok) bytes.clear();
+  return ok ? FileState::Read : FileState::Unreadable;
 }

@@ -21,15 +21,6 @@ class HighScoresTest : public testing::Test {
 };
 }  // namespace
 
-TEST_F(HighScoresTest, MissingFilesAreWrittenAsTenLines) {
-  std::remove("scoredata.txt");
-  std::remove("scorenames.txt");
-  loadScores();
-  saveScores();
-  EXPECT_EQ(readFile("scoredata.txt"), "0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n");
-  EXPECT_EQ(readFile("scorenames.txt"), "\n\n\n\n\n\n\n\n\n\n");
-}
-
 TEST_F(HighScoresTest, ReadingRules) {
   scoreValues[9] = 55;
   scoreNames[9] = "KEP";

@@ -1,21 +1,29 @@
 // Saving the score files where the folder or the files are not plain ones, by two
-// games at once, and by a game killed while saving; each test in a fresh folder. A
-// save as a player runs in a child that gives up root first: root ignores
-// permission bits, and the tests must see what a player sees.
+// games at once, by a game killed while saving, and with planted faults; each test
+// in a fresh folder. A save as a player runs in a child that gives up root first:
+// root ignores permission bits, and the tests must see what a player sees.
+#include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <fstream>
+#include <functional>
 #include <random>
+#include <regex>
 #include <set>
 
 #include "TestSupport.h"
+#include "platform/StopRequest.h"
+#include "scores/FileCalls.h"
 #include "scores/HighScores.h"
 
 namespace fs = std::filesystem;
@@ -27,12 +35,31 @@ const char* kOld = "old\n";
 const std::string kNewScores = "777\n0\n0\n0\n0\n0\n0\n0\n0\n0\n";
 const std::string kNewNames = "NEW\nold\n\n\n\n\n\n\n\n\n";  // inserted above the entry read
 
-// Starts the second game (tests/scores/saver) in the working folder.
-pid_t startSaver(const char* mode) {
+// Starts the second game (tests/scores/saver) in the working folder, its output into `out`.
+pid_t startSaver(const char* mode, const char* out = "/dev/null") {
   char* argv[] = {const_cast<char*>(SCORE_SAVER), const_cast<char*>(mode), nullptr};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, out, O_WRONLY | O_CREAT | O_TRUNC, 0644);
   pid_t saver = -1;
-  EXPECT_EQ(posix_spawn(&saver, SCORE_SAVER, nullptr, nullptr, argv, environ), 0);
+  EXPECT_EQ(posix_spawn(&saver, SCORE_SAVER, &actions, nullptr, argv, environ), 0);
+  posix_spawn_file_actions_destroy(&actions);
   return saver;
+}
+
+// Waits for the child to stop itself or end; false if it had to be killed after `limitMs`.
+bool waitWithin(pid_t child, int limitMs, int options = 0) {
+  auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+  int status = 0;
+  while (waitpid(child, &status, WNOHANG | options) == 0) {
+    if (std::chrono::steady_clock::now() > end) {
+      kill(child, SIGKILL);
+      waitpid(child, nullptr, 0);
+      return false;
+    }
+    usleep(1000);
+  }
+  return true;
 }
 
 // A table whose every name is its score, as the saver writes them.
@@ -40,7 +67,53 @@ void fillTable() {
   for (int i = 0; i < kScoreEntries; ++i) scoreNames[i] = std::to_string(scoreValues[i] = i);
 }
 
+// Whether the output is one line saying that the table was not saved.
+bool saidNotSaved(const std::string& said) {
+  const std::string kNotSaved = "; the high scores are not saved\n";
+  return std::count(said.begin(), said.end(), '\n') == 1 && said.size() > kNotSaved.size() &&
+         said.compare(said.size() - kNotSaved.size(), kNotSaved.size(), kNotSaved) == 0;
+}
+
 fs::perms modeOf(const fs::path& file) { return fs::status(file).permissions(); }
+
+// The save's calls, as "sync file", "rename from to" and "remove file", with the
+// test folder and the temporary files' unique letters left out; and a fault to
+// plant: the call `faultCall` on a path holding `faultPath` fails with `faultError`.
+std::vector<std::string> calls;
+std::string faultCall, faultPath, testDir;
+int faultError = 0;
+bool faultOnce = false;
+
+std::string shortName(std::string path) {
+  if (path == testDir) return ".";
+  if (path.compare(0, testDir.size() + 1, testDir + "/") == 0) path.erase(0, testDir.size() + 1);
+  return std::regex_replace(path, std::regex("\\.tmp-.{6}$"), ".tmp");
+}
+
+bool fails(const char* call, const std::string& path) {
+  if (faultError == 0 || faultCall != call || path.find(faultPath) == std::string::npos) return false;
+  errno = faultError;
+  if (faultOnce) faultError = 0;
+  return true;
+}
+
+int loggedSync(int fd) {
+  char path[4096] = {};
+  if (readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, sizeof path - 1) < 0) return -1;
+  calls.push_back("sync " + shortName(path));
+  return fails("sync", path) ? -1 : fsync(fd);
+}
+int loggedRename(const char* from, const char* to) {
+  calls.push_back("rename " + shortName(from) + " " + shortName(to));
+  return fails("rename", to) ? -1 : std::rename(from, to);
+}
+int failingMakeTemp(char* pattern, int flags) {
+  return fails("temp", pattern) ? -1 : mkostemp(pattern, flags);
+}
+int loggedRemove(const char* path) {
+  calls.push_back("remove " + shortName(path));
+  return std::remove(path);
+}
 
 class ScoreFilesTest : public testing::Test {
  protected:
@@ -49,8 +122,14 @@ class ScoreFilesTest : public testing::Test {
     std::string pattern =
         std::string(fs::is_directory("/dev/shm") ? "/dev/shm" : "/tmp") + "/thornwald-scores-XXXXXX";
     dir = mkdtemp(&pattern[0]);
+    testDir = fs::canonical(dir);
+    fileCalls = {loggedSync, loggedRename, failingMakeTemp, loggedRemove};
   }
   void TearDown() override {
+    fileCalls = realCalls;
+    faultError = 0;
+    calls.clear();
+    clearStopRequest();
     if (!home.empty()) fs::current_path(home);
     for (const fs::path& d : {dir, dir / "real"})
       if (fs::is_directory(d)) chmod(d.c_str(), 0700);
@@ -85,21 +164,67 @@ class ScoreFilesTest : public testing::Test {
     home = fs::current_path();
     fs::current_path(dir);
   }
+  const FileCalls realCalls = fileCalls;
   SavedScoreTable savedTable;
   fs::path dir, home;
 };
 }  // namespace
 
-TEST_F(ScoreFilesTest, WritableFilesInAReadOnlyFolderAreWrittenInPlaceAndReadOnlyFilesLeftAlone) {
-  for (mode_t fileMode : {0666, 0444}) {
-    const bool writable = fileMode == 0666;
+TEST_F(ScoreFilesTest, StartUpWritesBackTheTenLinesItReadsAndLeavesAFileItCannotReadAlone) {
+  enterDir();
+  std::string ten, tenNames, longName(5000, 'N');
+  for (int i = 0; i < kScoreEntries; ++i) ten += std::to_string(900 - 50 * i) + "\n";
+  for (int i = 0; i < kScoreEntries; ++i) tenNames += (i == 3 ? longName : "N" + std::to_string(i)) + "\n";
+  const std::string junk(1100 * 1024, 'j'), oneLine = "5\n" + junk;
+  struct Case {
+    std::string scores, names, scoresAfter, namesAfter;
+  } cases[] = {
+      {ten + junk, tenNames, ten, tenNames},         // the ten lines within the first 1 MB
+      {ten, tenNames + junk + "\n", ten, tenNames},  // and the names kept whole
+      {oneLine, tenNames, oneLine, tenNames},        // no ten lines in the first 1 MB
+      {"", "", "0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n", "\n\n\n\n\n\n\n\n\n\n"},  // no files
+  };
+  for (const Case& c : cases) {
+    std::fill_n(scoreValues, kScoreEntries, 0);
+    std::fill_n(scoreNames, kScoreEntries, "");
+    std::remove("scoredata.txt");
+    std::remove("scorenames.txt");
+    if (!c.scores.empty()) std::ofstream("scoredata.txt") << c.scores;
+    if (!c.names.empty()) std::ofstream("scorenames.txt") << c.names;
+    StdoutCapture out;
+    loadScores();
+    saveScores();
+    out.text();
+    // Compared as a whole, so a failure does not print a megabyte.
+    EXPECT_TRUE(readFile("scoredata.txt") == c.scoresAfter) << c.scores.substr(0, 20);
+    EXPECT_TRUE(readFile("scorenames.txt") == c.namesAfter) << c.names.substr(0, 20);
+  }
+}
+
+TEST_F(ScoreFilesTest, APlayersSaveWritesInPlaceOnlyInAReadOnlyFolderWithItsLockAndLeavesUnreadableFiles) {
+  struct Case {
+    mode_t folderMode, fileMode;
+    bool lockFile, saved;
+  } cases[] = {
+      {0555, 0666, true, true},    // in place, under the lock
+      {0555, 0666, false, false},  // no lock to take
+      {0777, 0444, true, false},   // read-only files
+      {0777, 0200, true, false},   // files that cannot be read
+  };
+  for (const Case& c : cases) {
     chmod(dir.c_str(), 0777);
-    writeOldFiles(dir, "scoredata.txt", "scorenames.txt", fileMode);
-    chmod(dir.c_str(), writable ? 0555 : 0777);
+    writeOldFiles(dir, "scoredata.txt", "scorenames.txt", c.fileMode);
+    for (const char* name : {"scoredata.txt", "scorenames.txt"})
+      chown((dir / name).c_str(), kNobody, kNobody);
+    std::remove((dir / "scoredata.lock").c_str());
+    if (c.lockFile) std::ofstream(dir / "scoredata.lock");
+    chmod((dir / "scoredata.lock").c_str(), 0644);
+    chmod(dir.c_str(), c.folderMode);
     if (!saveAsAPlayer()) GTEST_SKIP() << "root could not become an ordinary user here";
-    EXPECT_EQ(readFile(dir / "scoredata.txt"), writable ? kNewScores : kOld);
-    EXPECT_EQ(readFile(dir / "scorenames.txt"), writable ? kNewNames : kOld);
-    EXPECT_EQ(modeOf(dir / "scoredata.txt"), fs::perms(fileMode));
+    std::string what = "folder " + std::to_string(c.folderMode) + " files " + std::to_string(c.fileMode);
+    EXPECT_EQ(readFile(dir / "scoredata.txt"), c.saved ? kNewScores : kOld) << what;
+    EXPECT_EQ(readFile(dir / "scorenames.txt"), c.saved ? kNewNames : kOld) << what;
+    EXPECT_EQ(modeOf(dir / "scoredata.txt"), fs::perms(c.fileMode)) << what;
   }
 }
 
@@ -116,11 +241,11 @@ TEST_F(ScoreFilesTest, SymbolicLinksAreWrittenThroughAndTheTargetsKeepTheirBits)
   EXPECT_EQ(readFile(dir / "real/scores"), kNewScores);
   EXPECT_EQ(readFile(dir / "real/names"), kNewNames);
   EXPECT_EQ(modeOf(dir / "real/scores"), fs::perms(0606));
-  // Only the two targets: no temporary file left beside them.
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), fs::directory_iterator()), 2);
+  // The two targets and their lock: no temporary file left beside them.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), fs::directory_iterator()), 3);
 }
 
-TEST_F(ScoreFilesTest, LinksToAPipeOrAFolderAreLeftAloneAndReportedOnce) {
+TEST_F(ScoreFilesTest, LinksToAPipeOrAFolderAreLeftAloneAndEachSaveSaysSo) {
   enterDir();
   ASSERT_EQ(mkfifo("pipe", 0666), 0);
   fs::create_directory("folder");
@@ -129,13 +254,104 @@ TEST_F(ScoreFilesTest, LinksToAPipeOrAFolderAreLeftAloneAndReportedOnce) {
   StdoutCapture out;
   insertScore("NEW", 777);
   saveScores();
-  saveScores();
   std::string said = out.text();
-  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_EQ(said, "scoredata.txt is not a regular file; the high scores are not saved\n");
   EXPECT_EQ(fs::status("pipe").type(), fs::file_type::fifo);
   EXPECT_TRUE(fs::is_symlink("scoredata.txt"));
   EXPECT_TRUE(fs::is_empty("folder"));
   EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 5);  // and the lock file
+}
+
+TEST_F(ScoreFilesTest, ASaveThatCannotTakeItsLockOrFailsPartWayLeavesBothFilesAlone) {
+  enterDir();
+  int lock = -1;
+  auto linkToShared = [&] {  // links to a pair that another game folder shares, and its lock held
+    fs::create_directory("shared");
+    writeOldFiles("shared", "scoredata.txt", "scorenames.txt", 0644);
+    fs::remove("scoredata.txt");
+    fs::remove("scorenames.txt");
+    fs::create_symlink(dir / "shared/scoredata.txt", "scoredata.txt");
+    fs::create_symlink("shared/scorenames.txt", "scorenames.txt");
+    lock = open("shared/scoredata.lock", O_RDWR | O_CREAT, 0644);
+    flock(lock, LOCK_EX);
+    requestStop();  // so the save gives up at once instead of waiting its time
+  };
+  auto namesGone = [] {
+    fs::remove("scorenames.txt");
+    fs::create_symlink("gone/names", "scorenames.txt");
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> setUp;
+    const char* call;  // the planted fault, on the scores file
+    int error;
+    bool saved;
+  } cases[] = {
+      {"the lock held where two folders' links lead", linkToShared, "", 0, false},
+      {"a folder at the lock file", [] { fs::create_directory("scoredata.lock"); }, "", 0, false},
+      {"names linked into a folder that is gone", namesGone, "", 0, false},
+      {"and the folder read-only", namesGone, "temp", EACCES, false},
+      {"a read-only folder", [] {}, "temp", EACCES, true},
+      {"a temporary file not made", [] {}, "temp", EMFILE, false},
+      {"a temporary file not synced", [] {}, "sync", EIO, false},
+      {"the scores not renamed", [] {}, "rename", EIO, false},
+  };
+  for (const Case& c : cases) {
+    writeOldFiles(".", "scoredata.txt", "scorenames.txt", 0644);
+    c.setUp();
+    faultCall = c.call;
+    faultPath = "scoredata.txt";
+    faultError = c.error;
+    StdoutCapture out;
+    std::fill_n(scoreNames, kScoreEntries, "");
+    loadScores();
+    insertScore("NEW", 777);
+    saveScores();
+    std::string said = out.text();
+    if (c.saved) {
+      EXPECT_EQ(readFile("scoredata.txt") + readFile("scorenames.txt"), kNewScores + kNewNames) << c.what;
+    } else {
+      EXPECT_EQ(readFile("scoredata.txt"), kOld) << c.what;
+      EXPECT_TRUE(saidNotSaved(said)) << c.what << ": " << said;
+    }
+    faultError = 0;
+    clearStopRequest();
+    close(lock);
+    for (const char* name : {"scoredata.txt", "scorenames.txt", "scoredata.lock", "shared"})
+      fs::remove_all(name);
+  }
+}
+
+TEST_F(ScoreFilesTest, ARenameThatFailsOnceThenAnotherGameKeepEachEntryOnce) {
+  enterDir();
+  faultCall = "rename";
+  faultPath = "scorenames.txt";
+  faultError = EIO;
+  faultOnce = true;
+  insertScore("ZZZ", 500);
+  saveScores();  // the names are left to the next save
+  insertScore("ZZZ", 400);
+  saveScores();
+  loadScores();
+  std::string names = readFile("scorenames.txt");
+  EXPECT_EQ(names, "ZZZ\nZZZ\n\n\n\n\n\n\n\n\n");
+  EXPECT_EQ(readFile("scoredata.txt").substr(0, 8), "500\n400\n");
+}
+
+TEST_F(ScoreFilesTest, EachFileIsSyncedBeforeTheRenameThatPublishesItAndTheRecordOutlivesThem) {
+  enterDir();
+  insertScore("NEW", 777);
+  saveScores();
+  const std::vector<std::string> kSave = {"sync scoredata.txt.tmp",
+                                          "sync scorenames.txt.tmp",
+                                          "sync scoredata.journal.tmp",
+                                          "rename scoredata.journal.tmp scoredata.journal",
+                                          "sync .",  // the record is there before either file changes
+                                          "rename scoredata.txt.tmp scoredata.txt",
+                                          "rename scorenames.txt.tmp scorenames.txt",
+                                          "sync .",  // and both renames are durable before it goes
+                                          "remove scoredata.journal"};
+  EXPECT_EQ(calls, kSave);
 }
 
 TEST_F(ScoreFilesTest, TwoGamesSavingAtOnceKeepBothEntries) {
@@ -156,6 +372,25 @@ TEST_F(ScoreFilesTest, TwoGamesSavingAtOnceKeepBothEntries) {
   }
 }
 
+TEST_F(ScoreFilesTest, ALockHeldByAStoppedGameNeitherHangsTheNextNorLetsItSave) {
+  enterDir();
+  writeOldFiles(".", "scoredata.txt", "scorenames.txt", 0644);
+  int lock = open("scoredata.lock", O_RDWR | O_CREAT, 0644);
+  ASSERT_EQ(flock(lock, LOCK_EX), 0);
+  pid_t waiting = startSaver("wait", "waited.txt"), ended = startSaver("wait");
+  for (pid_t saver : {waiting, ended}) {
+    ASSERT_TRUE(waitWithin(saver, 5000, WUNTRACED));  // stopped, its signal handler in place
+    kill(saver, SIGCONT);
+  }
+  usleep(100000);  // both wait for the lock now
+  kill(ended, SIGTERM);
+  EXPECT_TRUE(waitWithin(ended, 1000)) << "SIGTERM did not end a game waiting for the lock";
+  EXPECT_TRUE(waitWithin(waiting, 20000)) << "a game waited for the lock without end";
+  EXPECT_EQ(readFile("scoredata.txt"), kOld);
+  EXPECT_TRUE(saidNotSaved(readFile("waited.txt"))) << readFile("waited.txt");
+  close(lock);
+}
+
 TEST_F(ScoreFilesTest, AGameKilledWhileSavingLeavesAWholePairAndNoTemporaryFile) {
   enterDir();
   fillTable();
@@ -163,14 +398,20 @@ TEST_F(ScoreFilesTest, AGameKilledWhileSavingLeavesAWholePairAndNoTemporaryFile)
   std::mt19937 random(18);
   const std::set<fs::path> kLeft = {"scoredata.lock", "scoredata.txt", "scorenames.txt"};
   for (int round = 0; round < 200; ++round) {
-    pid_t saver = startSaver("again");
-    usleep(random() % kKillWithinUs);
+    // The first game is killed between its two renames, the others anywhere.
+    pid_t saver = startSaver(round == 0 ? "halfway" : "again");
+    if (round == 0) {
+      ASSERT_TRUE(waitWithin(saver, 5000, WUNTRACED));
+    } else {
+      usleep(random() % kKillWithinUs);
+    }
     kill(saver, SIGKILL);
     waitpid(saver, nullptr, 0);
     loadScores();  // the next start-up
     std::string scores = readFile("scoredata.txt");
     ASSERT_EQ(std::count(scores.begin(), scores.end(), '\n'), kScoreEntries);
     ASSERT_EQ(readFile("scorenames.txt"), scores) << "round " << round;
+    ASSERT_TRUE(round > 0 || scores.substr(0, 4) == "100\n");  // the new pair, finished
     std::set<fs::path> left;
     for (const auto& entry : fs::directory_iterator(".")) left.insert(entry.path().filename());
     ASSERT_EQ(left, kLeft) << "round " << round;
