@@ -80,7 +80,9 @@ ScoreFiles::ScoreFiles() {
   // Beside the real scores file, so every folder whose links lead there shares them.
   lockPath = stemOf(targets[0]) + ".lock";
   journalPath = stemOf(targets[0]) + ".journal";
-  lockFd = openLockFile(lockPath);
+  // Nothing but a regular file is ever saved to, so no lock is made beside a device.
+  struct stat st;
+  if (lstat(targets[0].c_str(), &st) != 0 || S_ISREG(st.st_mode)) lockFd = openLockFile(lockPath);
   locked = lockFd >= 0 && takeLock(lockFd);
   // Unlocked, the files are still read, but nothing is changed.
   finished = locked && finishChange(journalPath, targets);
@@ -130,10 +132,10 @@ bool ScoreFiles::writeInPlace(const std::string* bytes[2]) const {
 }
 
 bool ScoreFiles::write(const std::string& scores, const std::string& names) {
-  if (!locked) return reportUnsaved(lockPath + " could not be locked");
-  if (!finished) return reportUnsaved(journalPath + " names a save that could not be finished");
   for (int i = 0; i < 2; ++i)
     if (!mayReplace(i)) return false;
+  if (!locked) return reportUnsaved(lockPath + " could not be locked");
+  if (!finished) return reportUnsaved(journalPath + " names a save that could not be finished");
   const std::string* bytes[2] = {&scores, &names};
   Replacement pair[2];
   int fds[2] = {-1, -1};
