@@ -13,8 +13,6 @@ int32_t scoreValues[kScoreEntries] = {};
 // scoreNames and scoreLabels are defined with the other global objects.
 
 namespace {
-// Longest line kept; a longer one is cut so a garbage file cannot eat memory.
-const size_t kMaxLineChars = 4096;
 const int kListX = 250, kListY = 120, kListStepY = 25;  // px
 const int kListSize = 20;                               // points
 const SDL_Color kWhite = {255, 255, 255, 0};
@@ -25,9 +23,9 @@ int32_t knownValues[kScoreEntries] = {};
 std::string knownNames[kScoreEntries];
 std::vector<std::pair<std::string, int32_t>> newEntries;
 
-// Calls take(i, line) for each complete line, up to ten. A carriage return right
-// before a line feed is not part of the line; a last line without a line feed is
-// not an entry.
+// Calls take(i, line) for each complete line, up to ten, each kept whole. A
+// carriage return right before a line feed is not part of the line; a last line
+// without a line feed is not an entry.
 template <typename Take>
 void forEachLine(const std::string& bytes, Take take) {
   std::string line;
@@ -38,19 +36,19 @@ void forEachLine(const std::string& bytes, Take take) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
       take(i++, line);
       line.clear();
-    } else if (line.size() < kMaxLineChars) {
+    } else {
       line.push_back(c);
     }
   }
 }
 
-// Reads the files over the table; a file that cannot be read leaves its half.
-void readTable(const ScoreFiles& files, int32_t* values, std::string* names) {
-  std::string bytes;
-  if (files.readScores(bytes))
-    forEachLine(bytes, [values](int i, const std::string& line) { values[i] = parseScoreLine(line); });
-  if (files.readNames(bytes))
-    forEachLine(bytes, [names](int i, const std::string& line) { names[i] = line; });
+// Reads the files over the table, and keeps their bytes; a file that cannot be
+// read leaves its half.
+void readTable(ScoreFiles& files, int32_t* values, std::string* names, std::string bytes[2]) {
+  if (files.readScores(bytes[0]))
+    forEachLine(bytes[0], [values](int i, const std::string& line) { values[i] = parseScoreLine(line); });
+  if (files.readNames(bytes[1]))
+    forEachLine(bytes[1], [names](int i, const std::string& line) { names[i] = line; });
 }
 
 bool insertInto(int32_t* values, std::string* names, const std::string& name, int32_t score) {
@@ -107,7 +105,8 @@ int32_t parseScoreLine(const std::string& line) {
 
 void loadScores() {
   ScoreFiles files;
-  readTable(files, scoreValues, scoreNames);
+  std::string bytes[2];
+  readTable(files, scoreValues, scoreNames, bytes);
   rememberTable();
 }
 
@@ -119,7 +118,8 @@ void saveScores() {
     values[i] = knownValues[i];
     names[i] = knownNames[i];
   }
-  readTable(files, values, names);
+  std::string onDisk[2];
+  readTable(files, values, names, onDisk);
   if (!isKnownTable(values, names)) {
     // Another game saved since: its table, with this game's new entries put in again.
     for (int i = 0; i < kScoreEntries; ++i) {
@@ -128,10 +128,9 @@ void saveScores() {
     }
     for (const auto& entry : newEntries) insertInto(scoreValues, scoreNames, entry.first, entry.second);
   }
-  std::string scoresText = fileText(false), namesText = fileText(true), oldScores, oldNames;
+  std::string scoresText = fileText(false), namesText = fileText(true);
   // Files that already hold the table are not touched.
-  bool same = files.readScores(oldScores) && files.readNames(oldNames) && oldScores == scoresText &&
-              oldNames == namesText;
+  bool same = onDisk[0] == scoresText && onDisk[1] == namesText;
   if (same || files.write(scoresText, namesText)) rememberTable();
 }
 

@@ -17,7 +17,7 @@ void loadScores();
 // Writes the table to both files, together, under a lock that all games take. When
 // another game saved since this one last read or wrote them, its table is kept and
 // this game's new entries are inserted into it again. Files that already hold the
-// table are left untouched.
+// table are left untouched; a table that cannot be saved is said in one line.
 void saveScores();
 // Inserts (name, score) below any equal entries, if it beats the tenth entry.
 void insertScore(const std::string& name, int32_t score);

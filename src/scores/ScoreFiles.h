@@ -1,25 +1,37 @@
 #pragma once
 #include <string>
 
+#include "scores/ScorePaths.h"
+
 // The two score files, read and replaced together under a lock that every game
-// takes (a lock file beside them; the kernel releases it if a game dies).
+// takes: a lock file beside the real scores file, so games in different folders
+// whose links lead to one pair share it; the kernel releases it if a game dies.
 class ScoreFiles {
  public:
-  // Waits for the lock, then finishes or discards a change that a dead game left.
+  // Waits for the lock, a bounded time and only until a stop is requested; then
+  // finishes or discards a change that a dead game left.
   ScoreFiles();
   ~ScoreFiles();
   ScoreFiles(const ScoreFiles&) = delete;
   ScoreFiles& operator=(const ScoreFiles&) = delete;
 
-  // Each file's bytes; false for a file that is missing, not a regular file or over 1 MB.
-  bool readScores(std::string& bytes) const;
-  bool readNames(std::string& bytes) const;
-  // Replaces both files together. Returns false, writing nothing, when either is not
-  // a regular file (reported once), is read-only, or the disk is full. Where no
-  // temporary file can be made beside them (a read-only folder) both are written in place.
+  // Each file's first 1 MB (see readScoreFile); false for a missing or unreadable file.
+  bool readScores(std::string& bytes);
+  bool readNames(std::string& bytes);
+  // Replaces both files together, or neither: false, writing nothing, when the lock
+  // was not taken, either file is not a regular file, could not be read by this
+  // object or is read-only, or either cannot be replaced whole. Each but the
+  // read-only file is said in one line. In a read-only folder both are written in
+  // place, when both can be.
   bool write(const std::string& scores, const std::string& names);
 
  private:
+  bool mayReplace(int which) const;
+  bool writeInPlace(const std::string* bytes[2]) const;
+
   int lockFd = -1;
+  bool locked = false, finished = false;
   std::string targets[2];  // the scores and names files at the end of their links
+  std::string lockPath, journalPath;
+  FileState states[2] = {FileState::Unreadable, FileState::Unreadable};  // until read
 };

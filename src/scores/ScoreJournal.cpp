@@ -3,64 +3,75 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <sstream>
 
+#include "scores/FileCalls.h"
 #include "scores/ScorePaths.h"
 
 namespace {
-const char* kJournalFile = "scoredata.journal";
+// A record holds four lines: two pairs of paths.
+const int kRecordLines = 4;
+
+// A path of the record; one without a folder, as older games wrote them, is
+// taken from the record's own folder.
+std::string pathInRecord(const std::string& path, const std::string& journal) {
+  return path.empty() || path[0] == '/' ? path : folderOf(journal) + "/" + path;
+}
 
 // The pair the record names, if it is whole and names a change to `targets`.
-bool readRecord(const std::string targets[2], Replacement pair[2]) {
+bool readRecord(const std::string& journal, const std::string targets[2], Replacement pair[2]) {
   std::string bytes;
-  if (!readRegularFile(kJournalFile, bytes)) return false;
+  if (readScoreFile(journal, kRecordLines, bytes) != FileState::Read || bytes.empty()) return false;
   std::istringstream in(bytes);
   for (int i = 0; i < 2; ++i) {
     if (!std::getline(in, pair[i].temp) || !std::getline(in, pair[i].target)) return false;
+    pair[i].temp = pathInRecord(pair[i].temp, journal);
+    pair[i].target = pathInRecord(pair[i].target, journal);
     if (pair[i].target != targets[i] || !isTemporaryOf(pair[i].temp, pair[i].target)) return false;
   }
   return bytes.back() == '\n';
 }
 }  // namespace
 
-bool recordChange(const Replacement pair[2]) {
+bool recordChange(const std::string& journal, const Replacement pair[2]) {
   std::string bytes;
   for (int i = 0; i < 2; ++i) bytes += pair[i].temp + "\n" + pair[i].target + "\n";
   std::string temp;
-  int fd = makeTemporary(kJournalFile, temp);
+  int fd = makeTemporary(journal, temp);
   if (fd < 0) return false;
   // The record appears whole or not at all.
   bool ok = writeDurably(fd, bytes);
-  ok = (close(fd) == 0) && ok && std::rename(temp.c_str(), kJournalFile) == 0;
+  ok = (close(fd) == 0) && ok && fileCalls.rename(temp.c_str(), journal.c_str()) == 0;
   if (!ok) {
-    std::remove(temp.c_str());
+    fileCalls.remove(temp.c_str());
     return false;
   }
-  syncFolder(kJournalFile);
+  syncFolder(journal);
   return true;
 }
 
-void clearChange() {
+void clearChange(const std::string& journal) {
   // Not made durable: a record that comes back names temporary files that are
   // gone, and the next game drops it.
-  std::remove(kJournalFile);
+  fileCalls.remove(journal.c_str());
 }
 
-void finishChange(const std::string targets[2]) {
+bool finishChange(const std::string& journal, const std::string targets[2]) {
   Replacement pair[2];
-  if (readRecord(targets, pair)) {
+  if (readRecord(journal, targets, pair)) {
     // The record was written after both temporary files were complete; one
     // already renamed is simply gone.
     for (const Replacement& r : pair) {
       struct stat st;
-      if (lstat(r.temp.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        std::rename(r.temp.c_str(), r.target.c_str());
+      if (lstat(r.temp.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+          fileCalls.rename(r.temp.c_str(), r.target.c_str()) != 0)
+        return false;
       syncFolder(r.target);
     }
   }
   struct stat st;
-  if (lstat(kJournalFile, &st) == 0) clearChange();
+  if (lstat(journal.c_str(), &st) == 0) clearChange(journal);
   for (int i = 0; i < 2; ++i) removeTemporariesOf(targets[i]);
-  removeTemporariesOf(kJournalFile);
+  removeTemporariesOf(journal);
+  return true;
 }

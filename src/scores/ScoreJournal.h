@@ -1,10 +1,11 @@
 #pragma once
 #include <string>
 
-// The record, beside the score files, that both files are being replaced. A game
-// writes both temporary files completely, then this record, then renames them; if
-// it dies between the two renames, the next game finishes the change, so names and
-// scores always come from the same save. Every call runs under the scores' lock.
+// The record, beside the real scores file, that both files are being replaced. A
+// game writes both temporary files completely, then this record, then renames them;
+// if it dies between the two renames, or the second rename fails, the next game
+// finishes the change, so names and scores always come from the same save. Every
+// call runs under the scores' lock. `journal` is the record's path.
 
 // One file of the pair: the complete temporary file and the file it replaces.
 struct Replacement {
@@ -13,9 +14,10 @@ struct Replacement {
 };
 
 // Makes the record durable; false when it cannot be written.
-bool recordChange(const Replacement pair[2]);
+bool recordChange(const std::string& journal, const Replacement pair[2]);
 // Removes the record once both renames are done.
-void clearChange();
+void clearChange(const std::string& journal);
 // Finishes a recorded change to these targets, or drops a record that names
-// others; then removes every temporary file a dead game left.
-void finishChange(const std::string targets[2]);
+// others; then removes every temporary file a dead game left. False when a
+// recorded change could not be finished: the record and its files stay for later.
+bool finishChange(const std::string& journal, const std::string targets[2]);

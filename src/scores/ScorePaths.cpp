@@ -5,13 +5,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
+
+#include "scores/FileCalls.h"
 
 namespace {
 const int kMaxLinkHops = 40;           // links followed before giving up, as the kernel does
 const size_t kMaxLinkChars = 4096;     // longest link target read
-const off_t kMaxFileBytes = 1 << 20;   // bytes; a larger score file is refused
+const size_t kMaxFileBytes = 1 << 20;  // bytes read of a score file at most
 const char* kTemporaryMark = ".tmp-";  // between the file's name and mkstemp's six letters
 const size_t kUniqueChars = 6;         // the letters mkstemp fills in
 
@@ -37,6 +41,15 @@ std::string followLinks(std::string path) {
   return path;
 }
 
+std::string realFileOf(const std::string& path) {
+  std::string file = followLinks(path);
+  char* folder = realpath(folderOf(file).c_str(), nullptr);
+  if (!folder) return file;  // a folder that is gone: the file reads as missing
+  std::string real = folder;
+  std::free(folder);
+  return (real == "/" ? "" : real) + "/" + baseName(file);
+}
+
 std::string folderOf(const std::string& path) {
   size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
@@ -45,7 +58,7 @@ std::string folderOf(const std::string& path) {
 
 int makeTemporary(const std::string& path, std::string& temp) {
   std::string pattern = path + kTemporaryMark + std::string(kUniqueChars, 'X');
-  int fd = mkostemp(&pattern[0], O_CLOEXEC);
+  int fd = fileCalls.makeTemp(&pattern[0], O_CLOEXEC);
   if (fd >= 0) temp = pattern;
   return fd;
 }
@@ -67,7 +80,7 @@ void removeTemporariesOf(const std::string& path) {
     struct stat st;
     std::string full = folder + "/" + name;
     if (!isTemporaryOf(name, base) || lstat(full.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
-    removed = unlink(full.c_str()) == 0 || removed;
+    removed = fileCalls.remove(full.c_str()) == 0 || removed;
   }
   closedir(dir);
   if (removed) syncFolder(path);
@@ -76,7 +89,7 @@ void removeTemporariesOf(const std::string& path) {
 void syncFolder(const std::string& path) {
   int fd = open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
-  fsync(fd);
+  fileCalls.sync(fd);
   close(fd);
 }
 
@@ -87,22 +100,24 @@ bool writeDurably(int fd, const std::string& bytes) {
     if (n <= 0) return false;
     done += static_cast<size_t>(n);
   }
-  return fsync(fd) == 0;
+  return fileCalls.sync(fd) == 0;
 }
 
-bool readRegularFile(const std::string& path, std::string& bytes) {
-  // Non-blocking, so opening a pipe does not wait for a writer.
-  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat st;
-  bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxFileBytes;
+FileState readScoreFile(const std::string& path, int linesWanted, std::string& bytes) {
   bytes.clear();
+  // Non-blocking, so opening a pipe does not wait for a writer.
+  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return errno == ENOENT ? FileState::Missing : FileState::Unreadable;
+  struct stat st;
+  bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
   char buffer[4096];
   ssize_t n = 0;
-  while (ok && (n = read(fd, buffer, sizeof buffer)) > 0) {
+  while (ok && bytes.size() < kMaxFileBytes &&
+         (n = read(fd, buffer, std::min(sizeof buffer, kMaxFileBytes - bytes.size()))) > 0)
     bytes.append(buffer, static_cast<size_t>(n));
-    ok = bytes.size() <= static_cast<size_t>(kMaxFileBytes);  // it may grow while we read
-  }
+  bool whole = ok && n >= 0 && (bytes.size() < kMaxFileBytes || read(fd, buffer, 1) == 0);
   close(fd);
-  return ok && n == 0;
+  ok = ok && n >= 0 && (whole || std::count(bytes.begin(), bytes.end(), '\n') >= linesWanted);
+  if (!ok) bytes.clear();
+  return ok ? FileState::Read : FileState::Unreadable;
 }

@@ -6,6 +6,9 @@
 // The file that `path` names: the end of its chain of symbolic links, so a save
 // writes through a link instead of replacing it.
 std::string followLinks(std::string path);
+// That file by its full path, its folder's links resolved too, so that games in
+// different folders whose links lead to one file name it alike.
+std::string realFileOf(const std::string& path);
 // The folder holding `path`: "." for a bare file name.
 std::string folderOf(const std::string& path);
 // Makes a new temporary file, with a unique name, in the folder of `path`; returns
@@ -19,6 +22,8 @@ void removeTemporariesOf(const std::string& path);
 void syncFolder(const std::string& path);
 // Writes all the bytes and makes them durable; false when any of it failed.
 bool writeDurably(int fd, const std::string& bytes);
-// The whole file when it is a regular file of at most 1 MB; false otherwise, so
-// a device, a pipe or a huge file reads as a missing one and cannot hang the game.
-bool readRegularFile(const std::string& path, std::string& bytes);
+enum class FileState { Missing, Read, Unreadable };
+// At most the first 1 MB of a regular file, which bounds memory; a file cut
+// there counts as read when those bytes hold `linesWanted` whole lines, else as
+// unreadable. A device or a pipe is never waited on: it is unreadable.
+FileState readScoreFile(const std::string& path, int linesWanted, std::string& bytes);

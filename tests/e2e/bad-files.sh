@@ -51,7 +51,10 @@ garbage() { for _ in $(seq 200); do printf '\x00\xff\x13\r\n\x80%s\r\x7f' "$RAND
 huge_line() { head -c 3000000 /dev/zero | tr '\0' 'x'; }
 
 fresh; garbage >scoredata.txt; garbage >scorenames.txt; play "garbage score files"
-fresh; huge_line >scoredata.txt; { huge_line; echo; } >scorenames.txt; play "huge score lines"
+# Ten lines, then more than 1 MB: the ten are kept and written back.
+fresh; { seq 1000 -100 100; huge_line; } >scoredata.txt; { seq 10; huge_line; echo; } >scorenames.txt
+play "huge score lines"
+[[ $(head -n 1 run/scoredata.txt) == 1000 ]] || fail "huge score lines: the ten lines were lost"
 fresh; mkdir scoredata.txt scorenames.txt; play "unreadable score files"
 fresh; rm level0.txt level1.txt level2.txt
 garbage >level0.txt; huge_line >level1.txt; mkdir level2.txt; play "garbage, huge and unreadable maps"

@@ -1,21 +1,30 @@
 // Saving the score files where the folder or the files are not plain ones, by two
-// games at once, and by a game killed while saving; each test in a fresh folder. A
-// save as a player runs in a child that gives up root first: root ignores
-// permission bits, and the tests must see what a player sees.
+// games at once, by a game killed while saving, and with planted faults; each test
+// in a fresh folder. A save as a player runs in a child that gives up root first:
+// root ignores permission bits, and the tests must see what a player sees.
+#include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <fstream>
+#include <functional>
 #include <random>
+#include <regex>
 #include <set>
+#include <tuple>
 
 #include "TestSupport.h"
+#include "platform/StopRequest.h"
+#include "scores/FileCalls.h"
 #include "scores/HighScores.h"
 
 namespace fs = std::filesystem;
@@ -35,12 +44,61 @@ pid_t startSaver(const char* mode) {
   return saver;
 }
 
+// Waits for the child to stop itself or end; false if it had to be killed after `limitMs`.
+bool waitWithin(pid_t child, int limitMs, int options = 0) {
+  auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+  int status = 0;
+  while (waitpid(child, &status, WNOHANG | options) == 0) {
+    if (std::chrono::steady_clock::now() > end) {
+      kill(child, SIGKILL);
+      waitpid(child, nullptr, 0);
+      return false;
+    }
+    usleep(1000);
+  }
+  return true;
+}
+
 // A table whose every name is its score, as the saver writes them.
 void fillTable() {
   for (int i = 0; i < kScoreEntries; ++i) scoreNames[i] = std::to_string(scoreValues[i] = i);
 }
 
 fs::perms modeOf(const fs::path& file) { return fs::status(file).permissions(); }
+
+// The save's calls, as "sync file", "rename from to" and "remove file", named
+// within the test folder, the temporary files' unique letters left out; and a
+// fault to plant: the call `faultCall` on a path holding `faultPath` fails with
+// `faultError` (once, with `faultOnce`).
+std::vector<std::string> calls;
+std::string faultCall, faultPath, testDir;
+int faultError = 0;
+bool faultOnce = false;
+
+bool noteCall(const char* call, std::string path, const char* to = nullptr) {
+  auto shortName = [](std::string p) {
+    return p == testDir ? "." : std::regex_replace(p.substr(p.rfind('/') + 1), std::regex("-.{6}$"), "");
+  };
+  if (call != std::string("temp"))
+    calls.push_back(call + (" " + shortName(path)) + (to ? " " + shortName(to) : ""));
+  if (to) path = to;
+  if (faultError == 0 || faultCall != call || path.find(faultPath) == std::string::npos) return false;
+  errno = faultError;
+  faultError = faultOnce ? 0 : faultError;
+  return true;
+}
+int loggedSync(int fd) {
+  char path[4096] = {};
+  ssize_t n = readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, sizeof path - 1);
+  return n < 0 || noteCall("sync", path) ? -1 : fsync(fd);
+}
+int loggedRename(const char* from, const char* to) {
+  return noteCall("rename", from, to) ? -1 : std::rename(from, to);
+}
+int failingMakeTemp(char* pattern, int flags) {
+  return noteCall("temp", pattern) ? -1 : mkostemp(pattern, flags);
+}
+int loggedRemove(const char* path) { return noteCall("remove", path) ? -1 : std::remove(path); }
 
 class ScoreFilesTest : public testing::Test {
  protected:
@@ -49,8 +107,14 @@ class ScoreFilesTest : public testing::Test {
     std::string pattern =
         std::string(fs::is_directory("/dev/shm") ? "/dev/shm" : "/tmp") + "/thornwald-scores-XXXXXX";
     dir = mkdtemp(&pattern[0]);
+    testDir = fs::canonical(dir);
+    fileCalls = {loggedSync, loggedRename, failingMakeTemp, loggedRemove};
   }
   void TearDown() override {
+    fileCalls = realCalls;
+    faultError = 0;
+    calls.clear();
+    clearStopRequest();
     if (!home.empty()) fs::current_path(home);
     for (const fs::path& d : {dir, dir / "real"})
       if (fs::is_directory(d)) chmod(d.c_str(), 0700);
@@ -85,42 +149,81 @@ class ScoreFilesTest : public testing::Test {
     home = fs::current_path();
     fs::current_path(dir);
   }
+  const FileCalls realCalls = fileCalls;
   SavedScoreTable savedTable;
   fs::path dir, home;
 };
 }  // namespace
 
-TEST_F(ScoreFilesTest, WritableFilesInAReadOnlyFolderAreWrittenInPlaceAndReadOnlyFilesLeftAlone) {
-  for (mode_t fileMode : {0666, 0444}) {
-    const bool writable = fileMode == 0666;
-    chmod(dir.c_str(), 0777);
-    writeOldFiles(dir, "scoredata.txt", "scorenames.txt", fileMode);
-    chmod(dir.c_str(), writable ? 0555 : 0777);
-    if (!saveAsAPlayer()) GTEST_SKIP() << "root could not become an ordinary user here";
-    EXPECT_EQ(readFile(dir / "scoredata.txt"), writable ? kNewScores : kOld);
-    EXPECT_EQ(readFile(dir / "scorenames.txt"), writable ? kNewNames : kOld);
-    EXPECT_EQ(modeOf(dir / "scoredata.txt"), fs::perms(fileMode));
+TEST_F(ScoreFilesTest, StartUpWritesBackTheTenLinesItReadsAndLeavesAFileItCannotReadAlone) {
+  enterDir();
+  std::string ten, tenNames, longName(5000, 'N');
+  for (int i = 0; i < kScoreEntries; ++i) ten += std::to_string(900 - 50 * i) + "\n";
+  for (int i = 0; i < kScoreEntries; ++i) tenNames += (i == 3 ? longName : "N" + std::to_string(i)) + "\n";
+  const std::string junk(1100 * 1024, 'j'), oneLine = "5\n" + junk;
+  struct Case {
+    std::string scores, names, scoresAfter, namesAfter;
+  } cases[] = {
+      {ten + junk, tenNames, ten, tenNames},         // the ten lines within the first 1 MB
+      {ten, tenNames + junk + "\n", ten, tenNames},  // and the names kept whole
+      {oneLine, tenNames, oneLine, tenNames},        // no ten lines in the first 1 MB
+      {"", "", "0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n", "\n\n\n\n\n\n\n\n\n\n"},  // no files
+  };
+  for (const Case& c : cases) {
+    std::fill_n(scoreValues, kScoreEntries, 0);
+    std::fill_n(scoreNames, kScoreEntries, "");
+    std::remove("scoredata.txt");
+    std::remove("scorenames.txt");
+    if (!c.scores.empty()) std::ofstream("scoredata.txt") << c.scores;
+    if (!c.names.empty()) std::ofstream("scorenames.txt") << c.names;
+    StdoutCapture out;
+    loadScores();
+    saveScores();
+    out.text();
+    // Compared as a whole, so a failure does not print a megabyte.
+    EXPECT_TRUE(readFile("scoredata.txt") == c.scoresAfter) << c.scores.substr(0, 20);
+    EXPECT_TRUE(readFile("scorenames.txt") == c.namesAfter) << c.names.substr(0, 20);
   }
 }
 
-TEST_F(ScoreFilesTest, SymbolicLinksAreWrittenThroughAndTheTargetsKeepTheirBits) {
-  fs::create_directory(dir / "real");
-  chmod(dir.c_str(), 0777);
-  chmod((dir / "real").c_str(), 0777);
-  writeOldFiles(dir / "real", "scores", "names", 0606);
-  fs::create_symlink("real/scores", dir / "scoredata.txt");  // relative to the link's folder
-  fs::create_symlink(dir / "real/names", dir / "scorenames.txt");
-  if (!saveAsAPlayer()) GTEST_SKIP() << "root could not become an ordinary user here";
-  EXPECT_TRUE(fs::is_symlink(dir / "scoredata.txt"));
-  EXPECT_TRUE(fs::is_symlink(dir / "scorenames.txt"));
-  EXPECT_EQ(readFile(dir / "real/scores"), kNewScores);
-  EXPECT_EQ(readFile(dir / "real/names"), kNewNames);
-  EXPECT_EQ(modeOf(dir / "real/scores"), fs::perms(0606));
-  // Only the two targets: no temporary file left beside them.
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), fs::directory_iterator()), 2);
+TEST_F(ScoreFilesTest, APlayersSaveWritesThroughLinksAndInPlaceOnlyInAReadOnlyFolderWithItsLock) {
+  struct Case {
+    mode_t folderMode, fileMode;
+    bool lockFile, saved, linked;
+  } cases[] = {
+      {0555, 0666, true, true, false},    // in place, under the lock
+      {0555, 0666, false, false, false},  // no lock to take
+      {0777, 0444, true, false, false},   // read-only files
+      {0777, 0200, true, false, false},   // files that cannot be read
+      {0777, 0606, false, true, true},    // links, written through; the targets keep their bits
+  };
+  for (const Case& c : cases) {
+    const fs::path files = c.linked ? dir / "real" : dir;
+    chmod(dir.c_str(), 0777);
+    fs::create_directory(files);
+    chmod(files.c_str(), 0777);
+    writeOldFiles(files, "scoredata.txt", "scorenames.txt", c.fileMode);
+    for (const char* name : {"scoredata.txt", "scorenames.txt"}) {
+      chown((files / name).c_str(), kNobody, kNobody);
+      if (c.linked) fs::remove(dir / name);
+    }
+    if (c.linked) fs::create_symlink("real/scoredata.txt", dir / "scoredata.txt");  // relative to its folder
+    if (c.linked) fs::create_symlink(dir / "real/scorenames.txt", dir / "scorenames.txt");
+    std::remove((dir / "scoredata.lock").c_str());
+    if (c.lockFile) std::ofstream(dir / "scoredata.lock");
+    chmod(dir.c_str(), c.folderMode);
+    if (!saveAsAPlayer()) GTEST_SKIP() << "root could not become an ordinary user here";
+    std::string what = "folder " + std::to_string(c.folderMode) + " files " + std::to_string(c.fileMode);
+    EXPECT_EQ(readFile(dir / "scoredata.txt"), c.saved ? kNewScores : kOld) << what;
+    EXPECT_EQ(readFile(dir / "scorenames.txt"), c.saved ? kNewNames : kOld) << what;
+    EXPECT_EQ(modeOf(dir / "scoredata.txt"), fs::perms(c.fileMode)) << what;
+    EXPECT_EQ(fs::is_symlink(dir / "scorenames.txt"), c.linked) << what;
+  }
+  // Only the two targets and their lock: no temporary file left beside them.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), fs::directory_iterator()), 3);
 }
 
-TEST_F(ScoreFilesTest, LinksToAPipeOrAFolderAreLeftAloneAndReportedOnce) {
+TEST_F(ScoreFilesTest, LinksToAPipeOrAFolderAreLeftAloneAndEachSaveSaysSo) {
   enterDir();
   ASSERT_EQ(mkfifo("pipe", 0666), 0);
   fs::create_directory("folder");
@@ -129,13 +232,97 @@ TEST_F(ScoreFilesTest, LinksToAPipeOrAFolderAreLeftAloneAndReportedOnce) {
   StdoutCapture out;
   insertScore("NEW", 777);
   saveScores();
-  saveScores();
   std::string said = out.text();
-  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_EQ(said, "scoredata.txt is not a regular file; the high scores are not saved\n");
   EXPECT_EQ(fs::status("pipe").type(), fs::file_type::fifo);
-  EXPECT_TRUE(fs::is_symlink("scoredata.txt"));
   EXPECT_TRUE(fs::is_empty("folder"));
-  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 5);  // and the lock file
+  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()),
+            4);  // no lock beside a pipe
+}
+
+TEST_F(ScoreFilesTest, ASaveThatCannotTakeItsLockOrFailsPartWayLeavesBothFilesAlone) {
+  enterDir();
+  int lock = -1;
+  auto linkToShared = [&] {  // links to a pair that another game folder shares, and its lock held
+    fs::create_directory("shared");
+    writeOldFiles("shared", "scoredata.txt", "scorenames.txt", 0644);
+    fs::remove("scoredata.txt");
+    fs::remove("scorenames.txt");
+    fs::create_symlink(dir / "shared/scoredata.txt", "scoredata.txt");
+    fs::create_symlink("shared/scorenames.txt", "scorenames.txt");
+    lock = open("shared/scoredata.lock", O_RDWR | O_CREAT, 0644);
+    flock(lock, LOCK_EX);
+    requestStop();  // so the save gives up at once instead of waiting its time
+  };
+  auto namesGone = [] {
+    fs::remove("scorenames.txt");
+    fs::create_symlink("gone/names", "scorenames.txt");
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> setUp;
+    const char* call;  // the planted fault, on the scores file
+    int error;
+    bool saved;
+  } cases[] = {
+      {"the lock held where two folders' links lead", linkToShared, "", 0, false},
+      {"a folder at the lock file", [] { fs::create_directory("scoredata.lock"); }, "", 0, false},
+      {"names linked into a folder that is gone", namesGone, "", 0, false},
+      {"and the folder read-only", namesGone, "temp", EACCES, false},
+      {"a read-only folder", [] {}, "temp", EACCES, true},
+      {"a temporary file not made", [] {}, "temp", EMFILE, false},
+      {"a temporary file not synced", [] {}, "sync", EIO, false},
+      {"the scores not renamed", [] {}, "rename", EIO, false},
+  };
+  for (const Case& c : cases) {
+    writeOldFiles(".", "scoredata.txt", "scorenames.txt", 0644);
+    c.setUp();
+    std::tie(faultCall, faultPath, faultError) = std::make_tuple(c.call, "scoredata.txt", c.error);
+    StdoutCapture out;
+    std::fill_n(scoreNames, kScoreEntries, "");
+    loadScores();
+    insertScore("NEW", 777);
+    saveScores();
+    std::string said = out.text();
+    if (c.saved) {
+      EXPECT_EQ(readFile("scoredata.txt") + readFile("scorenames.txt"), kNewScores + kNewNames) << c.what;
+    } else {
+      EXPECT_EQ(readFile("scoredata.txt"), kOld) << c.what;
+      EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << c.what << ": " << said;
+      EXPECT_NE(said.find("; the high scores are not saved\n"), std::string::npos) << c.what << ": " << said;
+    }
+    faultError = 0;
+    clearStopRequest();
+    close(lock);
+    for (const char* name : {"scoredata.txt", "scorenames.txt", "scoredata.lock", "shared"})
+      fs::remove_all(name);
+  }
+}
+
+TEST_F(ScoreFilesTest, ARenameThatFailsOnceThenAnotherGameKeepEachEntryOnce) {
+  enterDir();
+  std::tie(faultCall, faultPath, faultError, faultOnce) =
+      std::make_tuple("rename", "scorenames.txt", EIO, true);
+  insertScore("ZZZ", 500);
+  saveScores();  // the names are left to the next save
+  insertScore("ZZZ", 400);
+  saveScores();
+  loadScores();
+  EXPECT_EQ(readFile("scorenames.txt") + readFile("scoredata.txt").substr(0, 8),
+            "ZZZ\nZZZ\n\n\n\n\n\n\n\n\n500\n400\n");
+}
+
+TEST_F(ScoreFilesTest, EachFileIsSyncedBeforeTheRenameThatPublishesItAndTheRecordOutlivesThem) {
+  enterDir();
+  insertScore("NEW", 777);
+  saveScores();
+  std::string log;
+  for (const std::string& call : calls) log += call + ", ";
+  // The record is there before either file changes, and both renames are durable before it goes.
+  EXPECT_EQ(log,
+            "sync scoredata.txt.tmp, sync scorenames.txt.tmp, sync scoredata.journal.tmp, rename "
+            "scoredata.journal.tmp scoredata.journal, sync ., rename scoredata.txt.tmp scoredata.txt, "
+            "rename scorenames.txt.tmp scorenames.txt, sync ., remove scoredata.journal, ");
 }
 
 TEST_F(ScoreFilesTest, TwoGamesSavingAtOnceKeepBothEntries) {
@@ -156,6 +343,24 @@ TEST_F(ScoreFilesTest, TwoGamesSavingAtOnceKeepBothEntries) {
   }
 }
 
+TEST_F(ScoreFilesTest, ALockHeldByAStoppedGameNeitherHangsTheNextNorLetsItSave) {
+  enterDir();
+  writeOldFiles(".", "scoredata.txt", "scorenames.txt", 0644);
+  int lock = open("scoredata.lock", O_RDWR | O_CREAT, 0644);
+  ASSERT_EQ(flock(lock, LOCK_EX), 0);
+  pid_t waiting = startSaver("wait"), ended = startSaver("wait");
+  for (pid_t saver : {waiting, ended}) {
+    ASSERT_TRUE(waitWithin(saver, 5000, WUNTRACED));  // stopped, its signal handler in place
+    kill(saver, SIGCONT);
+  }
+  usleep(100000);  // both wait for the lock now
+  kill(ended, SIGTERM);
+  EXPECT_TRUE(waitWithin(ended, 1000)) << "SIGTERM did not end a game waiting for the lock";
+  EXPECT_TRUE(waitWithin(waiting, 20000)) << "a game waited for the lock without end";
+  EXPECT_EQ(readFile("scoredata.txt"), kOld);
+  close(lock);
+}
+
 TEST_F(ScoreFilesTest, AGameKilledWhileSavingLeavesAWholePairAndNoTemporaryFile) {
   enterDir();
   fillTable();
@@ -163,14 +368,20 @@ TEST_F(ScoreFilesTest, AGameKilledWhileSavingLeavesAWholePairAndNoTemporaryFile)
   std::mt19937 random(18);
   const std::set<fs::path> kLeft = {"scoredata.lock", "scoredata.txt", "scorenames.txt"};
   for (int round = 0; round < 200; ++round) {
-    pid_t saver = startSaver("again");
-    usleep(random() % kKillWithinUs);
+    // The first game is killed between its two renames, the others anywhere.
+    pid_t saver = startSaver(round == 0 ? "halfway" : "again");
+    if (round == 0) {
+      ASSERT_TRUE(waitWithin(saver, 5000, WUNTRACED));
+    } else {
+      usleep(random() % kKillWithinUs);
+    }
     kill(saver, SIGKILL);
     waitpid(saver, nullptr, 0);
     loadScores();  // the next start-up
     std::string scores = readFile("scoredata.txt");
     ASSERT_EQ(std::count(scores.begin(), scores.end(), '\n'), kScoreEntries);
     ASSERT_EQ(readFile("scorenames.txt"), scores) << "round " << round;
+    ASSERT_TRUE(round > 0 || scores.substr(0, 4) == "100\n");  // the new pair, finished
     std::set<fs::path> left;
     for (const auto& entry : fs::directory_iterator(".")) left.insert(entry.path().filename());
     ASSERT_EQ(left, kLeft) << "round " << round;
