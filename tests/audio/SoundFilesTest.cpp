@@ -22,11 +22,11 @@ TEST(SoundFiles, OnlyWavesTheMixerConvertsSafelyAreTaken) {
     int width;
     bool playable;
   } cases[] = {
-      {22, 0, 2, false},      {22, 3, 2, false},      {22, 2, 2, true},       // channels
-      {24, 0, 4, false},      {24, 4000, 4, false},   {24, 44100, 4, true},   // Hz
-      {20, 2, 2, false},      {34, 12, 2, false},     {34, 8, 2, true},       // encoding, bits
-      {16, 12, 4, false},     {40, 1u << 30, 4, false},                       // fmt too short, data past the end
-      {12, 0x5453494C, 4, false},                                             // no fmt before the data
+      {22, 0, 2, false},          {22, 3, 2, false},        {22, 2, 2, true},      // channels
+      {24, 0, 4, false},          {24, 4000, 4, false},     {24, 44100, 4, true},  // Hz
+      {20, 2, 2, false},          {34, 12, 2, false},       {34, 8, 2, true},      // encoding, bits
+      {16, 12, 4, false},         {40, 1u << 30, 4, false},  // fmt too short, data past the end
+      {12, 0x5453494C, 4, false},                            // no fmt before the data
   };
   for (const auto& c : cases) {
     std::string wave = good;
