@@ -1,28 +1,74 @@
 #include "audio/Audio.h"
 
-#include <cstdio>
+#include <cstdint>
 #include <cstdlib>
+#include <string>
+
+#include "platform/Message.h"
+#include "platform/RegularFile.h"
 
 namespace {
 const int kRunningChannel = 1;
-const int kSampleRate = 22050;  // Hz
+const int kSampleRate = 22050;        // Hz
 const Uint16 kSampleFormat = 0x8010;  // signed 16-bit little-endian
 const int kChannels = 2;
 const int kBufferSamples = 512;
+
+const size_t kMaxSoundFileBytes = 4u << 20;  // bytes; the game's own are a few dozen kilobytes
+const uint16_t kPcm = 1;                     // the one wave encoding taken
+// Hz; SDL's conversion to the device's rate takes one step per doubling, and
+// runs out of steps (and memory) far from it.
+const uint32_t kMinWaveRate = 8000, kMaxWaveRate = 192000;
+const size_t kChunkHeaderBytes = 8, kFormatBytes = 16;  // bytes
+
+uint32_t littleEndianAt(const std::string& bytes, size_t at, int width) {
+  uint32_t v = 0;
+  for (int i = width - 1; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(bytes[at + i]);
+  return v;
+}
+
+bool playableFormat(const std::string& bytes, size_t at) {
+  const uint32_t encoding = littleEndianAt(bytes, at, 2), channels = littleEndianAt(bytes, at + 2, 2),
+                 rate = littleEndianAt(bytes, at + 4, 4), bits = littleEndianAt(bytes, at + 14, 2);
+  return encoding == kPcm && (channels == 1 || channels == 2) && rate >= kMinWaveRate &&
+         rate <= kMaxWaveRate && (bits == 8 || bits == 16);
+}
 }  // namespace
+
+bool isPlayableWave(const std::string& bytes) {
+  if (bytes.size() < 12 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "WAVE") != 0) return false;
+  // The chunks as SDL reads them: the format first (after any fact or LIST
+  // chunks), then on to the data; each must lie within the file.
+  bool formatSeen = false;
+  for (size_t at = 12; at + kChunkHeaderBytes <= bytes.size();) {
+    const std::string id = bytes.substr(at, 4);
+    const size_t length = littleEndianAt(bytes, at + 4, 4), data = at + kChunkHeaderBytes;
+    if (length > bytes.size() - data) return false;
+    if (!formatSeen && id != "fact" && id != "LIST") {
+      if (id != "fmt " || length < kFormatBytes || !playableFormat(bytes, data)) return false;
+      formatSeen = true;
+    } else if (formatSeen && id == "data") {
+      return true;
+    }
+    at = data + length;
+  }
+  return false;
+}
 
 void openAudio() {
   if (Mix_OpenAudio(kSampleRate, kSampleFormat, kChannels, kBufferSamples) < 0) {
-    std::printf("Unable to open audio!\n");
-    std::fflush(stdout);
+    printMessage("Unable to open audio!\n");
     std::exit(1);
   }
 }
 
 Mix_Chunk* loadEffect(const char* fileName) {
-  SDL_RWops* file = SDL_RWFromFile(fileName, "rb");
-  if (!file) return nullptr;
-  return Mix_LoadWAV_RW(file, 1);  // the mixer closes the file
+  // Read here, so that a FIFO or a device is never waited on, and checked before
+  // SDL converts it: a header of 0 channels or 0 Hz crashes the conversion.
+  std::string bytes;
+  if (!readRegularFile(fileName, kMaxSoundFileBytes, bytes) || !isPlayableWave(bytes)) return nullptr;
+  SDL_RWops* file = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
+  return file ? Mix_LoadWAV_RW(file, 1) : nullptr;  // the mixer closes it; the samples are copied
 }
 
 void playEffect(Mix_Chunk* sound, int mode) {

@@ -1,9 +1,9 @@
 #include "extras/Extra.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "platform/Image.h"
+#include "platform/Message.h"
 #include "platform/PictureFiles.h"
 #include "player/Player.h"
 #include "shell/GameState.h"
@@ -62,8 +62,8 @@ void rescueAnimal(Extra& animal) {
 
 // Distances from the extra's own corner, not its centre.
 void reportUnknown(Extra& extra, float heroX, float heroY) {
-  std::printf("player colliding with some extra of unknown type %d at %.1f, y dist is %.1f\n", extra.index,
-              std::fabs(extra.x - heroX), std::fabs(extra.y - heroY));
+  printMessage("player colliding with some extra of unknown type %d at %.1f, y dist is %.1f\n", extra.index,
+               std::fabs(extra.x - heroX), std::fabs(extra.y - heroY));
   extra.y += kUnknownDrop;
 }
 

@@ -1,11 +1,11 @@
 #include "extras/LevelExtras.h"
 
-#include <cstdio>
 #include <sstream>
 
 #include "extras/Extra.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
+#include "platform/Message.h"
 #include "platform/RegularFile.h"
 
 namespace {
@@ -85,9 +85,12 @@ void LevelExtras::load(const std::string& dir) {
     }
     spots[n].clear();
     std::string where = line > 0 ? " line " + std::to_string(line) : "";
-    std::printf("%s%s: %s; level %d keeps the classic extras\n", name.c_str(), where.c_str(), why.c_str(), n);
+    // The line's own bytes go to a terminal: escapes and bytes outside printable ASCII show as '?'.
+    for (char& c : why)
+      if (c < ' ' || c > '~') c = '?';
+    printMessage("%s%s: %s; level %d keeps the classic extras\n", name.c_str(), where.c_str(), why.c_str(),
+                 n);
   }
-  std::fflush(stdout);
 }
 
 const std::vector<ExtraSpot>* LevelExtras::of(int level) {

@@ -101,9 +101,9 @@ void paintImage(SDL_Surface* sheet, const TileCovers& covers, int tileY, const C
 void Level::load(int n) {
   std::string name = "level" + std::to_string(n) + ".txt";
   std::string map;
-  // A missing, oversized or irregular file (a FIFO, a device): no tiles, and both
-  // pictures stay the plain background.
-  if (!readRegularFile(name.c_str(), kMaxTextFileBytes, map)) return;
+  // A missing or irregular file (a FIFO, a device): no tiles, and both pictures
+  // stay the plain background. Of a larger map, the first megabyte is painted.
+  if (!readRegularFile(name.c_str(), kMaxTextFileBytes, map, Oversize::Cut)) return;
   int tileY = n * kCellPx;
   int width = 0, height = 0;
   for (const SDL_Surface* image : {levelImage, collisionImage}) {

@@ -1,7 +1,8 @@
 #include "level/Pixels.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "platform/Message.h"
 
 namespace {
 const int32_t kSolidBelow = -10;
@@ -11,19 +12,19 @@ uint32_t iGetPixel(SDL_Surface* image, int x, int y) {
   // A level whose picture failed to load has nothing solid in it.
   if (!image) return kOutsidePixel;
   if (x < 0) {
-    std::printf("  iGetPixel: Error: x (%d) < 0\n", x);
+    printMessage("  iGetPixel: Error: x (%d) < 0\n", x);
     return kOutsidePixel;
   }
   if (y < 0) {
-    std::printf("  iGetPixel: Error: y (%d) < 0\n", y);
+    printMessage("  iGetPixel: Error: y (%d) < 0\n", y);
     return kOutsidePixel;
   }
   if (x >= image->w) {
-    std::printf("  iGetPixel: Error: x (%d) >= w\n", x);
+    printMessage("  iGetPixel: Error: x (%d) >= w\n", x);
     return kOutsidePixel;
   }
   if (y >= image->h) {
-    std::printf("  iGetPixel: Error: y (%d) >= h\n", y);
+    printMessage("  iGetPixel: Error: y (%d) >= h\n", y);
     return kOutsidePixel;
   }
   SDL_LockSurface(image);

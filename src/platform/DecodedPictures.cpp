@@ -9,7 +9,6 @@
 #include <system_error>
 #include <utility>
 
-#include "platform/PictureFiles.h"
 #include "platform/RegularFile.h"
 #include "platform/StopRequest.h"
 
@@ -23,7 +22,11 @@ void freeDecoded(SDL_Surface* picture) {
   SDL_FreeSurface(picture);
 }
 
-const size_t kMaxPictureFileBytes = 64u << 20;  // bytes; the largest, the background, is under 1 MB
+// The cap on a picture file and on its decoded pixels: the largest picture, the
+// background, is under 1 MB as a file and 38.5 MiB decoded.
+const size_t kMaxPictureFileBytes = 64u << 20;   // bytes
+const size_t kMaxPicturePixelBytes = 64u << 20;  // bytes, at 4 bytes a pixel
+const size_t kBytesPerPixel = 4;                 // the most a decoded PNG takes
 
 uint32_t bigEndianAt(const std::string& bytes, size_t at) {
   uint32_t v = 0;
@@ -31,16 +34,14 @@ uint32_t bigEndianAt(const std::string& bytes, size_t at) {
   return v;
 }
 
-// A PNG whose header (IHDR, the first chunk) declares the size the game expects
-// of `path`; any readable file for a path that is none of the game's pictures.
-bool hasExpectedSize(const std::string& path, const std::string& bytes) {
-  const PictureSize* expected = pictureSizeOf(path.c_str());
-  if (!expected) return true;
+// A PNG whose header (IHDR, the first chunk) declares a size that decodes within
+// the cap. Any size is taken: whatever draws a picture cuts its rectangles to it.
+bool decodesWithinCap(const std::string& bytes) {
   static const char kPngStart[] = "\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR";  // signature, IHDR length and type
   const size_t kStartBytes = sizeof kPngStart - 1, kWidthAt = 16, kHeightAt = 20, kHeaderBytes = 24;
-  return bytes.size() >= kHeaderBytes && bytes.compare(0, kStartBytes, kPngStart, kStartBytes) == 0 &&
-         bigEndianAt(bytes, kWidthAt) == uint32_t(expected->width) &&
-         bigEndianAt(bytes, kHeightAt) == uint32_t(expected->height);
+  if (bytes.size() < kHeaderBytes || bytes.compare(0, kStartBytes, kPngStart, kStartBytes) != 0) return false;
+  const uint64_t width = bigEndianAt(bytes, kWidthAt), height = bigEndianAt(bytes, kHeightAt);
+  return width > 0 && height > 0 && width * height <= kMaxPicturePixelBytes / kBytesPerPixel;
 }
 
 SDL_RWops* innerOf(SDL_RWops* rw) { return static_cast<SDL_RWops*>(rw->hidden.unknown.data1); }
@@ -69,12 +70,12 @@ SDL_RWops* stoppableSource(const std::string& bytes) {
   return outer;
 }
 
-// Only a regular file with the expected size is decoded; anything else is missing.
+// Only a regular PNG file that decodes within the cap is decoded; anything else is missing.
 DecodedPicture decode(const std::string& path) {
   DecodedPicture d;
   std::string bytes;
   if (stopRequested() || !readRegularFile(path.c_str(), kMaxPictureFileBytes, bytes) ||
-      !hasExpectedSize(path, bytes))
+      !decodesWithinCap(bytes))
     return d;
   if (SDL_Surface* picture = IMG_Load_RW(stoppableSource(bytes), 1)) {
     liveDecodedBytes += pixelBytes(picture);

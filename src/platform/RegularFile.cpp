@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 
 namespace {
 bool regularOfAtMost(const struct stat& info, size_t maxBytes) {
@@ -28,24 +30,26 @@ int openRegularFile(const char* path, size_t maxBytes) {
   return fd;
 }
 
-bool readRegularFile(const char* path, size_t maxBytes, std::string& bytes) {
+bool readRegularFile(const char* path, size_t maxBytes, std::string& bytes, Oversize oversize) {
   bytes.clear();
-  int fd = openRegularFile(path, maxBytes);
+  const bool cut = oversize == Oversize::Cut;
+  int fd = openRegularFile(path, cut ? SIZE_MAX : maxBytes);
   if (fd < 0) return false;
   struct stat info;
   if (fstat(fd, &info) != 0) {
     close(fd);
     return false;
   }
-  // One byte more than it holds, to notice a file that grew after it was opened.
-  size_t limit = size_t(info.st_size);
-  bytes.resize(limit + 1);
+  // Cut: at most the bound. Whole: one byte more than it holds, to notice a file
+  // that grew after it was opened.
+  size_t limit = cut ? maxBytes : size_t(info.st_size);
+  bytes.resize(cut ? std::min(limit, size_t(info.st_size)) : limit + 1);
   size_t got = 0;
   while (got < bytes.size()) {
     ssize_t n = read(fd, &bytes[got], bytes.size() - got);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
-      if (n < 0) got = bytes.size();  // a read error: refused like the rest
+      if (n < 0) got = limit + 1;  // a read error: refused like the rest
       break;
     }
     got += size_t(n);

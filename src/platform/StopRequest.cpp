@@ -18,8 +18,15 @@ void catchStopSignals() {
   action.sa_handler = onStopSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;  // file reads and waits go on; the loop notices the flag
+  // Caught even when inherited as ignored or blocked: a blocked one that came
+  // before the handler was in place is delivered to it now.
   sigaction(SIGTERM, &action, nullptr);
   sigaction(SIGINT, &action, nullptr);
+  sigset_t stops;
+  sigemptyset(&stops);
+  sigaddset(&stops, SIGTERM);
+  sigaddset(&stops, SIGINT);
+  sigprocmask(SIG_UNBLOCK, &stops, nullptr);
 }
 
 bool stopRequested() { return stopFlag.load(std::memory_order_relaxed); }

@@ -1,6 +1,6 @@
 #include "platform/Video.h"
 
-#include <cstdio>
+#include "platform/Message.h"
 
 SDL_Surface* ScreenSurface = nullptr;
 
@@ -23,4 +23,4 @@ bool resizeWindow(int width) {
   return ScreenSurface != nullptr;
 }
 
-void reportVideoModeFailure() { std::printf("Couldn't set 640x480, 24bit video mode: %s\n", SDL_GetError()); }
+void reportVideoModeFailure() { printMessage("Couldn't set 640x480, 24bit video mode: %s\n", SDL_GetError()); }

@@ -1,6 +1,5 @@
 // The hero's drawing: body frame, health bar, weapon indicator, in that order.
-#include <cstdio>
-
+#include "platform/Message.h"
 #include "player/Player.h"
 #include "shell/GameState.h"
 
@@ -55,8 +54,8 @@ Sint16 ladderColumn(Player& p, const BodyLadder& ladder, uint32_t now) {
 }
 
 void reportUndefined(const Player& p) {
-  std::printf("default, error undefined animation ori %d, cro %d, jum %d, sli %d, speedx %.1f, att %d\n",
-              p.ori, p.cro, p.jum, p.sli, static_cast<double>(p.speedx), p.att);
+  printMessage("default, error undefined animation ori %d, cro %d, jum %d, sli %d, speedx %.1f, att %d\n",
+               p.ori, p.cro, p.jum, p.sli, static_cast<double>(p.speedx), p.att);
 }
 
 // Indicator cell by weapon level 0 … 5 (anything else shows as 5): row, then the

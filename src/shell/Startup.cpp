@@ -3,7 +3,6 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_ttf.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
@@ -12,6 +11,7 @@
 #include "goblins/Goblin.h"
 #include "level/LevelBuild.h"
 #include "platform/Clock.h"
+#include "platform/Message.h"
 #include "platform/StopRequest.h"
 #include "platform/Video.h"
 #include "player/Player.h"
@@ -34,8 +34,8 @@ void seedRandom() {
 
 int startUp() {
   if (SDL_Init(kSdlSystems) < 0) {
-    std::printf("Couldn't initialize SDL: %s\n", SDL_GetError());
-    std::fprintf(stderr, "Couldn't initialize SDL: %s\n", SDL_GetError());
+    printMessage("Couldn't initialize SDL: %s\n", SDL_GetError());
+    printError("Couldn't initialize SDL: %s\n", SDL_GetError());
     return -1;
   }
   if (!openWindow()) {
@@ -70,6 +70,5 @@ void shutdown(int status) {
   gamepad.close();
   TTF_Quit();
   SDL_Quit();
-  std::fflush(stdout);
   std::exit(status);
 }

@@ -6,8 +6,11 @@
 
 namespace {
 // Before every global object: they decode pictures as they are built, and a
-// signal then must not kill the game with its default action. Here and not in
-// the library, so the tests keep the default one.
+// signal then must not kill the game with its default action. The linker runs
+// every constructor with a priority before all the plain ones, whatever the
+// order of the objects and the library, so this is the game's first code to run;
+// only the loading of the shared libraries comes before it. Here and not in the
+// library, so the tests keep the default one.
 [[gnu::constructor(101)]] void catchSignalsFirst() { catchStopSignals(); }
 }  // namespace
 

@@ -1,17 +1,27 @@
 #include "text/FontCache.h"
 
+#include "platform/RegularFile.h"
+
 namespace {
 const char* kFontFile = "BoldFaceLie.TTF";
-}
+const size_t kMaxFontFileBytes = 32u << 20;  // bytes; ours is under 1 MB
+}  // namespace
 
 FontCache fontCache;
 
 TTF_Font* FontCache::get(int size) {
   if (size < 1 || size > kMaxSize) return nullptr;
-  // A missing font is tried once; the texts then stay empty.
+  // Read as a regular file only, so a FIFO or a device in its place is never
+  // waited on. A missing font is tried once; the texts then stay empty.
+  if (!fileRead) {
+    fileRead = true;
+    readRegularFile(kFontFile, kMaxFontFileBytes, file);
+  }
   if (!tried[size]) {
     tried[size] = true;
-    fonts[size] = TTF_WasInit() ? TTF_OpenFont(kFontFile, size) : nullptr;
+    SDL_RWops* rw =
+        file.empty() || !TTF_WasInit() ? nullptr : SDL_RWFromConstMem(file.data(), int(file.size()));
+    fonts[size] = rw ? TTF_OpenFontRW(rw, 1, size) : nullptr;
   }
   return fonts[size];
 }

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SIGTERM and SIGINT end the real game at any moment, start-up and the painting
 # of the levels included, within a second and with the status of a closed
-# window; a FIFO in place of a map neither hangs start-up nor the end.
+# window: a SIGINT inherited as ignored too, and while a FIFO stands in place of
+# a sound or the font, or while nobody reads the game's standard output. A FIFO
+# in place of a map neither hangs start-up nor the end.
 set -uo pipefail
 source "$(dirname "$0")/lib.bash" "$1"
 unset SDL_VIDEODRIVER
@@ -10,12 +12,14 @@ start_xvfb
 bound=1  # seconds from the signal to the end
 # The sanitizers' build starts up several times slower, and a signal during
 # start-up is seen once start-up is over.
-grep -q __asan_init thornwald && bound=4
+early=1    # times the first moments of start-up
+fill=5     # seconds for the out-of-bounds lines to fill a pipe
+grep -q __asan_init thornwald && bound=4 early=3 fill=12
 passed=0
 slowest=0  # ms
 
 launch() {
-  ./thornwald >game.log 2>&1 &
+  ./thornwald >"${1:-game.log}" 2>&1 &
   pid=$!
   cleanup_steps+=("kill -9 $pid 2>/dev/null")
 }
@@ -44,6 +48,37 @@ for when in 0.2:TERM 0.5:INT 0.8:TERM; do
   ends_within_bound "SIG${when##*:} at ${when%%:*} s"
 done
 
+# SIGINT inherited as ignored (as a shell's background job has it) is caught.
+(trap '' INT && exec ./thornwald >game.log 2>&1) &
+pid=$!
+cleanup_steps+=("kill -9 $pid 2>/dev/null")
+sleep "0.$((early * 150))"
+kill -INT "$pid"
+ends_within_bound "SIGINT inherited as ignored, at $((early * 150)) ms"
+
+# A signal that came before the handler was in place, held back by an inherited
+# mask (SIGINT ignored as well), ends the game as soon as its own code runs.
+for sig in TERM INT; do
+  perl -MPOSIX -e '$SIG{INT} = "IGNORE"; sigprocmask(SIG_BLOCK, POSIX::SigSet->new(SIGTERM, SIGINT));
+    kill $ARGV[0], $$; exec "./thornwald"' "$sig" >game.log 2>&1 &
+  pid=$!
+  cleanup_steps+=("kill -9 $pid 2>/dev/null")
+  ends_within_bound "SIG$sig pending at the start"
+done
+
+# A FIFO as a sound and as the font: start-up neither waits for a writer nor
+# keeps the signal waiting. The sounds are a link into the game's folder: only
+# links are replaced here.
+rm sound && mkdir sound && ln -s "$game_dir"/sound/* sound/
+for fifo in sound/jump2.wav BoldFaceLie.TTF; do
+  mv "$fifo" saved && mkfifo "$fifo"
+  launch
+  sleep 1.5
+  kill -TERM "$pid"
+  ends_within_bound "SIGTERM with a FIFO as $fifo"
+  rm "$fifo" && mv saved "$fifo"
+done
+
 # During play.
 launch
 find_window || fail "no window"
@@ -52,6 +87,20 @@ send keydown --window "$wid" Right
 sleep 1
 kill -TERM "$pid"
 ends_within_bound "SIGTERM during play"
+
+# A standard output nobody reads: the hero falls out of an empty level and the
+# out-of-bounds lines fill the pipe within seconds, which must not hold the game.
+mkfifo unread.fifo && exec {unread}<>unread.fifo
+mv level0.txt saved && : >level0.txt
+launch unread.fifo
+find_window || fail "unread output: no window"
+press 1
+sleep "$fill"
+kill -TERM "$pid"
+ends_within_bound "SIGTERM with a full standard output"
+held=$(timeout 2 cat <&"$unread" | wc -c)
+((held >= 60000)) || fail "the out-of-bounds lines did not fill the pipe ($held bytes)"
+rm level0.txt && mv saved level0.txt
 
 # A FIFO as the first map: nothing waits for a writer. A new game waits for the painting.
 rm level0.txt && mkfifo level0.txt

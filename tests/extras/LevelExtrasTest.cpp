@@ -60,6 +60,7 @@ TEST_F(LevelExtrasTest, ABadOrMissingFileIsNamedAndTheLevelKeepsTheClassicTable)
       {nullptr, "level0-extras.txt: missing or unreadable; level 0 keeps the classic extras\n"},
       {"# ok\n\nnut 10 20\nnuts 10 20\n", "level0-extras.txt line 4: unknown extra \"nuts\""},
       {"nut 10\n", "level0-extras.txt line 1: expected \"nut x y\""},
+      {"\x1b[2Jnut\x07\xff 1 2\n", "line 1: unknown extra \"?[2Jnut??\""},  // no escape reaches the terminal
       {"exit 1 2 3\n", "line 1: expected \"exit x y\""},
       {"thorn 7200 10\n", "line 1: x must be 0 to 7199"},
       {"# nothing\n", "level0-extras.txt: no extras"},

@@ -82,15 +82,17 @@ TEST_F(LevelMapTest, LinesAreRowsAndCharactersSelectTileColumns) {
   }
 }
 
-// A FIFO goes through the same reader as a picture's (ImageTest).
-TEST_F(LevelMapTest, MissingDeviceAndOversizedMapsLeaveTheLevelEmpty) {
+// A FIFO goes through the same reader as a picture's (ImageTest). Of a map over
+// the bound, the first megabyte is painted: here its last byte is the b.
+TEST_F(LevelMapTest, MissingAndDeviceMapsLeaveTheLevelEmptyAndABigMapIsCut) {
   fs::create_symlink("/dev/zero", dir / "level1.txt");  // reading it would never end
   level->load(1);
   level->load(4);  // no such file
-  load(std::string(kMaxTextFileBytes + 1, 'a'), 2);
   expectOnly({});
-  load("a" + std::string(kMaxTextFileBytes - 1, '\n'), 2);  // the largest map there may be
-  expectCell(0, 0, 0, 2);                                   // level 2 takes row 2 of both sheets
+  load("a" + std::string(kMaxTextFileBytes - 3, ' ') + "\nb\nc", 2);
+  expectCell(0, 0, 0, 2);  // level 2 takes row 2 of both sheets
+  expectCell(0, 1, 1, 2);
+  expectCell(0, 2, -1);
 }
 
 TEST_F(LevelMapTest, CellsAreCutAtThePictureEdgeAndTheSheetWidth) {

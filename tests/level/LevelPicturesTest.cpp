@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kLevelWidth = 7200, kLevelHeight = 1400;  // px
 constexpr int kLevels = 5;
 
 // The caves (3) and the night (4) must not show the daytime sky of the shared
@@ -36,10 +35,12 @@ class LevelPicturesTest : public testing::Test {
   static void TearDownTestSuite() {
     for (Picture* p : {&background, &tiles, &collision}) p->reset();
   }
-  // Each test reads the pictures as RGBA; their sizes are checked with every picture in ImageTest.
+  // Each test reads the pictures as RGBA, and every tile of the sheets.
   void SetUp() override {
     for (Picture* p : {&background, &tiles, &collision}) {
       ASSERT_NE(*p, nullptr) << IMG_GetError();
+      ASSERT_TRUE(p == &background ||
+                  ((*p)->w >= (tile::kAir + 1) * tile::kSize && (*p)->h >= kLevels * tile::kSize));
       // Red in the lowest byte, alpha in the highest of 32 bits: the byte order the solid rule assumes.
       ASSERT_EQ((*p)->format->Rmask, 0x000000FFu);
       ASSERT_EQ((*p)->format->Amask, 0xFF000000u);
@@ -61,8 +62,8 @@ class LevelPicturesTest : public testing::Test {
 
 TEST_F(LevelPicturesTest, BackgroundIsOpaqueAndSolidExceptTheShopBand) {
   int transparent = 0, wrong = 0;
-  for (int y = 0; y < kLevelHeight; ++y) {
-    for (int x = 0; x < kLevelWidth; ++x) {
+  for (int y = 0; y < background->h; ++y) {
+    for (int x = 0; x < background->w; ++x) {
       uint32_t p = at(background, x, y);
       transparent += alphaOf(p) != 255;
       // The band is the shop's walkway; anywhere else a free pixel is a hole in an unwritten cell.
