@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "platform/Message.h"
 #include "platform/StopRequest.h"
 #include "scores/FileCalls.h"
 #include "scores/ScoreJournal.h"
@@ -21,8 +22,7 @@ const useconds_t kLockRetryUs = 10000;  // between tries; a stop request is seen
 
 // Says, in one line, that the table was not saved, and why; always false.
 bool reportUnsaved(const std::string& why) {
-  std::printf("%s; the high scores are not saved\n", why.c_str());
-  std::fflush(stdout);
+  printMessage("%s; the high scores are not saved\n", why.c_str());
   return false;
 }
 
