@@ -16,10 +16,13 @@ const int kPromptX = 200;
 const int kStatsY = 130, kStatsStepY = 50;  // px
 const int kWildStatsStepY = 40;             // px: six lines on the same panel
 
-// "Lifes: 2  Score: 150  Nuts: 12  Animals: 3  Level: 1", shared by play and shop.
+// "Lifes: 2  Score: 150  Nuts: 12  Animals: 3  Level: 1", shared by play and shop; under
+// the wild rules, where bites and thorns cost it, the health follows the lives.
 std::string counters() {
   std::ostringstream s;
-  s << "Lifes: " << player.getLives() << "  Score: " << player.getScore() << "  Nuts: " << player.getNuts()
+  s << "Lifes: " << player.getLives();
+  if (wildRules) s << "  Health: " << player.getHealth();
+  s << "  Score: " << player.getScore() << "  Nuts: " << player.getNuts()
     << "  Animals: " << player.getAnimals() << "  Level: " << levelIndex;
   return s.str();
 }
@@ -63,7 +66,8 @@ void buildStatusLine(uint32_t now) {
 
 void buildLivesFlash(uint32_t now) {
   // The same text at the same place covers the status line's lives glyph for glyph.
-  std::string text = blinkDark(player.lifeFlash, player.lifeLostTick, now) ? withNumber("Lifes: ", player.getLives()) : "";
+  std::string text =
+      blinkDark(player.lifeFlash, player.lifeLostTick, now) ? withNumber("Lifes: ", player.getLives()) : "";
   renderLabel(livesFlashLabel, text, 10, 10, kHudSize, kFlashRed);
 }
 

@@ -106,7 +106,7 @@ TEST_F(HeroActionsTest, TheSwingReachesTheWholePool) {
   last.x = 5300.0f;
   last.y = 5208.0f;
   last.health = 100;
-  player.attack();
+  player.attack(nowMs());
   EXPECT_LT(last.health, 100);
   last.x = before[0], last.y = before[1], last.health = savedHealth;
 }
@@ -125,7 +125,7 @@ TEST_F(HeroActionsTest, AMissingSoundLeavesItsVariantsToPlayAndStandsInForNoOthe
     land();
     ASSERT_TRUE(playing(landing.get()));
     player.y = -10000.0f;  // no goblin in reach
-    player.attack();
+    player.attack(nowMs());
     ASSERT_TRUE(playing(swing.get()));
     Mix_HaltChannel(-1);
   }
