@@ -92,10 +92,13 @@ const float kGravityGrowth = static_cast<float>(kFallGrowth);  // per ms of fram
 const float kWatchOffset = 5.0f;     // px
 const float kNoticeHeight = 100.0f;  // px; farther above or below, the hero goes unnoticed
 const float kAttackReach = 60.0f;    // px; nearer than this the goblin strikes its pose
-const float kBoxSize = 50.0f;        // px, the goblin's square
-const float kHalfBox = 25.0f;        // px: wall probes at mid-height, feet probe mid-width
-const float kLiftRow = 49.0f;        // px, the lowest row inside the box
-const float kKnockBackSpeed = 0.4f;  // px per ms: a hit's push takes a few frames
+// Under the wild rules the pose warns of a bite, so it comes sooner: a hero running in
+// arrives as the wind-up ends.
+const float kWildAttackReach = 110.0f;  // px
+const float kBoxSize = 50.0f;           // px, the goblin's square
+const float kHalfBox = 25.0f;           // px: wall probes at mid-height, feet probe mid-width
+const float kLiftRow = 49.0f;           // px, the lowest row inside the box
+const float kKnockBackSpeed = 0.4f;     // px per ms: a hit's push takes a few frames
 
 // Walking speed taken up again when the hero leaves notice: the common breed's, by kind.
 float restoredSpeed(int kind) { return kSpawnPlaces[0][kind].walkSpeed; }
@@ -155,7 +158,7 @@ void Goblin::watchHero(uint32_t now) {
   bool near = false;
   if (std::fabs(heroDy()) >= kNoticeHeight) {
     walkSpeed = restoredSpeed(kind);
-  } else if (std::fabs(dx) >= kAttackReach) {
+  } else if (std::fabs(dx) >= (wildRules ? kWildAttackReach : kAttackReach)) {
     movingRight = dx > 0.0f;
     if (isKind1) walkSpeed = 0.0f;  // kind 1 stands and waits for the hero
   } else {

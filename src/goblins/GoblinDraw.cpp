@@ -122,7 +122,7 @@ Uint8 lighter(Uint8 c) { return static_cast<Uint8>(c + (255 - c) * kFlashLightPe
 
 // A hit shows: the screen under the sprite's drawn pixels (the cell in srcRect) turns light.
 void Goblin::drawHitFlash(SDL_Surface* screen, int spriteX, int spriteY) {
-  if (!spriteSheet || SDL_LockSurface(spriteSheet) != 0) return;
+  if (!screen || !spriteSheet || SDL_LockSurface(spriteSheet) != 0) return;
   if (SDL_LockSurface(screen) == 0) {
     for (int row = 0; row < kCellSize; ++row)
       for (int col = 0; col < kCellSize; ++col) {

@@ -162,7 +162,7 @@ ArcBox swingArc(float px, float py, uint8_t ori, int weaponLevel) {
 // periods of a blink.
 void Player::draw(SDL_Surface* screen, uint32_t now) {
   // The frame belongs to play: the blink's first dark period must not hide it.
-  if (wildRules && getGameState() == Playing && hurtBlink && now - hurtTick < kHurtFrameMs)
+  if (screen && wildRules && getGameState() == Playing && hurtBlink && now - hurtTick < kHurtFrameMs)
     drawHurtFrame(screen);
   if (blinkDark(hurtBlink, hurtTick, now)) return;
   Sint16 bodyX, bodyY;
