@@ -7,8 +7,9 @@
 #include "shell/GameState.h"
 
 namespace {
-const int kHudSize = 20;   // points
-const int kNameSize = 40;  // points
+const int kHudSize = 20;         // points
+const int kWildStatusSize = 16;  // points: the status lines with the health still fit the screen
+const int kNameSize = 40;        // points
 const SDL_Color kLilac = {213, 187, 234, 0};
 const SDL_Color kWhite = {255, 255, 255, 0};
 const SDL_Color kFlashRed = {255, 80, 64, 0};  // the thorns' red tips
@@ -26,6 +27,8 @@ std::string counters() {
     << "  Animals: " << player.getAnimals() << "  Level: " << levelIndex;
   return s.str();
 }
+
+int statusSize() { return wildRules ? kWildStatusSize : kHudSize; }
 
 std::string withNumber(const char* label, int n) {
   std::ostringstream s;
@@ -61,17 +64,18 @@ void wildStats(int bonus) {
 
 void buildStatusLine(uint32_t now) {
   int seconds = static_cast<int>(levels[levelIndex].timeLeftMs(now) * 0.001);
-  renderOutlinedLabel(statusLabel, counters() + withNumber("  Time: ", seconds), 10, 10, kHudSize, kLilac);
+  renderOutlinedLabel(statusLabel, counters() + withNumber("  Time: ", seconds), 10, 10, statusSize(),
+                      kLilac);
 }
 
 void buildLivesFlash(uint32_t now) {
   // The same text at the same place covers the status line's lives glyph for glyph.
   std::string text =
       blinkDark(player.lifeFlash, player.lifeLostTick, now) ? withNumber("Lifes: ", player.getLives()) : "";
-  renderLabel(livesFlashLabel, text, 10, 10, kHudSize, kFlashRed);
+  renderLabel(livesFlashLabel, text, 10, 10, statusSize(), kFlashRed);
 }
 
-void buildShopStatusLine() { renderOutlinedLabel(shopStatusLabel, counters(), 10, 10, kHudSize, kLilac); }
+void buildShopStatusLine() { renderOutlinedLabel(shopStatusLabel, counters(), 10, 10, statusSize(), kLilac); }
 
 void buildWeaponPrompt() {
   renderOutlinedLabel(weaponPromptLabel, withNumber(" Upgrade Weapon?   Cost: ", weaponCost), kPromptX, 150,
