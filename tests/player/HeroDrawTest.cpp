@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "TestSupport.h"
 #include "player/Player.h"
@@ -121,11 +122,10 @@ TEST_F(HeroDrawTest, TheWildSwingsReachIsWhereTheSwungWeaponIsPainted) {
         if (rgbOfPixel(sheet.get(), cellX + x, cellY + y) != 0xFF00FF)
           left = std::min(left, x), top = std::min(top, y), right = std::max(right, x + 1),
           bottom = std::max(bottom, y + 1);
-    const ArcBox arc = swingArc(0.0f, 0.0f, 0, weapon);
-    EXPECT_EQ(arc.left, 315 + left) << weapon;
-    EXPECT_EQ(arc.top, 205 + top) << weapon;
-    EXPECT_EQ(arc.right, 315 + right) << weapon;
-    EXPECT_EQ(arc.bottom, 205 + bottom) << weapon;
+    const ArcBox a = swingArc(0.0f, 0.0f, 0, weapon);
+    EXPECT_EQ(std::make_tuple(a.left, a.top, a.right, a.bottom),
+              std::make_tuple(315.0f + left, 205.0f + top, 315.0f + right, 205.0f + bottom))
+        << weapon;
   }
 }
 
