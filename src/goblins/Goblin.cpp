@@ -1,5 +1,6 @@
 #include "goblins/Goblin.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -15,8 +16,7 @@
 namespace {
 const float kSpawnTopY = 400.0f;  // px, level y of goblin 0
 const float kSpawnStepY = 10.0f;  // px between neighbouring goblins
-const int kFullHealth = 100;
-const int kRareRoll = 5;  // of rand() % 6: one chance in six
+const int kRareRoll = 5;          // of rand() % 6: one chance in six
 const int kBreedRolls = 6;
 const int kKinds = 3;
 
@@ -65,7 +65,10 @@ void Goblin::spawn(int index) {
   const SpawnPlace& place = kSpawnPlaces[rareBreed ? 1 : 0][kind];
   walkSpeed = place.walkSpeed;
   x = playerX() + place.offsetX;
-  health = kFullHealth;
+  health = kGoblinFullHealth;
+  knockBack = 0;
+  struckBy = 0;
+  hitFlash = false;
 }
 
 void Goblin::lieInWait(float postX, float postY, uint32_t now) {
@@ -89,9 +92,13 @@ const float kGravityGrowth = static_cast<float>(kFallGrowth);  // per ms of fram
 const float kWatchOffset = 5.0f;     // px
 const float kNoticeHeight = 100.0f;  // px; farther above or below, the hero goes unnoticed
 const float kAttackReach = 60.0f;    // px; nearer than this the goblin strikes its pose
-const float kBoxSize = 50.0f;        // px, the goblin's square
-const float kHalfBox = 25.0f;        // px: wall probes at mid-height, feet probe mid-width
-const float kLiftRow = 49.0f;        // px, the lowest row inside the box
+// Under the wild rules the pose warns of a bite, so it comes sooner: a hero running in
+// arrives as the wind-up ends.
+const float kWildAttackReach = 110.0f;  // px
+const float kBoxSize = 50.0f;           // px, the goblin's square
+const float kHalfBox = 25.0f;           // px: wall probes at mid-height, feet probe mid-width
+const float kLiftRow = 49.0f;           // px, the lowest row inside the box
+const float kKnockBackSpeed = 0.4f;     // px per ms: a hit's push takes a few frames
 
 // Walking speed taken up again when the hero leaves notice: the common breed's, by kind.
 float restoredSpeed(int kind) { return kSpawnPlaces[0][kind].walkSpeed; }
@@ -126,8 +133,13 @@ void Goblin::update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collisio
   x += movingRight ? step : -step;
   x = static_cast<float>(roundToInt(x));
   y = static_cast<float>(roundToInt(y));
+  if (wildRules) {
+    pushByKnockBack(frameMs, collision);
+    hitTest(playerX(), playerY(), player.ori, tick.now);  // a swing hits while it plays
+    if (health <= 0) return;
+  }
   // The walls are tested after the turn toward the hero, so a wall has the last word.
-  watchHero();
+  watchHero(tick.now);
   // Before the draw, which restarts the attack cycle after its last frame.
   if (wildRules) swingAtHero(tick.now);
   resolveCollisions(collision, tick.now);
@@ -141,16 +153,25 @@ bool Goblin::inView() const {
 
 float Goblin::heroDy() const { return (playerY() + (kHeroScreenY + kWatchOffset)) - y; }
 
-void Goblin::watchHero() {
+void Goblin::watchHero(uint32_t now) {
   float dx = (playerX() + (kHeroScreenX + kWatchOffset)) - x;
+  bool near = false;
   if (std::fabs(heroDy()) >= kNoticeHeight) {
     walkSpeed = restoredSpeed(kind);
-  } else if (std::fabs(dx) >= kAttackReach) {
+  } else if (std::fabs(dx) >= (wildRules ? kWildAttackReach : kAttackReach)) {
     movingRight = dx > 0.0f;
     if (isKind1) walkSpeed = 0.0f;  // kind 1 stands and waits for the hero
   } else {
-    attacking = true;  // until the next spawn
+    near = true;
   }
+  if (!wildRules) {
+    attacking = attacking || near;  // until the next spawn
+    return;
+  }
+  // Under the wild rules the pose is a warning: struck afresh at each meeting, its
+  // cycle from the first frame, and given up when the hero gets away.
+  if (near && !attacking) poseTick = animStart = now;
+  attacking = near;
 }
 
 void Goblin::resolveCollisions(SDL_Surface* collision, uint32_t now) {
@@ -173,4 +194,20 @@ void Goblin::resolveCollisions(SDL_Surface* collision, uint32_t now) {
   }
   // Lifts a goblin that came down into the ground back onto its surface.
   while (solidAt(collision, x + kHalfBox, y + kLiftRow)) y -= 1.0f;
+}
+
+// A hit's push, a pixel at a time so that it stops at a wall instead of passing
+// through a thin one.
+void Goblin::pushByKnockBack(float frameMs, SDL_Surface* collision) {
+  int step = knockBack > 0 ? 1 : -1;
+  float probeX = step > 0 ? kBoxSize : 0.0f;
+  for (int pixels = std::max(1, roundToInt(frameMs * kKnockBackSpeed)); pixels > 0 && knockBack != 0;
+       --pixels) {
+    if (solidAt(collision, x + probeX + static_cast<float>(step), y + kHalfBox)) {
+      knockBack = 0;
+      return;
+    }
+    x += static_cast<float>(step);
+    knockBack -= step;
+  }
 }

@@ -7,6 +7,7 @@
 #include "platform/Tick.h"
 
 const int kGoblinCount = 10;
+const int kGoblinFullHealth = 100;
 
 // An enemy of the pool of ten. Out of the game while health <= 0, until the next spawn.
 class Goblin {
@@ -26,14 +27,20 @@ class Goblin {
   void update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collision);
   void resolveCollisions(SDL_Surface* collision, uint32_t now);
   void draw(SDL_Surface* screen, uint32_t now);
-  // The hero's swing from view position (px, py) facing ori (0 right, 1 left).
-  void hitTest(float px, float py, uint8_t ori);
+  // The hero's swing from view position (px, py) facing ori (0 right, 1 left), at `now`.
+  // Under the wild rules it also catches the running swing in every update, once.
+  void hitTest(float px, float py, uint8_t ori, uint32_t now);
   // Does the hero's swing from view position (px, py) facing ori reach this goblin?
+  // Under the wild rules: does its drawn arc, in front of him, overlap the goblin's body?
   bool inHeroReach(float px, float py, uint8_t ori) const;
+  // Wild rules: a hit by the hero's swing `swing`: health by the weapon, a flash, a push.
+  void takeWildHit(bool pushRight, int swing, uint32_t now);
+  void pushByKnockBack(float frameMs, SDL_Surface* collision);
+  void drawHitFlash(SDL_Surface* screen, int spriteX, int spriteY);
   // Helpers of update and draw.
   bool inView() const;           // does its box show in the view?
   float heroDy() const;          // px from the goblin down to the point it watches on the hero
-  void watchHero();              // notice, turn toward, stand or strike the pose
+  void watchHero(uint32_t now);  // notice, turn toward, stand or strike the pose
   void pickFrame(uint32_t now);  // the sprite cell for `now` into srcRect; may restart the cycle
   void drawHealthBar(SDL_Surface* screen, int spriteX, int spriteY);
   // Wild rules: once per attack cycle, a hero in reach is bitten, on the strike frame.
@@ -65,12 +72,18 @@ class Goblin {
   int jumpChance = 10;  // percent per walking cycle
   Mix_Chunk* soundLanding = nullptr;
   uint32_t struckCycle = 0;  // animStart of the attack cycle whose swing was taken
+  // Wild rules only.
+  uint32_t poseTick = 0;  // ms tick it struck its attack pose; the bite waits a while
+  int knockBack = 0;      // px still to be pushed by a hit; + right, - left
+  int struckBy = 0;       // the hero's swing that hit it last (a swing hits once)
+  bool hitFlash = false;
+  uint32_t hitTick = 0;  // ms tick of the last hit, for the flash
 };
 
 extern Goblin goblins[kGoblinCount];
 
 // The hero's attack: hitTest on every goblin in pool order.
-void hitGoblins(float px, float py, uint8_t ori);
+void hitGoblins(float px, float py, uint8_t ori, uint32_t now);
 // The reach test of a swing, whoever swings: does a swing from the hit point (hitX, hitY),
 // facing left or right, reach a target whose sprite corner is (targetX, targetY)?
 bool swingReaches(float hitX, float hitY, bool facingLeft, float targetX, float targetY, float reach);

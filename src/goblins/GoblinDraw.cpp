@@ -15,6 +15,8 @@ const int kHealthPerBarRow = 10;  // health points per px of bar height
 const Uint16 kBarWidth = 4;       // px
 const int kBarOffsetX = 23;       // px right of the sprite's left edge
 const int kBarOffsetY = -40;      // px below the sprite's top, plus the bar height
+const uint32_t kHitFlashMs = 100;
+const int kFlashLightPercent = 60;  // of the way from a pixel's colour to white
 
 struct Cell {
   int col;  // px
@@ -64,6 +66,7 @@ void Goblin::draw(SDL_Surface* screen, uint32_t now) {
   pickFrame(now);  // holds the drawing's only timed effects: cycle restart and jump roll
   dstRect = makeRect(spriteX, spriteY, 0, 0);
   SDL_BlitSurface(spriteSheet, &srcRect, screen, &dstRect);
+  if (hitFlash && now - hitTick < kHitFlashMs) drawHitFlash(screen, spriteX, spriteY);
   // The blit clips a sprite that starts left of or above the screen to its edge;
   // the bar is placed from that clipped corner.
   drawHealthBar(screen, spriteX > 0 ? spriteX : 0, spriteY > 0 ? spriteY : 0);
@@ -92,6 +95,49 @@ void Goblin::pickFrame(uint32_t now) {
     if (walking && std::rand() % kJumpRolls < jumpChance) speedy = kJumpSpeed;
   }
   srcRect = makeRect(cell.col, cell.row, kCellSize, kCellSize);
+}
+
+namespace {
+uint32_t readPixel(const SDL_Surface* s, int x, int y) {
+  const Uint8* p = static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
+  uint32_t value = 0;
+  for (int i = s->format->BytesPerPixel - 1; i >= 0; --i) value = value << 8 | p[i];
+  return value;
+}
+
+void writePixel(SDL_Surface* s, int x, int y, uint32_t value) {
+  Uint8* p = static_cast<Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
+  for (int i = 0; i < s->format->BytesPerPixel; ++i, value >>= 8) p[i] = static_cast<Uint8>(value);
+}
+
+// Drawn, not clear: the sheet's colour key and see-through alpha are the clear parts.
+bool drawnPixel(const SDL_Surface* sheet, uint32_t value) {
+  const SDL_PixelFormat* f = sheet->format;
+  if ((sheet->flags & SDL_SRCCOLORKEY) && value == f->colorkey) return false;
+  return f->Amask == 0 || (value & f->Amask) != 0;
+}
+
+Uint8 lighter(Uint8 c) { return static_cast<Uint8>(c + (255 - c) * kFlashLightPercent / 100); }
+}  // namespace
+
+// A hit shows: the screen under the sprite's drawn pixels (the cell in srcRect) turns light.
+void Goblin::drawHitFlash(SDL_Surface* screen, int spriteX, int spriteY) {
+  if (!screen || !spriteSheet || SDL_LockSurface(spriteSheet) != 0) return;
+  if (SDL_LockSurface(screen) == 0) {
+    for (int row = 0; row < kCellSize; ++row)
+      for (int col = 0; col < kCellSize; ++col) {
+        int sx = spriteX + col, sy = spriteY + row, cx = srcRect.x + col, cy = srcRect.y + row;
+        if (sx < 0 || sy < 0 || sx >= screen->w || sy >= screen->h || cx >= spriteSheet->w ||
+            cy >= spriteSheet->h)
+          continue;
+        if (!drawnPixel(spriteSheet, readPixel(spriteSheet, cx, cy))) continue;
+        Uint8 r, g, b;
+        SDL_GetRGB(readPixel(screen, sx, sy), screen->format, &r, &g, &b);
+        writePixel(screen, sx, sy, SDL_MapRGB(screen->format, lighter(r), lighter(g), lighter(b)));
+      }
+    SDL_UnlockSurface(screen);
+  }
+  SDL_UnlockSurface(spriteSheet);
 }
 
 void Goblin::drawHealthBar(SDL_Surface* screen, int spriteX, int spriteY) {

@@ -57,6 +57,8 @@ void Player::reset(uint32_t now) {
   respawnX = kStartX;
   respawnY = kStartY;
   knockBack = 0;
+  swingStart = 0;
+  swingCount = 0;
   tally = LevelTally{};
   drawnHealth = kFullHealth;
   hurtBlink = false;

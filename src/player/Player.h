@@ -60,7 +60,7 @@ class Player {
   void releaseRight(uint32_t now);
   void releaseLeft(uint32_t now);
   void jump(uint32_t now);
-  void attack();
+  void attack(uint32_t now);
   void stopAttack();
   void crouch();
   void standUp();
@@ -71,6 +71,9 @@ class Player {
   // (pushed right) or right: costs health by the armour and knocks him away, unless
   // the hero is still shielded.
   void bite(bool pushRight, uint32_t now);
+  // Wild rules: a swing plays out whole, however short the key's tap; the one running
+  // at `now`, if any, is `swingCount`.
+  bool swinging(uint32_t now) const;
   // True while the blink after a hurt or a lost life keeps all harm away.
   bool shielded(uint32_t now) const;
   void shield(uint32_t now);  // starts the blink, and with it the safety
@@ -116,6 +119,8 @@ class Player {
   int armourLevel = 0;
   float respawnX = kStartX, respawnY = kStartY;  // view corner after a lost life
   int knockBack = 0;                             // px still to be pushed; + right, - left
+  uint32_t swingStart = 0;                       // wild rules: ms tick the last swing began
+  int swingCount = 0;                            // wild rules: swings so far, naming each
   LevelTally tally;
   Mix_Chunk* soundRunning = nullptr;
   Mix_Chunk* soundJump1 = nullptr;
@@ -140,6 +145,9 @@ extern Player player;
 // the hero meanwhile.
 const uint32_t kBlinkMs = 1000;
 
+// How long a swing plays under the wild rules, in ms: its three frames.
+const uint32_t kSwingMs = 300;
+
 // Of a blink begun at `startTick` (if `started`): true at `now` in its dark periods,
 // 100 ms every other 100 ms from the start, for a second.
 bool blinkDark(bool started, uint32_t startTick, uint32_t now);
@@ -163,3 +171,14 @@ void setPlayerCheckpoint(float vx, float vy);
 bool playerShielded(uint32_t now);
 // Under the wild rules, starts the safety at once, before the hero's update sees the hurt.
 void shieldPlayer(uint32_t now);
+// Under the wild rules, the swing running at `now` (its number, from 1), else 0.
+int playerSwing(uint32_t now);
+// Under the wild rules a level starts with some health to lose, whatever the last one left.
+void healPlayerForLevel();
+
+// Under the wild rules the swing reaches what it draws: the box, in level px, that the
+// swung weapon and its swoosh cover for a hero whose view corner is (px, py).
+struct ArcBox {
+  float left, top, right, bottom;  // right and bottom edges excluded
+};
+ArcBox swingArc(float px, float py, uint8_t ori, int weaponLevel);

@@ -4,6 +4,7 @@
 #include "audio/Audio.h"
 #include "goblins/Goblin.h"
 #include "player/Player.h"
+#include "shell/GameState.h"
 
 namespace {
 const float kRunSpeed = 3.0f;    // tenths of a px per ms
@@ -58,12 +59,28 @@ void Player::jump(uint32_t now) {
   speedy = kJumpSpeed;
 }
 
-void Player::attack() {
-  // Hits only on the press; holding the key just keeps the attack pose.
+void Player::attack(uint32_t now) {
+  // Under the wild rules a press while a swing still plays is no new swing: each one
+  // plays out whole and hits as it goes (the goblins catch it in their updates).
+  if (wildRules) {
+    if (swinging(now)) {
+      att = true;
+      return;
+    }
+    ++swingCount;
+    swingStart = animStart = now;  // the swing's frames from the first
+  }
+  // Hits on the press; holding the key just keeps the attack pose.
   playSwingSound();
-  hitGoblins(x, y, ori);
+  hitGoblins(x, y, ori, now);
   att = true;
 }
+
+bool Player::swinging(uint32_t now) const {
+  return wildRules && swingCount > 0 && now - swingStart < kSwingMs;
+}
+
+int playerSwing(uint32_t now) { return player.swinging(now) ? player.swingCount : 0; }
 
 void Player::playLandingSound() {
   Mix_Chunk* const jumps[kJumpChoices] = {soundJump1, soundJump2};

@@ -22,13 +22,13 @@ struct BodyLadder {
 };
 
 // The first rule that matches: attacking over everything, standing over sliding,
-// airborne over crouching.
-BodyLadder chooseLadder(const Player& p) {
+// airborne over crouching. `attacking`: the key is held, or a wild swing still plays.
+BodyLadder chooseLadder(const Player& p, bool attacking) {
   bool right = p.ori == 0;
   bool left = p.ori == 1;
   bool onFeet = !p.jum && !p.cro;  // on the ground and not crouching
-  if (p.att && left) return {300, 0, 3, false, false};
-  if (p.att && right) return {350, 0, 3, false, false};
+  if (attacking && left) return {300, 0, 3, false, false};
+  if (attacking && right) return {350, 0, 3, false, false};
   if (left && onFeet && p.speedx == 0.0f) return {450, 0, 1, false, false};
   if (right && onFeet && p.speedx == 0.0f) return {400, 0, 1, false, false};
   if (left && onFeet && p.sli) return {450, 0, 1, false, false};
@@ -73,6 +73,16 @@ const int kTopWeaponLevel = 5;
 const int kIdleIndicatorX = 0, kIdleIndicatorY = -20;
 const int kSwingIndicatorX = 20, kSwingIndicatorY = -10;
 
+// Where the swung weapon and its swoosh are painted in the indicator cell that shows a
+// swing to the right, by weapon level (cell px; the cell to the left is its mirror).
+const ArcBox kArcInCell[] = {{8, 15, 39, 41}, {8, 15, 39, 44}, {7, 15, 39, 45},
+                             {6, 7, 47, 47},  {7, 7, 47, 50},  {5, 4, 49, 47}};
+
+// Under the wild rules a hurt shows as a red frame round the screen.
+const uint32_t kHurtFrameMs = 150;
+const int kHurtFramePx = 6;  // px wide
+const Uint8 kHurtRed[] = {220, 24, 24};
+
 // Screen corner of the body: during play the hero stays at the screen's centre;
 // elsewhere (the shop) (x, y) is the sprite's centre, cut toward zero. A hero who
 // left the level in this very update (exit, last life) is already drawn as there.
@@ -85,7 +95,7 @@ void bodyCorner(const Player& p, Sint16& bodyX, Sint16& bodyY) {
 }
 
 void drawBody(Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY, uint32_t now) {
-  BodyLadder ladder = chooseLadder(p);
+  BodyLadder ladder = chooseLadder(p, p.att || p.swinging(now));
   if (ladder.undefined) reportUndefined(p);
   p.srcRect = {ladderColumn(p, ladder, now), ladder.row, kCellPx, kCellPx};
   p.dstRect = {bodyX, bodyY, 0, 0};
@@ -102,16 +112,18 @@ void drawHealthBar(Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY) {
   SDL_BlitSurface(p.healthBarImage, &p.srcRect, screen, &p.dstRect);
 }
 
-void drawWeaponIndicator(Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY) {
-  bool known = p.weaponLevel >= 0 && p.weaponLevel < kTopWeaponLevel;
-  const IndicatorCell& cell = kIndicatorCells[known ? p.weaponLevel : kTopWeaponLevel];
+int knownWeaponLevel(int level) { return level >= 0 && level < kTopWeaponLevel ? level : kTopWeaponLevel; }
+
+void drawWeaponIndicator(Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY, uint32_t now) {
+  const IndicatorCell& cell = kIndicatorCells[knownWeaponLevel(p.weaponLevel)];
   Sint16 column = cell.idle;
   int dx = kIdleIndicatorX, dy = kIdleIndicatorY;
-  if (p.att && p.ori == 1) {
+  bool attacking = p.att || p.swinging(now);
+  if (attacking && p.ori == 1) {
     column = cell.left;
     dx = -kSwingIndicatorX;
     dy = kSwingIndicatorY;
-  } else if (p.att && p.ori == 0) {
+  } else if (attacking && p.ori == 0) {
     column = cell.right;
     dx = kSwingIndicatorX;
     dy = kSwingIndicatorY;
@@ -120,15 +132,41 @@ void drawWeaponIndicator(Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bo
   p.dstRect = {static_cast<Sint16>(bodyX + dx), static_cast<Sint16>(bodyY + dy), 0, 0};
   SDL_BlitSurface(p.extrasSheet, &p.srcRect, screen, &p.dstRect);
 }
+
+// Four strips along the screen's edges, over the level and under the status line.
+void drawHurtFrame(SDL_Surface* screen) {
+  Uint32 red = SDL_MapRGB(screen->format, kHurtRed[0], kHurtRed[1], kHurtRed[2]);
+  const int w = screen->w, h = screen->h, t = kHurtFramePx;
+  SDL_Rect strips[] = {{0, 0, Uint16(w), Uint16(t)},
+                       {0, Sint16(h - t), Uint16(w), Uint16(t)},
+                       {0, 0, Uint16(t), Uint16(h)},
+                       {Sint16(w - t), 0, Uint16(t), Uint16(h)}};
+  for (SDL_Rect& strip : strips) SDL_FillRect(screen, &strip, red);
+}
 }  // namespace
+
+ArcBox swingArc(float px, float py, uint8_t ori, int weaponLevel) {
+  const ArcBox& inCell = kArcInCell[knownWeaponLevel(weaponLevel)];
+  float cornerY = py + kHeroScreenY + kSwingIndicatorY;
+  if (ori == 1) {
+    float cornerX = px + kHeroScreenX - kSwingIndicatorX;
+    return {cornerX + kCellPx - inCell.right, cornerY + inCell.top, cornerX + kCellPx - inCell.left,
+            cornerY + inCell.bottom};
+  }
+  float cornerX = px + kHeroScreenX + kSwingIndicatorX;
+  return {cornerX + inCell.left, cornerY + inCell.top, cornerX + inCell.right, cornerY + inCell.bottom};
+}
 
 // Three blits in this order, so the weapon indicator lies on top; none in the dark
 // periods of a blink.
 void Player::draw(SDL_Surface* screen, uint32_t now) {
+  // The frame belongs to play: the blink's first dark period must not hide it.
+  if (screen && wildRules && getGameState() == Playing && hurtBlink && now - hurtTick < kHurtFrameMs)
+    drawHurtFrame(screen);
   if (blinkDark(hurtBlink, hurtTick, now)) return;
   Sint16 bodyX, bodyY;
   bodyCorner(*this, bodyX, bodyY);
   drawBody(*this, screen, bodyX, bodyY, now);
   drawHealthBar(*this, screen, bodyX, bodyY);
-  drawWeaponIndicator(*this, screen, bodyX, bodyY);
+  drawWeaponIndicator(*this, screen, bodyX, bodyY, now);
 }

@@ -7,6 +7,7 @@ const int kBiteHealth = 20;        // health a bite costs without armour
 const int kBiteArmourSaves = 4;    // health each armour level saves
 const int kBiteKnockBack = 40;     // px the hero is pushed away from the goblin
 const int kPoints[] = {1, 10, 5};  // by Deed: nut, animal, goblin knocked out
+const int kLevelStartHealth = 60;  // at least; a hero near 0 would lose a life to the first bite
 }  // namespace
 
 bool Player::shielded(uint32_t now) const { return hurtBlink && now - hurtTick < kBlinkMs; }
@@ -59,4 +60,8 @@ bool playerShielded(uint32_t now) { return wildRules && player.shielded(now); }
 
 void shieldPlayer(uint32_t now) {
   if (wildRules) player.shield(now);
+}
+
+void healPlayerForLevel() {
+  if (wildRules && player.health < kLevelStartHealth) player.health = kLevelStartHealth;
 }

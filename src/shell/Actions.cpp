@@ -56,7 +56,7 @@ bool pressAction(Action action) {
       if (GameState != Playing) return false;
       player.crouch();
       break;
-    case Action::Swing: player.attack(); break;
+    case Action::Swing: player.attack(nowMs()); break;
     case Action::Trade: player.consumeWeapon(); break;
     case Action::Start: startOrLeaveForTitle(); break;
     case Action::Instructions: goFrom(Title, Instructions); break;

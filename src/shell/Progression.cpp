@@ -81,6 +81,7 @@ void startLevel() {
   // A cage freed in the last level is no checkpoint here, and the tally starts afresh.
   player.setRespawn(kStartX, kStartY);
   player.tally = LevelTally{};
+  healPlayerForLevel();
   respawnLevelObjects();
   levels[levelIndex].restartTimer(nowMs());
   lastFrameTick = nowMs();

@@ -7,8 +7,9 @@
 #include "shell/GameState.h"
 
 namespace {
-const int kHudSize = 20;   // points
-const int kNameSize = 40;  // points
+const int kHudSize = 20;         // points
+const int kWildStatusSize = 16;  // points: the status lines with the health still fit the screen
+const int kNameSize = 40;        // points
 const SDL_Color kLilac = {213, 187, 234, 0};
 const SDL_Color kWhite = {255, 255, 255, 0};
 const SDL_Color kFlashRed = {255, 80, 64, 0};  // the thorns' red tips
@@ -18,13 +19,18 @@ const int kPromptX = 200;
 const int kStatsX = 176, kStatsY = 130, kStatsStepY = 50;
 const int kWildStatsStepY = 40;  // px: six lines on the same panel
 
-// "Lifes: 2  Score: 150  Nuts: 12  Animals: 3  Level: 1", shared by play and shop.
+// "Lifes: 2  Score: 150  Nuts: 12  Animals: 3  Level: 1", shared by play and shop; under
+// the wild rules, where bites and thorns cost it, the health follows the lives.
 std::string counters() {
   std::ostringstream s;
-  s << "Lifes: " << player.getLives() << "  Score: " << player.getScore() << "  Nuts: " << player.getNuts()
+  s << "Lifes: " << player.getLives();
+  if (wildRules) s << "  Health: " << player.getHealth();
+  s << "  Score: " << player.getScore() << "  Nuts: " << player.getNuts()
     << "  Animals: " << player.getAnimals() << "  Level: " << levelIndex;
   return s.str();
 }
+
+int statusSize() { return wildRules ? kWildStatusSize : kHudSize; }
 
 std::string withNumber(const char* label, int n) {
   std::ostringstream s;
@@ -61,16 +67,18 @@ void wildStats(int bonus) {
 
 void buildStatusLine(uint32_t now) {
   int seconds = static_cast<int>(levels[levelIndex].timeLeftMs(now) * 0.001);
-  renderOutlinedLabel(statusLabel, counters() + withNumber("  Time: ", seconds), 10, 10, kHudSize, kLilac);
+  renderOutlinedLabel(statusLabel, counters() + withNumber("  Time: ", seconds), 10, 10, statusSize(),
+                      kLilac);
 }
 
 void buildLivesFlash(uint32_t now) {
   // The same text at the same place covers the status line's lives glyph for glyph.
-  std::string text = blinkDark(player.lifeFlash, player.lifeLostTick, now) ? withNumber("Lifes: ", player.getLives()) : "";
-  renderLabel(livesFlashLabel, text, 10, 10, kHudSize, kFlashRed);
+  std::string text =
+      blinkDark(player.lifeFlash, player.lifeLostTick, now) ? withNumber("Lifes: ", player.getLives()) : "";
+  renderLabel(livesFlashLabel, text, 10, 10, statusSize(), kFlashRed);
 }
 
-void buildShopStatusLine() { renderOutlinedLabel(shopStatusLabel, counters(), 10, 10, kHudSize, kLilac); }
+void buildShopStatusLine() { renderOutlinedLabel(shopStatusLabel, counters(), 10, 10, statusSize(), kLilac); }
 
 void buildWeaponPrompt() {
   renderOutlinedLabel(weaponPromptLabel, withNumber(" Upgrade Weapon?   Cost: ", weaponCost), kPromptX, 150,

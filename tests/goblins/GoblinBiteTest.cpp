@@ -81,19 +81,28 @@ TEST_F(GoblinBiteTest, BitesOncePerSafetyWindowAndOnlyWhatItFacesInReach) {
   EXPECT_EQ(player.getHealth(), 20);
 }
 
-TEST_F(GoblinBiteTest, ClassicGoblinsNeverBiteThroughTheirUpdate) {
+// A wild goblin winds up: it strikes its pose as the hero comes near and bites a quarter
+// of a second later at the earliest, so the player can react.
+TEST_F(GoblinBiteTest, ClassicGoblinsNeverBiteThroughTheirUpdateAndWildOnesWindUpFirst) {
   for (bool wild : {false, true}) {
     wildRules = wild;
     player.reset(nowMs());
+    goblin.attacking = false;
     goblin.x = kHeroCornerX - 10.0f;
     goblin.y = kHeroCornerY - 7.0f;
     goblin.movingRight = true;
     goblin.walkSpeed = 0.0f;
+    uint32_t posedAt = 0, bitAt = 0;
     for (int i = 0; i < 60; ++i) {
       gameClock.advance(16);
       goblin.update(tickNow(16.0f), screen.get(), world.get());
       goblin.y = kHeroCornerY - 7.0f;  // held level with the hero, in the air of this empty world
+      if (!posedAt && goblin.attacking) posedAt = nowMs();
+      if (!bitAt && player.getHealth() < 100) bitAt = nowMs();
     }
     EXPECT_EQ(player.getHealth(), wild ? 80 : 100) << wild;
+    if (!wild) continue;
+    EXPECT_GE(bitAt - posedAt, 250u);
+    EXPECT_LT(bitAt - posedAt, 250u + 16u);
   }
 }

@@ -1,4 +1,5 @@
 #include "GoblinTestFixture.h"
+#include "shell/GameState.h"
 
 namespace {
 const uint8_t kFacingRight = 0;
@@ -18,7 +19,7 @@ class GoblinCombatTest : public GoblinTest {
     g.y = y;
     g.health = health;
   }
-  void swing(uint8_t ori) { goblin.hitTest(100.0f, 100.0f, ori); }
+  void swing(uint8_t ori) { goblin.hitTest(100.0f, 100.0f, ori, nowMs()); }
 };
 }  // namespace
 
@@ -72,4 +73,82 @@ TEST_F(GoblinCombatTest, SecondHitPutsItOutOfTheGame) {
   EXPECT_EQ(goblin.airTick, airTick);
   for (int y = 0; y < 480; ++y)
     for (int x = 0; x < 640; ++x) ASSERT_EQ(getPixel32(screen.get(), x, y), 0xFFFFFFFFu);
+}
+
+namespace {
+// Under the wild rules the hero's sprite corner is (395, 315) and a goblin on his floor
+// stands 7 px higher; the hero's swing is running.
+class WildSwingTest : public GoblinCombatTest {
+ protected:
+  void SetUp() override {
+    GoblinCombatTest::SetUp();
+    wildRules = true;
+  }
+  void newSwing() {
+    gameClock.advance(kSwingMs);
+    ++player.swingCount;
+    player.swingStart = nowMs();
+  }
+  void swing(uint8_t ori) { goblin.hitTest(100.0f, 100.0f, ori, nowMs()); }
+};
+}  // namespace
+
+TEST_F(WildSwingTest, HitsWhatTheArcCoversInFrontAndNothingBehind) {
+  const struct {
+    int weapon;
+    uint8_t ori;
+    float dx, dy;
+    bool hit;
+  } cases[] = {
+      {0, kFacingRight, 45, -7, true},  {0, kFacingRight, -5, -7, false},
+      {0, kFacingLeft, -45, -7, true},  {0, kFacingLeft, 5, -7, false},
+      {0, kFacingRight, 60, -7, false}, {5, kFacingRight, 60, -7, true},  // past the stick, not the blade
+      {0, kFacingRight, 30, -60, false}};
+  for (const auto& c : cases) {
+    player.setWeaponLevel(c.weapon);
+    place(goblin, 395 + c.dx, 315 + c.dy, 100);
+    newSwing();
+    swing(c.ori);
+    EXPECT_EQ(goblin.health < 100, c.hit) << c.weapon << " " << int(c.ori) << " " << c.dx << "," << c.dy;
+  }
+}
+
+TEST_F(WildSwingTest, FallsInThreeTwoOrOneHitsByWeaponAndEachSwingHitsOnce) {
+  const int hitsToFall[] = {3, 2, 2, 2, 1, 1};
+  for (int weapon = 0; weapon < 6; ++weapon) {
+    player.setWeaponLevel(weapon);
+    place(goblin, 415, 308, 100);
+    int swings = 0;
+    for (; goblin.health > 0 && swings < 5; ++swings) {
+      newSwing();
+      for (int i = 0; i < 3; ++i) swing(kFacingRight);  // the goblins test the swing on every pass
+    }
+    EXPECT_EQ(swings, hitsToFall[weapon]) << "weapon " << weapon;
+  }
+}
+
+TEST_F(WildSwingTest, AHitFlashesLightAndPushesSixteenPxUntilAWall) {
+  Picture screen = rgbaPicture(640, 480, 0xFF000000);
+  // Where a wall stands (none: 0) and where the push leaves the goblin.
+  for (auto [wallX, endX] : {std::pair{0, 431.0f}, {475, 424.0f}}) {
+    Picture world = rgbaPicture(1000, 700, 0);
+    paintRect(world.get(), 0, 358, 1000, 360, 0xFF000000);  // the floor under the goblin
+    if (wallX) paintRect(world.get(), wallX, 0, wallX + 5, 700, 0xFF000000);
+    place(goblin, 415, 308, 100);
+    goblin.walkSpeed = 0.0f;
+    newSwing();
+    auto brightness = [&] {  // of the goblin's square on the screen, after one pass
+      gameClock.advance(16);
+      goblin.update(tickNow(16.0f), screen.get(), world.get());
+      long sum = 0;
+      for (int y = 208; y < 258; ++y)
+        for (int x = 300; x < 400; ++x) sum += rgbOfPixel(screen.get(), x, y) & 0xFF;
+      paintRect(screen.get(), 0, 0, 640, 480, 0xFF000000);
+      return sum;
+    };
+    long flashed = brightness();
+    for (int i = 0; i < 6; ++i) brightness();  // past the flash's 100 ms
+    EXPECT_GT(flashed, brightness() * 3 / 2);
+    EXPECT_EQ(goblin.x, endX) << "wall at " << wallX;
+  }
 }

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "goblins/Goblin.h"
 #include "player/Player.h"
 
 namespace {
@@ -96,21 +95,6 @@ TEST_F(HeroActionsTest, AirborneRunKeySoundsNothingAndJumpDoesNothing) {
   EXPECT_EQ(player.jumpStart, nowMs());
 }
 
-// A fallen goblin is left alone by hitTest itself (GoblinCombatTest); here the swing
-// must reach the last goblin of the pool.
-TEST_F(HeroActionsTest, TheSwingReachesTheWholePool) {
-  Goblin& last = goblins[kGoblinCount - 1];
-  const float before[] = {last.x, last.y};
-  const int savedHealth = last.health;
-  player.x = player.y = 5000.0f;  // far from the rest of the pool: the hit point is (5288, 5208)
-  last.x = 5300.0f;
-  last.y = 5208.0f;
-  last.health = 100;
-  player.attack();
-  EXPECT_LT(last.health, 100);
-  last.x = before[0], last.y = before[1], last.health = savedHealth;
-}
-
 // Missing files neither silence their loaded siblings nor stand in for another sound
 // (a run key once looped a swing or a jump when both files were missing).
 TEST_F(HeroActionsTest, AMissingSoundLeavesItsVariantsToPlayAndStandsInForNoOther) {
@@ -125,7 +109,7 @@ TEST_F(HeroActionsTest, AMissingSoundLeavesItsVariantsToPlayAndStandsInForNoOthe
     land();
     ASSERT_TRUE(playing(landing.get()));
     player.y = -10000.0f;  // no goblin in reach
-    player.attack();
+    player.attack(nowMs());
     ASSERT_TRUE(playing(swing.get()));
     Mix_HaltChannel(-1);
   }

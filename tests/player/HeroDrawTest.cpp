@@ -1,9 +1,13 @@
 // The hero's drawing, from sheets whose cells name themselves, onto a test screen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
 #include "TestSupport.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
+#include "shell/GameState.h"
 
 namespace {
 const uint32_t kScreen = 0xFF000001;
@@ -88,6 +92,41 @@ TEST_F(HeroDrawTest, HealthBarIsOnePixelPerTenHealthAndTheWeaponIndicatorFollows
   player.att = false;
   player.draw(screen, nowMs());
   EXPECT_EQ(getPixel32(screen, 295 + 47, 215 - 20 + 47) & 0xFFFFFF, cell(50, 0));
+}
+
+TEST_F(HeroDrawTest, AWildTapPlaysTheWholeSwingAndAClassicOneStopsAtTheRelease) {
+  for (bool wild : {false, true}) {
+    wildRules = wild;
+    player.y = -10000.0f;  // no goblin in reach
+    const uint32_t start = nowMs();
+    player.attack(start);
+    player.stopAttack();
+    for (auto [sinceMs, column] : {std::pair{0u, 0}, {290u, 100}, {300u, -1}}) {
+      player.draw(screen, start + sinceMs);
+      uint32_t expected = wild && column >= 0 ? cell(column, 350) : cell(0, 400);
+      EXPECT_EQ(getPixel32(screen, 300, 260) & 0xFFFFFF, expected) << wild << " at " << sinceMs << " ms";
+    }
+  }
+}
+
+// Under the wild rules the swing reaches what its indicator shows: the painted part of
+// the swung weapon's cell in the real sheet, drawn 20 px ahead of the body and 10 px up.
+TEST_F(HeroDrawTest, TheWildSwingsReachIsWhereTheSwungWeaponIsPainted) {
+  Picture sheet = loadPicture("pics/extrasAnimalsSprites.png");
+  ASSERT_NE(sheet, nullptr);
+  for (int weapon = 0; weapon < 6; ++weapon) {
+    const int cellX = 150 + weapon % 3 * 50, cellY = weapon / 3 * 50;
+    int left = 50, top = 50, right = 0, bottom = 0;
+    for (int y = 0; y < 50; ++y)
+      for (int x = 0; x < 50; ++x)
+        if (rgbOfPixel(sheet.get(), cellX + x, cellY + y) != 0xFF00FF)
+          left = std::min(left, x), top = std::min(top, y), right = std::max(right, x + 1),
+          bottom = std::max(bottom, y + 1);
+    const ArcBox a = swingArc(0.0f, 0.0f, 0, weapon);
+    EXPECT_EQ(std::make_tuple(a.left, a.top, a.right, a.bottom),
+              std::make_tuple(315.0f + left, 205.0f + top, 315.0f + right, 205.0f + bottom))
+        << weapon;
+  }
 }
 
 TEST_F(HeroDrawTest, OutsidePlayTheBodyIsCentredOnThePosition) {

@@ -114,3 +114,18 @@ TEST_F(WildRulesTest, TheStatisticsCountWhatWasDoneUnderWildRules) {
                          " Score: 80"};
   for (int i = 0; i < kStatsLineCount; ++i) EXPECT_EQ(statsTexts[i], lines[i]);
 }
+
+TEST_F(WildRulesTest, HealthShowsAfterTheLivesAndEachWildLevelStartsWithAtLeastSixty) {
+  // The rules, the health the last level left, and the health the next one starts with.
+  for (auto [wild, left, starts] : {std::tuple{true, 10, 60}, {true, 85, 85}, {false, 10, 10}}) {
+    resetGame();
+    wildRules = wild;
+    startNewGame();
+    player.setHealth(left);
+    startLevel();
+    EXPECT_EQ(player.getHealth(), starts) << wild << " " << left;
+    buildStatusLine(nowMs());
+    const std::string lives = wild ? "Lifes: 3  Health: " + std::to_string(starts) : "Lifes: 3";
+    EXPECT_EQ(statusLabel.text.rfind(lives + "  Score: ", 0), 0u) << statusLabel.text;
+  }
+}

@@ -9,7 +9,10 @@
 //   five levels, with nothing bought, is 5 x 28 nuts and 5 x 5 animals;
 // - the clock shows at most 60, the level at most 4;
 // - an upgrade costs at most 10 + 10 x 5 nuts (the price after the last purchase);
-// - a name has three letters; W is the widest capital.
+// - a name has three letters; W is the widest capital;
+// - under the wild rules the status lines show the health too, and deeds score: at most
+//   5 x 28 nuts, 5 x 5 animals x 10 and 27 goblins x 5, four digits with the bonus;
+//   the health grows only by trading weapon levels, three digits.
 // Digits are all equally wide in the font, so 9s stand for any number of that length.
 #include <gtest/gtest.h>
 
@@ -80,8 +83,17 @@ class TextFitsScreenTest : public testing::Test {
 
 TEST_F(TextFitsScreenTest, EveryLongestLineEndsInsideTheScreen) {
   levels[kLastLevel].startTick = nowMs();  // the whole 60 s left
-  buildStatusLine(nowMs());
-  buildShopStatusLine();
+  // The wild status lines hold all of the classic ones and more, in a smaller size.
+  player.setScore(9999);
+  player.setHealth(999);
+  for (bool wild : {false, true}) {
+    wildRules = wild;
+    buildStatusLine(nowMs());
+    buildShopStatusLine();
+    expectInsideScreen(statusLabel);
+    expectInsideScreen(shopStatusLabel);
+  }
+  wildRules = false;
   player.setScore(kMostFinalScore);  // at the end of the game
   buildVictoryLines();
   for (const TextLabel& line : victoryLabels) expectInsideScreen(line);
@@ -91,8 +103,7 @@ TEST_F(TextFitsScreenTest, EveryLongestLineEndsInsideTheScreen) {
   buildArmourPrompt();
   playerName = kWidestName;
   buildNameLabel();
-  for (const TextLabel* line : {&statusLabel, &shopStatusLabel, &missedTableLabel, &weaponPromptLabel,
-                                &armourPromptLabel, &nameLabel})
+  for (const TextLabel* line : {&missedTableLabel, &weaponPromptLabel, &armourPromptLabel, &nameLabel})
     expectInsideScreen(*line);
 
   SavedScoreTable savedTable;
