@@ -9,8 +9,9 @@ namespace {
 // signal then must not kill the game with its default action. The linker runs
 // every constructor with a priority before all the plain ones, whatever the
 // order of the objects and the library, so this is the game's first code to run;
-// only the loading of the shared libraries comes before it. Here and not in the
-// library, so the tests keep the default one.
+// only the loading of the shared libraries comes before it, and the front
+// (front.cpp) holds the signals back until then. Here and not in the library,
+// so the tests keep the default one.
 [[gnu::constructor(101)]] void catchSignalsFirst() { catchStopSignals(); }
 }  // namespace
 

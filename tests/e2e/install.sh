@@ -6,8 +6,9 @@ source "$(dirname "$0")/lib.bash" "$1"
 build_dir=$(dirname "$game_dir")
 export prefix=$work/prefix
 bounded 300 cmake --install "$build_dir" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
-for f in bin/thornwald libexec/thornwald/thornwald share/thornwald/pics/title.png share/thornwald/level4.txt \
-  share/thornwald/BoldFaceLie.TTF share/applications/thornwald.desktop share/icons/hicolor/128x128/apps/thornwald.png; do
+for f in bin/thornwald libexec/thornwald/thornwald libexec/thornwald/thornwald-game \
+  share/thornwald/pics/title.png share/thornwald/level4.txt share/thornwald/BoldFaceLie.TTF \
+  share/applications/thornwald.desktop share/icons/hicolor/128x128/apps/thornwald.png; do
   [[ -e $prefix/$f ]] || fail "missing $f"
 done
 
