@@ -37,28 +37,23 @@ TEST_F(GoblinCombatTest, HitsOnlyWhatIsInFrontWithinReachAndHeight) {
   for (const Case& c : cases) {
     place(goblin, c.x, c.y, 100);
     swing(c.ori);
-    EXPECT_EQ(goblin.x, c.endX) << c.x << "," << c.y;
-    EXPECT_EQ(goblin.health, c.health) << c.x << "," << c.y;
+    EXPECT_EQ(std::pair(goblin.x, goblin.health), std::pair(c.endX, c.health)) << c.x << "," << c.y;
   }
   // A long reach on the left never heals.
   player.setWeaponLevel(5);
   place(goblin, 343.0f, 300.0f, 100);  // 45 px away: the loss would be 30 - 45
   swing(kFacingLeft);
-  EXPECT_EQ(goblin.x, 333.0f);
-  EXPECT_EQ(goblin.health, 100);
+  EXPECT_EQ(std::pair(goblin.x, goblin.health), std::pair(333.0f, 100));
 }
 
 TEST_F(GoblinCombatTest, SecondHitPutsItOutOfTheGame) {
   place(goblin, 400.0f, 300.0f, 100);
   swing(kFacingRight);  // to 410, health 38, as above
   swing(kFacingRight);
-  EXPECT_EQ(goblin.x, 420.0f);
-  EXPECT_EQ(goblin.health, -34);
-
+  EXPECT_EQ(std::pair(goblin.x, goblin.health), std::pair(420.0f, -34));
   goblin.x = 400.0f;  // back in reach, but out of the game
   swing(kFacingRight);
-  EXPECT_EQ(goblin.x, 400.0f);
-  EXPECT_EQ(goblin.health, -34);
+  EXPECT_EQ(std::pair(goblin.x, goblin.health), std::pair(400.0f, -34));
 
   Picture screen = rgbaPicture(640, 480, 0xFFFFFFFF);
   SDL_FreeSurface(goblin.spriteSheet);
@@ -68,9 +63,7 @@ TEST_F(GoblinCombatTest, SecondHitPutsItOutOfTheGame) {
   uint32_t airTick = goblin.airTick;
   gameClock.advance(16);
   goblin.update(tickNow(16.0f), screen.get(), nullptr);
-  EXPECT_EQ(goblin.x, 400.0f);
-  EXPECT_EQ(goblin.y, 300.0f);
-  EXPECT_EQ(goblin.airTick, airTick);
+  EXPECT_EQ(std::tuple(goblin.x, goblin.y, goblin.airTick), std::tuple(400.0f, 300.0f, airTick));
   for (int y = 0; y < 480; ++y)
     for (int x = 0; x < 640; ++x) ASSERT_EQ(getPixel32(screen.get(), x, y), 0xFFFFFFFFu);
 }

@@ -65,10 +65,8 @@ TEST_F(GoblinMoveTest, LongFrameMovesLikeOneHundredMsButGravityUsesTheGap) {
   inAir(500.0f, 400.0f, 0);
   goblin.speedy = -2.0f;
   frame(250);
-  EXPECT_EQ(goblin.x, 510.0f);
-  EXPECT_EQ(goblin.y, 380.0f);
+  EXPECT_EQ(std::tuple(goblin.x, goblin.y, goblin.airTick), std::tuple(510.0f, 380.0f, nowMs()));
   EXPECT_NEAR(goblin.speedy, 0.5f, 1e-4);
-  EXPECT_EQ(goblin.airTick, nowMs());
 }
 
 TEST_F(GoblinMoveTest, PositionsRoundToWholePixelsWithHalvesGoingRight) {
@@ -84,8 +82,7 @@ TEST_F(GoblinMoveTest, PositionsRoundToWholePixelsWithHalvesGoingRight) {
   heroLevelAt(-300.0f);
   frame(16);  // still heading right in this frame's move; turns after it
   frame(16);
-  EXPECT_EQ(goblin.x, 401.0f);
-  EXPECT_FALSE(goblin.movingRight);
+  EXPECT_EQ(std::pair(goblin.x, goblin.movingRight), std::pair(401.0f, false));
 
   goblin.walkSpeed = 1.0f;  // 5 ms is then half a pixel
   frame(5);
@@ -129,8 +126,7 @@ TEST_F(GoblinMoveTest, LandsOnAThinPlankAndRestsOnIt) {
   EXPECT_GT(landedFrames, 100);
   EXPECT_EQ(goblin.speedy, 3.0f);          // kept from the fall
   for (int i = 0; i < 3; ++i) frame(100);  // long frames do not sink it through the 24 px plank
-  EXPECT_EQ(goblin.y, 550.0f);
-  EXPECT_FALSE(goblin.airborne);
+  EXPECT_EQ(std::pair(goblin.y, goblin.airborne), std::pair(550.0f, false));
 }
 
 TEST_F(GoblinMoveTest, WalksOffALedgeAndFallsAtOnceWithItsKeptSpeed) {
@@ -162,8 +158,7 @@ TEST_F(GoblinMoveTest, KindOneStandsFacingTheHeroAndWalksWhenItLeavesNotice) {
   goblin.movingRight = true;
   heroLevelAt(-200.0f);
   frame(16);
-  EXPECT_FALSE(goblin.movingRight);
-  EXPECT_EQ(goblin.walkSpeed, 0.0f);
+  EXPECT_EQ(std::pair(goblin.movingRight, goblin.walkSpeed), std::pair(false, 0.0f));
   float standing = goblin.x;
   frame(16);
   EXPECT_EQ(goblin.x, standing);
@@ -179,9 +174,7 @@ TEST_F(GoblinMoveTest, AttackPoseHoldsUntilTheNextSpawn) {
   goblin.movingRight = true;
   heroLevelAt(50.0f);
   frame(16);
-  EXPECT_TRUE(goblin.attacking);
-  EXPECT_TRUE(goblin.movingRight);
-  EXPECT_EQ(goblin.x, 402.0f);  // keeps walking
+  EXPECT_EQ(std::tuple(goblin.attacking, goblin.movingRight, goblin.x), std::tuple(true, true, 402.0f));
   heroFarAbove();
   frame(16);
   EXPECT_TRUE(goblin.attacking);

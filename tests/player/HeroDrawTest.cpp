@@ -18,19 +18,16 @@ class HeroDrawTest : public ::testing::Test {
   void SetUp() override {
     player.reset(nowMs());
     setGameState(Playing);
-    std::swap(player.spriteSheet, body);
-    std::swap(player.extrasSheet, indicators);
-    std::swap(player.healthBarImage, bar);
+    swapSheets();
     player.jum = false;
   }
   void TearDown() override {
-    std::swap(player.spriteSheet, body);
-    std::swap(player.extrasSheet, indicators);
+    swapSheets();
+    for (SDL_Surface* s : {body, indicators, bar, screen}) SDL_FreeSurface(s);
+  }
+  void swapSheets() {
+    std::swap(player.spriteSheet, body), std::swap(player.extrasSheet, indicators);
     std::swap(player.healthBarImage, bar);
-    SDL_FreeSurface(body);
-    SDL_FreeSurface(indicators);
-    SDL_FreeSurface(bar);
-    SDL_FreeSurface(screen);
   }
   // The body cell drawn at body corner (bx, by), read where no bar or indicator reaches.
   uint32_t drawnBody(int bx = 295, int by = 215) {
@@ -135,12 +132,5 @@ TEST_F(HeroDrawTest, OutsidePlayTheBodyIsCentredOnThePosition) {
   player.y = 287.0f;
   EXPECT_EQ(drawnBody(75, 262), cell(0, 400));
   EXPECT_EQ(getPixel32(screen, 74, 307), kScreen);
-}
-
-TEST_F(HeroDrawTest, UndefinedFacingPrintsAndShowsTheFallbackFrame) {
-  player.ori = 2;
-  StdoutCapture out;
-  EXPECT_EQ(drawnBody(), cell(100, 600));
-  EXPECT_EQ(out.text(), "default, error undefined animation ori 2, cro 0, jum 0, sli 0, speedx 0.0, att 0\n");
 }
 }  // namespace

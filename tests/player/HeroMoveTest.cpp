@@ -1,6 +1,8 @@
 // The hero's motion with a fake clock at 10 ms per frame, against floors and walls made here.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "TestSupport.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
@@ -46,11 +48,8 @@ TEST_F(HeroMoveTest, JumpRises105PixelsPeaksAfter30AndLandsAfter71Updates) {
     if (player.getY() < top) top = player.getY(), topAt = i;
     if (!player.jum) landedAt = i;
   }
-  EXPECT_EQ(kGroundY - top, 105.0f);
-  EXPECT_EQ(topAt, 30);
-  EXPECT_EQ(landedAt, 71);
-  EXPECT_EQ(player.getY(), kGroundY);
-  EXPECT_EQ(player.speedy, 0.0f);
+  EXPECT_EQ(std::tuple(kGroundY - top, topAt, landedAt, player.getY(), player.speedy),
+            std::tuple(105.0f, 30, 71, kGroundY, 0.0f));
 }
 
 TEST_F(HeroMoveTest, LongFramesMoveLikeOneOf100MsAndASlideFromFullSpeedLastsSixUpdatesOver14Px) {
@@ -61,9 +60,7 @@ TEST_F(HeroMoveTest, LongFramesMoveLikeOneOf100MsAndASlideFromFullSpeedLastsSixU
   player.releaseRight(nowMs());
   int updates = 0;
   while (player.sli && updates < 50) step(), ++updates;
-  EXPECT_EQ(updates, 6);
-  EXPECT_EQ(player.getX() - kViewX, 30.0f + 14.0f);
-  EXPECT_EQ(player.speedx, 0.0f);
+  EXPECT_EQ(std::tuple(updates, player.getX() - kViewX, player.speedx), std::tuple(6, 30.0f + 14.0f, 0.0f));
 }
 
 TEST_F(HeroMoveTest, CrouchingHalvesTheMoveAndRoundsHalvesUp) {
@@ -89,9 +86,9 @@ TEST_F(HeroMoveTest, AWallOnOneSidePushesOutWithoutLandingAndWallsOnBothSidesCou
     player.setX(kViewX + c.dx);
     player.setY(kGroundY + c.dy);
     player.resolveCollisions(world.get());
-    EXPECT_EQ(player.getX(), kViewX + c.endDx) << "wall at " << c.wallX0;
-    EXPECT_EQ(player.getY(), kGroundY + c.endDy) << "wall at " << c.wallX0;
-    EXPECT_EQ(player.jum, c.endDy != 0) << "wall at " << c.wallX0;
+    EXPECT_EQ(std::tuple(player.getX(), player.getY(), player.jum),
+              std::tuple(kViewX + c.endDx, kGroundY + c.endDy, c.endDy != 0))
+        << "wall at " << c.wallX0;
   }
 }
 
@@ -131,10 +128,8 @@ TEST_F(HeroMoveTest, LastLifeLostRespawnsAndSwitchesToNameEntryInTheSameCall) {
   player.setLives(1);
   StdoutCapture out;  // at (100, 100) the probes lie beyond this small world
   step();
-  EXPECT_EQ(player.getLives(), 0);
-  EXPECT_EQ(player.getHealth(), 100);
-  EXPECT_EQ(player.getX(), 100.0f);
-  EXPECT_EQ(player.getY(), 100.0f);
+  EXPECT_EQ(std::tuple(player.getLives(), player.getHealth(), player.getX(), player.getY()),
+            std::tuple(0, 100, 100.0f, 100.0f));
   EXPECT_NE(getGameState(), Submit);  // the game flow acts once the update is over
   actOnPlayEvents(nowMs());
   EXPECT_EQ(getGameState(), Submit);  // afresh, as after the last level (ProgressionTest)

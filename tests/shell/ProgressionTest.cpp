@@ -28,11 +28,9 @@ TEST_F(ProgressionTest, TheExitPaysTheBonusAndWalkingOutOfTheShopOrKeySixStartsT
   GameState = Shop;
   player.setX(650);
   runPasses(1, 10);
-  EXPECT_EQ(player.getScore(), 10 + 126);  // and not again
-  EXPECT_EQ(GameState, Playing);
-  EXPECT_EQ(levelIndex, 1);
-  EXPECT_EQ(goblins[2].health, 100);
-  EXPECT_EQ(extras[70].y, 600);
+  // The bonus not paid again, the next level, a goblin back on its feet, a nut back in place.
+  EXPECT_EQ(std::tuple(player.getScore(), GameState, levelIndex, goblins[2].health, extras[70].y),
+            std::tuple(10 + 126, Playing, 1, 100, 600));
   EXPECT_EQ(levels[1].startTick, nowMs());
   // Under the wild rules key 6 does nothing: the shop is reached through the exit.
   wildRules = true;
@@ -45,8 +43,7 @@ TEST_F(ProgressionTest, TheExitPaysTheBonusAndWalkingOutOfTheShopOrKeySixStartsT
   EXPECT_TRUE(press(SDLK_6));
   EXPECT_EQ(player.getScore(), 10 + 2 * 126);
   runPasses(1, 10);
-  EXPECT_EQ(GameState, Playing);
-  EXPECT_EQ(levelIndex, 2);
+  EXPECT_EQ(std::tuple(GameState, levelIndex), std::tuple(Playing, 2));
 }
 
 TEST_F(ProgressionTest, WalkingOutAfterTheLastLevelShowsTheVictoryThenTheNameEntry) {
@@ -60,13 +57,12 @@ TEST_F(ProgressionTest, WalkingOutAfterTheLastLevelShowsTheVictoryThenTheNameEnt
   player.setX(700);
   runPasses(2, 10);
   EXPECT_EQ(GameState, Victory);
-  EXPECT_EQ(victoryLabels[0].text, "Final score: 30");
-  EXPECT_EQ(victoryLabels[1].text, "Nuts collected: 22");  // those spent too
-  EXPECT_EQ(victoryLabels[2].text, "Animals saved: 25");
+  const char* victory[] = {"Final score: 30", "Nuts collected: 22", "Animals saved: 25"};  // nuts spent too
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(victoryLabels[i].text, victory[i]);
   playerName = "Q";
   EXPECT_TRUE(press(SDLK_SPACE));
-  EXPECT_EQ(GameState, Submit);
-  EXPECT_EQ(playerName, "");  // the name entry starts afresh, its delay with it (the hero move tests)
+  // The name entry starts afresh, its delay with it (the hero move tests).
+  EXPECT_EQ(std::tuple(GameState, playerName), std::tuple(Submit, ""));
   // Key 6 from the last level cannot push past it either.
   GameState = Playing;
   EXPECT_TRUE(press(SDLK_6));
