@@ -3,11 +3,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 
 #include "TestSupport.h"
-#include "extras/Extra.h"
 #include "extras/LevelExtras.h"
 #include "level/Level.h"
 #include "shell/GameState.h"

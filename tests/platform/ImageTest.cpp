@@ -7,9 +7,7 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
-#include <string>
 
 #include "TestSupport.h"
 #include "platform/DecodedPictures.h"

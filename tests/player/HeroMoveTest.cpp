@@ -1,8 +1,6 @@
 // The hero's motion with a fake clock at 10 ms per frame, against floors and walls made here.
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "TestSupport.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"

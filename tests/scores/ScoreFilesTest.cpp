@@ -20,7 +20,6 @@
 #include <random>
 #include <regex>
 #include <set>
-#include <tuple>
 
 #include "TestSupport.h"
 #include "platform/StopRequest.h"

@@ -1,7 +1,6 @@
 // A gamepad must give the same results as the matching keys. There is no
 // joystick under the dummy driver, so the tests put its events on the queue.
 #include <functional>
-#include <tuple>
 #include <vector>
 
 #include "ShellTestFixture.h"

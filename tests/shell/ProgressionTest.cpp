@@ -1,7 +1,6 @@
 #include <atomic>
 #include <chrono>
 #include <thread>
-#include <tuple>
 
 #include "ShellTestFixture.h"
 #include "goblins/Goblin.h"

@@ -1,4 +1,3 @@
-#include <tuple>
 
 #include "ShellTestFixture.h"
 #include "platform/Video.h"

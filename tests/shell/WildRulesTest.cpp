@@ -1,5 +1,4 @@
 // Choosing the rules on the title, and the wild rules' clock, restart places and statistics.
-#include <tuple>
 
 #include "ShellTestFixture.h"
 #include "extras/LevelExtras.h"
