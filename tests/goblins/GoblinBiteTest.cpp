@@ -16,9 +16,8 @@ class GoblinBiteTest : public GoblinTest {
   // A goblin at `dx` from the hero's corner, facing right or left, reaching the strike
   // frame of a new attack cycle.
   void strike(float dx, bool facingRight, float dy = -7.0f) {
-    goblin.x = kHeroCornerX + dx;
-    goblin.y = kHeroCornerY + dy;
-    goblin.movingRight = facingRight;
+    std::tie(goblin.x, goblin.y, goblin.movingRight) =
+        std::tuple(kHeroCornerX + dx, kHeroCornerY + dy, facingRight);
     gameClock.advance(1);
     goblin.animStart = nowMs() - goblin.strikeMs();
     goblin.swingAtHero(nowMs());
@@ -87,11 +86,8 @@ TEST_F(GoblinBiteTest, ClassicGoblinsNeverBiteThroughTheirUpdateAndWildOnesWindU
   for (bool wild : {false, true}) {
     wildRules = wild;
     player.reset(nowMs());
-    goblin.attacking = false;
-    goblin.x = kHeroCornerX - 10.0f;
-    goblin.y = kHeroCornerY - 7.0f;
-    goblin.movingRight = true;
-    goblin.walkSpeed = 0.0f;
+    std::tie(goblin.attacking, goblin.x, goblin.y, goblin.movingRight, goblin.walkSpeed) =
+        std::tuple(false, kHeroCornerX - 10.0f, kHeroCornerY - 7.0f, true, 0.0f);
     uint32_t posedAt = 0, bitAt = 0;
     for (int i = 0; i < 60; ++i) {
       gameClock.advance(16);

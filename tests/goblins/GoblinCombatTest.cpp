@@ -15,9 +15,7 @@ class GoblinCombatTest : public GoblinTest {
     player.setWeaponLevel(0);
   }
   void place(Goblin& g, float x, float y, int health) {
-    g.x = x;
-    g.y = y;
-    g.health = health;
+    std::tie(g.x, g.y, g.health) = std::tuple(x, y, health);
   }
   void swing(uint8_t ori) { goblin.hitTest(100.0f, 100.0f, ori, nowMs()); }
 };

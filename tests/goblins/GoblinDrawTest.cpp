@@ -19,12 +19,8 @@ class GoblinDrawTest : public GoblinTest {
     goblin.healthBarImage = makeRgbaSurface(8, 20, kBarColour);
     SDL_SetAlpha(goblin.healthBarImage, 0, 255);
     // Drawn at screen (200, 200).
-    goblin.x = 300.0f;
-    goblin.y = 300.0f;
-    goblin.health = 100;
-    goblin.commonBreed = true;
-    goblin.onGround = true;
-    goblin.animStart = nowMs();
+    std::tie(goblin.x, goblin.y, goblin.health, goblin.commonBreed, goblin.onGround, goblin.animStart) =
+        std::tuple(300.0f, 300.0f, 100, true, true, nowMs());
   }
   void drawAfter(uint32_t ms) {
     gameClock.advance(ms);
@@ -43,9 +39,7 @@ TEST_F(GoblinDrawTest, CellsRunInReadingOrderAcrossRows) {
   EXPECT_EQ(shownAt(225, 225), cellColour(500, 400));
 
   setKind(0);
-  goblin.attacking = false;
-  goblin.movingRight = true;
-  goblin.animStart = nowMs();
+  std::tie(goblin.attacking, goblin.movingRight, goblin.animStart) = std::tuple(false, true, nowMs());
   drawAfter(200);
   EXPECT_EQ(shownAt(225, 225), cellColour(0, 400));
 }
@@ -67,10 +61,8 @@ TEST_F(GoblinDrawTest, BecomingAttackingLateInTheWalkRestartsOnTheFirstAttackCel
 }
 
 TEST_F(GoblinDrawTest, OnlyTheEndOfAWalkingCycleRollsForAJump) {
-  goblin.onGround = false;
-  goblin.airborne = true;
-  goblin.jumpChance = 100;
-  goblin.speedy = 1.0f;
+  std::tie(goblin.onGround, goblin.airborne, goblin.jumpChance, goblin.speedy) =
+      std::tuple(false, true, 100, 1.0f);
   std::srand(5);
   int nextRoll = std::rand();
   std::srand(5);
@@ -82,9 +74,7 @@ TEST_F(GoblinDrawTest, OnlyTheEndOfAWalkingCycleRollsForAJump) {
   EXPECT_EQ(goblin.speedy, 1.0f);
   EXPECT_EQ(std::rand(), nextRoll);
 
-  goblin.onGround = true;
-  goblin.airborne = false;
-  goblin.jumpChance = 10;
+  std::tie(goblin.onGround, goblin.airborne, goblin.jumpChance) = std::tuple(true, false, 10);
   int jumps = 0;
   for (int i = 0; i < 1000; ++i) {
     goblin.speedy = 1.0f;

@@ -16,12 +16,9 @@ class GoblinMoveTest : public GoblinTest {
     savedCollision = levels[levelIndex].collisionImage;
     levels[levelIndex].collisionImage = collision.get();
     // A common kind-2 walker on the ground that never jumps unless a test says so.
-    goblin.commonBreed = goblin.isKind2 = true;
-    goblin.kind = 2;
-    goblin.health = 100;
-    goblin.speedy = 0.0f;
-    goblin.jumpChance = 0;
-    goblin.airTick = nowMs();
+    setKind(2);
+    std::tie(goblin.commonBreed, goblin.health, goblin.speedy, goblin.jumpChance, goblin.airTick) =
+        std::tuple(true, 100, 0.0f, 0, nowMs());
   }
   void TearDown() override {
     levels[levelIndex].collisionImage = savedCollision;
@@ -32,10 +29,8 @@ class GoblinMoveTest : public GoblinTest {
   }
   void standOnFloor(float x, int floorY) {
     paint(0, floorY, kMapW, floorY + 30);
-    goblin.x = x;
-    goblin.y = static_cast<float>(floorY - 50);
-    goblin.airborne = false;
-    goblin.onGround = true;
+    std::tie(goblin.x, goblin.y, goblin.airborne, goblin.onGround) =
+        std::tuple(x, float(floorY - 50), false, true);
   }
   void heroLevelAt(float dx) {  // dx from the goblin to the point it watches
     setPlayerX(goblin.x + dx - 300.0f);
@@ -44,11 +39,8 @@ class GoblinMoveTest : public GoblinTest {
   void heroFarAbove() { setPlayerY(goblin.y - 220.0f - 200.0f); }
   // Airborne heading right, `fallMs` into its fall, with the hero out of notice.
   void inAir(float x, float y, uint32_t fallMs) {
-    goblin.x = x;
-    goblin.y = y;
+    std::tie(goblin.x, goblin.y, goblin.onGround, goblin.airTick) = std::tuple(x, y, false, nowMs() - fallMs);
     goblin.airborne = goblin.movingRight = true;
-    goblin.onGround = false;
-    goblin.airTick = nowMs() - fallMs;
     heroFarAbove();
   }
   void frame(uint32_t ms) {

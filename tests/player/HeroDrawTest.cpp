@@ -57,11 +57,9 @@ TEST_F(HeroDrawTest, LaddersAdvanceEvery100MsAndCrouchingHoldsItsFrame) {
 TEST_F(HeroDrawTest, LandingRunnerRestartsAnOldCycleAtColumnZero) {
   Picture floor = rgbaPicture(400, 300, 0xFFFFFFFF);
   paintRect(floor.get(), 0, 258, 400, 259, 0xFF000000);
-  player.x = -300.0f;  // far left of every level, where no extra lies
-  player.y = 0.0f;
-  player.jum = true;
-  player.speedx = 3.0f;
-  player.animStart = nowMs() - 450;
+  // Far left of every level, where no extra lies.
+  std::tie(player.x, player.y, player.jum, player.speedx, player.animStart) =
+      std::tuple(-300.0f, 0.0f, true, 3.0f, nowMs() - 450);
   player.update(tickNow(0.0f), screen, floor.get());
   EXPECT_FALSE(player.jum);
   EXPECT_EQ(player.animStart, nowMs());
@@ -127,8 +125,7 @@ TEST_F(HeroDrawTest, TheWildSwingsReachIsWhereTheSwungWeaponIsPainted) {
 
 TEST_F(HeroDrawTest, OutsidePlayTheBodyIsCentredOnThePosition) {
   setGameState(Shop);
-  player.x = 100.0f;
-  player.y = 287.0f;
+  std::tie(player.x, player.y) = std::pair(100.0f, 287.0f);
   EXPECT_EQ(drawnBody(75, 262), cell(0, 400));
   EXPECT_EQ(getPixel32(screen, 74, 307), kScreen);
 }
