@@ -25,10 +25,9 @@ TEST_F(GoblinSpawnTest, OneInSixIsRareAndKindsComeEquallyWithOneFlagEach) {
 TEST_F(GoblinSpawnTest, PlacesTheGoblinAheadOfTheHeroReadyToFightWithItsSound) {
   setPlayerX(100.0f);
   goblin.spawn(3);
-  EXPECT_EQ(goblin.y, 430.0f);
   EXPECT_GT(goblin.x, 100.0f);
-  EXPECT_EQ(goblin.health, 100);
-  EXPECT_TRUE(goblin.airborne && goblin.onGround);
+  EXPECT_EQ(std::tuple(goblin.y, goblin.health, goblin.airborne, goblin.onGround),
+            std::tuple(430.0f, 100, true, true));
   Mix_Chunk* sound = goblin.soundLanding;
   ASSERT_NE(sound, nullptr);
   goblin.spawn(1);

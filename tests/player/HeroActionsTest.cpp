@@ -52,8 +52,7 @@ class HeroActionsTest : public ::testing::Test {
 TEST_F(HeroActionsTest, LandingPlaysTheJumpSoundAndKeepsAnUpwardSpeed) {
   player.speedy = 2.0f;
   land();
-  EXPECT_TRUE(playing(landing.get()));
-  EXPECT_FALSE(playing(running.get()));
+  EXPECT_EQ(std::pair(playing(landing.get()), playing(running.get())), std::pair(true, false));
   Mix_HaltChannel(-1);
   land();  // standing is no landing
   EXPECT_FALSE(playing(landing.get()));
@@ -70,29 +69,22 @@ TEST_F(HeroActionsTest, ReleasingTheKeyThatNoLongerDrivesKeepsRunning) {
   player.runRight();
   player.runLeft();
   player.releaseRight(nowMs());
-  EXPECT_EQ(player.speedx, -3.0f);
-  EXPECT_FALSE(player.sli);
-  EXPECT_TRUE(playing(running.get()));
+  EXPECT_EQ(std::tuple(player.speedx, player.sli, playing(running.get())), std::tuple(-3.0f, false, true));
   player.releaseLeft(nowMs());
-  EXPECT_TRUE(player.sli);
-  EXPECT_EQ(player.slideStart, nowMs());
-  EXPECT_FALSE(playing(running.get()));
+  EXPECT_EQ(std::tuple(player.sli, player.slideStart, playing(running.get())),
+            std::tuple(true, nowMs(), false));
 }
 
 TEST_F(HeroActionsTest, AirborneRunKeySoundsNothingAndJumpDoesNothing) {
   player.runRight();
-  EXPECT_FALSE(playing(running.get()));
-  EXPECT_EQ(player.speedx, 3.0f);
+  EXPECT_EQ(std::pair(playing(running.get()), player.speedx), std::pair(false, 3.0f));
   player.jumpStart = 5;
   player.jump(nowMs());
   player.dropDown(nowMs());
-  EXPECT_EQ(player.jumpStart, 5u);
-  EXPECT_EQ(player.speedy, 0.0f);
+  EXPECT_EQ(std::pair(player.jumpStart, player.speedy), std::pair(5u, 0.0f));
   player.jum = false;
   player.dropDown(nowMs());
-  EXPECT_TRUE(player.jum);
-  EXPECT_EQ(player.speedy, 1.0f);
-  EXPECT_EQ(player.jumpStart, nowMs());
+  EXPECT_EQ(std::tuple(player.jum, player.speedy, player.jumpStart), std::tuple(true, 1.0f, nowMs()));
 }
 
 // Missing files neither silence their loaded siblings nor stand in for another sound

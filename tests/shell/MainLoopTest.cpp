@@ -33,8 +33,7 @@ TEST_F(ShellTest, TitlePassGivesThreeLivesAndNoAnimalsAndShowsTheTitlePicture) {
   player.setLives(0);
   player.setAnimals(4);
   runPasses(1, 10);
-  EXPECT_EQ(player.getLives(), 3);
-  EXPECT_EQ(player.getAnimals(), 0);
+  EXPECT_EQ(std::pair(player.getLives(), player.getAnimals()), std::pair(3, 0));
   int differing = 0;
   // But for the rules chosen, written on the picture's small board.
   const SDL_Rect& at = rulesLabel.rect;
@@ -63,17 +62,15 @@ TEST_F(SubmitTest, AScoreThatDoesNotBeatTheTableGoesToTheListWhichSaysSoAfterAGa
   // No game played yet: key 7 on the title leads to the list, which says nothing of a score.
   EXPECT_TRUE(press(SDLK_7));
   runPasses(2, 10);
-  EXPECT_EQ(GameState, Scores);
-  EXPECT_EQ(missedTableLabel.text, "");
+  EXPECT_EQ(std::tuple(GameState, missedTableLabel.text), std::tuple(Scores, ""));
   GameState = Title;
   EXPECT_TRUE(press(SDLK_1));
   player.setScore(100);  // equal to the tenth entry
   EXPECT_TRUE(press(SDLK_7));
   playerName = "AB";
   runPasses(2, 10);
-  EXPECT_EQ(GameState, Scores);
-  EXPECT_EQ(playerName, "AB");
-  EXPECT_EQ(missedTableLabel.text, "Your score did not make the table");
+  EXPECT_EQ(std::tuple(GameState, playerName, missedTableLabel.text),
+            std::tuple(Scores, "AB", "Your score did not make the table"));
   // The list reached from the title says nothing of the kind.
   EXPECT_TRUE(press(SDLK_1));
   EXPECT_TRUE(press(SDLK_5));
@@ -83,8 +80,7 @@ TEST_F(SubmitTest, AScoreThatDoesNotBeatTheTableGoesToTheListWhichSaysSoAfterAGa
   GameState = Submit;
   playerName = "ABC";
   runPasses(1, 10);
-  EXPECT_EQ(GameState, Scores);
-  EXPECT_EQ(scoreNames[9], "OLD");
+  EXPECT_EQ(std::tuple(GameState, scoreNames[9]), std::tuple(Scores, "OLD"));
 }
 
 TEST_F(SubmitTest, LettersTypedBeforeKeySevenAreDroppedAndABrisklyTypedNameReachesTheListAndBothFiles) {
@@ -96,9 +92,7 @@ TEST_F(SubmitTest, LettersTypedBeforeKeySevenAreDroppedAndABrisklyTypedNameReach
     tapKey(letter);
     runPasses(6, 20);
   }
-  EXPECT_EQ(GameState, Scores);
-  EXPECT_EQ(playerName, "");
-  EXPECT_EQ(scoreLabels[0].text, "ABC - 5000");
+  EXPECT_EQ(std::tuple(GameState, playerName, scoreLabels[0].text), std::tuple(Scores, "", "ABC - 5000"));
   EXPECT_EQ(readFile("scoredata.txt"), "5000\n1000\n900\n800\n700\n600\n500\n400\n300\n200\n");
   EXPECT_EQ(readFile("scorenames.txt"), "ABC\nOLD\nOLD\nOLD\nOLD\nOLD\nOLD\nOLD\nOLD\nOLD\n");
 }
