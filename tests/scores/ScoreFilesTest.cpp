@@ -63,8 +63,6 @@ void fillTable() {
   for (int i = 0; i < kScoreEntries; ++i) scoreNames[i] = std::to_string(scoreValues[i] = i);
 }
 
-fs::perms modeOf(const fs::path& file) { return fs::status(file).permissions(); }
-
 // The save's calls, as "sync file", "rename from to" and "remove file", named
 // within the test folder, the temporary files' unique letters left out; and a
 // fault to plant: the call `faultCall` on a path holding `faultPath` fails with
@@ -213,10 +211,11 @@ TEST_F(ScoreFilesTest, APlayersSaveWritesThroughLinksAndInPlaceOnlyInAReadOnlyFo
     chmod(dir.c_str(), c.folderMode);
     if (!saveAsAPlayer()) GTEST_SKIP() << "root could not become an ordinary user here";
     std::string what = "folder " + std::to_string(c.folderMode) + " files " + std::to_string(c.fileMode);
-    EXPECT_EQ(readFile(dir / "scoredata.txt"), c.saved ? kNewScores : kOld) << what;
-    EXPECT_EQ(readFile(dir / "scorenames.txt"), c.saved ? kNewNames : kOld) << what;
-    EXPECT_EQ(modeOf(dir / "scoredata.txt"), fs::perms(c.fileMode)) << what;
-    EXPECT_EQ(fs::is_symlink(dir / "scorenames.txt"), c.linked) << what;
+    EXPECT_EQ(
+        std::tuple(readFile(dir / "scoredata.txt"), readFile(dir / "scorenames.txt"),
+                   fs::status(dir / "scoredata.txt").permissions(), fs::is_symlink(dir / "scorenames.txt")),
+        std::tuple(c.saved ? kNewScores : kOld, c.saved ? kNewNames : kOld, fs::perms(c.fileMode), c.linked))
+        << what;
   }
   // Only the two targets and their lock: no temporary file left beside them.
   EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), fs::directory_iterator()), 3);
@@ -231,12 +230,11 @@ TEST_F(ScoreFilesTest, LinksToAPipeOrAFolderAreLeftAloneAndEachSaveSaysSo) {
   StdoutCapture out;
   insertScore("NEW", 777);
   saveScores();
-  std::string said = out.text();
-  EXPECT_EQ(said, "scoredata.txt is not a regular file; the high scores are not saved\n");
-  EXPECT_EQ(fs::status("pipe").type(), fs::file_type::fifo);
-  EXPECT_TRUE(fs::is_empty("folder"));
-  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()),
-            4);  // no lock beside a pipe
+  EXPECT_EQ(out.text(), "scoredata.txt is not a regular file; the high scores are not saved\n");
+  // Both left as they were, and no lock made beside the pipe.
+  EXPECT_EQ(std::tuple(fs::status("pipe").type(), fs::is_empty("folder"),
+                       std::distance(fs::directory_iterator("."), fs::directory_iterator())),
+            std::tuple(fs::file_type::fifo, true, 4));
 }
 
 TEST_F(ScoreFilesTest, ASaveThatCannotTakeItsLockOrFailsPartWayLeavesBothFilesAlone) {
