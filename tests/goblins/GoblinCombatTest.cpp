@@ -8,12 +8,6 @@ const uint8_t kFacingLeft = 1;
 // The hero's view corner is (100, 100), so its hit point is (388, 308).
 class GoblinCombatTest : public GoblinTest {
  protected:
-  void SetUp() override {
-    GoblinTest::SetUp();
-    setPlayerX(100.0f);
-    setPlayerY(100.0f);
-    player.setWeaponLevel(0);
-  }
   void place(Goblin& g, float x, float y, int health) {
     std::tie(g.x, g.y, g.health) = std::tuple(x, y, health);
   }
@@ -164,7 +158,6 @@ TEST_F(GoblinSpawnTest, OneInSixIsRareAndKindsComeEquallyWithOneFlagEach) {
 }
 
 TEST_F(GoblinSpawnTest, PlacesTheGoblinAheadOfTheHeroReadyToFightWithItsSound) {
-  setPlayerX(100.0f);
   goblin.spawn(3);
   EXPECT_GT(goblin.x, 100.0f);
   EXPECT_EQ(std::tuple(goblin.y, goblin.health, goblin.airborne, goblin.onGround),

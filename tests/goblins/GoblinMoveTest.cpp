@@ -183,8 +183,6 @@ class GoblinDrawTest : public GoblinTest {
  protected:
   void SetUp() override {
     GoblinTest::SetUp();
-    setPlayerX(100.0f);
-    setPlayerY(100.0f);
     freeImage(goblin.spriteSheet);
     freeImage(goblin.healthBarImage);
     goblin.spriteSheet = makeCellSheet(1000, 650);

@@ -10,6 +10,7 @@
 
 class GoblinTest : public testing::Test {
  protected:
+  void SetUp() override { player.reset(nowMs()); }  // the hero's view corner at (100, 100), unarmed
   void TearDown() override {
     Mix_FreeChunk(goblin.soundLanding);  // a pool goblin keeps its sound for good; this one is gone
   }
