@@ -34,8 +34,7 @@ class GoblinMoveTest : public GoblinTest {
         std::tuple(x, float(floorY - 50), false, true);
   }
   void heroLevelAt(float dx) {  // dx from the goblin to the point it watches
-    setPlayerX(goblin.x + dx - 300.0f);
-    setPlayerY(goblin.y - 220.0f);
+    placeHero(goblin.x + dx - 300.0f, goblin.y - 220.0f);
   }
   void heroFarAbove() { setPlayerY(goblin.y - 220.0f - 200.0f); }
   // Airborne heading right, `fallMs` into its fall, with the hero out of notice.

@@ -27,8 +27,7 @@ class HeroMoveTest : public ::testing::Test {
     player.update(tickNow(frameMs), screen.get(), world.get());
   }
   void standOnFloor() {
-    player.setX(kViewX);
-    player.setY(kGroundY);
+    placeHero(kViewX, kGroundY);
     step();
     ASSERT_FALSE(player.jum);
     ASSERT_EQ(player.getY(), kGroundY);
@@ -83,8 +82,7 @@ TEST_F(HeroMoveTest, AWallOnOneSidePushesOutWithoutLandingAndWallsOnBothSidesCou
   } cases[] = {{0, 10, 0, 5, 5, 5}, {90, 100, 65, 5, 60, 5}, {29, 31, 0, 3, 0, 0}};
   for (const auto& c : cases) {
     paint(c.wallX0, 0, c.wallX1, kFloorTop);
-    player.setX(kViewX + c.dx);
-    player.setY(kGroundY + c.dy);
+    placeHero(kViewX + c.dx, kGroundY + c.dy);
     player.resolveCollisions(world.get());
     EXPECT_EQ(std::tuple(player.getX(), player.getY(), player.jum),
               std::tuple(kViewX + c.endDx, kGroundY + c.endDy, c.endDy != 0))

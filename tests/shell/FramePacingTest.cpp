@@ -47,8 +47,7 @@ class FramePacingTest : public ShellTest {
   }
   // The hero stands on the ground (or the ledge) with its view corner at x.
   void heroStandsAt(float x, int floorTop) {
-    player.setX(x);
-    player.setY(static_cast<float>(floorTop - 258));
+    placeHero(x, static_cast<float>(floorTop - 258));
     player.jum = false;
     player.speedx = player.speedy = 0.0f;
   }

@@ -167,8 +167,7 @@ TEST_F(WildRulesTest, GoblinsWaitAtTheirPostsUntilTheHeroComesLevelWithThem) {
   EXPECT_EQ(goblin.x, posts[0].x);
   // In view, 200 px above it: it waits. Level with it, 150 px to its right: it turns to him.
   const float viewX = posts[0].x - kHeroScreenX + 150.0f, viewY = posts[0].y + 7 - kHeroScreenY;
-  player.setX(viewX);
-  player.setY(viewY - 200.0f);
+  placeHero(viewX, viewY - 200.0f);
   runPasses(1, 16);
   EXPECT_TRUE(goblin.waiting);
   player.setY(viewY);
@@ -188,8 +187,7 @@ TEST_F(WildRulesTest, ALifeLostAfterAFreedCageStartsAgainAtTheCageWithTheNutsKep
   ASSERT_TRUE(nut && cage);
   const int nutY = nut->y;
   nut->testPickup(nut->x - 295.0f, nut->y - 215.0f, nowMs());
-  player.setX(cage->x - 295.0f);
-  player.setY(cage->y - 215.0f);
+  placeHero(cage->x - 295.0f, cage->y - 215.0f);
   runPasses(1, 10);
   const int nutsKept = player.getNuts();  // with any lying beside the cage
   player.setX(2000.0f);

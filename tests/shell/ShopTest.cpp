@@ -13,10 +13,7 @@ class ShopTest : public ShellTest {
     resetShop();
     GameState = Shop;
   }
-  static void standAt(float x) {
-    player.setX(x);
-    player.setY(kShopFloorY);
-  }
+  static void standAt(float x) { placeHero(x, kShopFloorY); }
 };
 }  // namespace
 
