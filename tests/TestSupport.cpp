@@ -95,6 +95,8 @@ std::string StdoutCapture::text() {
 
 StdoutCapture::~StdoutCapture() { text(); }
 
+void placeHero(float x, float y) { player.setX(x), player.setY(y); }
+
 void runPasses(int passes, uint32_t stepMs) {
   for (int i = 0; i < passes; ++i) {
     gameClock.advance(stepMs);

@@ -100,5 +100,7 @@ class SavedGameState {
   int jumpChance = 0;                            // the pool's; no spawn sets it
 };
 
+// Puts the hero's view corner at (x, y).
+void placeHero(float x, float y);
 // Runs `passes` main-loop passes, advancing the fake clock by `stepMs` before each.
 void runPasses(int passes, uint32_t stepMs);

@@ -2,7 +2,6 @@
 // cannot take (0 channels, 0 Hz) crashed the game at every start.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <fstream>
 
 #include "TestSupport.h"

@@ -8,16 +8,8 @@ const uint8_t kFacingLeft = 1;
 // The hero's view corner is (100, 100), so its hit point is (388, 308).
 class GoblinCombatTest : public GoblinTest {
  protected:
-  void SetUp() override {
-    GoblinTest::SetUp();
-    setPlayerX(100.0f);
-    setPlayerY(100.0f);
-    player.setWeaponLevel(0);
-  }
   void place(Goblin& g, float x, float y, int health) {
-    g.x = x;
-    g.y = y;
-    g.health = health;
+    std::tie(g.x, g.y, g.health) = std::tuple(x, y, health);
   }
   void swing(uint8_t ori) { goblin.hitTest(100.0f, 100.0f, ori, nowMs()); }
 };
@@ -37,28 +29,23 @@ TEST_F(GoblinCombatTest, HitsOnlyWhatIsInFrontWithinReachAndHeight) {
   for (const Case& c : cases) {
     place(goblin, c.x, c.y, 100);
     swing(c.ori);
-    EXPECT_EQ(goblin.x, c.endX) << c.x << "," << c.y;
-    EXPECT_EQ(goblin.health, c.health) << c.x << "," << c.y;
+    EXPECT_EQ(std::pair(goblin.x, goblin.health), std::pair(c.endX, c.health)) << c.x << "," << c.y;
   }
   // A long reach on the left never heals.
   player.setWeaponLevel(5);
   place(goblin, 343.0f, 300.0f, 100);  // 45 px away: the loss would be 30 - 45
   swing(kFacingLeft);
-  EXPECT_EQ(goblin.x, 333.0f);
-  EXPECT_EQ(goblin.health, 100);
+  EXPECT_EQ(std::pair(goblin.x, goblin.health), std::pair(333.0f, 100));
 }
 
 TEST_F(GoblinCombatTest, SecondHitPutsItOutOfTheGame) {
   place(goblin, 400.0f, 300.0f, 100);
   swing(kFacingRight);  // to 410, health 38, as above
   swing(kFacingRight);
-  EXPECT_EQ(goblin.x, 420.0f);
-  EXPECT_EQ(goblin.health, -34);
-
+  EXPECT_EQ(std::pair(goblin.x, goblin.health), std::pair(420.0f, -34));
   goblin.x = 400.0f;  // back in reach, but out of the game
   swing(kFacingRight);
-  EXPECT_EQ(goblin.x, 400.0f);
-  EXPECT_EQ(goblin.health, -34);
+  EXPECT_EQ(std::pair(goblin.x, goblin.health), std::pair(400.0f, -34));
 
   Picture screen = rgbaPicture(640, 480, 0xFFFFFFFF);
   SDL_FreeSurface(goblin.spriteSheet);
@@ -68,9 +55,7 @@ TEST_F(GoblinCombatTest, SecondHitPutsItOutOfTheGame) {
   uint32_t airTick = goblin.airTick;
   gameClock.advance(16);
   goblin.update(tickNow(16.0f), screen.get(), nullptr);
-  EXPECT_EQ(goblin.x, 400.0f);
-  EXPECT_EQ(goblin.y, 300.0f);
-  EXPECT_EQ(goblin.airTick, airTick);
+  EXPECT_EQ(std::tuple(goblin.x, goblin.y, goblin.airTick), std::tuple(400.0f, 300.0f, airTick));
   for (int y = 0; y < 480; ++y)
     for (int x = 0; x < 640; ++x) ASSERT_EQ(getPixel32(screen.get(), x, y), 0xFFFFFFFFu);
 }
@@ -150,5 +135,137 @@ TEST_F(WildSwingTest, AHitFlashesLightAndPushesSixteenPxUntilAWall) {
     for (int i = 0; i < 6; ++i) brightness();  // past the flash's 100 ms
     EXPECT_GT(flashed, brightness() * 3 / 2);
     EXPECT_EQ(goblin.x, endX) << "wall at " << wallX;
+  }
+}
+
+using GoblinSpawnTest = GoblinTest;
+
+TEST_F(GoblinSpawnTest, OneInSixIsRareAndKindsComeEquallyWithOneFlagEach) {
+  const int spawns = 6000;
+  int rare = 0;
+  int kinds[3] = {};
+  std::srand(7);
+  for (int i = 0; i < spawns; ++i) {
+    goblin.spawn(0);
+    ASSERT_NE(goblin.rareBreed, goblin.commonBreed);
+    // Exactly the flag of its kind.
+    ASSERT_EQ(goblin.isKind0 | goblin.isKind1 << 1 | goblin.isKind2 << 2, 1 << goblin.kind);
+    rare += goblin.rareBreed;
+    kinds[goblin.kind]++;
+  }
+  EXPECT_NEAR(rare, spawns / 6, 150);
+  for (int count : kinds) EXPECT_NEAR(count, spawns / 3, 200);
+}
+
+TEST_F(GoblinSpawnTest, PlacesTheGoblinAheadOfTheHeroReadyToFightWithItsSound) {
+  goblin.spawn(3);
+  EXPECT_GT(goblin.x, 100.0f);
+  EXPECT_EQ(std::tuple(goblin.y, goblin.health, goblin.airborne, goblin.onGround),
+            std::tuple(430.0f, 100, true, true));
+  Mix_Chunk* sound = goblin.soundLanding;
+  ASSERT_NE(sound, nullptr);
+  goblin.spawn(1);
+  EXPECT_EQ(goblin.soundLanding, sound);  // kept, not loaded again
+}
+
+// Under the wild rules a goblin's swing bites a hero in reach: armour-scaled, once per safety window,
+// with a knock-back away from the goblin. The hero's view corner is (100, 100).
+namespace {
+const float kHeroCornerX = 395.0f, kHeroCornerY = 315.0f;  // the hero's sprite corner in the level
+
+class GoblinBiteTest : public GoblinTest {
+ protected:
+  void SetUp() override {
+    wildRules = true;
+    goblin.health = 100;
+    goblin.attacking = true;
+  }
+  // A goblin at `dx` from the hero's corner, facing right or left, reaching the strike
+  // frame of a new attack cycle.
+  void strike(float dx, bool facingRight, float dy = -7.0f) {
+    std::tie(goblin.x, goblin.y, goblin.movingRight) =
+        std::tuple(kHeroCornerX + dx, kHeroCornerY + dy, facingRight);
+    gameClock.advance(1);
+    goblin.animStart = nowMs() - goblin.strikeMs();
+    goblin.swingAtHero(nowMs());
+  }
+  // The hero's updates after the bite, which carry out the shove.
+  void heroSettles() {
+    for (int i = 0; i < 10; ++i) player.update(tickNow(16.0f), screen.get(), world.get());
+  }
+  Picture world = rgbaPicture(1000, 700, 0);  // nothing solid: nothing stops the shove
+  Picture screen = rgbaPicture(640, 480, 0);
+};
+}  // namespace
+
+TEST_F(GoblinBiteTest, CostsHealthByArmourAndShovesAwayFromTheGoblin) {
+  const struct {
+    int armour, health;
+    float dx;
+    bool facingRight;
+    float heroX;
+  } cases[] = {{0, 80, -10.0f, true, 140.0f}, {1, 84, 20.0f, false, 60.0f}, {5, 100, -10.0f, true, 140.0f}};
+  for (const auto& c : cases) {
+    player.reset(nowMs());
+    player.setArmourLevel(c.armour);
+    strike(c.dx, c.facingRight);
+    EXPECT_EQ(player.getHealth(), c.health) << "armour " << c.armour;
+    heroSettles();
+    EXPECT_EQ(player.getX(), c.heroX) << "armour " << c.armour;
+    EXPECT_TRUE(player.shielded(nowMs()));
+  }
+}
+
+TEST_F(GoblinBiteTest, BitesOncePerSafetyWindowAndOnlyWhatItFacesInReach) {
+  strike(-10.0f, true);
+  strike(-10.0f, true);  // the next cycle, within the second of safety
+  EXPECT_EQ(player.getHealth(), 80);
+  gameClock.advance(kBlinkMs);
+  strike(-10.0f, true);
+  EXPECT_EQ(player.getHealth(), 60);
+  // Facing away, too far, behind, or too high: no bite.
+  const struct {
+    float dx;
+    bool right;
+    float dy;
+  } misses[] = {{-10.0f, false, -7.0f}, {-40.0f, true, -7.0f}, {10.0f, true, -7.0f}, {-10.0f, true, -47.0f}};
+  for (const auto& m : misses) {
+    gameClock.advance(kBlinkMs);
+    strike(m.dx, m.right, m.dy);
+    EXPECT_EQ(player.getHealth(), 60) << m.dx << " " << m.dy;
+  }
+  // One swing per cycle, however long the cycle's last frame shows.
+  gameClock.advance(kBlinkMs);
+  strike(-10.0f, true);
+  gameClock.advance(kBlinkMs);
+  goblin.swingAtHero(nowMs());
+  EXPECT_EQ(player.getHealth(), 40);
+  // A hero who comes in reach as a cycle begins is bitten then, not spared by its phase.
+  gameClock.advance(kBlinkMs);
+  goblin.animStart = nowMs();
+  goblin.swingAtHero(nowMs());
+  EXPECT_EQ(player.getHealth(), 20);
+}
+
+// A wild goblin winds up: it strikes its pose as the hero comes near and bites a quarter
+// of a second later at the earliest, so the player can react.
+TEST_F(GoblinBiteTest, ClassicGoblinsNeverBiteThroughTheirUpdateAndWildOnesWindUpFirst) {
+  for (bool wild : {false, true}) {
+    wildRules = wild;
+    player.reset(nowMs());
+    std::tie(goblin.attacking, goblin.x, goblin.y, goblin.movingRight, goblin.walkSpeed) =
+        std::tuple(false, kHeroCornerX - 10.0f, kHeroCornerY - 7.0f, true, 0.0f);
+    uint32_t posedAt = 0, bitAt = 0;
+    for (int i = 0; i < 60; ++i) {
+      gameClock.advance(16);
+      goblin.update(tickNow(16.0f), screen.get(), world.get());
+      goblin.y = kHeroCornerY - 7.0f;  // held level with the hero, in the air of this empty world
+      if (!posedAt && goblin.attacking) posedAt = nowMs();
+      if (!bitAt && player.getHealth() < 100) bitAt = nowMs();
+    }
+    EXPECT_EQ(player.getHealth(), wild ? 80 : 100) << wild;
+    if (!wild) continue;
+    EXPECT_GE(bitAt - posedAt, 250u);
+    EXPECT_LT(bitAt - posedAt, 250u + 16u);
   }
 }

@@ -27,8 +27,7 @@ TEST(GoblinLevelsTest, GoblinsLeftAloneFallOffEdgesAsBeforeAndBriefly) {
     levelBuild.waitFor(level);
     levelIndex = level;
     std::srand(1);
-    setPlayerX(kStartX);
-    setPlayerY(kStartY);
+    placeHero(kStartX, kStartY);
     for (Goblin& goblin : goblins) {
       // What a spawn keeps from before, as a fresh start has it, so earlier tests do not count.
       goblin.speedy = kFreshFallSpeed;

@@ -1,5 +1,6 @@
 #include "GoblinTestFixture.h"
 #include "level/LevelBuild.h"
+#include "platform/Image.h"
 #include "shell/GameFlow.h"
 
 namespace {
@@ -16,12 +17,9 @@ class GoblinMoveTest : public GoblinTest {
     savedCollision = levels[levelIndex].collisionImage;
     levels[levelIndex].collisionImage = collision.get();
     // A common kind-2 walker on the ground that never jumps unless a test says so.
-    goblin.commonBreed = goblin.isKind2 = true;
-    goblin.kind = 2;
-    goblin.health = 100;
-    goblin.speedy = 0.0f;
-    goblin.jumpChance = 0;
-    goblin.airTick = nowMs();
+    setKind(2);
+    std::tie(goblin.commonBreed, goblin.health, goblin.speedy, goblin.jumpChance, goblin.airTick) =
+        std::tuple(true, 100, 0.0f, 0, nowMs());
   }
   void TearDown() override {
     levels[levelIndex].collisionImage = savedCollision;
@@ -32,23 +30,17 @@ class GoblinMoveTest : public GoblinTest {
   }
   void standOnFloor(float x, int floorY) {
     paint(0, floorY, kMapW, floorY + 30);
-    goblin.x = x;
-    goblin.y = static_cast<float>(floorY - 50);
-    goblin.airborne = false;
-    goblin.onGround = true;
+    std::tie(goblin.x, goblin.y, goblin.airborne, goblin.onGround) =
+        std::tuple(x, float(floorY - 50), false, true);
   }
   void heroLevelAt(float dx) {  // dx from the goblin to the point it watches
-    setPlayerX(goblin.x + dx - 300.0f);
-    setPlayerY(goblin.y - 220.0f);
+    placeHero(goblin.x + dx - 300.0f, goblin.y - 220.0f);
   }
   void heroFarAbove() { setPlayerY(goblin.y - 220.0f - 200.0f); }
   // Airborne heading right, `fallMs` into its fall, with the hero out of notice.
   void inAir(float x, float y, uint32_t fallMs) {
-    goblin.x = x;
-    goblin.y = y;
+    std::tie(goblin.x, goblin.y, goblin.onGround, goblin.airTick) = std::tuple(x, y, false, nowMs() - fallMs);
     goblin.airborne = goblin.movingRight = true;
-    goblin.onGround = false;
-    goblin.airTick = nowMs() - fallMs;
     heroFarAbove();
   }
   void frame(uint32_t ms) {
@@ -65,10 +57,8 @@ TEST_F(GoblinMoveTest, LongFrameMovesLikeOneHundredMsButGravityUsesTheGap) {
   inAir(500.0f, 400.0f, 0);
   goblin.speedy = -2.0f;
   frame(250);
-  EXPECT_EQ(goblin.x, 510.0f);
-  EXPECT_EQ(goblin.y, 380.0f);
+  EXPECT_EQ(std::tuple(goblin.x, goblin.y, goblin.airTick), std::tuple(510.0f, 380.0f, nowMs()));
   EXPECT_NEAR(goblin.speedy, 0.5f, 1e-4);
-  EXPECT_EQ(goblin.airTick, nowMs());
 }
 
 TEST_F(GoblinMoveTest, PositionsRoundToWholePixelsWithHalvesGoingRight) {
@@ -84,8 +74,7 @@ TEST_F(GoblinMoveTest, PositionsRoundToWholePixelsWithHalvesGoingRight) {
   heroLevelAt(-300.0f);
   frame(16);  // still heading right in this frame's move; turns after it
   frame(16);
-  EXPECT_EQ(goblin.x, 401.0f);
-  EXPECT_FALSE(goblin.movingRight);
+  EXPECT_EQ(std::pair(goblin.x, goblin.movingRight), std::pair(401.0f, false));
 
   goblin.walkSpeed = 1.0f;  // 5 ms is then half a pixel
   frame(5);
@@ -129,8 +118,7 @@ TEST_F(GoblinMoveTest, LandsOnAThinPlankAndRestsOnIt) {
   EXPECT_GT(landedFrames, 100);
   EXPECT_EQ(goblin.speedy, 3.0f);          // kept from the fall
   for (int i = 0; i < 3; ++i) frame(100);  // long frames do not sink it through the 24 px plank
-  EXPECT_EQ(goblin.y, 550.0f);
-  EXPECT_FALSE(goblin.airborne);
+  EXPECT_EQ(std::pair(goblin.y, goblin.airborne), std::pair(550.0f, false));
 }
 
 TEST_F(GoblinMoveTest, WalksOffALedgeAndFallsAtOnceWithItsKeptSpeed) {
@@ -162,8 +150,7 @@ TEST_F(GoblinMoveTest, KindOneStandsFacingTheHeroAndWalksWhenItLeavesNotice) {
   goblin.movingRight = true;
   heroLevelAt(-200.0f);
   frame(16);
-  EXPECT_FALSE(goblin.movingRight);
-  EXPECT_EQ(goblin.walkSpeed, 0.0f);
+  EXPECT_EQ(std::pair(goblin.movingRight, goblin.walkSpeed), std::pair(false, 0.0f));
   float standing = goblin.x;
   frame(16);
   EXPECT_EQ(goblin.x, standing);
@@ -179,12 +166,114 @@ TEST_F(GoblinMoveTest, AttackPoseHoldsUntilTheNextSpawn) {
   goblin.movingRight = true;
   heroLevelAt(50.0f);
   frame(16);
-  EXPECT_TRUE(goblin.attacking);
-  EXPECT_TRUE(goblin.movingRight);
-  EXPECT_EQ(goblin.x, 402.0f);  // keeps walking
+  EXPECT_EQ(std::tuple(goblin.attacking, goblin.movingRight, goblin.x), std::tuple(true, true, 402.0f));
   heroFarAbove();
   frame(16);
   EXPECT_TRUE(goblin.attacking);
   goblin.spawn(0);
   EXPECT_FALSE(goblin.attacking);
+}
+
+namespace {
+const uint32_t kBackground = 0xFFFFFFFF;
+const uint32_t kBarColour = 0xFF0000FF;  // opaque red
+
+class GoblinDrawTest : public GoblinTest {
+ protected:
+  void SetUp() override {
+    GoblinTest::SetUp();
+    freeImage(goblin.spriteSheet);
+    freeImage(goblin.healthBarImage);
+    goblin.spriteSheet = makeCellSheet(1000, 650);
+    SDL_SetAlpha(goblin.spriteSheet, 0, 255);  // copy pixels as they are
+    goblin.healthBarImage = makeRgbaSurface(8, 20, kBarColour);
+    SDL_SetAlpha(goblin.healthBarImage, 0, 255);
+    // Drawn at screen (200, 200).
+    std::tie(goblin.x, goblin.y, goblin.health, goblin.commonBreed, goblin.onGround, goblin.animStart) =
+        std::tuple(300.0f, 300.0f, 100, true, true, nowMs());
+  }
+  void drawAfter(uint32_t ms) {
+    gameClock.advance(ms);
+    SDL_FillRect(screen.get(), nullptr, kBackground);
+    goblin.draw(screen.get(), nowMs());
+  }
+  uint32_t shownAt(int x, int y) { return getPixel32(screen.get(), x, y); }
+  Picture screen = rgbaPicture(640, 480, kBackground);
+};
+}  // namespace
+
+TEST_F(GoblinDrawTest, CellsRunInReadingOrderAcrossRows) {
+  setKind(1);
+  goblin.attacking = true;
+  drawAfter(250);
+  EXPECT_EQ(shownAt(225, 225), cellColour(500, 400));
+
+  setKind(0);
+  std::tie(goblin.attacking, goblin.movingRight, goblin.animStart) = std::tuple(false, true, nowMs());
+  drawAfter(200);
+  EXPECT_EQ(shownAt(225, 225), cellColour(0, 400));
+}
+
+TEST_F(GoblinDrawTest, BecomingAttackingLateInTheWalkRestartsOnTheFirstAttackCell) {
+  setKind(0);
+  goblin.jumpChance = 100;
+  drawAfter(650);
+  EXPECT_EQ(shownAt(225, 225), cellColour(700, 350));
+  goblin.attacking = true;
+  std::srand(3);
+  int nextRoll = std::rand();
+  std::srand(3);
+  drawAfter(0);
+  EXPECT_EQ(goblin.animStart, nowMs());
+  EXPECT_EQ(std::rand(), nextRoll);  // an attack restart takes no jump roll
+  drawAfter(16);
+  EXPECT_EQ(shownAt(225, 225), cellColour(400, 300));
+}
+
+TEST_F(GoblinDrawTest, OnlyTheEndOfAWalkingCycleRollsForAJump) {
+  std::tie(goblin.onGround, goblin.airborne, goblin.jumpChance, goblin.speedy) =
+      std::tuple(false, true, 100, 1.0f);
+  std::srand(5);
+  int nextRoll = std::rand();
+  std::srand(5);
+  for (int i = 0; i < 5; ++i) {
+    drawAfter(100);
+    EXPECT_EQ(goblin.animStart, nowMs());
+    EXPECT_EQ(shownAt(225, 225), cellColour(400, 350));
+  }
+  EXPECT_EQ(goblin.speedy, 1.0f);
+  EXPECT_EQ(std::rand(), nextRoll);
+
+  std::tie(goblin.onGround, goblin.airborne, goblin.jumpChance) = std::tuple(true, false, 10);
+  int jumps = 0;
+  for (int i = 0; i < 1000; ++i) {
+    goblin.speedy = 1.0f;
+    drawAfter(999);
+    EXPECT_EQ(goblin.speedy, 1.0f);
+    drawAfter(1);
+    jumps += goblin.speedy == -2.0f;
+  }
+  EXPECT_NEAR(jumps, 100, 40);
+}
+
+TEST_F(GoblinDrawTest, HealthBarSitsAboveTheSpriteAndNeedsItsLeftEdgeOnScreen) {
+  goblin.x = 150.0f;  // X 50, Y 200
+  const std::tuple<int, int, int, uint32_t> probes[] = {
+      {100, 73, 170, kBarColour},  {100, 76, 179, kBarColour},  {100, 73, 169, kBackground},
+      {100, 73, 180, kBackground}, {100, 77, 175, kBackground}, {35, 73, 162, kBackground},
+      {35, 73, 163, kBarColour},   {35, 73, 165, kBarColour},   {35, 73, 166, kBackground}};
+  for (auto [health, x, y, colour] : probes) {
+    goblin.health = health;
+    drawAfter(0);
+    EXPECT_EQ(shownAt(x, y), colour) << "health " << health << " at " << x << "," << y;
+  }
+
+  goblin.x = 60.0f;  // X -40: the last ten columns of the cell show at the edge
+  goblin.health = 100;
+  drawAfter(0);
+  EXPECT_EQ(shownAt(0, 225), cellColour(400, 350));
+  EXPECT_EQ(shownAt(9, 225), cellColour(400, 350));
+  EXPECT_EQ(shownAt(10, 225), kBackground);
+  for (int y = 0; y < 480; ++y)
+    for (int x = 0; x < 640; ++x) ASSERT_NE(shownAt(x, y), kBarColour);
 }

@@ -10,14 +10,13 @@
 
 class GoblinTest : public testing::Test {
  protected:
+  void SetUp() override { player.reset(nowMs()); }  // the hero's view corner at (100, 100), unarmed
   void TearDown() override {
     Mix_FreeChunk(goblin.soundLanding);  // a pool goblin keeps its sound for good; this one is gone
   }
   void setKind(int kind) {
-    goblin.kind = kind;
-    goblin.isKind0 = kind == 0;
-    goblin.isKind1 = kind == 1;
-    goblin.isKind2 = kind == 2;
+    std::tie(goblin.kind, goblin.isKind0, goblin.isKind1, goblin.isKind2) =
+        std::tuple(kind, kind == 0, kind == 1, kind == 2);
   }
   SavedGameState saved;  // a fresh hero after
   Goblin goblin;

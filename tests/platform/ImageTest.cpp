@@ -7,9 +7,7 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
-#include <string>
 
 #include "TestSupport.h"
 #include "platform/DecodedPictures.h"
@@ -68,15 +66,14 @@ TEST_F(ImageCopies, EveryCopyEqualsTheFileAndKeepsItsFormatAndColourKeyPrefetche
     ASSERT_TRUE(reference && first && second) << path;
     const bool keyed = std::strncmp(path, "keyed", 5) == 0;
     EXPECT_TRUE(!keyed || reference->flags & SDL_SRCCOLORKEY) << path;
+    // The pixels, the palette's colours, the format, the flags and the colour key.
+    auto look = [](SDL_Surface* s) {
+      return std::tuple(rgbOfPixel(s, 0, 0), s->format->BitsPerPixel, s->format->Amask,
+                        s->flags & (SDL_SRCALPHA | SDL_SRCCOLORKEY), s->format->colorkey);
+    };
     for (SDL_Surface* s : {first, second}) {
       EXPECT_TRUE(samePixels(s, reference.get())) << path;
-      EXPECT_EQ(rgbOfPixel(s, 0, 0), rgbOfPixel(reference.get(), 0, 0)) << path;  // the palette too
-      EXPECT_EQ(s->format->BitsPerPixel, reference->format->BitsPerPixel) << path;
-      EXPECT_EQ(s->format->Amask, reference->format->Amask) << path;
-      EXPECT_EQ(s->flags & (SDL_SRCALPHA | SDL_SRCCOLORKEY),
-                reference->flags & (SDL_SRCALPHA | SDL_SRCCOLORKEY))
-          << path;
-      EXPECT_EQ(s->format->colorkey, reference->format->colorkey) << path;
+      EXPECT_EQ(look(s), look(reference.get())) << path;
     }
     freeImage(first);
     freeImage(second);
@@ -98,7 +95,7 @@ TEST_F(ImageCopies, HandlesShareOnePictureThatOutlivesEachOfThemAndPrivateCopies
   releaseDecodedImages();
   EXPECT_TRUE(samePixels(second, reference.get()));
   // Drawn the same as the file.
-  Picture a(makeRgbaSurface(640, 480, 0), SDL_FreeSurface), b(makeRgbaSurface(640, 480, 0), SDL_FreeSurface);
+  Picture a = rgbaPicture(640, 480, 0), b = rgbaPicture(640, 480, 0);
   SDL_BlitSurface(second, nullptr, a.get(), nullptr);
   SDL_BlitSurface(reference.get(), nullptr, b.get(), nullptr);
   EXPECT_TRUE(samePixels(a.get(), b.get()));
@@ -107,8 +104,8 @@ TEST_F(ImageCopies, HandlesShareOnePictureThatOutlivesEachOfThemAndPrivateCopies
   first = privateCopy(second);
   ASSERT_TRUE(first);
   EXPECT_TRUE(samePixels(first, reference.get()));
-  EXPECT_EQ(privatePictureBytes(), held + size_t(first->pitch) * first->h);
-  EXPECT_EQ(sharedPictureBytes(), shared);
+  EXPECT_EQ(std::pair(privatePictureBytes(), sharedPictureBytes()),
+            std::pair(held + size_t(first->pitch) * first->h, shared));
   std::memset(first->pixels, 0x5A, size_t(first->pitch) * first->h);
   EXPECT_TRUE(samePixels(second, reference.get()));
   freeImage(first);
@@ -134,9 +131,9 @@ TEST_F(ImageCopies, APictureTooLargeToDecodeOrNoRegularFileIsMissingAndAnyOtherS
     DecodedPictures fresh;  // the game's own table still holds the real pictures
     const DecodedPicture vendor = fresh.get(kVendorPicture);
     ASSERT_TRUE(vendor.picture);
-    EXPECT_EQ(vendor.picture->w, 2);
-    EXPECT_FALSE(fresh.get(kStoryPicture).picture);
-    EXPECT_FALSE(fresh.get(kTitlePicture).picture);
+    EXPECT_EQ(std::tuple(vendor.picture->w, bool(fresh.get(kStoryPicture).picture),
+                         bool(fresh.get(kTitlePicture).picture)),
+              std::tuple(2, false, false));
   }
   std::filesystem::current_path(home);
   std::filesystem::remove_all(dir);

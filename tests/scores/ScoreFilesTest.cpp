@@ -15,17 +15,18 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <random>
 #include <regex>
 #include <set>
-#include <tuple>
 
 #include "TestSupport.h"
 #include "platform/StopRequest.h"
 #include "scores/FileCalls.h"
 #include "scores/HighScores.h"
+#include "scores/NameDisplay.h"
 
 namespace fs = std::filesystem;
 
@@ -63,8 +64,6 @@ bool waitWithin(pid_t child, int limitMs, int options = 0) {
 void fillTable() {
   for (int i = 0; i < kScoreEntries; ++i) scoreNames[i] = std::to_string(scoreValues[i] = i);
 }
-
-fs::perms modeOf(const fs::path& file) { return fs::status(file).permissions(); }
 
 // The save's calls, as "sync file", "rename from to" and "remove file", named
 // within the test folder, the temporary files' unique letters left out; and a
@@ -214,10 +213,11 @@ TEST_F(ScoreFilesTest, APlayersSaveWritesThroughLinksAndInPlaceOnlyInAReadOnlyFo
     chmod(dir.c_str(), c.folderMode);
     if (!saveAsAPlayer()) GTEST_SKIP() << "root could not become an ordinary user here";
     std::string what = "folder " + std::to_string(c.folderMode) + " files " + std::to_string(c.fileMode);
-    EXPECT_EQ(readFile(dir / "scoredata.txt"), c.saved ? kNewScores : kOld) << what;
-    EXPECT_EQ(readFile(dir / "scorenames.txt"), c.saved ? kNewNames : kOld) << what;
-    EXPECT_EQ(modeOf(dir / "scoredata.txt"), fs::perms(c.fileMode)) << what;
-    EXPECT_EQ(fs::is_symlink(dir / "scorenames.txt"), c.linked) << what;
+    EXPECT_EQ(
+        std::tuple(readFile(dir / "scoredata.txt"), readFile(dir / "scorenames.txt"),
+                   fs::status(dir / "scoredata.txt").permissions(), fs::is_symlink(dir / "scorenames.txt")),
+        std::tuple(c.saved ? kNewScores : kOld, c.saved ? kNewNames : kOld, fs::perms(c.fileMode), c.linked))
+        << what;
   }
   // Only the two targets and their lock: no temporary file left beside them.
   EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), fs::directory_iterator()), 3);
@@ -232,12 +232,11 @@ TEST_F(ScoreFilesTest, LinksToAPipeOrAFolderAreLeftAloneAndEachSaveSaysSo) {
   StdoutCapture out;
   insertScore("NEW", 777);
   saveScores();
-  std::string said = out.text();
-  EXPECT_EQ(said, "scoredata.txt is not a regular file; the high scores are not saved\n");
-  EXPECT_EQ(fs::status("pipe").type(), fs::file_type::fifo);
-  EXPECT_TRUE(fs::is_empty("folder"));
-  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()),
-            4);  // no lock beside a pipe
+  EXPECT_EQ(out.text(), "scoredata.txt is not a regular file; the high scores are not saved\n");
+  // Both left as they were, and no lock made beside the pipe.
+  EXPECT_EQ(std::tuple(fs::status("pipe").type(), fs::is_empty("folder"),
+                       std::distance(fs::directory_iterator("."), fs::directory_iterator())),
+            std::tuple(fs::file_type::fifo, true, 4));
 }
 
 TEST_F(ScoreFilesTest, ASaveThatCannotTakeItsLockOrFailsPartWayLeavesBothFilesAlone) {
@@ -386,4 +385,57 @@ TEST_F(ScoreFilesTest, AGameKilledWhileSavingLeavesAWholePairAndNoTemporaryFile)
     for (const auto& entry : fs::directory_iterator(".")) left.insert(entry.path().filename());
     ASSERT_EQ(left, kLeft) << "round " << round;
   }
+}
+
+namespace {
+// The table as "value name," pairs, best first.
+std::string table() {
+  std::string t;
+  for (int i = 0; i < kScoreEntries; ++i) t += std::to_string(scoreValues[i]) + " " + scoreNames[i] + ",";
+  return t;
+}
+
+class HighScoresTest : public testing::Test {
+ protected:
+  SavedScoreTable savedTable;
+};
+}  // namespace
+
+TEST_F(HighScoresTest, ReadingRules) {
+  scoreValues[9] = 55;
+  scoreNames[9] = "KEP";
+  // Numbers past the int range clamp instead of overflowing.
+  std::ofstream("scoredata.txt")
+      << "900\r\n  42xyz\nabc\n-17\n+8\n99999999999999999999\n-99999999999999999999\n\t 12 34\n-\n";
+  std::ofstream("scorenames.txt") << "ABC\r\nA\rB\n\nlast line without feed";
+  loadScores();
+  // The short file leaves the rest, a lone carriage return is part of a name, and
+  // the unfinished last line is not an entry.
+  EXPECT_EQ(table(), "900 ABC,42 A\rB,0 ,-17 ,8 ,2147483647 ,-2147483648 ,12 ,0 ,55 KEP,");
+}
+
+TEST_F(HighScoresTest, InsertionPlacesTiesBelowAndRefusesTheTenth) {
+  const int32_t values[] = {500, 400, 300, 300, 200, 100, 0, 0, 0, 0};
+  for (int i = 0; i < kScoreEntries; ++i) {
+    scoreValues[i] = values[i];
+    scoreNames[i] = "N" + std::to_string(i);
+  }
+  insertScore("NEW", 300);
+  insertScore("ZER", 0);  // equal to the tenth
+  EXPECT_EQ(table(), "500 N0,400 N1,300 N2,300 N3,300 NEW,200 N4,100 N5,0 N6,0 N7,0 N8,");
+  insertScore("TOP", 9000);
+  EXPECT_EQ(table().substr(0, 16), "9000 TOP,500 N0,");
+}
+
+TEST_F(HighScoresTest, TheListShowsSixteenCharactersOfANameAsUtf8) {
+  std::string accents;
+  for (int i = 0; i < 20; ++i) accents += "\xC3\xA9";
+  EXPECT_EQ(displayName(accents), accents.substr(0, 32));  // characters, not bytes
+  EXPECT_EQ(displayName(std::string("A\0B\tC\x7F", 6)), "A?B?C?");
+  // Bad bytes, a cut sequence, an overlong NUL, a surrogate, a C1 control, an emoji.
+  EXPECT_EQ(displayName("\xFF\xC3x\xC0\x80\xED\xA0\x80\xC2\x85\xF0\x9F\x98\x80z"), "??x???????z");
+  scoreNames[0] = std::string(4096, 'W');
+  renderScores();
+  EXPECT_EQ(scoreLabels[0].text, std::string(16, 'W') + " - 0");
+  EXPECT_NE(scoreLabels[0].surface, nullptr);
 }

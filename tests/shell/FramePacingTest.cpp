@@ -47,8 +47,7 @@ class FramePacingTest : public ShellTest {
   }
   // The hero stands on the ground (or the ledge) with its view corner at x.
   void heroStandsAt(float x, int floorTop) {
-    player.setX(x);
-    player.setY(static_cast<float>(floorTop - 258));
+    placeHero(x, static_cast<float>(floorTop - 258));
     player.jum = false;
     player.speedx = player.speedy = 0.0f;
   }
@@ -78,20 +77,11 @@ class FramePacingTest : public ShellTest {
   }
   Motion goblinWalk(uint32_t stepMs, int kind, bool rare) {
     Goblin& g = goblins[0];
-    g.health = 100;
-    g.kind = kind;
-    g.rareBreed = rare;
-    g.commonBreed = !rare;
-    g.isKind0 = kind == 0;
-    g.isKind1 = kind == 1;
-    g.isKind2 = kind == 2;
-    g.jumpChance = 0;
-    g.attacking = false;
-    g.walkSpeed = rare ? 0.35f : 1.0f;
-    g.x = 1000.0f;
-    g.y = static_cast<float>(kFloorTop - 50);
-    g.speedy = 0.0f;
-    g.movingRight = true;
+    std::tie(g.kind, g.isKind0, g.isKind1, g.isKind2, g.rareBreed, g.commonBreed) =
+        std::tuple(kind, kind == 0, kind == 1, kind == 2, rare, !rare);
+    std::tie(g.health, g.jumpChance, g.attacking, g.walkSpeed, g.speedy, g.movingRight) =
+        std::tuple(100, 0, false, rare ? 0.35f : 1.0f, 0.0f, true);
+    std::tie(g.x, g.y) = std::pair(1000.0f, float(kFloorTop - 50));
     // A rare walker watches a hero far to its right on its own floor; the
     // others go about their business under a hero who waits on the ledge.
     if (rare)

@@ -1,12 +1,13 @@
 #include <atomic>
 #include <chrono>
 #include <thread>
-#include <tuple>
 
 #include "ShellTestFixture.h"
+#include "extras/LevelExtras.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
+#include "shell/Controls.h"
 #include "shell/Progression.h"
 #include "text/HudLabels.h"
 #include "text/ScreenLabels.h"
@@ -28,11 +29,9 @@ TEST_F(ProgressionTest, TheExitPaysTheBonusAndWalkingOutOfTheShopOrKeySixStartsT
   GameState = Shop;
   player.setX(650);
   runPasses(1, 10);
-  EXPECT_EQ(player.getScore(), 10 + 126);  // and not again
-  EXPECT_EQ(GameState, Playing);
-  EXPECT_EQ(levelIndex, 1);
-  EXPECT_EQ(goblins[2].health, 100);
-  EXPECT_EQ(extras[70].y, 600);
+  // The bonus not paid again, the next level, a goblin back on its feet, a nut back in place.
+  EXPECT_EQ(std::tuple(player.getScore(), GameState, levelIndex, goblins[2].health, extras[70].y),
+            std::tuple(10 + 126, Playing, 1, 100, 600));
   EXPECT_EQ(levels[1].startTick, nowMs());
   // Under the wild rules key 6 does nothing: the shop is reached through the exit.
   wildRules = true;
@@ -45,8 +44,7 @@ TEST_F(ProgressionTest, TheExitPaysTheBonusAndWalkingOutOfTheShopOrKeySixStartsT
   EXPECT_TRUE(press(SDLK_6));
   EXPECT_EQ(player.getScore(), 10 + 2 * 126);
   runPasses(1, 10);
-  EXPECT_EQ(GameState, Playing);
-  EXPECT_EQ(levelIndex, 2);
+  EXPECT_EQ(std::tuple(GameState, levelIndex), std::tuple(Playing, 2));
 }
 
 TEST_F(ProgressionTest, WalkingOutAfterTheLastLevelShowsTheVictoryThenTheNameEntry) {
@@ -60,13 +58,12 @@ TEST_F(ProgressionTest, WalkingOutAfterTheLastLevelShowsTheVictoryThenTheNameEnt
   player.setX(700);
   runPasses(2, 10);
   EXPECT_EQ(GameState, Victory);
-  EXPECT_EQ(victoryLabels[0].text, "Final score: 30");
-  EXPECT_EQ(victoryLabels[1].text, "Nuts collected: 22");  // those spent too
-  EXPECT_EQ(victoryLabels[2].text, "Animals saved: 25");
+  const char* victory[] = {"Final score: 30", "Nuts collected: 22", "Animals saved: 25"};  // nuts spent too
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(victoryLabels[i].text, victory[i]);
   playerName = "Q";
   EXPECT_TRUE(press(SDLK_SPACE));
-  EXPECT_EQ(GameState, Submit);
-  EXPECT_EQ(playerName, "");  // the name entry starts afresh, its delay with it (the hero move tests)
+  // The name entry starts afresh, its delay with it (the hero move tests).
+  EXPECT_EQ(std::tuple(GameState, playerName), std::tuple(Submit, ""));
   // Key 6 from the last level cannot push past it either.
   GameState = Playing;
   EXPECT_TRUE(press(SDLK_6));
@@ -119,4 +116,120 @@ TEST_F(ProgressionTest, ANewGameStartsFresh) {
   pushKey(SDLK_LEFT, true);
   EXPECT_TRUE(press(SDLK_1));
   EXPECT_EQ(std::tuple(player.speedx, player.ori), std::tuple(-3.0f, uint8_t{1}));
+}
+
+// Choosing the rules on the title, and the wild rules' clock, restart places and statistics.
+using WildRulesTest = ShellTest;
+
+TEST_F(WildRulesTest, KeyEightAndTheLeftShoulderSwitchTheBadgeOnTheTitleOnly) {
+  // The screen, whether the pad's button is pressed instead of the key, and the rules after.
+  const std::tuple<int32_t, bool, bool> cases[] = {{Title, false, true},
+                                                   {Title, true, false},
+                                                   {Playing, false, false},
+                                                   {Shop, true, false},
+                                                   {Scores, false, false}};
+  for (auto [screen, pad, wildAfter] : cases) {
+    GameState = screen;
+    if (pad)
+      pushEvent(SDL_JOYBUTTONDOWN, [](SDL_Event& e) { e.jbutton.button = kPadRules; });
+    else
+      pushKey(SDLK_8, true);
+    handleEvents();
+    EXPECT_EQ(wildRules, wildAfter) << screen;
+    GameState = Title;
+    runPasses(1, 10);
+    EXPECT_EQ(rulesLabel.text, wildAfter ? "Wild rules" : "Classic rules");
+  }
+}
+
+TEST_F(WildRulesTest, TheClockAtZeroCostsALifeAndStartsAgainOnlyUnderWildRules) {
+  for (bool wild : {false, true}) {
+    resetGame();
+    wildRules = wild;
+    startNewGame();
+    player.setX(900.0f);
+    runPasses(1, kLevelTimeMs + 1000);  // the classic clock stops at zero
+    EXPECT_EQ(std::tuple(player.getLives(), player.getX(), levels[0].timeLeftMs(nowMs())),
+              std::tuple(wild ? 2 : 3, wild ? kStartX : 900.0f, wild ? kLevelTimeMs : 0u));
+  }
+  player.setLives(1);
+  runPasses(1, kLevelTimeMs);
+  EXPECT_EQ(GameState, Submit);
+}
+
+TEST_F(WildRulesTest, GoblinsWaitAtTheirPostsUntilTheHeroComesLevelWithThem) {
+  wildRules = true;
+  startNewGame();
+  const std::vector<ExtraSpot>& posts = *levelExtras.postsOf(0);
+  EXPECT_EQ(goblins[posts.size()].health, 0);  // no post, no goblin
+  Goblin& goblin = goblins[0];                 // level 0's first post is far from the start
+  runPasses(30, 16);
+  EXPECT_EQ(goblin.x, posts[0].x);
+  // In view, 200 px above it: it waits. Level with it, 150 px to its right: it turns to him.
+  const float viewX = posts[0].x - kHeroScreenX + 150.0f, viewY = posts[0].y + 7 - kHeroScreenY;
+  placeHero(viewX, viewY - 200.0f);
+  runPasses(1, 16);
+  EXPECT_TRUE(goblin.waiting);
+  player.setY(viewY);
+  runPasses(10, 16);
+  EXPECT_FALSE(goblin.waiting);
+  EXPECT_TRUE(goblin.movingRight);
+}
+
+TEST_F(WildRulesTest, ALifeLostAfterAFreedCageStartsAgainAtTheCageWithTheNutsKept) {
+  wildRules = true;
+  startNewGame();
+  Extra *nut = nullptr, *cage = nullptr;  // the first of each in level 0's own extras
+  for (Extra& e : extras) {
+    if (!nut && e.type == Nut) nut = &e;
+    if (!cage && e.type == Animal) cage = &e;
+  }
+  ASSERT_TRUE(nut && cage);
+  const int nutY = nut->y;
+  nut->testPickup(nut->x - 295.0f, nut->y - 215.0f, nowMs());
+  placeHero(cage->x - 295.0f, cage->y - 215.0f);
+  runPasses(1, 10);
+  const int nutsKept = player.getNuts();  // with any lying beside the cage
+  player.setX(2000.0f);
+  player.setHealth(0);
+  runPasses(1, 10);
+  EXPECT_EQ(std::tuple(player.getLives(), player.getX(), player.getNuts(), nut->y),
+            std::tuple(2, cage->x - 295.0f, nutsKept, nutY + 5000));
+  EXPECT_NEAR(player.getY(), cage->y - 215.0f, 10.0f);
+  EXPECT_GE(nutsKept, 1);
+  // The next level starts from its own start again.
+  GameState = Shop;
+  player.setX(700);
+  runPasses(1, 10);
+  EXPECT_EQ(player.respawnX, kStartX);
+}
+
+TEST_F(WildRulesTest, TheStatisticsCountWhatWasDoneUnderWildRules) {
+  wildRules = true;
+  player.tally = {4, 2, 3};
+  player.setScore(80);  // the time bonus paid at the exit
+  secondsLeft = 10;
+  buildLevelStats();
+  const char* lines[] = {" You have finished level 0",
+                         " Nuts collected: 4 x 1 = 4",
+                         " Animals saved: 2 x 10 = 20",
+                         " Goblins knocked out: 3 x 5 = 15",
+                         " Time bonus (seconds multiplied by 3): 30",
+                         " Score: 80"};
+  for (int i = 0; i < kStatsLineCount; ++i) EXPECT_EQ(statsTexts[i], lines[i]);
+}
+
+TEST_F(WildRulesTest, HealthShowsAfterTheLivesAndEachWildLevelStartsWithAtLeastSixty) {
+  // The rules, the health the last level left, and the health the next one starts with.
+  for (auto [wild, left, starts] : {std::tuple{true, 10, 60}, {true, 85, 85}, {false, 10, 10}}) {
+    resetGame();
+    wildRules = wild;
+    startNewGame();
+    player.setHealth(left);
+    startLevel();
+    EXPECT_EQ(player.getHealth(), starts) << wild << " " << left;
+    buildStatusLine(nowMs());
+    const std::string lives = wild ? "Lifes: 3  Health: " + std::to_string(starts) : "Lifes: 3";
+    EXPECT_EQ(statusLabel.text.rfind(lives + "  Score: ", 0), 0u) << statusLabel.text;
+  }
 }

@@ -1,4 +1,3 @@
-#include <tuple>
 
 #include "ShellTestFixture.h"
 #include "platform/Video.h"
@@ -14,10 +13,7 @@ class ShopTest : public ShellTest {
     resetShop();
     GameState = Shop;
   }
-  static void standAt(float x) {
-    player.setX(x);
-    player.setY(kShopFloorY);
-  }
+  static void standAt(float x) { placeHero(x, kShopFloorY); }
 };
 }  // namespace
 
@@ -42,17 +38,14 @@ TEST_F(ShopTest, PricesRiseAndShortPursesAreRefusedAtBothRacks) {
     resetShop();
     player.setNuts(25);
     standAt(x);
-    buyUpgrade();
-    EXPECT_EQ((player.*level)(), 1);
-    EXPECT_EQ(player.getNuts(), 15);
-    buyUpgrade();  // 20 nuts now
-    EXPECT_EQ((player.*level)(), 1);
-    EXPECT_EQ(player.getNuts(), 15);
-
+    for (int i = 0; i < 2; ++i) {  // the second would cost 20 nuts
+      buyUpgrade();
+      EXPECT_EQ(std::pair((player.*level)(), player.getNuts()), std::pair(1, 15)) << i;
+    }
     player.setNuts(1000);
     for (int i = 0; i < 10; ++i) buyUpgrade();
-    EXPECT_EQ((player.*level)(), kTopUpgradeLevel);
-    EXPECT_EQ(player.getNuts(), 1000 - (20 + 30 + 40 + 50));
+    EXPECT_EQ(std::pair((player.*level)(), player.getNuts()),
+              std::pair(kTopUpgradeLevel, 1000 - (20 + 30 + 40 + 50)));
   }
 }
 
@@ -80,9 +73,7 @@ TEST_F(ShopTest, OffersShowInTheirZonesAndARackEmptiesAtTheTopTheArmourFirst) {
   shopPass(tickNow(0));
   shopPass(tickNow(0));
   EXPECT_NE(armourRackImage, fullArmour);
-  EXPECT_EQ(armourCost, 0);
-  EXPECT_EQ(weaponRackImage, fullWeapon);
-  EXPECT_EQ(weaponCost, 10);
+  EXPECT_EQ(std::tuple(armourCost, weaponRackImage, weaponCost), std::tuple(0, fullWeapon, 10));
   SDL_Surface* emptyArmour = armourRackImage;
   resetShop();
   shopPass(tickNow(0));
