@@ -100,9 +100,11 @@ void pushByKnockBack(Player& p, float frameMs, SDL_Surface* collision) {
 
 // Wild rules: a rising hero's head stops under solid ground and the fall starts
 // there, so no jump carries him up through a block he cannot see a way through.
-void stopHeadUnderCeiling(Player& p, SDL_Surface* collision) {
+// The head goes back at most to where this frame's move began: a head already in
+// the ground is left to the usual push out, not shoved down through it.
+void stopHeadUnderCeiling(Player& p, float yBefore, SDL_Surface* collision) {
   if (!wildRules || p.speedy >= 0.0f || !solidAt(collision, p.x + kFootProbeX, p.y + kHeadProbeY)) return;
-  while (solidAt(collision, p.x + kFootProbeX, p.y + kHeadProbeY)) p.y += 1.0f;
+  while (p.y < yBefore && solidAt(collision, p.x + kFootProbeX, p.y + kHeadProbeY)) p.y += 1.0f;
   p.speedy = 0.0f;
 }
 
@@ -128,8 +130,9 @@ void Player::update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collisio
   playEvents = PlayEvents{};  // this update's own reports; the flow acted on the last ones
   float frameMs = tick.movedMs();
   // Moving first, with the old speeds, then changing the speeds: the order sets the jump's height.
+  const float yBefore = y;
   moveBySpeeds(*this, frameMs);
-  stopHeadUnderCeiling(*this, collision);
+  stopHeadUnderCeiling(*this, yBefore, collision);
   growFallSpeed(*this, frameMs, tick.now);
   decaySlide(*this, frameMs, tick.now);
   pushByKnockBack(*this, frameMs, collision);
