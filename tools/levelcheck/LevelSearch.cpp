@@ -79,7 +79,7 @@ std::pair<int, int> spriteCorner(const HeroState& s) {
 }
 
 // Plays one move from `start` and reports where it ends and what it touched.
-Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m) {
+Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m, std::vector<HeroState>* frames) {
   Outcome o;
   sim.load(start);
   int releaseAt = m.jump ? (m.holdFrames < 0 ? -1 : m.runFrames + m.holdFrames) : m.runFrames;
@@ -88,7 +88,8 @@ Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m) {
   for (int f = 0; f < kMaxMoveFrames; ++f) {
     std::vector<RouteStep> keys;
     if (f == 0 && m.dir != Action::None) keys.push_back({f, m.dir, true});
-    if (m.jump && f == m.runFrames) keys.push_back({f, Action::Jump, true}), keys.push_back({f, Action::Jump, false});
+    if (m.jump && f == m.runFrames)
+      keys.push_back({f, Action::Jump, true}), keys.push_back({f, Action::Jump, false});
     if (m.drop && f == 0) keys.push_back({f, Action::Drop, true}), keys.push_back({f, Action::Drop, false});
     bool landedAfterJump = m.jump && releaseAt < 0 && f > m.runFrames + 1 && !sim.save().jum;
     if (!released && (f == releaseAt || landedAfterJump) && f > 0) {
@@ -97,6 +98,7 @@ Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m) {
     }
     for (const RouteStep& k : keys) o.keys.push_back(k);
     sim.step(keys);
+    if (frames) frames->push_back(sim.save());
     if (sim.lost()) {
       o.lost = true;
       o.end = sim.save();
@@ -132,8 +134,8 @@ SearchResult searchLevel(int level, bool untilExit, const HeroState* from) {
   result.targets = sim.targets;
   std::vector<Node> nodes;
   HeroState start;
-  if (!settleStart(sim, from ? *from : levelStartState(), start, result.startFrames, result.reached))
-    return result;
+  result.from = from ? *from : levelStartState();
+  if (!settleStart(sim, result.from, start, result.startFrames, result.reached)) return result;
   nodes.push_back({start, -1, {}, result.startFrames});
   std::map<std::pair<int, int>, int> seen;
   seen[placeKey(start)] = 0;

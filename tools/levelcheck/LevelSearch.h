@@ -35,7 +35,9 @@ struct Outcome {
 };
 
 const std::vector<Move>& searchMoves();
-Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m);
+// Plays move `m` from `start`; with `frames`, keeps the hero's state after every frame.
+Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m,
+                 std::vector<HeroState>* frames = nullptr);
 
 const int kExitPlace = -1;  // the `to` of a move that reached the exit
 const int kLostPlace = -2;  // the `to` of a move that left the level
@@ -55,6 +57,7 @@ struct SearchResult {
   std::vector<std::pair<int, int>> standingPlaces;  // hero sprite corners, level pixels
   std::vector<Target> targets;                      // every extra as placed
   std::vector<HeroState> places;                    // every standing place found, first the start
+  HeroState from = {};                              // the hero at the level start
   int startFrames = 0;                              // the fall from the level start to places[0]
   std::vector<Edge> edges;                          // every safe move tried (full search only)
   std::vector<std::pair<int, int>> lostAt;          // hero sprite corners where a fall left the level

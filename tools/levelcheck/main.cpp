@@ -2,7 +2,9 @@
 // finished, with the classic extras or, with --wild, each level's own. Run in the
 // game's working directory; prints one line a level and a line of figures, lists
 // what cannot be reached and every dead end, writes levelcheck-N.png, and exits
-// non-zero when an exit is unreachable or a level has a dead end. With --expert
+// non-zero when an exit is unreachable, a level has a dead end, or a fault on
+// the way (a jump up through solid ground, an extra in the ground, a view past
+// the level's edge, a goblin posted where the hero starts). With --expert
 // it also plays each level through the game's own loop, goblins and all, and
 // prints what that cost.
 #include <SDL/SDL.h>
@@ -15,6 +17,7 @@
 
 #include "ExpertPlay.h"
 #include "LevelSearch.h"
+#include "MapFaults.h"
 #include "Overview.h"
 #include "RouteFigures.h"
 #include "extras/Extra.h"
@@ -94,6 +97,9 @@ bool checkLevel(int n, bool printRoute) {
     if (goal && !r.reached.count(i))
       std::printf("  cannot reach %s %d at (%d, %d)\n", nameOf(e.type), i, e.x, e.y);
   }
+  MapFaults faults = findMapFaults(n, r, fig);
+  std::printf("level %d: pop-throughs %d, extras in ground %d, void %d, unfair posts %d\n", n,
+              faults.popThroughs, faults.extrasInGround, faults.voidInView, faults.unfairPosts);
   std::vector<int> dead = deadEnds(r);
   size_t deadCount = printDeadEnds(r, dead);
   if (!r.complete) std::printf("  the search stopped after %zu places\n", r.places.size());
@@ -105,7 +111,7 @@ bool checkLevel(int n, bool printRoute) {
   }
   writeOverview(n, r, dead, fig.path, "levelcheck-" + std::to_string(n) + ".png");
   std::fflush(stdout);
-  return r.exitReachable && deadCount == 0 && r.complete;
+  return r.exitReachable && deadCount == 0 && r.complete && faults.total() == 0;
 }
 }  // namespace
 
