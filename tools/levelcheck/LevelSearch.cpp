@@ -79,7 +79,8 @@ std::pair<int, int> spriteCorner(const HeroState& s) {
 }
 
 // Plays one move from `start` and reports where it ends and what it touched.
-Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m, std::vector<HeroState>* frames) {
+Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m, std::vector<HeroState>* frames,
+                 bool throughThorns) {
   Outcome o;
   sim.load(start);
   int releaseAt = m.jump ? (m.holdFrames < 0 ? -1 : m.runFrames + m.holdFrames) : m.runFrames;
@@ -105,9 +106,15 @@ Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m, std::vecto
       return o;
     }
     sim.touched(touching);
+    bool inThorns = false;
     for (int i : touching) {
       const Target& t = sim.targets[i];
-      if (isDanger(t.type)) return o;
+      inThorns = inThorns || t.type == Hazard;
+      if (t.type == Hazard && throughThorns) continue;
+      if (isDanger(t.type)) {
+        o.thorn = t.type == Hazard;
+        return o;
+      }
       if (isGoal(t.type)) o.touched.insert(i);
       if (t.type == LevelExit && !o.exit) {
         o.exit = true;
@@ -116,6 +123,7 @@ Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m, std::vecto
     }
     if (o.exit) break;
     if (released && f > m.runFrames + 1 && sim.standing()) {
+      if (inThorns) return o;
       o.frames = f + 1;
       o.end = sim.save();
       o.safe = true;
@@ -157,6 +165,15 @@ SearchResult searchLevel(int level, bool untilExit, const HeroState* from) {
       if (o.lost && !untilExit) {
         result.lostAt.push_back(spriteCorner(o.end));
         result.edges.push_back({id, kLostPlace, 0, int(mi)});
+      }
+      // Where a hero hurt by thorns ends up is a place too, but no way on.
+      if (!o.safe && o.thorn && !untilExit) {
+        Outcome hurt = playMove(sim, here, list[mi], nullptr, true);
+        if (!hurt.safe || hurt.exit || seen.count(placeKey(hurt.end))) continue;
+        seen[placeKey(hurt.end)] = int(nodes.size());
+        nodes.push_back({hurt.end, id, hurt.keys, hurt.frames});
+        queue.push(int(nodes.size()) - 1);
+        continue;
       }
       if (!o.safe) continue;
       result.reached.insert(o.touched.begin(), o.touched.end());
