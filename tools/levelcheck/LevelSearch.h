@@ -38,8 +38,8 @@ struct Outcome {
 const std::vector<Move>& searchMoves();
 // Plays move `m` from `start`; with `frames`, keeps the hero's state after every frame.
 // With `throughThorns` thorns do not stop the move, but it must not end in them.
-Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m, std::vector<HeroState>* frames = nullptr,
-                 bool throughThorns = false);
+Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m,
+                 std::vector<HeroState>* frames = nullptr, bool throughThorns = false);
 
 const int kExitPlace = -1;  // the `to` of a move that reached the exit
 const int kLostPlace = -2;  // the `to` of a move that left the level

@@ -18,6 +18,7 @@
 #include "ExpertPlay.h"
 #include "LevelSearch.h"
 #include "MapFaults.h"
+#include "NovicePlay.h"
 #include "Overview.h"
 #include "RouteFigures.h"
 #include "extras/Extra.h"
@@ -75,6 +76,22 @@ bool playAsExpert(int n) {
   return true;
 }
 
+// Twenty plays of level n by the novice, seeds 1 to 20.
+void playAsNovice(int n) {
+  const int kPlays = 20;
+  int finished = 0, lost = 0;
+  float seconds = 0.0f;
+  for (unsigned seed = 1; seed <= kPlays; ++seed) {
+    NoviceRun run = novicePlaysLevel(n, seed);
+    finished += run.finished;
+    lost += run.healthLost;
+    if (run.finished) seconds += run.seconds;
+  }
+  std::printf("level %d: novice finished %d of %d, mean time %.1f s, mean health lost %.1f\n", n, finished,
+              kPlays, finished ? seconds / finished : 0.0f, float(lost) / kPlays);
+  std::fflush(stdout);
+}
+
 bool checkLevel(int n, bool printRoute) {
   levelBuild.waitFor(n);
   SearchResult r = searchLevel(n);
@@ -116,13 +133,14 @@ bool checkLevel(int n, bool printRoute) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool printRoute = false, expert = false;
+  bool printRoute = false, expert = false, novice = false;
   std::vector<int> chosen;
   for (int a = 1; a < argc; ++a) {
     std::string arg = argv[a];
     printRoute = printRoute || arg == "--route";
     wildRules = wildRules || arg == "--wild";
     expert = expert || arg == "--expert";
+    novice = novice || arg == "--novice";
     int n = std::atoi(argv[a]);
     if (arg[0] != '-' && n >= 0 && n < kLevelCount) chosen.push_back(n);
   }
@@ -131,6 +149,13 @@ int main(int argc, char** argv) {
   setenv("SDL_VIDEODRIVER", "dummy", 1);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   // The expert needs the whole game, on a clock of its own; the search only the levels.
+  if (novice) {
+    gameClock.useFake(1);
+    if (startUp() != 0) return 2;
+    for (int n : chosen) playAsNovice(n);
+    SDL_Quit();
+    return 0;
+  }
   if (expert) {
     gameClock.useFake(1);
     if (startUp() != 0) return 2;
