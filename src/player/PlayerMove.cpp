@@ -23,6 +23,7 @@ const float kSideProbeY = 240.0f;
 const float kFootProbeX = 320.0f;
 const float kFootProbeY = 258.0f;
 const float kSoleProbeY = 257.0f;  // one row above the foot: the lowest row that must stay free
+const float kHeadProbeY = 220.0f;  // the top of the head, 5 px into the sprite (wild rules only)
 
 // Probe coordinates are cut toward zero, not rounded.
 bool solidAt(SDL_Surface* collision, float px, float py) {
@@ -97,6 +98,16 @@ void pushByKnockBack(Player& p, float frameMs, SDL_Surface* collision) {
   }
 }
 
+// Wild rules: a rising hero's head stops under solid ground and the fall starts
+// there, so no jump carries him up through a block he cannot see a way through.
+// The head goes back at most to where this frame's move began: a head already in
+// the ground is left to the usual push out, not shoved down through it.
+void stopHeadUnderCeiling(Player& p, float yBefore, SDL_Surface* collision) {
+  if (!wildRules || p.speedy >= 0.0f || !solidAt(collision, p.x + kFootProbeX, p.y + kHeadProbeY)) return;
+  while (p.y < yBefore && solidAt(collision, p.x + kFootProbeX, p.y + kHeadProbeY)) p.y += 1.0f;
+  p.speedy = 0.0f;
+}
+
 void land(Player& p) {
   p.playLandingSound();
   if (p.speedx != 0.0f) p.playSound(p.soundRunning, kSoundLoop);
@@ -119,7 +130,9 @@ void Player::update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collisio
   playEvents = PlayEvents{};  // this update's own reports; the flow acted on the last ones
   float frameMs = tick.movedMs();
   // Moving first, with the old speeds, then changing the speeds: the order sets the jump's height.
+  const float yBefore = y;
   moveBySpeeds(*this, frameMs);
+  stopHeadUnderCeiling(*this, yBefore, collision);
   growFallSpeed(*this, frameMs, tick.now);
   decaySlide(*this, frameMs, tick.now);
   pushByKnockBack(*this, frameMs, collision);

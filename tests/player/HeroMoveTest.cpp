@@ -1,6 +1,7 @@
 // The hero's motion with a fake clock at 10 ms per frame, against floors and walls made here.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "TestSupport.h"
@@ -49,6 +50,26 @@ TEST_F(HeroMoveTest, JumpRises105PixelsPeaksAfter30AndLandsAfter71Updates) {
   }
   EXPECT_EQ(std::tuple(kGroundY - top, topAt, landedAt, player.getY(), player.speedy),
             std::tuple(105.0f, 30, 71, kGroundY, 0.0f));
+}
+
+// A ceiling whose underside lies 101 px above the floor, within the jump's 105 px.
+TEST_F(HeroMoveTest, AJumpIntoACeilingPopsOnTopUnderClassicRulesAndStopsUnderItUnderWild) {
+  const int kCeilingTop = 180, kCeilingBottom = 200;
+  paint(0, kCeilingTop, 100, kCeilingBottom);
+  for (bool wild : {false, true}) {
+    wildRules = wild;
+    player.reset(nowMs());
+    standOnFloor();
+    player.jump(nowMs());
+    float top = kGroundY;
+    for (int i = 0; i < 200 && (player.jum || i < 2); ++i) step(), top = std::min(top, player.getY());
+    if (wild) {
+      EXPECT_EQ(player.getY(), kGroundY) << "fell back to the floor";
+      EXPECT_GE(top + 215.0f, kCeilingBottom - 10.0f) << "the head stays under the ceiling";
+    } else {
+      EXPECT_EQ(player.getY(), kCeilingTop - 258.0f) << "stands on the ceiling";
+    }
+  }
 }
 
 TEST_F(HeroMoveTest, LongFramesMoveLikeOneOf100MsAndASlideFromFullSpeedLastsSixUpdatesOver14Px) {

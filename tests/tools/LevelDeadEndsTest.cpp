@@ -1,5 +1,5 @@
-// The level checker's dead-end report and route figures on small maps made
-// here: a floor that runs to the exit, with and without a pit too deep to
+// The level checker's dead-end report, route figures and faults on small maps
+// made here: a floor that runs to the exit, with and without a pit too deep to
 // climb out of. The hero starts on that floor, close to the exit.
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 #include <fstream>
 #include <vector>
 
+#include "MapFaults.h"
 #include "RouteFigures.h"
 #include "TestSupport.h"
 #include "level/LevelBuild.h"
@@ -65,9 +66,9 @@ class LevelDeadEndsTest : public testing::Test {
     fs::remove_all(dir);
   }
 
-  SearchResult search() {
+  SearchResult search(float startX = kStartX) {
     HeroState start = levelStartState();
-    start.x = kStartX;
+    start.x = startX;
     return searchLevel(kLevel, false, &start);
   }
 
@@ -106,4 +107,32 @@ TEST_F(LevelDeadEndsTest, OnlyAPitTooDeepToLeaveIsADeadEndAndTheRouteJumpsIt) {
   ASSERT_TRUE(fig.found);
   EXPECT_EQ(fig.jumps, 1);
   EXPECT_GT(fig.narrowestMarginPx, 0);
+}
+
+// The classic exit stands at (6650, 570) on the floor at y 700; the other extras lie in the walls.
+TEST_F(LevelDeadEndsTest, FaultsOnTheWayAreJumpsUpThroughGroundExtrasInItAndViewsPastTheEdge) {
+  auto faultsOf = [this](const std::vector<std::string>& rows, float startX = kStartX) {
+    load(rows);
+    SearchResult r = search(startX);
+    return findMapFaults(kLevel, r, measureRoute(kLevel, r));
+  };
+  const MapFaults plain = faultsOf(floorMap());
+  EXPECT_EQ(plain.popThroughs + plain.voidInView + plain.unfairPosts, 0);
+
+  // A wall too high to jump, and a slab beside it that a jump from the floor rises into.
+  std::vector<std::string> rows = floorMap();
+  for (int r = 11; r < kFloorRow; ++r) rows[r][126] = 'h';
+  for (int c = 121; c < 126; ++c) rows[12][c] = 'h';
+  EXPECT_GE(faultsOf(rows).popThroughs, 1);
+
+  rows = floorMap();
+  for (int c = 133; c < 136; ++c) rows[kFloorRow - 1][c] = 'h';
+  EXPECT_EQ(faultsOf(rows).extrasInGround, plain.extrasInGround + 2)
+      << "both exits sunk 50 px into the ground";
+
+  // The right end open to the picture's edge: the hero falls where the view shows past it.
+  rows = floorMap();
+  for (int r = 0; r < kFloorRow; ++r)
+    for (int c = kWallColumn; c < kCols; ++c) rows[r][c] = '.';
+  EXPECT_GE(faultsOf(rows, 6605.0f).voidInView, 1);
 }

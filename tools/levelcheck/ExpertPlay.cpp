@@ -35,6 +35,7 @@ template <typename Tied>
 auto copyOf(Tied tied) {
   return std::apply([](auto... v) { return std::make_tuple(v...); }, tied);
 }
+}  // namespace
 
 // The checker's route from where the hero is, found without disturbing the
 // game: the hero, the clock and the extras are put back. Empty when the hero
@@ -63,7 +64,6 @@ bool goblinInReach() {
     if (g.health > 0 && !g.waiting && g.inHeroReach(player.x, player.y, player.ori)) return true;
   return false;
 }
-}  // namespace
 
 void pass() {
   handleEvents();
@@ -99,8 +99,8 @@ bool playToExit(int level, int& healthLost) {
   return false;
 }
 
-bool expertPlaysLevel(int level, int& healthLost) {
-  std::srand(kExpertSeed);
+void startAsNewGame(int level, unsigned seed) {
+  std::srand(seed);
   levelBuild.waitFor(level);
   player.reset(nowMs());
   levelIndex = level;
@@ -108,5 +108,9 @@ bool expertPlaysLevel(int level, int& healthLost) {
   GameState = Playing;
   levels[level].restartTimer(nowMs());
   lastFrameTick = nowMs();  // the first pass is one step long, whatever ran before
+}
+
+bool expertPlaysLevel(int level, int& healthLost) {
+  startAsNewGame(level, kExpertSeed);
   return playToExit(level, healthLost);
 }

@@ -20,11 +20,23 @@ bool passUntil(Done done) {
   return done();
 }
 
+// The checker's route from where the hero is, found without disturbing the game;
+// empty when the hero cannot get to the exit unhurt from here.
+Route routeFromHere(int level);
+// Lets go of every key a route holds, at once.
+void letGo();
+// Does the hero's swing reach a goblin now?
+bool goblinInReach();
+
 // Plays the level being played to its exit: the checker's way, a swing at each
 // goblin in reach, a weapon traded for health when low, and a new plan after
 // each hurt (only the wild rules hurt on the checker's way). Adds the health it cost to `healthLost`;
 // false when the exit is never reached.
 bool playToExit(int level, int& healthLost);
+
+// Starts `level` as a new game's hero would (full health, no weapon), the game's
+// dice seeded with `seed`.
+void startAsNewGame(int level, unsigned seed);
 
 // Plays `level` from its start as a new game's hero (full health, no weapon),
 // the same way every time (a fixed seed), under the rules chosen.

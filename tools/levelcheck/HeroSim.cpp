@@ -50,9 +50,8 @@ void HeroSim::load(const HeroState& s) {
 }
 
 HeroState HeroSim::save() const {
-  return {player.x,         player.y,   player.speedx, player.speedy, player.jumpStart,
-          player.slideStart, nowMs(),    player.cro,    player.jum,    player.sli,
-          player.ori};
+  return {player.x, player.y,   player.speedx, player.speedy, player.jumpStart, player.slideStart,
+          nowMs(),  player.cro, player.jum,    player.sli,    player.ori};
 }
 
 void HeroSim::step(const std::vector<RouteStep>& keys) {

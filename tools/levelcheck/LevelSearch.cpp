@@ -79,7 +79,8 @@ std::pair<int, int> spriteCorner(const HeroState& s) {
 }
 
 // Plays one move from `start` and reports where it ends and what it touched.
-Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m) {
+Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m, std::vector<HeroState>* frames,
+                 bool throughThorns) {
   Outcome o;
   sim.load(start);
   int releaseAt = m.jump ? (m.holdFrames < 0 ? -1 : m.runFrames + m.holdFrames) : m.runFrames;
@@ -88,7 +89,8 @@ Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m) {
   for (int f = 0; f < kMaxMoveFrames; ++f) {
     std::vector<RouteStep> keys;
     if (f == 0 && m.dir != Action::None) keys.push_back({f, m.dir, true});
-    if (m.jump && f == m.runFrames) keys.push_back({f, Action::Jump, true}), keys.push_back({f, Action::Jump, false});
+    if (m.jump && f == m.runFrames)
+      keys.push_back({f, Action::Jump, true}), keys.push_back({f, Action::Jump, false});
     if (m.drop && f == 0) keys.push_back({f, Action::Drop, true}), keys.push_back({f, Action::Drop, false});
     bool landedAfterJump = m.jump && releaseAt < 0 && f > m.runFrames + 1 && !sim.save().jum;
     if (!released && (f == releaseAt || landedAfterJump) && f > 0) {
@@ -97,15 +99,22 @@ Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m) {
     }
     for (const RouteStep& k : keys) o.keys.push_back(k);
     sim.step(keys);
+    if (frames) frames->push_back(sim.save());
     if (sim.lost()) {
       o.lost = true;
       o.end = sim.save();
       return o;
     }
     sim.touched(touching);
+    bool inThorns = false;
     for (int i : touching) {
       const Target& t = sim.targets[i];
-      if (isDanger(t.type)) return o;
+      inThorns = inThorns || t.type == Hazard;
+      if (t.type == Hazard && throughThorns) continue;
+      if (isDanger(t.type)) {
+        o.thorn = t.type == Hazard;
+        return o;
+      }
       if (isGoal(t.type)) o.touched.insert(i);
       if (t.type == LevelExit && !o.exit) {
         o.exit = true;
@@ -114,6 +123,7 @@ Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m) {
     }
     if (o.exit) break;
     if (released && f > m.runFrames + 1 && sim.standing()) {
+      if (inThorns) return o;
       o.frames = f + 1;
       o.end = sim.save();
       o.safe = true;
@@ -132,8 +142,8 @@ SearchResult searchLevel(int level, bool untilExit, const HeroState* from) {
   result.targets = sim.targets;
   std::vector<Node> nodes;
   HeroState start;
-  if (!settleStart(sim, from ? *from : levelStartState(), start, result.startFrames, result.reached))
-    return result;
+  result.from = from ? *from : levelStartState();
+  if (!settleStart(sim, result.from, start, result.startFrames, result.reached)) return result;
   nodes.push_back({start, -1, {}, result.startFrames});
   std::map<std::pair<int, int>, int> seen;
   seen[placeKey(start)] = 0;
@@ -155,6 +165,15 @@ SearchResult searchLevel(int level, bool untilExit, const HeroState* from) {
       if (o.lost && !untilExit) {
         result.lostAt.push_back(spriteCorner(o.end));
         result.edges.push_back({id, kLostPlace, 0, int(mi)});
+      }
+      // Where a hero hurt by thorns ends up is a place too, but no way on.
+      if (!o.safe && o.thorn && !untilExit) {
+        Outcome hurt = playMove(sim, here, list[mi], nullptr, true);
+        if (!hurt.safe || hurt.exit || seen.count(placeKey(hurt.end))) continue;
+        seen[placeKey(hurt.end)] = int(nodes.size());
+        nodes.push_back({hurt.end, id, hurt.keys, hurt.frames});
+        queue.push(int(nodes.size()) - 1);
+        continue;
       }
       if (!o.safe) continue;
       result.reached.insert(o.touched.begin(), o.touched.end());

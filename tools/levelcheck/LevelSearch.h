@@ -27,6 +27,7 @@ struct Outcome {
   bool safe = false;  // ended standing (or at the exit) without touching a hazard
   bool lost = false;  // fell out of the level
   bool exit = false;
+  bool thorn = false;  // stopped by a thorn (not a trap)
   int exitFrame = 0;
   HeroState end = {};  // where it stood at the end, or where it was lost
   int frames = 0;
@@ -35,7 +36,10 @@ struct Outcome {
 };
 
 const std::vector<Move>& searchMoves();
-Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m);
+// Plays move `m` from `start`; with `frames`, keeps the hero's state after every frame.
+// With `throughThorns` thorns do not stop the move, but it must not end in them.
+Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m,
+                 std::vector<HeroState>* frames = nullptr, bool throughThorns = false);
 
 const int kExitPlace = -1;  // the `to` of a move that reached the exit
 const int kLostPlace = -2;  // the `to` of a move that left the level
@@ -55,6 +59,7 @@ struct SearchResult {
   std::vector<std::pair<int, int>> standingPlaces;  // hero sprite corners, level pixels
   std::vector<Target> targets;                      // every extra as placed
   std::vector<HeroState> places;                    // every standing place found, first the start
+  HeroState from = {};                              // the hero at the level start
   int startFrames = 0;                              // the fall from the level start to places[0]
   std::vector<Edge> edges;                          // every safe move tried (full search only)
   std::vector<std::pair<int, int>> lostAt;          // hero sprite corners where a fall left the level
@@ -63,6 +68,8 @@ struct SearchResult {
 // Runs the search on `levels[level]` from the hero's state at the level start
 // (`start`, or as a new game leaves it); with `untilExit` it stops at the first
 // way to the exit, otherwise it tries every place it can reach and keeps every move.
+// The full search also takes in the places a hero gets to only through thorns, but
+// keeps no move through them: a chamber whose only way out is through thorns is a dead end.
 SearchResult searchLevel(int level, bool untilExit = false, const HeroState* start = nullptr);
 
 // The hero sprite's corner for a hero state, level pixels.

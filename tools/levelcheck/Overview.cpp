@@ -23,7 +23,8 @@ cairo_surface_t* levelPicture(SDL_Surface* image) {
     for (int x = 0; x < image->w; ++x) {
       Uint8 r, g, b;
       Uint32 v = 0;
-      for (int i = 0; i < image->format->BytesPerPixel; ++i) v |= Uint32(row[x * image->format->BytesPerPixel + i]) << (8 * i);
+      for (int i = 0; i < image->format->BytesPerPixel; ++i)
+        v |= Uint32(row[x * image->format->BytesPerPixel + i]) << (8 * i);
       SDL_GetRGB(v, image->format, &r, &g, &b);
       d[x] = (uint32_t(r) << 16) | (uint32_t(g) << 8) | b;
     }
@@ -35,11 +36,21 @@ cairo_surface_t* levelPicture(SDL_Surface* image) {
 
 void colourOf(int type, cairo_t* cr) {
   switch (type) {
-    case Nut: cairo_set_source_rgb(cr, 0.95, 0.75, 0.1); break;
-    case Animal: cairo_set_source_rgb(cr, 0.2, 0.5, 1.0); break;
-    case LevelExit: cairo_set_source_rgb(cr, 0.1, 0.9, 0.3); break;
-    case DeadlyHazard: cairo_set_source_rgb(cr, 0.6, 0.1, 0.8); break;
-    default: cairo_set_source_rgb(cr, 0.9, 0.1, 0.1); break;
+    case Nut:
+      cairo_set_source_rgb(cr, 0.95, 0.75, 0.1);
+      break;
+    case Animal:
+      cairo_set_source_rgb(cr, 0.2, 0.5, 1.0);
+      break;
+    case LevelExit:
+      cairo_set_source_rgb(cr, 0.1, 0.9, 0.3);
+      break;
+    case DeadlyHazard:
+      cairo_set_source_rgb(cr, 0.6, 0.1, 0.8);
+      break;
+    default:
+      cairo_set_source_rgb(cr, 0.9, 0.1, 0.1);
+      break;
   }
 }
 

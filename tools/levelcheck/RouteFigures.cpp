@@ -116,6 +116,7 @@ RouteFigures measureRoute(int level, const SearchResult& r) {
       fig.jumpsAt.insert(fig.jumpsAt.begin(), {spriteCorner(r.places[e.from]), margin});
       if (fig.narrowestMarginPx < 0 || margin < fig.narrowestMarginPx) fig.narrowestMarginPx = margin;
     }
+    fig.moves.insert(fig.moves.begin(), via[node]);
     node = e.from;
     fig.path.insert(fig.path.begin(), node);
   }

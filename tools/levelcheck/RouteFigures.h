@@ -15,7 +15,8 @@ struct RouteFigures {
   // The narrowest take-off window of a jump on the route, px: how far the
   // take-off can move and the hero still lands on the same floor unhurt. -1 without jumps.
   int narrowestMarginPx = -1;
-  std::vector<int> path;  // the places on the way, from the start
+  std::vector<int> path;   // the places on the way, from the start
+  std::vector<int> moves;  // the moves on the way, in order: indices into SearchResult::edges
   // Each jump on the way: where it takes off, and its margin in px.
   std::vector<std::pair<std::pair<int, int>, int>> jumpsAt;
 };

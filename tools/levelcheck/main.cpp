@@ -2,7 +2,9 @@
 // finished, with the classic extras or, with --wild, each level's own. Run in the
 // game's working directory; prints one line a level and a line of figures, lists
 // what cannot be reached and every dead end, writes levelcheck-N.png, and exits
-// non-zero when an exit is unreachable or a level has a dead end. With --expert
+// non-zero when an exit is unreachable, a level has a dead end, or a fault on
+// the way (a jump up through solid ground, an extra in the ground, a view past
+// the level's edge, a goblin posted where the hero starts). With --expert
 // it also plays each level through the game's own loop, goblins and all, and
 // prints what that cost.
 #include <SDL/SDL.h>
@@ -15,6 +17,8 @@
 
 #include "ExpertPlay.h"
 #include "LevelSearch.h"
+#include "MapFaults.h"
+#include "NovicePlay.h"
 #include "Overview.h"
 #include "RouteFigures.h"
 #include "extras/Extra.h"
@@ -72,6 +76,22 @@ bool playAsExpert(int n) {
   return true;
 }
 
+// Twenty plays of level n by the novice, seeds 1 to 20.
+void playAsNovice(int n) {
+  const int kPlays = 20;
+  int finished = 0, lost = 0;
+  float seconds = 0.0f;
+  for (unsigned seed = 1; seed <= kPlays; ++seed) {
+    NoviceRun run = novicePlaysLevel(n, seed);
+    finished += run.finished;
+    lost += run.healthLost;
+    if (run.finished) seconds += run.seconds;
+  }
+  std::printf("level %d: novice finished %d of %d, mean time %.1f s, mean health lost %.1f\n", n, finished,
+              kPlays, finished ? seconds / finished : 0.0f, float(lost) / kPlays);
+  std::fflush(stdout);
+}
+
 bool checkLevel(int n, bool printRoute) {
   levelBuild.waitFor(n);
   SearchResult r = searchLevel(n);
@@ -94,6 +114,9 @@ bool checkLevel(int n, bool printRoute) {
     if (goal && !r.reached.count(i))
       std::printf("  cannot reach %s %d at (%d, %d)\n", nameOf(e.type), i, e.x, e.y);
   }
+  MapFaults faults = findMapFaults(n, r, fig);
+  std::printf("level %d: pop-throughs %d, extras in ground %d, void %d, unfair posts %d\n", n,
+              faults.popThroughs, faults.extrasInGround, faults.voidInView, faults.unfairPosts);
   std::vector<int> dead = deadEnds(r);
   size_t deadCount = printDeadEnds(r, dead);
   if (!r.complete) std::printf("  the search stopped after %zu places\n", r.places.size());
@@ -105,18 +128,19 @@ bool checkLevel(int n, bool printRoute) {
   }
   writeOverview(n, r, dead, fig.path, "levelcheck-" + std::to_string(n) + ".png");
   std::fflush(stdout);
-  return r.exitReachable && deadCount == 0 && r.complete;
+  return r.exitReachable && deadCount == 0 && r.complete && faults.total() == 0;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool printRoute = false, expert = false;
+  bool printRoute = false, expert = false, novice = false;
   std::vector<int> chosen;
   for (int a = 1; a < argc; ++a) {
     std::string arg = argv[a];
     printRoute = printRoute || arg == "--route";
     wildRules = wildRules || arg == "--wild";
     expert = expert || arg == "--expert";
+    novice = novice || arg == "--novice";
     int n = std::atoi(argv[a]);
     if (arg[0] != '-' && n >= 0 && n < kLevelCount) chosen.push_back(n);
   }
@@ -125,6 +149,13 @@ int main(int argc, char** argv) {
   setenv("SDL_VIDEODRIVER", "dummy", 1);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   // The expert needs the whole game, on a clock of its own; the search only the levels.
+  if (novice) {
+    gameClock.useFake(1);
+    if (startUp() != 0) return 2;
+    for (int n : chosen) playAsNovice(n);
+    SDL_Quit();
+    return 0;
+  }
   if (expert) {
     gameClock.useFake(1);
     if (startUp() != 0) return 2;
@@ -132,7 +163,10 @@ int main(int argc, char** argv) {
     SDL_Init(SDL_INIT_VIDEO);
   }
   bool ok = true;
-  for (int n : chosen) ok = checkLevel(n, printRoute) && (!expert || playAsExpert(n)) && ok;
+  for (int n : chosen) {
+    const bool checked = checkLevel(n, printRoute);  // the expert plays even a level with faults
+    ok = (!expert || playAsExpert(n)) && checked && ok;
+  }
   SDL_Quit();
   return ok ? 0 : 1;
 }

@@ -1,0 +1,120 @@
+#include "MapFaults.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "extras/Extra.h"
+#include "extras/LevelExtras.h"
+#include "level/Level.h"
+#include "shell/GameState.h"
+
+namespace {
+const int kViewW = 640, kViewH = 480;
+const int kFootX = 320, kFootY = 258;  // the foot probe from the view corner, px
+const int kExtraPx = 50;               // a sprite's side, but the exit's
+const int kExitW = 150, kExitH = 145;
+const int kGroundShareDivisor = 5;   // more than a fifth inside the ground is a fault
+const float kUnfairPostPx = 400.0f;  // a post this close to where the hero (re)starts
+
+bool solid(const Level& level, int x, int y) {
+  SDL_Surface* c = level.getCollisionImage();
+  return x >= 0 && y >= 0 && x < c->w && y < c->h && level.isSolid(x, y);
+}
+
+// True when the hero rose from `a` to `b` through the underside of solid ground:
+// a solid pixel with air below it lies in the foot's column between the two.
+bool risesThrough(const Level& level, const HeroState& a, const HeroState& b) {
+  if (b.y >= a.y) return false;
+  const int x = int(b.x) + kFootX;
+  for (int y = int(b.y) + kFootY; y < int(a.y) + kFootY; ++y)
+    if (solid(level, x, y) && !solid(level, x, y + 1)) return true;
+  return false;
+}
+
+bool showsVoid(const Level& level, const HeroState& s) {
+  SDL_Surface* picture = level.getCollisionImage();
+  return s.x < 0 || s.y < 0 || int(s.x) + kViewW > picture->w || int(s.y) + kViewH > picture->h;
+}
+
+const char* nameOf(int type) {
+  switch (type) {
+    case Hazard:
+      return "thorn";
+    case DeadlyHazard:
+      return "trap";
+    case Nut:
+      return "nut";
+    case Animal:
+      return "cage";
+    default:
+      return "exit";
+  }
+}
+
+int extrasInGround(const Level& level, const SearchResult& r) {
+  int faults = 0;
+  for (const Target& t : r.targets) {
+    if (t.type != Hazard && t.type != DeadlyHazard && t.type != Nut && t.type != Animal &&
+        t.type != LevelExit)
+      continue;
+    const int w = t.type == LevelExit ? kExitW : kExtraPx, h = t.type == LevelExit ? kExitH : kExtraPx;
+    int inside = 0;
+    for (int y = t.y; y < t.y + h; ++y)
+      for (int x = t.x; x < t.x + w; ++x) inside += solid(level, x, y);
+    if (inside * kGroundShareDivisor <= w * h) continue;
+    ++faults;
+    std::printf("  %s %d in the ground at (%d, %d)\n", nameOf(t.type), t.index, t.x, t.y);
+  }
+  return faults;
+}
+
+int unfairPosts(int level, const SearchResult& r) {
+  const std::vector<ExtraSpot>* posts = wildRules ? levelExtras.postsOf(level) : nullptr;
+  if (!posts || r.places.empty()) return 0;
+  std::vector<std::pair<int, int>> starts = {spriteCorner(r.places[0])};
+  for (const Target& t : r.targets)
+    if (t.type == Animal) starts.push_back({t.x, t.y});
+  int faults = 0;
+  for (const ExtraSpot& post : *posts) {
+    for (auto [x, y] : starts) {
+      if (std::hypot(float(post.x - x), float(post.y - y)) >= kUnfairPostPx) continue;
+      ++faults;
+      std::printf("  goblin posted at (%d, %d), near the hero's start at (%d, %d)\n", post.x, post.y, x, y);
+      break;
+    }
+  }
+  return faults;
+}
+}  // namespace
+
+MapFaults findMapFaults(int level, const SearchResult& r, const RouteFigures& fig) {
+  MapFaults faults;
+  const Level& map = levels[level];
+  faults.extrasInGround = extrasInGround(map, r);
+  faults.unfairPosts = unfairPosts(level, r);
+  if (!fig.found) return faults;
+  HeroSim sim(map.getCollisionImage(), level);
+  // The fall at the level start, then every move on the way, frame by frame.
+  std::vector<std::vector<HeroState>> moves(1);
+  sim.load(r.from);
+  moves[0].push_back(sim.save());
+  for (int f = 0; f < r.startFrames; ++f) sim.step({}), moves[0].push_back(sim.save());
+  for (int i : fig.moves) {
+    const Edge& e = r.edges[i];
+    moves.emplace_back(1, r.places[e.from]);
+    playMove(sim, r.places[e.from], searchMoves()[e.move], &moves.back());
+  }
+  for (const std::vector<HeroState>& frames : moves) {
+    bool pops = false, shows = false;
+    for (size_t f = 0; f < frames.size(); ++f) {
+      pops = pops || (f > 0 && risesThrough(map, frames[f - 1], frames[f]));
+      shows = shows || showsVoid(map, frames[f]);
+    }
+    auto [x, y] = spriteCorner(frames.front());
+    if (pops) std::printf("  pop-through on the move from (%d, %d)\n", x, y);
+    if (shows) std::printf("  void in view on the move from (%d, %d)\n", x, y);
+    faults.popThroughs += pops;
+    faults.voidInView += shows;
+  }
+  return faults;
+}
