@@ -38,8 +38,8 @@ struct Outcome {
 const std::vector<Move>& searchMoves();
 // Plays move `m` from `start`; with `frames`, keeps the hero's state after every frame.
 // With `throughThorns` thorns do not stop the move, but it must not end in them.
-Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m, std::vector<HeroState>* frames = nullptr,
-                 bool throughThorns = false);
+Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m,
+                 std::vector<HeroState>* frames = nullptr, bool throughThorns = false);
 
 const int kExitPlace = -1;  // the `to` of a move that reached the exit
 const int kLostPlace = -2;  // the `to` of a move that left the level
@@ -70,7 +70,12 @@ struct SearchResult {
 // way to the exit, otherwise it tries every place it can reach and keeps every move.
 // The full search also takes in the places a hero gets to only through thorns, but
 // keeps no move through them: a chamber whose only way out is through thorns is a dead end.
-SearchResult searchLevel(int level, bool untilExit = false, const HeroState* start = nullptr);
+// With `sight` (level px), places whose hero sprite corner lies outside it are kept
+// but not searched from: a hero who sees only that much plans no farther.
+SearchResult searchLevel(int level, bool untilExit = false, const HeroState* start = nullptr,
+                         const SDL_Rect* sight = nullptr);
 
 // The hero sprite's corner for a hero state, level pixels.
 std::pair<int, int> spriteCorner(const HeroState& s);
+// Does the hero sprite's corner lie inside `sight` (level px)?
+bool inSight(const SDL_Rect& sight, const HeroState& s);
