@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -35,34 +36,47 @@ template <typename Tied>
 auto copyOf(Tied tied) {
   return std::apply([](auto... v) { return std::make_tuple(v...); }, tied);
 }
+
+// The checker's route from where the hero is. Empty when the hero cannot get
+// to the exit unhurt from here, as while he falls into thorns.
+Route routeFromHere(int level) {
+  Route route;
+  thinkAhead(level, [&](const HeroState& here) {
+    SearchResult found = searchLevel(level, true, &here);
+    if (found.exitReachable) route = found.exitRoute;
+  });
+  return route;
+}
 }  // namespace
 
-// The checker's route from where the hero is, found without disturbing the
-// game: the hero, the clock and the extras are put back. Empty when the hero
-// cannot get to the exit unhurt from here, as while he falls into thorns.
-Route routeFromHere(int level) {
+void thinkAhead(int level, const std::function<void(const HeroState&)>& think) {
   const auto kept = copyOf(heroCounters());
   std::vector<decltype(copyOf(extraState(extras[0])))> lying;
   for (Extra& e : extras) lying.push_back(copyOf(extraState(e)));
   HeroState start = HeroSim(nullptr, level).save();
-  SearchResult found = searchLevel(level, true, &start);
+  think(start);
   HeroSim(nullptr, level).load(start);
   heroCounters() = kept;
   for (int i = 0; i < kExtraCount; ++i) extraState(extras[i]) = lying[i];
-  return found.exitReachable ? found.exitRoute : Route();
 }
 
-// Lets go of every key a route holds, at once.
 void letGo() {
   for (Action a : {Action::RunLeft, Action::RunRight, Action::Crouch}) pushKey(keyFor(a), false);
   handleEvents();
 }
 
-// Does the hero's swing reach a goblin now?
 bool goblinInReach() {
   for (const Goblin& g : goblins)
     if (g.health > 0 && !g.waiting && g.inHeroReach(player.x, player.y, player.ori)) return true;
   return false;
+}
+
+void tradeWhenLow() {
+  if (player.health <= kTradeAtHealth && player.weaponLevel > 0) pushKey(keyFor(Action::Trade), true);
+}
+
+int healthCost(int health, int lives) {
+  return player.lives < lives ? health : std::max(0, health - player.health);
 }
 
 void pass() {
@@ -76,7 +90,7 @@ bool playToExit(int level, int& healthLost) {
   size_t next = 0;
   bool offRoute = route.empty(), swinging = false;
   for (int f = 0, passes = 0; passes < kMaxPasses; ++f, ++passes) {
-    if (player.health <= kTradeAtHealth && player.weaponLevel > 0) pushKey(keyFor(Action::Trade), true);
+    tradeWhenLow();
     swinging = !swinging && goblinInReach();  // each swing hits on its press
     pushKey(keyFor(Action::Swing), swinging);
     for (; next < route.size() && route[next].frame == f; ++next)
@@ -84,7 +98,7 @@ bool playToExit(int level, int& healthLost) {
     const int health = player.health, lives = player.lives;
     pass();
     if (GameState == LevelStats) return true;
-    const int lost = player.lives < lives ? health : std::max(0, health - player.health);
+    const int lost = healthCost(health, lives);
     healthLost += lost;
     // A hurt throws the hero off the way: once the shove is over, a new plan from where he is.
     offRoute = offRoute || lost > 0;
@@ -99,7 +113,7 @@ bool playToExit(int level, int& healthLost) {
   return false;
 }
 
-void startAsNewGame(int level, unsigned seed) {
+void startAsNewHero(int level, unsigned seed) {
   std::srand(seed);
   levelBuild.waitFor(level);
   player.reset(nowMs());
@@ -111,6 +125,6 @@ void startAsNewGame(int level, unsigned seed) {
 }
 
 bool expertPlaysLevel(int level, int& healthLost) {
-  startAsNewGame(level, kExpertSeed);
+  startAsNewHero(level, kExpertSeed);
   return playToExit(level, healthLost);
 }

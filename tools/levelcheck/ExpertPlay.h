@@ -2,7 +2,9 @@
 // Plays levels the way the main loop runs them, with a fake clock, pressing the
 // keys of the level checker's route to the exit as an expert would.
 #include <cstdint>
+#include <functional>
 
+#include "HeroSim.h"
 #include "Route.h"
 
 const int kMaxPasses = 20000;
@@ -20,13 +22,18 @@ bool passUntil(Done done) {
   return done();
 }
 
-// The checker's route from where the hero is, found without disturbing the game;
-// empty when the hero cannot get to the exit unhurt from here.
-Route routeFromHere(int level);
+// Lets `think` search the level being played from where the hero is, without
+// disturbing the game: the hero, the clock and the extras are put back after.
+void thinkAhead(int level, const std::function<void(const HeroState&)>& think);
+
 // Lets go of every key a route holds, at once.
 void letGo();
 // Does the hero's swing reach a goblin now?
 bool goblinInReach();
+// Queues a weapon level traded for health when health is low.
+void tradeWhenLow();
+// Health the last pass cost a hero who had `health` and `lives` before it: all of it for a lost life.
+int healthCost(int health, int lives);
 
 // Plays the level being played to its exit: the checker's way, a swing at each
 // goblin in reach, a weapon traded for health when low, and a new plan after
@@ -34,9 +41,9 @@ bool goblinInReach();
 // false when the exit is never reached.
 bool playToExit(int level, int& healthLost);
 
-// Starts `level` as a new game's hero would (full health, no weapon), the game's
-// dice seeded with `seed`.
-void startAsNewGame(int level, unsigned seed);
+// Starts `level` for a new game's hero (full health, no weapon) under the rules
+// chosen, the game's rand seeded with `seed`.
+void startAsNewHero(int level, unsigned seed);
 
 // Plays `level` from its start as a new game's hero (full health, no weapon),
 // the same way every time (a fixed seed), under the rules chosen.

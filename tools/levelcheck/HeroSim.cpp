@@ -8,7 +8,6 @@
 #include "shell/GameFlow.h"
 
 namespace {
-const float kLostBelowY = 1400.0f;  // px of view y; the hero's feet are past the picture
 const int kParkedY = -1000000;      // px; far from any hero, so the game's own pickups stay idle
 }  // namespace
 

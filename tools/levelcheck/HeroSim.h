@@ -8,6 +8,8 @@
 
 #include "Route.h"
 
+const float kLostBelowY = 1400.0f;  // px of view y; a hero below this has fallen out of the level
+
 // The hero's moving parts and the clock they were measured against.
 struct HeroState {
   float x, y, speedx, speedy;

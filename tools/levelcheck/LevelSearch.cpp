@@ -78,6 +78,11 @@ std::pair<int, int> spriteCorner(const HeroState& s) {
   return {int(s.x + kSpriteCornerX), int(s.y + kSpriteCornerY)};
 }
 
+bool inSight(const SDL_Rect& sight, const HeroState& s) {
+  auto [x, y] = spriteCorner(s);
+  return x >= sight.x && x < sight.x + sight.w && y >= sight.y && y < sight.y + sight.h;
+}
+
 // Plays one move from `start` and reports where it ends and what it touched.
 Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m, std::vector<HeroState>* frames,
                  bool throughThorns) {
@@ -135,7 +140,7 @@ Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m, std::vecto
   return o;
 }
 
-SearchResult searchLevel(int level, bool untilExit, const HeroState* from) {
+SearchResult searchLevel(int level, bool untilExit, const HeroState* from, const SDL_Rect* sight) {
   SearchResult result;
   levelBuild.waitFor(level);
   HeroSim sim(levels[level].getCollisionImage(), level);
@@ -160,6 +165,7 @@ SearchResult searchLevel(int level, bool untilExit, const HeroState* from) {
     queue.pop();
     const HeroState here = nodes[id].state;
     result.standingPlaces.push_back(spriteCorner(here));
+    if (sight && !inSight(*sight, here)) continue;
     for (size_t mi = 0; mi < list.size(); ++mi) {
       Outcome o = playMove(sim, here, list[mi]);
       if (o.lost && !untilExit) {

@@ -70,7 +70,12 @@ struct SearchResult {
 // way to the exit, otherwise it tries every place it can reach and keeps every move.
 // The full search also takes in the places a hero gets to only through thorns, but
 // keeps no move through them: a chamber whose only way out is through thorns is a dead end.
-SearchResult searchLevel(int level, bool untilExit = false, const HeroState* start = nullptr);
+// With `sight` (level px), places whose hero sprite corner lies outside it are kept
+// but not searched from: a hero who sees only that much plans no farther.
+SearchResult searchLevel(int level, bool untilExit = false, const HeroState* start = nullptr,
+                         const SDL_Rect* sight = nullptr);
 
 // The hero sprite's corner for a hero state, level pixels.
 std::pair<int, int> spriteCorner(const HeroState& s);
+// Does the hero sprite's corner lie inside `sight` (level px)?
+bool inSight(const SDL_Rect& sight, const HeroState& s);

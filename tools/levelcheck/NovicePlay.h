@@ -1,17 +1,63 @@
 #pragma once
-// A new player: the expert's plans played with a human's hands and eyes. Every
-// key of a plan comes late by 120 to 260 ms and every hold lasts its planned
-// time give or take 60 ms; he plans only as far as the view shows (he looks
-// again at its edge), swings once a goblin has been in reach for 200 ms, and
-// looks again after a fall, a bite or a thorn.
+// The novice: the expert's plans played with a new player's hands and eyes. He
+// sees only the view, so he plans to the best place on screen on the way to the
+// exit and plans again from there; each key he presses or lets go comes late,
+// each hold is a little off, and he swings only at a goblin that has stood in
+// his reach a while.
+#include <cstdint>
+#include <random>
+#include <vector>
 
-// What one play of a level came to.
-struct NoviceRun {
-  bool finished = false;
-  float seconds = 0.0f;  // from the level start to the exit, or to giving up
-  int healthLost = 0;    // a lost life counts the health it took
+#include "Route.h"
+
+const int kNoviceLateMinMs = 120, kNoviceLateMaxMs = 260;  // every key of a plan comes this late
+const int kNoviceHoldSlackMs = 60;          // every hold is its planned time, give or take this
+const uint32_t kNoviceSwingWaitMs = 200;    // a goblin in reach this long before he swings
+const uint32_t kNoviceTimeLimitMs = 60000;  // the level clock: a try ends when it runs out
+
+// A key of a plan as the hands play it.
+struct HandKey {
+  Action action;
+  bool down;
+  uint32_t plannedMs;  // game time the plan wants it
+  uint32_t atMs;       // game time the hands press or let go; the game's clock when it was handled
+  int plan;            // which plan it belongs to, counted from 0
 };
 
-// Plays `level` from its start as a new game's hero, the human's dice and the
-// game's seeded with `seed`, under the rules chosen.
-NoviceRun novicePlaysLevel(int level, unsigned seed);
+// Plays plans the way a new player's hands do, on the game's fake clock. The
+// hands draw their lateness from a generator of their own, so the game's rand
+// runs as it would.
+class NoviceHands {
+ public:
+  explicit NoviceHands(unsigned seed);
+  // Plays `plan`, its frame 0 at game time `startMs`, instead of what was left of the last.
+  void follow(const Route& plan, uint32_t startMs);
+  // One main-loop pass; the keys due in it are handled each at its own time.
+  void pass();
+  bool idle() const { return next == due.size(); }  // every key of the plan played
+
+  std::vector<HandKey> played;  // every key played, in order
+
+ private:
+  std::mt19937 random;
+  std::vector<HandKey> due;  // the plan's keys by the time they are played
+  size_t next = 0;           // the first of them not played yet
+  int plans = 0;
+  int endX = 0, endY = 0;  // the hero sprite's corner when the try ended, level px
+};
+
+// How one try at a level went.
+struct NoviceRun {
+  bool finished = false;  // reached the exit with lives left within the time limit
+  bool timedOut = false;
+  bool fellOut = false;                  // fell below the level
+  uint32_t ms = 0;                       // game time from the level start to the end of the try
+  int healthLost = 0;                    // a lost life costs the health it had
+  int falls = 0, bites = 0, thorns = 0;  // each threw him off his plan; a trap counts as a thorn
+  int plans = 0;
+  int endX = 0, endY = 0;  // the hero sprite's corner when the try ended, level px
+};
+
+// Plays `level` from its start as a new game's hero under the rules chosen; `seed`
+// seeds both the game's rand and the novice's hands. With `played`, keeps every key he played.
+NoviceRun novicePlaysLevel(int level, unsigned seed, std::vector<HandKey>* played = nullptr);

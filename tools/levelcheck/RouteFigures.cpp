@@ -74,33 +74,46 @@ int exitCentreX(const SearchResult& r) {
 int edgeCost(const Edge& e) { return e.frames + (searchMoves()[e.move].jump ? kJumpCostFrames : 0); }
 }  // namespace
 
+Ways cheapestWays(const SearchResult& r, bool toExit, int from, const SDL_Rect* sight) {
+  const int n = int(r.places.size()), exitNode = n;
+  Ways w{std::vector<long>(n + 1, -1), std::vector<int>(n + 1, -1)};
+  // Searched from the start along the moves, or from the exit against them.
+  std::vector<std::vector<int>> links(n + 1);
+  for (size_t i = 0; i < r.edges.size(); ++i) {
+    const Edge& e = r.edges[i];
+    if (e.to == kLostPlace) continue;
+    links[toExit ? (e.to == kExitPlace ? exitNode : e.to) : e.from].push_back(int(i));
+  }
+  using Entry = std::pair<long, int>;
+  std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> queue;
+  const int first = toExit ? exitNode : from;
+  w.cost[first] = 0;
+  queue.push({0, first});
+  while (!queue.empty()) {
+    auto [c, node] = queue.top();
+    queue.pop();
+    if (c != w.cost[node] || (!toExit && node == exitNode)) continue;
+    if (sight && node != first && !inSight(*sight, r.places[node])) continue;
+    for (int i : links[node]) {
+      const Edge& e = r.edges[i];
+      int to = toExit ? e.from : (e.to == kExitPlace ? exitNode : e.to);
+      long next = c + edgeCost(e);
+      if (w.cost[to] >= 0 && w.cost[to] <= next) continue;
+      w.cost[to] = next;
+      w.via[to] = int(i);
+      queue.push({next, to});
+    }
+  }
+  return w;
+}
+
 RouteFigures measureRoute(int level, const SearchResult& r) {
   RouteFigures fig;
   const int n = int(r.places.size()), exitNode = n;
   if (n == 0) return fig;
-  std::vector<std::vector<int>> out(n);
-  for (size_t i = 0; i < r.edges.size(); ++i)
-    if (r.edges[i].to != kLostPlace) out[r.edges[i].from].push_back(int(i));
-  std::vector<long> cost(n + 1, -1);
-  std::vector<int> via(n + 1, -1);
-  using Entry = std::pair<long, int>;
-  std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> queue;
-  cost[0] = 0;
-  queue.push({0, 0});
-  while (!queue.empty()) {
-    auto [c, node] = queue.top();
-    queue.pop();
-    if (c != cost[node] || node == exitNode) continue;
-    for (int i : out[node]) {
-      const Edge& e = r.edges[i];
-      int to = e.to == kExitPlace ? exitNode : e.to;
-      long next = c + edgeCost(e);
-      if (cost[to] >= 0 && cost[to] <= next) continue;
-      cost[to] = next;
-      via[to] = i;
-      queue.push({next, to});
-    }
-  }
+  const Ways ways = cheapestWays(r);
+  const std::vector<long>& cost = ways.cost;
+  const std::vector<int>& via = ways.via;
   if (cost[exitNode] < 0) return fig;
   fig.found = true;
   fig.frames = r.startFrames;

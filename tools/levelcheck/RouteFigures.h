@@ -25,5 +25,16 @@ struct RouteFigures {
 // much as kJumpCostFrames of running) and measures its jumps on `level`.
 RouteFigures measureRoute(int level, const SearchResult& r);
 
+// The cheapest way (a jump costs as much as kJumpCostFrames of running) from
+// place `from` to each place, or with `toExit` from each place to the exit.
+// Indexed by place, the exit last: its cost, -1 where there is no way, and the
+// edge it comes by (toward the exit: the edge it leaves by). With `sight` (hero
+// sprite corners, level px) the ways go on only from places inside it.
+struct Ways {
+  std::vector<long> cost;
+  std::vector<int> via;  // indices into SearchResult::edges
+};
+Ways cheapestWays(const SearchResult& r, bool toExit = false, int from = 0, const SDL_Rect* sight = nullptr);
+
 // Places (indices into r.places) from which no chain of moves reaches the exit.
 std::vector<int> deadEnds(const SearchResult& r);

@@ -6,7 +6,9 @@
 // the way (a jump up through solid ground, an extra in the ground, a view past
 // the level's edge, a goblin posted where the hero starts). With --expert
 // it also plays each level through the game's own loop, goblins and all, and
-// prints what that cost.
+// prints what that cost. With --novice it only plays each level as a new
+// player would, with seeds 1 to 20, and prints a line a level (with --verbose,
+// what threw him off).
 #include <SDL/SDL.h>
 
 #include <cstdio>
@@ -76,19 +78,32 @@ bool playAsExpert(int n) {
   return true;
 }
 
-// Twenty plays of level n by the novice, seeds 1 to 20.
-void playAsNovice(int n) {
-  const int kPlays = 20;
-  int finished = 0, lost = 0;
-  float seconds = 0.0f;
-  for (unsigned seed = 1; seed <= kPlays; ++seed) {
+// The novice's tries at level n, one line; with `verbose` a second one says what went wrong.
+void playAsNovice(int n, bool verbose) {
+  const int kTries = 20;
+  int finished = 0, timedOut = 0, fellOut = 0, outOfLives = 0, falls = 0, bites = 0, thorns = 0;
+  double seconds = 0.0, healthLost = 0.0;
+  std::string endedAt;
+  for (unsigned seed = 1; seed <= kTries; ++seed) {
     NoviceRun run = novicePlaysLevel(n, seed);
+    if (!run.finished) endedAt += " (" + std::to_string(run.endX) + ", " + std::to_string(run.endY) + ")";
     finished += run.finished;
-    lost += run.healthLost;
-    if (run.finished) seconds += run.seconds;
+    timedOut += run.timedOut;
+    fellOut += run.fellOut;
+    outOfLives += !run.finished && !run.timedOut && !run.fellOut;
+    falls += run.falls;
+    bites += run.bites;
+    thorns += run.thorns;
+    healthLost += run.healthLost;
+    if (run.finished) seconds += run.ms / 1000.0;
   }
   std::printf("level %d: novice finished %d of %d, mean time %.1f s, mean health lost %.1f\n", n, finished,
-              kPlays, finished ? seconds / finished : 0.0f, float(lost) / kPlays);
+              kTries, finished ? seconds / finished : 0.0, healthLost / kTries);
+  if (verbose)
+    std::printf(
+        "  not finished: %d out of time, %d fell out, %d out of lives; thrown off by %d falls, %d bites, "
+        "%d thorns\n  unfinished tries ended at%s\n",
+        timedOut, fellOut, outOfLives, falls, bites, thorns, endedAt.empty() ? " no place" : endedAt.c_str());
   std::fflush(stdout);
 }
 
@@ -133,7 +148,7 @@ bool checkLevel(int n, bool printRoute) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool printRoute = false, expert = false, novice = false;
+  bool printRoute = false, expert = false, novice = false, verbose = false;
   std::vector<int> chosen;
   for (int a = 1; a < argc; ++a) {
     std::string arg = argv[a];
@@ -141,6 +156,7 @@ int main(int argc, char** argv) {
     wildRules = wildRules || arg == "--wild";
     expert = expert || arg == "--expert";
     novice = novice || arg == "--novice";
+    verbose = verbose || arg == "--verbose";
     int n = std::atoi(argv[a]);
     if (arg[0] != '-' && n >= 0 && n < kLevelCount) chosen.push_back(n);
   }
@@ -149,18 +165,16 @@ int main(int argc, char** argv) {
   setenv("SDL_VIDEODRIVER", "dummy", 1);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   // The expert needs the whole game, on a clock of its own; the search only the levels.
-  if (novice) {
-    gameClock.useFake(1);
-    if (startUp() != 0) return 2;
-    for (int n : chosen) playAsNovice(n);
-    SDL_Quit();
-    return 0;
-  }
-  if (expert) {
+  if (expert || novice) {
     gameClock.useFake(1);
     if (startUp() != 0) return 2;
   } else {
     SDL_Init(SDL_INIT_VIDEO);
+  }
+  if (novice) {
+    for (int n : chosen) playAsNovice(n, verbose);
+    SDL_Quit();
+    return 0;
   }
   bool ok = true;
   for (int n : chosen) {
