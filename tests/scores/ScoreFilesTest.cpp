@@ -19,7 +19,6 @@
 #include <fstream>
 #include <functional>
 #include <random>
-#include <regex>
 #include <set>
 
 #include "TestSupport.h"
@@ -76,7 +75,11 @@ bool faultOnce = false;
 
 bool noteCall(const char* call, std::string path, const char* to = nullptr) {
   auto shortName = [](std::string p) {
-    return p == testDir ? "." : std::regex_replace(p.substr(p.rfind('/') + 1), std::regex("-.{6}$"), "");
+    if (p == testDir) return std::string(".");
+    std::string name = p.substr(p.rfind('/') + 1);
+    const size_t kUnique = 7;  // "-" and the six letters of a temporary name
+    return name.size() > kUnique && name[name.size() - kUnique] == '-' ? name.substr(0, name.size() - kUnique)
+                                                                       : name;
   };
   if (call != std::string("temp"))
     calls.push_back(call + (" " + shortName(path)) + (to ? " " + shortName(to) : ""));
