@@ -43,7 +43,6 @@ class NoviceHands {
   std::vector<HandKey> due;  // the plan's keys by the time they are played
   size_t next = 0;           // the first of them not played yet
   int plans = 0;
-  int endX = 0, endY = 0;  // the hero sprite's corner when the try ended, level px
 };
 
 // How one try at a level went.
