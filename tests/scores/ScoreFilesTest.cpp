@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <random>
@@ -240,6 +241,24 @@ TEST_F(ScoreFilesTest, LinksToAPipeOrAFolderAreLeftAloneAndEachSaveSaysSo) {
   EXPECT_EQ(std::tuple(fs::status("pipe").type(), fs::is_empty("folder"),
                        std::distance(fs::directory_iterator("."), fs::directory_iterator())),
             std::tuple(fs::file_type::fifo, true, 4));
+}
+
+// A game with no terminal of its own must not take one it finds at a score path.
+TEST_F(ScoreFilesTest, ATerminalAtAScorePathNeverBecomesTheGamesOwn) {
+  enterDir();
+  pid_t child = fork();
+  if (child == 0) {
+    int master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (setsid() < 0 || master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) _exit(3);
+    if (symlink(ptsname(master), "scoredata.txt") != 0) _exit(3);
+    loadScores();
+    saveScores();
+    _exit(open("/dev/tty", O_RDONLY | O_NOCTTY) < 0 ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 3) GTEST_SKIP() << "no terminals here";
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the terminal became the game's own";
 }
 
 TEST_F(ScoreFilesTest, ASaveThatCannotTakeItsLockOrFailsPartWayLeavesBothFilesAlone) {
