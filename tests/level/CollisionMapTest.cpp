@@ -29,10 +29,12 @@ const uint64_t kLevelHashes[kLevelCount] = {0xd4d3ac15699999a2, 0xe1f16db3c89374
                                             0x400647d581b1eb72, 0x2954ff6926e7be3a};
 const uint64_t kShopHash = 0x961fd6403df6f212;
 
+// A changed level file changes its hash too.
 TEST(CollisionMapTest, EveryLevelAndTheShopAreSolidWhereTheirCollisionPicturesWere) {
   for (int n = 0; n < kLevelCount; ++n) {
     levelBuild.waitFor(n);
-    EXPECT_EQ(hashOf(levels[n].getCollisionMap()), kLevelHashes[n]) << "level " << n;
+    const uint64_t hash = hashOf(levels[n].getCollisionMap());
+    EXPECT_EQ(hash, kLevelHashes[n]) << "level " << n << std::hex << ": 0x" << hash;
   }
   EXPECT_EQ(hashOf(shopCollision()), kShopHash);
 }
