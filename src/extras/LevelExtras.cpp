@@ -9,8 +9,6 @@
 #include "platform/RegularFile.h"
 
 namespace {
-const int kLevelWidth = 7200, kLevelHeight = 1400;  // px, every level's picture
-
 struct TypeName {
   const char* name;
   int type;

@@ -49,7 +49,7 @@ TEST_F(GoblinCombatTest, SecondHitPutsItOutOfTheGame) {
 
   Picture screen = rgbaPicture(640, 480, 0xFFFFFFFF);
   SDL_FreeSurface(goblin.spriteSheet);
-  goblin.spriteSheet = makeRgbaSurface(1000, 650, 0xFF000000);
+  goblin.spriteSheet = makeRgbaSurface(goblinSheet::kWidth, goblinSheet::kHeight, 0xFF000000);
   SDL_SetAlpha(goblin.spriteSheet, 0, 255);
   goblin.airborne = true;
   uint32_t airTick = goblin.airTick;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "TestSupport.h"
+#include "platform/Layout.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
 #include "shell/GameState.h"
@@ -35,7 +36,7 @@ class HeroDrawTest : public ::testing::Test {
   }
   uint32_t cell(int column, int row) { return cellColour(column, row) & 0xFFFFFF; }
   SDL_Surface* screen = makeRgbaSurface(640, 480, kScreen);
-  SDL_Surface* body = makeCellSheet(300, 650);
+  SDL_Surface* body = makeCellSheet(heroSheet::kWidth, heroSheet::kHeight);
   SDL_Surface* indicators = makeCellSheet(450, 100, true);
   SDL_Surface* bar = makeRgbaSurface(4, 100, kBar);
   SavedGameState saved;  // puts back the screen and a fresh hero
