@@ -103,7 +103,7 @@ void Level::load(int n) {
   std::string map;
   // A missing or irregular file (a FIFO, a device): no tiles, and both pictures
   // stay the plain background. Of a larger map, the first megabyte is painted.
-  if (!readRegularFile(name.c_str(), kMaxTextFileBytes, map, Oversize::Cut)) return;
+  if (!wasRead(readRegularFile(name.c_str(), kMaxTextFileBytes, map, Oversize::Cut))) return;
   int tileY = n * kCellPx;
   int width = 0, height = 0;
   for (const SDL_Surface* image : {levelImage, collisionImage}) {

@@ -109,8 +109,8 @@ TEST_F(HeroDrawTest, AWildTapPlaysTheWholeSwingAndAClassicOneStopsAtTheRelease) 
 TEST_F(HeroDrawTest, TheWildSwingsReachIsWhereTheSwungWeaponIsPainted) {
   Picture sheet = loadPicture("pics/extrasAnimalsSprites.png");
   ASSERT_NE(sheet, nullptr);
-  for (int weapon = 0; weapon < 6; ++weapon) {
-    const int cellX = 150 + weapon % 3 * 50, cellY = weapon / 3 * 50;
+  for (int weapon = 0; weapon < extrasSheet::kWeaponLevels; ++weapon) {
+    const int cellX = extrasSheet::kWeapons[weapon].swungRight, cellY = extrasSheet::kWeapons[weapon].row;
     int left = 50, top = 50, right = 0, bottom = 0;
     for (int y = 0; y < 50; ++y)
       for (int x = 0; x < 50; ++x)
