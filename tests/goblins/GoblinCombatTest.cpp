@@ -147,7 +147,8 @@ TEST_F(GoblinSpawnTest, OneInSixIsRareAndKindsComeEquallyWithOneFlagEach) {
   std::srand(7);
   for (int i = 0; i < spawns; ++i) {
     goblin.spawn(0);
-    ASSERT_NE(goblin.rareBreed, goblin.commonBreed);
+    ASSERT_EQ(std::pair(goblin.rareBreed, goblin.commonBreed),  // and its frames are its breed's
+              std::pair(goblin.breed == goblinSheet::kRareBreed, goblin.breed != goblinSheet::kRareBreed));
     // Exactly the flag of its kind.
     ASSERT_EQ(goblin.isKind0 | goblin.isKind1 << 1 | goblin.isKind2 << 2, 1 << goblin.kind);
     rare += goblin.rareBreed;
