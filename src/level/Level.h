@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-const int kLevelCount = 5;
+#include "platform/Layout.h"
+
 const uint32_t kLevelTimeMs = 60000;  // each level's clock
 
 // One level: painted from its text map into a picture that scrolls behind the

@@ -10,9 +10,9 @@
 #include "platform/StopRequest.h"
 
 namespace {
-const int kCellPx = 50;               // px, both ways, in the sheets and the level pictures
-const int kOtherTileColumn = 25;      // every character but 'a' … 'y' and the line feed
-const long long kMaxRectPos = 32767;  // px; blit positions are signed 16-bit
+const int kCellPx = tile::kSize;          // px, both ways, in the sheets and the level pictures
+const int kOtherTileColumn = tile::kAir;  // every character but 'a' … 'y' and the line feed
+const long long kMaxRectPos = 32767;      // px; blit positions are signed 16-bit
 
 int tileColumn(int c) { return (c >= 'a' && c <= 'y') ? c - 'a' : kOtherTileColumn; }
 
@@ -103,7 +103,7 @@ void Level::load(int n) {
   std::string map;
   // A missing or irregular file (a FIFO, a device): no tiles, and both pictures
   // stay the plain background. Of a larger map, the first megabyte is painted.
-  if (!readRegularFile(name.c_str(), kMaxTextFileBytes, map, Oversize::Cut)) return;
+  if (!wasRead(readRegularFile(name.c_str(), kMaxTextFileBytes, map, Oversize::Cut))) return;
   int tileY = n * kCellPx;
   int width = 0, height = 0;
   for (const SDL_Surface* image : {levelImage, collisionImage}) {
