@@ -66,7 +66,8 @@ Mix_Chunk* loadEffect(const char* fileName) {
   // Read here, so that a FIFO or a device is never waited on, and checked before
   // SDL converts it: a header of 0 channels or 0 Hz crashes the conversion.
   std::string bytes;
-  if (!readRegularFile(fileName, kMaxSoundFileBytes, bytes) || !isPlayableWave(bytes)) return nullptr;
+  if (!wasRead(readRegularFile(fileName, kMaxSoundFileBytes, bytes)) || !isPlayableWave(bytes))
+    return nullptr;
   SDL_RWops* file = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
   return file ? Mix_LoadWAV_RW(file, 1) : nullptr;  // the mixer closes it; the samples are copied
 }

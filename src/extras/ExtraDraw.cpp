@@ -2,18 +2,31 @@
 #include <cstdint>
 
 #include "extras/Extra.h"
+#include "platform/Layout.h"
 #include "player/Player.h"
 
 namespace {
 
-// Frames of the sheet (px).
-const SDL_Rect kHazardFrame = {0, 150, 50, 50};
-const SDL_Rect kNutFrame = {0, 550, 50, 50};
-const SDL_Rect kTrapIdleFrame = {0, 250, 50, 50};
-const SDL_Rect kTrapStruckFrames[2] = {{50, 250, 50, 50}, {100, 250, 50, 50}};
-const SDL_Rect kExitFrames[2] = {{0, 350, 150, 145}, {143, 350, 150, 145}};  // the second starts at 143
-const SDL_Rect kAnimalIdleFrames[2] = {{0, 500, 50, 50}, {50, 500, 50, 50}};
-const SDL_Rect kAnimalRescuedFrame = {100, 500, 50, 50};
+SDL_Rect rectOf(SheetRect r) {
+  return {static_cast<Sint16>(r.x), static_cast<Sint16>(r.y), static_cast<Uint16>(r.w),
+          static_cast<Uint16>(r.h)};
+}
+
+// Frame k of a run of square cells.
+SDL_Rect runFrame(SheetRun run, int k) {
+  const int cell = extrasSheet::kCell;
+  return rectOf({run.x + k * cell, run.y, cell, cell});
+}
+
+// Frames of the sheet.
+const SDL_Rect kHazardFrame = rectOf(extrasSheet::kThorn);
+const SDL_Rect kNutFrame = rectOf(extrasSheet::kNut);
+const SDL_Rect kTrapIdleFrame = runFrame(extrasSheet::kTrap, 0);
+const SDL_Rect kTrapStruckFrames[2] = {runFrame(extrasSheet::kTrap, 1), runFrame(extrasSheet::kTrap, 2)};
+const SDL_Rect kExitFrames[2] = {rectOf(extrasSheet::kExit[0]), rectOf(extrasSheet::kExit[1])};
+const SDL_Rect kAnimalIdleFrames[2] = {runFrame(extrasSheet::kCagedAnimal, 0),
+                                       runFrame(extrasSheet::kCagedAnimal, 1)};
+const SDL_Rect kAnimalRescuedFrame = rectOf(extrasSheet::kFreedAnimal);
 
 const uint32_t kFrameMs = 100;     // each frame of a two-frame animation
 const uint32_t kRiseEveryMs = 10;  // a rescued animal rises only on frames further apart than this

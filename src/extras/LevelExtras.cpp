@@ -9,8 +9,6 @@
 #include "platform/RegularFile.h"
 
 namespace {
-const int kLevelWidth = 7200, kLevelHeight = 1400;  // px, every level's picture
-
 struct TypeName {
   const char* name;
   int type;
@@ -77,7 +75,7 @@ void LevelExtras::load(const std::string& dir) {
     std::string path = dir.empty() ? name : dir + "/" + name;
     std::string text, why;
     int line = 0;
-    if (!readRegularFile(path.c_str(), kMaxTextFileBytes, text)) {
+    if (!wasRead(readRegularFile(path.c_str(), kMaxTextFileBytes, text))) {
       why = "missing or unreadable";
     } else if (parseExtras(text, spots[n], line, why)) {
       splitPosts(spots[n], posts[n]);

@@ -16,7 +16,7 @@ const int kGoblinPost = 100;
 
 class LevelExtras {
  public:
-  // Reads the five files from `dir` (the working directory when empty).
+  // Reads every level's file from `dir` (the working directory when empty).
   void load(const std::string& dir);
   // The extras of `level`, or null when it plays with the classic placement.
   // The first call loads the files from the working directory.

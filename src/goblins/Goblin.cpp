@@ -9,6 +9,7 @@
 #include "level/Gravity.h"
 #include "level/Pixels.h"
 #include "platform/Image.h"
+#include "platform/Layout.h"
 #include "platform/PictureFiles.h"
 #include "platform/Video.h"
 #include "player/Player.h"
@@ -19,7 +20,7 @@ const float kSpawnTopY = 400.0f;  // px, level y of goblin 0
 const float kSpawnStepY = 10.0f;  // px between neighbouring goblins
 const int kRareRoll = 5;          // of rand() % 6: one chance in six
 const int kBreedRolls = 6;
-const int kKinds = 3;
+const int kKinds = goblinSheet::kKinds;
 
 struct SpawnPlace {
   float walkSpeed;  // tenths of a px per ms
@@ -27,7 +28,7 @@ struct SpawnPlace {
 };
 
 // By breed (common, rare), then kind.
-const SpawnPlace kSpawnPlaces[2][kKinds] = {
+const SpawnPlace kSpawnPlaces[goblinSheet::kBreedCount][kKinds] = {
     {{1.25f, 100.0f}, {1.35f, 200.0f}, {1.0f, 300.0f}},
     {{0.6f, 400.0f}, {0.85f, 300.0f}, {0.35f, 100.0f}},
 };
@@ -58,12 +59,13 @@ void Goblin::spawn(int index) {
   int breedRoll = std::rand() % kBreedRolls;
   int kindRoll = std::rand() % kKinds;
   kind = kindRoll;
-  rareBreed = breedRoll == kRareRoll;
+  breed = breedRoll == kRareRoll ? goblinSheet::kRareBreed : goblinSheet::kCommonBreed;
+  rareBreed = breed == goblinSheet::kRareBreed;
   commonBreed = !rareBreed;
   isKind0 = kind == 0;
   isKind1 = kind == 1;
   isKind2 = kind == 2;
-  const SpawnPlace& place = kSpawnPlaces[rareBreed ? 1 : 0][kind];
+  const SpawnPlace& place = kSpawnPlaces[breed][kind];
   walkSpeed = place.walkSpeed;
   x = playerX() + place.offsetX;
   health = kGoblinFullHealth;
@@ -102,7 +104,7 @@ const float kLiftRow = 49.0f;           // px, the lowest row inside the box
 const float kKnockBackSpeed = 0.4f;     // px per ms: a hit's push takes a few frames
 
 // Walking speed taken up again when the hero leaves notice: the common breed's, by kind.
-float restoredSpeed(int kind) { return kSpawnPlaces[0][kind].walkSpeed; }
+float restoredSpeed(int kind) { return kSpawnPlaces[goblinSheet::kCommonBreed][kind].walkSpeed; }
 
 // Probe points are cut toward zero, not rounded.
 bool solidAt(const CollisionMap& collision, float px, float py) {

@@ -60,6 +60,7 @@ class Goblin {
   float walkSpeed = 1.0f;  // tenths of a px per ms
   float speedy = 4.0f;     // tenths of a px per ms; negative is up
   bool airborne = false;
+  int breed = 0;  // its row of goblinSheet::kBreeds, which its frames come from
   bool rareBreed = false;
   bool commonBreed = false;
   bool isKind0 = false;

@@ -1,13 +1,14 @@
 #include <cstdlib>
 
 #include "goblins/Goblin.h"
+#include "platform/Layout.h"
 #include "player/Player.h"
 
 namespace {
-const int kCellSize = 50;       // px, square cells of the sheet
-const int kCellsPerRow = 20;    // cells across the sheet
-const uint32_t kFrameMs = 100;  // every frame of every animation
-const uint32_t kWalkFrames = 10;
+using goblinSheet::Cell;
+const int kCellSize = goblinSheet::kCell;  // px, square
+const uint32_t kFrameMs = 100;             // every frame of every animation
+const uint32_t kWalkFrames = goblinSheet::kWalkFrames;
 const uint32_t kFallFrames = 1;   // the falling frame is the first walking cell
 const int kJumpRolls = 100;       // the jump chance is in percent
 const float kJumpSpeed = -2.0f;   // tenths of a px per ms, upward
@@ -18,35 +19,9 @@ const int kBarOffsetY = -40;      // px below the sprite's top, plus the bar hei
 const uint32_t kHitFlashMs = 100;
 const int kFlashLightPercent = 60;  // of the way from a pixel's colour to white
 
-struct Cell {
-  int col;  // px
-  int row;  // px
-};
-
-struct Look {
-  Cell attack;
-  uint32_t attackFrames;
-  Cell walk;  // 10 frames
-};
-
-// First cells of every animation, by breed (common, rare), kind and facing (left, right).
-const Look kLooks[2][3][2] = {
-    {
-        {{{400, 300}, 6, {400, 350}}, {{700, 300}, 6, {900, 350}}},
-        {{{400, 400}, 7, {600, 450}}, {{800, 400}, 7, {100, 500}}},
-        {{{600, 500}, 7, {900, 550}}, {{950, 500}, 7, {400, 600}}},
-    },
-    {
-        {{{0, 0}, 6, {0, 50}}, {{300, 0}, 6, {500, 50}}},
-        {{{0, 100}, 7, {100, 150}}, {{350, 100}, 7, {600, 150}}},
-        {{{100, 200}, 7, {400, 250}}, {{450, 200}, 7, {900, 250}}},
-    },
-};
-
-// The cell k places after `first`, reading the sheet row by row like text.
-Cell cellAfter(Cell first, uint32_t k) {
-  int index = first.row / kCellSize * kCellsPerRow + first.col / kCellSize + static_cast<int>(k);
-  return {index % kCellsPerRow * kCellSize, index / kCellsPerRow * kCellSize};
+// The goblin's attack and walk, by its breed, kind and facing.
+const goblinSheet::Runs& runsOf(const Goblin& g) {
+  return goblinSheet::kBreeds[g.breed].runs[g.kind][g.movingRight ? 1 : 0];
 }
 
 SDL_Rect makeRect(int x, int y, int w, int h) {
@@ -73,13 +48,13 @@ void Goblin::draw(SDL_Surface* screen, uint32_t now) {
 }
 
 void Goblin::pickFrame(uint32_t now) {
-  const Look& look = kLooks[rareBreed ? 1 : 0][kind][movingRight ? 1 : 0];
+  const goblinSheet::Runs& look = runsOf(*this);
   Cell first = look.walk;
   uint32_t frames = kFallFrames;  // airborne: the one-frame falling cycle
   bool walking = false;
   if (attacking) {
     first = look.attack;
-    frames = look.attackFrames;
+    frames = static_cast<uint32_t>(look.attackFrames);
   } else if (onGround) {
     frames = kWalkFrames;
     walking = true;
@@ -87,14 +62,14 @@ void Goblin::pickFrame(uint32_t now) {
   uint32_t elapsed = now - animStart;
   Cell cell = first;
   if (elapsed < kFrameMs * frames) {
-    cell = cellAfter(first, elapsed / kFrameMs);
+    cell = goblinSheet::cellAfter(first, static_cast<int>(elapsed / kFrameMs));
   } else {
     // The only timed effects of the drawing: the cycle restarts on its first cell, and
     // the end of a walking cycle is where a goblin may jump.
     animStart = now;
     if (walking && std::rand() % kJumpRolls < jumpChance) speedy = kJumpSpeed;
   }
-  srcRect = makeRect(cell.col, cell.row, kCellSize, kCellSize);
+  srcRect = makeRect(cell.x, cell.y, kCellSize, kCellSize);
 }
 
 namespace {
@@ -149,7 +124,4 @@ void Goblin::drawHealthBar(SDL_Surface* screen, int spriteX, int spriteY) {
   SDL_BlitSurface(healthBarImage, &srcRect, screen, &dstRect);
 }
 
-uint32_t Goblin::strikeMs() const {
-  const Look& look = kLooks[rareBreed ? 1 : 0][kind][movingRight ? 1 : 0];
-  return kFrameMs * (look.attackFrames - 1);
-}
+uint32_t Goblin::strikeMs() const { return kFrameMs * static_cast<uint32_t>(runsOf(*this).attackFrames - 1); }

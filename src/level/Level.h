@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "level/CollisionMap.h"
+#include "platform/Layout.h"
 
-const int kLevelCount = 5;
 const uint32_t kLevelTimeMs = 60000;  // each level's clock
 
 // One level: painted from its text map into a picture that scrolls behind the

@@ -12,9 +12,9 @@
 #include "platform/StopRequest.h"
 
 namespace {
-const int kCellPx = 50;               // px, both ways, in the sheets and the level pictures
-const int kOtherTileColumn = 25;      // every character but 'a' … 'y' and the line feed
-const long long kMaxRectPos = 32767;  // px; blit positions are signed 16-bit
+const int kCellPx = tile::kSize;          // px, both ways, in the sheets and the level pictures
+const int kOtherTileColumn = tile::kAir;  // every character but 'a' … 'y' and the line feed
+const long long kMaxRectPos = 32767;      // px; blit positions are signed 16-bit
 
 int tileColumn(int c) { return (c >= 'a' && c <= 'y') ? c - 'a' : kOtherTileColumn; }
 
@@ -128,7 +128,7 @@ void Level::load(int n) {
   // A missing or irregular file (a FIFO, a device) has no tiles: the level picture
   // stays as it is and the collision is the plain background's. Of a larger map,
   // the first megabyte is painted.
-  if (!readRegularFile(name.c_str(), kMaxTextFileBytes, map, Oversize::Cut)) map.clear();
+  if (!wasRead(readRegularFile(name.c_str(), kMaxTextFileBytes, map, Oversize::Cut))) map.clear();
   int tileY = n * kCellPx;
   int width = 0, height = 0;
   for (const SDL_Surface* image : {levelImage, background}) {

@@ -74,7 +74,7 @@ SDL_RWops* stoppableSource(const std::string& bytes) {
 DecodedPicture decode(const std::string& path) {
   DecodedPicture d;
   std::string bytes;
-  if (stopRequested() || !readRegularFile(path.c_str(), kMaxPictureFileBytes, bytes) ||
+  if (stopRequested() || !wasRead(readRegularFile(path.c_str(), kMaxPictureFileBytes, bytes)) ||
       !decodesWithinCap(bytes))
     return d;
   if (SDL_Surface* picture = IMG_Load_RW(stoppableSource(bytes), 1)) {

@@ -12,16 +12,25 @@ namespace {
 bool regularOfAtMost(const struct stat& info, size_t maxBytes) {
   return S_ISREG(info.st_mode) && info.st_size >= 0 && size_t(info.st_size) <= maxBytes;
 }
-}  // namespace
 
-int openRegularFile(const char* path, size_t maxBytes) {
+// Opens `path` for reading only when it is a regular file of at most maxBytes;
+// -1 otherwise, with `missing` set when there is nothing by that name.
+int openRegularFile(const char* path, size_t maxBytes, bool& missing) {
+  missing = false;
   // Looked at before opening, so no device is ever opened; checked again on the
   // open file in case the name was swapped in between.
   struct stat info;
-  if (stat(path, &info) != 0 || !regularOfAtMost(info, maxBytes)) return -1;
+  if (stat(path, &info) != 0) {
+    missing = errno == ENOENT;
+    return -1;
+  }
+  if (!regularOfAtMost(info, maxBytes)) return -1;
   // Non-blocking, so a FIFO swapped in cannot hold the open up.
   int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return -1;
+  if (fd < 0) {
+    missing = errno == ENOENT;
+    return -1;
+  }
   if (fstat(fd, &info) != 0 || !regularOfAtMost(info, maxBytes) ||
       fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
     close(fd);
@@ -29,21 +38,24 @@ int openRegularFile(const char* path, size_t maxBytes) {
   }
   return fd;
 }
+}  // namespace
 
-bool readRegularFile(const char* path, size_t maxBytes, std::string& bytes, Oversize oversize) {
+FileRead readRegularFile(const char* path, size_t maxBytes, std::string& bytes, Oversize oversize) {
   bytes.clear();
   const bool cut = oversize == Oversize::Cut;
-  int fd = openRegularFile(path, cut ? SIZE_MAX : maxBytes);
-  if (fd < 0) return false;
+  bool missing = false;
+  int fd = openRegularFile(path, cut ? SIZE_MAX : maxBytes, missing);
+  if (fd < 0) return missing ? FileRead::Missing : FileRead::Refused;
   struct stat info;
   if (fstat(fd, &info) != 0) {
     close(fd);
-    return false;
+    return FileRead::Refused;
   }
   // Cut: at most the bound. Whole: one byte more than it holds, to notice a file
   // that grew after it was opened.
-  size_t limit = cut ? maxBytes : size_t(info.st_size);
-  bytes.resize(cut ? std::min(limit, size_t(info.st_size)) : limit + 1);
+  const size_t size = size_t(info.st_size);
+  size_t limit = cut ? maxBytes : size;
+  bytes.resize(cut ? std::min(limit, size) : limit + 1);
   size_t got = 0;
   while (got < bytes.size()) {
     ssize_t n = read(fd, &bytes[got], bytes.size() - got);
@@ -57,5 +69,6 @@ bool readRegularFile(const char* path, size_t maxBytes, std::string& bytes, Over
   close(fd);
   bool whole = got <= limit;
   bytes.resize(whole ? got : 0);
-  return whole;
+  if (!whole) return FileRead::Refused;
+  return cut && size > maxBytes ? FileRead::Cut : FileRead::Whole;
 }

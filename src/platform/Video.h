@@ -1,8 +1,8 @@
 #pragma once
 #include <SDL/SDL.h>
 
-const int kScreenWidth = 640;   // px
-const int kScreenHeight = 480;  // px
+#include "platform/Layout.h"
+
 const int kScreenBits = 24;
 
 // The video surface every drawing goes to; a resize may replace it.

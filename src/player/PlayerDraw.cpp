@@ -1,10 +1,12 @@
 // The hero's drawing: body frame, health bar, weapon indicator, in that order.
+#include "platform/Layout.h"
 #include "platform/Message.h"
 #include "player/Player.h"
 #include "shell/GameState.h"
 
 namespace {
-const int kCellPx = 50;               // px, body frames and indicator cells
+const int kCellPx = heroSheet::kFrame;  // px, body frames and indicator cells
+static_assert(kCellPx == extrasSheet::kCell, "a weapon indicator is the size of a body frame");
 const uint32_t kFrameMs = 100;        // ms each ladder column shows
 const float kShopBodyOffset = 25.0f;  // px from the sprite's centre to its corner
 const int kHealthPerBarPx = 10;
@@ -12,11 +14,9 @@ const Uint16 kBarWidth = 4;   // px
 const int kBarOffsetX = 23;   // px right of the body's corner
 const int kBarOffsetY = -20;  // px from the body's top edge, plus the bar height: full, it ends there
 
-// A run of columns of one row, each shown for kFrameMs.
+// A run of frames along one row of the sheet, each shown for kFrameMs.
 struct BodyLadder {
-  Sint16 row;
-  Sint16 firstColumn;
-  int columns;
+  SheetRun run;
   bool restartsEveryCall;  // the crouch holds its one frame
   bool undefined;          // no rule matched
 };
@@ -24,33 +24,34 @@ struct BodyLadder {
 // The first rule that matches: attacking over everything, standing over sliding,
 // airborne over crouching. `attacking`: the key is held, or a wild swing still plays.
 BodyLadder chooseLadder(const Player& p, bool attacking) {
+  using namespace heroSheet;
   bool right = p.ori == 0;
   bool left = p.ori == 1;
   bool onFeet = !p.jum && !p.cro;  // on the ground and not crouching
-  if (attacking && left) return {300, 0, 3, false, false};
-  if (attacking && right) return {350, 0, 3, false, false};
-  if (left && onFeet && p.speedx == 0.0f) return {450, 0, 1, false, false};
-  if (right && onFeet && p.speedx == 0.0f) return {400, 0, 1, false, false};
-  if (left && onFeet && p.sli) return {450, 0, 1, false, false};
-  if (right && onFeet && p.sli) return {400, 0, 1, false, false};
-  if (right && onFeet) return {100, 0, 3, false, false};
-  if (left && onFeet) return {150, 0, 3, false, false};
-  if (right && p.jum) return {200, 0, 6, false, false};
-  if (left && p.jum) return {250, 0, 6, false, false};
-  if (right && p.cro) return {400, 50, 1, true, false};
-  if (left && p.cro) return {450, 50, 1, true, false};
-  return {600, 100, 1, false, true};
+  if (attacking && left) return {kSwingLeft, false, false};
+  if (attacking && right) return {kSwingRight, false, false};
+  if (left && onFeet && p.speedx == 0.0f) return {kStandLeft, false, false};
+  if (right && onFeet && p.speedx == 0.0f) return {kStandRight, false, false};
+  if (left && onFeet && p.sli) return {kStandLeft, false, false};
+  if (right && onFeet && p.sli) return {kStandRight, false, false};
+  if (right && onFeet) return {kRunRight, false, false};
+  if (left && onFeet) return {kRunLeft, false, false};
+  if (right && p.jum) return {kJumpRight, false, false};
+  if (left && p.jum) return {kJumpLeft, false, false};
+  if (right && p.cro) return {kCrouchRight, true, false};
+  if (left && p.cro) return {kCrouchLeft, true, false};
+  return {kPuzzled, false, true};
 }
 
 // The column the cycle has reached. The animation restart (animStart = now) is the
 // only timed effect of the drawing; the restarting call shows the ladder's first column.
 Sint16 ladderColumn(Player& p, const BodyLadder& ladder, uint32_t now) {
   uint32_t elapsed = now - p.animStart;
-  if (ladder.restartsEveryCall || elapsed >= kFrameMs * ladder.columns) {
+  if (ladder.restartsEveryCall || elapsed >= kFrameMs * ladder.run.frames) {
     p.animStart = now;
-    return ladder.firstColumn;
+    return static_cast<Sint16>(ladder.run.x);
   }
-  return static_cast<Sint16>(ladder.firstColumn + kCellPx * static_cast<int>(elapsed / kFrameMs));
+  return static_cast<Sint16>(ladder.run.x + kCellPx * static_cast<int>(elapsed / kFrameMs));
 }
 
 void reportUndefined(const Player& p) {
@@ -58,16 +59,8 @@ void reportUndefined(const Player& p) {
                p.ori, p.cro, p.jum, p.sli, static_cast<double>(p.speedx), p.att);
 }
 
-// Indicator cell by weapon level 0 … 5 (anything else shows as 5): row, then the
-// column when idle, attacking to the right and attacking to the left.
-struct IndicatorCell {
-  Sint16 row, idle, right, left;
-};
-const IndicatorCell kIndicatorCells[] = {
-    {0, 0, 150, 400},  {0, 50, 200, 350},  {0, 100, 250, 300},
-    {50, 0, 150, 400}, {50, 50, 200, 350}, {50, 100, 250, 300},
-};
-const int kTopWeaponLevel = 5;
+// The indicator's cell by weapon level 0 … 5; anything else shows as 5.
+const int kTopWeaponLevel = extrasSheet::kWeaponLevels - 1;
 // Indicator offsets from the body's corner, in px: above the head when idle,
 // held out to the facing side while attacking.
 const int kIdleIndicatorX = 0, kIdleIndicatorY = -20;
@@ -77,6 +70,7 @@ const int kSwingIndicatorX = 20, kSwingIndicatorY = -10;
 // swing to the right, by weapon level (cell px; the cell to the left is its mirror).
 const ArcBox kArcInCell[] = {{8, 15, 39, 41}, {8, 15, 39, 44}, {7, 15, 39, 45},
                              {6, 7, 47, 47},  {7, 7, 47, 50},  {5, 4, 49, 47}};
+static_assert(sizeof kArcInCell / sizeof kArcInCell[0] == extrasSheet::kWeaponLevels, "one per weapon");
 
 // Under the wild rules a hurt shows as a red frame round the screen.
 const uint32_t kHurtFrameMs = 150;
@@ -97,7 +91,7 @@ void bodyCorner(const Player& p, Sint16& bodyX, Sint16& bodyY) {
 void drawBody(Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY, uint32_t now) {
   BodyLadder ladder = chooseLadder(p, p.att || p.swinging(now));
   if (ladder.undefined) reportUndefined(p);
-  p.srcRect = {ladderColumn(p, ladder, now), ladder.row, kCellPx, kCellPx};
+  p.srcRect = {ladderColumn(p, ladder, now), static_cast<Sint16>(ladder.run.y), kCellPx, kCellPx};
   p.dstRect = {bodyX, bodyY, 0, 0};
   SDL_BlitSurface(p.spriteSheet, &p.srcRect, screen, &p.dstRect);
 }
@@ -115,20 +109,20 @@ void drawHealthBar(Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY) {
 int knownWeaponLevel(int level) { return level >= 0 && level < kTopWeaponLevel ? level : kTopWeaponLevel; }
 
 void drawWeaponIndicator(Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY, uint32_t now) {
-  const IndicatorCell& cell = kIndicatorCells[knownWeaponLevel(p.weaponLevel)];
-  Sint16 column = cell.idle;
+  const extrasSheet::WeaponCells& cell = extrasSheet::kWeapons[knownWeaponLevel(p.weaponLevel)];
+  int column = cell.idle;
   int dx = kIdleIndicatorX, dy = kIdleIndicatorY;
   bool attacking = p.att || p.swinging(now);
   if (attacking && p.ori == 1) {
-    column = cell.left;
+    column = cell.swungLeft;
     dx = -kSwingIndicatorX;
     dy = kSwingIndicatorY;
   } else if (attacking && p.ori == 0) {
-    column = cell.right;
+    column = cell.swungRight;
     dx = kSwingIndicatorX;
     dy = kSwingIndicatorY;
   }
-  p.srcRect = {column, cell.row, kCellPx, kCellPx};
+  p.srcRect = {static_cast<Sint16>(column), static_cast<Sint16>(cell.row), kCellPx, kCellPx};
   p.dstRect = {static_cast<Sint16>(bodyX + dx), static_cast<Sint16>(bodyY + dy), 0, 0};
   SDL_BlitSurface(p.extrasSheet, &p.srcRect, screen, &p.dstRect);
 }

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/RegularFile.h"
 #include "scores/FileCalls.h"
 
 namespace {
@@ -104,20 +105,11 @@ bool writeDurably(int fd, const std::string& bytes) {
 }
 
 FileState readScoreFile(const std::string& path, int linesWanted, std::string& bytes) {
-  bytes.clear();
-  // Non-blocking, so opening a pipe does not wait for a writer.
-  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return errno == ENOENT ? FileState::Missing : FileState::Unreadable;
-  struct stat st;
-  bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-  char buffer[4096];
-  ssize_t n = 0;
-  while (ok && bytes.size() < kMaxFileBytes &&
-         (n = read(fd, buffer, std::min(sizeof buffer, kMaxFileBytes - bytes.size()))) > 0)
-    bytes.append(buffer, static_cast<size_t>(n));
-  bool whole = ok && n >= 0 && (bytes.size() < kMaxFileBytes || read(fd, buffer, 1) == 0);
-  close(fd);
-  ok = ok && n >= 0 && (whole || std::count(bytes.begin(), bytes.end(), '\n') >= linesWanted);
+  FileRead found = readRegularFile(path.c_str(), kMaxFileBytes, bytes, Oversize::Cut);
+  if (found == FileRead::Missing) return FileState::Missing;
+  // Cut short, the file counts as read only when what was kept holds every line wanted.
+  bool ok = found == FileRead::Whole ||
+            (found == FileRead::Cut && std::count(bytes.begin(), bytes.end(), '\n') >= linesWanted);
   if (!ok) bytes.clear();
   return ok ? FileState::Read : FileState::Unreadable;
 }

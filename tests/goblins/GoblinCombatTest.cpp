@@ -49,7 +49,7 @@ TEST_F(GoblinCombatTest, SecondHitPutsItOutOfTheGame) {
 
   Picture screen = rgbaPicture(640, 480, 0xFFFFFFFF);
   SDL_FreeSurface(goblin.spriteSheet);
-  goblin.spriteSheet = makeRgbaSurface(1000, 650, 0xFF000000);
+  goblin.spriteSheet = makeRgbaSurface(goblinSheet::kWidth, goblinSheet::kHeight, 0xFF000000);
   SDL_SetAlpha(goblin.spriteSheet, 0, 255);
   goblin.airborne = true;
   uint32_t airTick = goblin.airTick;
@@ -148,7 +148,8 @@ TEST_F(GoblinSpawnTest, OneInSixIsRareAndKindsComeEquallyWithOneFlagEach) {
   std::srand(7);
   for (int i = 0; i < spawns; ++i) {
     goblin.spawn(0);
-    ASSERT_NE(goblin.rareBreed, goblin.commonBreed);
+    ASSERT_EQ(std::pair(goblin.rareBreed, goblin.commonBreed),  // and its frames are its breed's
+              std::pair(goblin.breed == goblinSheet::kRareBreed, goblin.breed != goblinSheet::kRareBreed));
     // Exactly the flag of its kind.
     ASSERT_EQ(goblin.isKind0 | goblin.isKind1 << 1 | goblin.isKind2 << 2, 1 << goblin.kind);
     rare += goblin.rareBreed;

@@ -12,11 +12,6 @@ const uint32_t kPassMs = 16;
 const int kPasses = 28000 / kPassMs;
 const int kMaxAirPasses = 3000 / kPassMs;  // 3 s
 const float kOutOfNoticeY = -1000.0f;      // the hero far above every goblin
-// Airborne goblin-passes by level, measured with this loop when a goblin standing on the
-// ground still sank by its kept fall speed and was lifted back every pass (the
-// rule before the landing stopped the fall).
-const int kSinkingAirPasses[kLevelCount] = {489, 749, 1123, 1300, 660};
-const double kTolerance = 0.15;
 const float kFreshFallSpeed = 4.0f;  // tenths of a px per ms, a goblin's first speed
 }  // namespace
 
@@ -51,7 +46,6 @@ TEST(GoblinLevelsTest, GoblinsLeftAloneFallOffEdgesAsBeforeAndBriefly) {
       }
     }
     EXPECT_LE(longestAir, kMaxAirPasses) << "level " << level;
-    EXPECT_NEAR(airPasses, kSinkingAirPasses[level], kTolerance * kSinkingAirPasses[level])
-        << "level " << level;
+    EXPECT_GT(airPasses, 0) << "level " << level;  // some walked off an edge
   }
 }

@@ -177,7 +177,7 @@ class GoblinDrawTest : public GoblinTest {
     GoblinTest::SetUp();
     freeImage(goblin.spriteSheet);
     freeImage(goblin.healthBarImage);
-    goblin.spriteSheet = makeCellSheet(1000, 650);
+    goblin.spriteSheet = makeCellSheet(goblinSheet::kWidth, goblinSheet::kHeight);
     SDL_SetAlpha(goblin.spriteSheet, 0, 255);  // copy pixels as they are
     goblin.healthBarImage = makeRgbaSurface(8, 20, kBarColour);
     SDL_SetAlpha(goblin.healthBarImage, 0, 255);

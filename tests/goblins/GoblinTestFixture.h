@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "goblins/Goblin.h"
 #include "platform/Clock.h"
+#include "platform/Layout.h"
 #include "player/Player.h"
 
 class GoblinTest : public testing::Test {

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kLevels = 5;
-
 // The caves (3) and the night (4) must not show the daytime sky of the shared
 // background: their sheet rows are opaque, with a backdrop where other rows are clear.
 bool hidesSky(int level) { return level == 3 || level == 4; }
@@ -39,8 +37,7 @@ class LevelPicturesTest : public testing::Test {
   void SetUp() override {
     for (Picture* p : {&background, &tiles, &collision}) {
       ASSERT_NE(*p, nullptr) << IMG_GetError();
-      ASSERT_TRUE(p == &background ||
-                  ((*p)->w >= (tile::kAir + 1) * tile::kSize && (*p)->h >= kLevels * tile::kSize));
+      ASSERT_TRUE(p == &background || ((*p)->w >= tile::kSheetWidth && (*p)->h >= tile::kSheetHeight));
       // Red in the lowest byte, alpha in the highest of 32 bits: the byte order the solid rule assumes.
       ASSERT_EQ((*p)->format->Rmask, 0x000000FFu);
       ASSERT_EQ((*p)->format->Amask, 0xFF000000u);
@@ -77,7 +74,7 @@ TEST_F(LevelPicturesTest, BackgroundIsOpaqueAndSolidExceptTheShopBand) {
 
 // Air shows the sky by day and a backdrop in the caves and the night.
 TEST_F(LevelPicturesTest, SolidTilesAreOpaqueAndSolidAndDecorationsAndAirFree) {
-  for (int level = 0; level < kLevels; ++level) {
+  for (int level = 0; level < kLevelCount; ++level) {
     for (int column = 0; column <= tile::kAir; ++column) {
       int opaque = 0, clear = 0;
       for (int y = 0; y < tile::kSize; ++y) {
@@ -109,7 +106,7 @@ TEST_F(LevelPicturesTest, SolidTilesAreOpaqueAndSolidAndDecorationsAndAirFree) {
 }
 
 TEST_F(LevelPicturesTest, LowPlankIsSolidOnlyFromItsTopDown) {
-  for (int level = 0; level < kLevels; ++level) {
+  for (int level = 0; level < kLevelCount; ++level) {
     for (int y = 0; y < tile::kSize; ++y) {
       uint32_t p = at(collision, tile::kLowPlank * tile::kSize + tile::kSize / 2, level * tile::kSize + y);
       EXPECT_EQ(solidPixel(p), y >= tile::kLowPlankTop) << "level " << level << " row " << y;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "TestSupport.h"
+#include "platform/Layout.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
 #include "shell/GameState.h"
@@ -35,7 +36,7 @@ class HeroDrawTest : public ::testing::Test {
   }
   uint32_t cell(int column, int row) { return cellColour(column, row) & 0xFFFFFF; }
   SDL_Surface* screen = makeRgbaSurface(640, 480, kScreen);
-  SDL_Surface* body = makeCellSheet(300, 650);
+  SDL_Surface* body = makeCellSheet(heroSheet::kWidth, heroSheet::kHeight);
   SDL_Surface* indicators = makeCellSheet(450, 100, true);
   SDL_Surface* bar = makeRgbaSurface(4, 100, kBar);
   SavedGameState saved;  // puts back the screen and a fresh hero
@@ -108,8 +109,8 @@ TEST_F(HeroDrawTest, AWildTapPlaysTheWholeSwingAndAClassicOneStopsAtTheRelease) 
 TEST_F(HeroDrawTest, TheWildSwingsReachIsWhereTheSwungWeaponIsPainted) {
   Picture sheet = loadPicture("pics/extrasAnimalsSprites.png");
   ASSERT_NE(sheet, nullptr);
-  for (int weapon = 0; weapon < 6; ++weapon) {
-    const int cellX = 150 + weapon % 3 * 50, cellY = weapon / 3 * 50;
+  for (int weapon = 0; weapon < extrasSheet::kWeaponLevels; ++weapon) {
+    const int cellX = extrasSheet::kWeapons[weapon].swungRight, cellY = extrasSheet::kWeapons[weapon].row;
     int left = 50, top = 50, right = 0, bottom = 0;
     for (int y = 0; y < 50; ++y)
       for (int x = 0; x < 50; ++x)

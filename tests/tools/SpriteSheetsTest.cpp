@@ -1,20 +1,26 @@
-// Checks the painted hero, goblin and extras sheets against the cells the game reads and the
-// geometry its collision probes assume. Their sizes are checked with every picture in ImageTest.
+// Checks the painted hero, goblin and extras sheets against the cells the game reads
+// (platform/Layout.h, which the generator paints by) and the geometry its collision probes assume.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
 #include "TestSupport.h"
+#include "platform/Layout.h"
 
 namespace {
 
 const int kFrame = 50;           // px, the hero's and goblins' frames and the small extras
 const uint32_t kKey = 0xFF00FF;  // magenta reads the same in either byte order
+static_assert(kFrame == heroSheet::kFrame && kFrame == goblinSheet::kCell && kFrame == extrasSheet::kCell);
 
-struct Cell {
-  int x, y, w, h;
-};
+using Cell = SheetRect;
+
+// Frame k of a run of square frames.
+Cell frameOf(SheetRun run, int k) { return {run.x + k * kFrame, run.y, kFrame, kFrame}; }
+
+// Every sheet is painted at the size the game expects.
+void expectSize(SDL_Surface* s, int w, int h) { EXPECT_EQ(std::pair(s->w, s->h), std::pair(w, h)); }
 
 // Pixels of rows [fromRow, toRow) of a cell that `shows`.
 template <typename Shows>
@@ -25,20 +31,19 @@ int shown(SDL_Surface* s, const Cell& c, int fromRow, int toRow, Shows shows) {
   return n;
 }
 
-// Written out again here rather than shared with the generator, so that a slip in the
-// generator's layout shows up.
 std::vector<Cell> heroFrames() {
+  using namespace heroSheet;
   std::vector<Cell> cells;
-  const int rows[][2] = {{100, 3}, {150, 3}, {200, 6}, {250, 6}, {300, 3}, {350, 3}, {400, 2}, {450, 2}};
-  for (auto [y, count] : rows)
-    for (int i = 0; i < count; ++i) cells.push_back({i * kFrame, y, kFrame, kFrame});
-  cells.push_back({100, 600, kFrame, kFrame});  // fallback
+  for (SheetRun run : {kRunRight, kRunLeft, kJumpRight, kJumpLeft, kSwingLeft, kSwingRight, kStandRight,
+                       kStandLeft, kCrouchRight, kCrouchLeft, kPuzzled})
+    for (int i = 0; i < run.frames; ++i) cells.push_back(frameOf(run, i));
   return cells;
 }
 
 TEST(SpriteSheetHero, FramesHoldThePandaWithItsFeetOnRow42) {
   Picture sheet = loadPicture("./pics/player.png");
   ASSERT_NE(sheet, nullptr);
+  expectSize(sheet.get(), heroSheet::kWidth, heroSheet::kHeight);
   // The game sets no colour key on this sheet: transparency must come from alpha.
   ASSERT_NE(sheet->format->Amask, 0u);
   const SDL_PixelFormat* f = sheet->format;
@@ -51,7 +56,8 @@ TEST(SpriteSheetHero, FramesHoldThePandaWithItsFeetOnRow42) {
     EXPECT_EQ(shown(sheet.get(), c, 43, kFrame, any), 0);
     EXPECT_EQ(shown(sheet.get(), c, 0, 1, any), 0) << "head cut off at the top";
   }
-  const Cell grounded[] = {{0, 400, 50, 50}, {50, 450, 50, 50}, {100, 100, 50, 50}, {50, 300, 50, 50}};
+  const Cell grounded[] = {frameOf(heroSheet::kStandRight, 0), frameOf(heroSheet::kCrouchLeft, 0),
+                           frameOf(heroSheet::kRunRight, 2), frameOf(heroSheet::kSwingLeft, 1)};
   for (const Cell& c : grounded) EXPECT_GT(shown(sheet.get(), c, 42, 43, solid), 0) << "feet float, " << c.x;
 }
 
@@ -70,9 +76,11 @@ TEST(SpriteSheetHero, RunJumpAndSlideFramesShowWhichWayHeFaces) {
     SDL_GetRGBA(rawPixel(s, x, y), s->format, &r, &g, &b, &a);
     return a >= 128 && r + g + b < 336 && b >= r;
   };
-  const int pairs[][3] = {{100, 150, 3}, {200, 250, 6}, {400, 450, 1}};  // right row, left row, frames
-  for (auto [right, left, frames] : pairs) {
-    for (int x0 = 0; x0 < frames * kFrame; x0 += kFrame) {
+  using namespace heroSheet;
+  const SheetRun pairs[][2] = {{kRunRight, kRunLeft}, {kJumpRight, kJumpLeft}, {kStandRight, kStandLeft}};
+  for (auto [rightRun, leftRun] : pairs) {
+    const int right = rightRun.y, left = leftRun.y;
+    for (int x0 = rightRun.x; x0 < rightRun.x + rightRun.frames * kFrame; x0 += kFrame) {
       SCOPED_TRACE(testing::Message() << "frame at " << x0 << "," << right);
       int unmirrored = 0, top = kFrame;
       for (int y = 0; y < kFrame; ++y) {
@@ -103,24 +111,27 @@ TEST(SpriteSheetHero, RunJumpAndSlideFramesShowWhichWayHeFaces) {
 }
 
 TEST(SpriteSheetExtras, CellsHoldPicturesStandingWhereTheGameDrawsThem) {
+  using namespace extrasSheet;
   Picture sheet = loadPicture("./pics/extrasAnimalsSprites.png");
   ASSERT_NE(sheet, nullptr);
+  expectSize(sheet.get(), kWidth, kHeight);
   // The game keys the raw pixel 0xFF00FF, which only works on plain 24-bit pixels.
   ASSERT_EQ(sheet->format->BitsPerPixel, 24);
   auto sprite = [](uint32_t p) { return p != kKey; };
   auto pixels = [&](const Cell& c, int from, int to) { return shown(sheet.get(), c, from, to, sprite); };
-  std::vector<Cell> small = {{0, 500, 50, 50}, {50, 500, 50, 50}, {100, 500, 50, 50}, {0, 550, 50, 50}};
-  for (int y : {0, 50})
-    for (int x = 0; x <= 400; x += kFrame) small.push_back({x, y, kFrame, kFrame});  // weapons
-  const Cell hazards[] = {{0, 150, 50, 50}, {0, 250, 50, 50}, {50, 250, 50, 50}, {100, 250, 50, 50}};
+  std::vector<Cell> small = {frameOf(kCagedAnimal, 0), frameOf(kCagedAnimal, 1), kFreedAnimal, kNut};
+  for (const WeaponCells& w : kWeapons)
+    for (int x : {w.idle, w.swungRight, w.swungLeft}) small.push_back({x, w.row, kFrame, kFrame});
+  const Cell hazards[] = {kThorn, frameOf(kTrap, 0), frameOf(kTrap, 1), frameOf(kTrap, 2)};
   for (const Cell& c : hazards) {
     small.push_back(c);
     EXPECT_GT(pixels(c, 49, 50), 10) << "hazard at " << c.x << "," << c.y << " floats";
   }
   for (const Cell& c : small) EXPECT_GE(pixels(c, 0, c.h), 80) << "cell at " << c.x << "," << c.y;
-  // The second exit frame starts at x 143, inside the first frame's 150 columns.
-  EXPECT_EQ(pixels({143, 350, 7, 145}, 0, 145), 0) << "columns 143..149 show in both frames";
-  for (const Cell& frame : {Cell{0, 350, 150, 145}, Cell{143, 350, 150, 145}}) {
+  // The second exit frame starts inside the first frame's columns: those show in both.
+  const int shared = kExit[0].x + kExit[0].w - kExit[1].x;
+  EXPECT_EQ(pixels({kExit[1].x, kExit[1].y, shared, kExit[1].h}, 0, kExit[1].h), 0) << "shared columns drawn";
+  for (const Cell& frame : kExit) {
     EXPECT_GE(pixels(frame, 0, 145), 6000);
     // The gate is drawn 130 px above the floor's top: row 129 is its base.
     EXPECT_EQ(pixels(frame, 130, 145), 0) << "exit frame at " << frame.x << " hangs below the floor";
@@ -129,21 +140,23 @@ TEST(SpriteSheetExtras, CellsHoldPicturesStandingWhereTheGameDrawsThem) {
 }
 
 TEST(SpriteSheetGoblins, EveryAnimationFrameHoldsAGoblinStandingOnTheCellFloor) {
+  using namespace goblinSheet;
   Picture sheet = loadPicture("./pics/goblinsheet.png");
   ASSERT_NE(sheet, nullptr);
   ASSERT_EQ(sheet->format->BitsPerPixel, 24);
+  expectSize(sheet.get(), kWidth, kHeight);
   auto sprite = [](uint32_t p) { return p != kKey; };
-  // Attack and walk runs {x, y, frames}, right- and left-facing, of the common then the rare kinds 0 to 2.
-  const int runs[][3] = {{700, 300, 6},  {400, 300, 6},  {900, 350, 10}, {400, 350, 10}, {800, 400, 7},
-                         {400, 400, 7},  {100, 500, 10}, {600, 450, 10}, {950, 500, 7},  {600, 500, 7},
-                         {400, 600, 10}, {900, 550, 10}, {300, 0, 6},    {0, 0, 6},      {500, 50, 10},
-                         {0, 50, 10},    {350, 100, 7},  {0, 100, 7},    {600, 150, 10}, {100, 150, 10},
-                         {450, 200, 7},  {100, 200, 7},  {900, 250, 10}, {400, 250, 10}};
-  for (auto [x, y, frames] : runs) {
-    // Frames follow in reading order, 20 cells a row.
-    for (int k = 0, cell = y / kFrame * 20 + x / kFrame; k < frames; ++k, ++cell) {
-      const Cell c{cell % 20 * kFrame, cell / 20 * kFrame, kFrame, kFrame};
-      SCOPED_TRACE(testing::Message() << "run from (" << x << ", " << y << "), frame " << k);
+  // Every breed's attack and walk runs, of every kind, either way it faces.
+  std::vector<std::pair<goblinSheet::Cell, int>> runs;
+  for (const Breed& breed : kBreeds)
+    for (const auto& kind : breed.runs)
+      for (const Runs& r : kind) runs.insert(runs.end(), {{r.attack, r.attackFrames}, {r.walk, kWalkFrames}});
+  for (auto [first, frames] : runs) {
+    // Frames follow in reading order, wrapping to the next row.
+    for (int k = 0; k < frames; ++k) {
+      const goblinSheet::Cell at = cellAfter(first, k);
+      const Cell c{at.x, at.y, kFrame, kFrame};
+      SCOPED_TRACE(testing::Message() << "run from (" << first.x << ", " << first.y << "), frame " << k);
       EXPECT_GE(shown(sheet.get(), c, 0, kFrame, sprite), 250);  // a goblin covers far more; a speck far less
       // The game probes for ground just below the cell's middle: feet reach the bottom rows near there.
       bool foot = false;

@@ -4,13 +4,14 @@
 #include <cairo.h>
 
 #include "kit/Paint.h"
+#include "platform/Layout.h"
 
 namespace extras {
 
 extern const Rgb kMetalOutline;  // navy, for weapons and the trap
 extern const Rgb kWoodOutline;   // deep brown, for everything grown or carved
 
-constexpr int kWeaponLevels = 6;
+using extrasSheet::kWeaponLevels;
 // The weapon of `level` lying along +x with its grip at the origin, full size.
 void paintWeapon(cairo_t* cr, int level);
 // px from the grip to the tip of the weapon of `level`.

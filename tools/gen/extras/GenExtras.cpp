@@ -5,13 +5,13 @@
 #include "Generators.h"
 #include "extras/ExtrasPainter.h"
 #include "kit/SpriteKit.h"
+#include "platform/Layout.h"
 
 namespace extras {
 namespace {
 
-constexpr int kSheetWidth = 450, kSheetHeight = 600;  // px
-constexpr int kCell = 50;                             // px, the small pictures are square
-constexpr int kOutlineWidth = 1;                      // px
+using namespace extrasSheet;
+constexpr int kOutlineWidth = 1;  // px
 const Rgb kKey = hex("#ff00ff");
 const Rgb kSwoosh = hex("#f4fbff");
 const Rgb kSwooshEdge = hex("#7d9cc4");  // a soft blue, lighter than a sprite outline
@@ -73,14 +73,14 @@ void swoosh(cairo_t* cr, int level) {
   }
 }
 
-// Levels 0..2 on row 0 and 3..5 on row 50: idle at x 0/50/100, swung right at 150/200/250
-// and swung left at 400/350/300.
+// Each level idle over the head, then swung right and swung left (mirrored).
 void placeWeapons(cairo_t* sheet) {
   for (int level = 0; level < kWeaponLevels; ++level) {
-    int row = level / 3 * kCell, i = level % 3;
-    placeCell(sheet, i * kCell, row, kMetalOutline, [&](cairo_t* cr) { idleWeapon(cr, level); });
+    const WeaponCells& cells = kWeapons[level];
+    int row = cells.row;
+    placeCell(sheet, cells.idle, row, kMetalOutline, [&](cairo_t* cr) { idleWeapon(cr, level); });
     for (bool left : {false, true}) {
-      int x = left ? (8 - i) * kCell : (3 + i) * kCell;
+      int x = left ? cells.swungLeft : cells.swungRight;
       // The swoosh goes under the weapon, with a softer edge than a solid thing.
       place(sheet, x, row, kCell, kCell, kSwooshEdge, kOutlineWidth, left,
             [&](cairo_t* cr) { swoosh(cr, level); });
@@ -91,26 +91,26 @@ void placeWeapons(cairo_t* sheet) {
 }
 
 void placePickups(cairo_t* sheet) {
-  placeCell(sheet, 0, 150, kWoodOutline, paintThornBush);
-  for (int frame = 0; frame < 3; ++frame) {
-    placeCell(sheet, frame * kCell, 250, kMetalOutline, [&](cairo_t* cr) { paintSpikeTrap(cr, frame); });
+  placeCell(sheet, kThorn.x, kThorn.y, kWoodOutline, paintThornBush);
+  for (int frame = 0; frame < kTrap.frames; ++frame) {
+    placeCell(sheet, kTrap.x + frame * kCell, kTrap.y, kMetalOutline,
+              [&](cairo_t* cr) { paintSpikeTrap(cr, frame); });
   }
-  for (int frame = 0; frame < 2; ++frame) {
-    placeCell(sheet, frame * kCell, 500, kWoodOutline, [&](cairo_t* cr) { paintCagedRabbit(cr, frame); });
+  for (int frame = 0; frame < kCagedAnimal.frames; ++frame) {
+    placeCell(sheet, kCagedAnimal.x + frame * kCell, kCagedAnimal.y, kWoodOutline,
+              [&](cairo_t* cr) { paintCagedRabbit(cr, frame); });
   }
-  placeCell(sheet, 100, 500, kWoodOutline, paintFreeRabbit);
-  placeCell(sheet, 0, 550, kWoodOutline, paintNut);
+  placeCell(sheet, kFreedAnimal.x, kFreedAnimal.y, kWoodOutline, paintFreeRabbit);
+  placeCell(sheet, kNut.x, kNut.y, kWoodOutline, paintNut);
 }
 
 // The game reads the second gate frame from x 143, seven columns into the first frame's
 // space, so each gate keeps to x 7..142 of its own 150-wide frame.
-constexpr int kGateY = 350;
-constexpr int kGateFrameX[2] = {0, 143};  // px, where the game reads each frame
-constexpr int kGateInset = 7;             // px
+constexpr int kGateInset = kExit[0].x + kExit[0].w - kExit[1].x;  // px: 7
 
 void placeGates(cairo_t* sheet) {
   for (int frame = 0; frame < 2; ++frame) {
-    place(sheet, kGateFrameX[frame] + kGateInset, kGateY, kGateWidth, kGatePaintedRows, kWoodOutline,
+    place(sheet, kExit[frame].x + kGateInset, kExit[frame].y, kGateWidth, kGatePaintedRows, kWoodOutline,
           kOutlineWidth, false, [&](cairo_t* cr) { paintGate(cr, frame == 0); });
   }
 }
@@ -119,7 +119,7 @@ void placeGates(cairo_t* sheet) {
 }  // namespace extras
 
 void generateExtras(const std::string& gameDir) {
-  cairo_surface_t* canvas = newCanvas(extras::kSheetWidth, extras::kSheetHeight);
+  cairo_surface_t* canvas = newCanvas(extrasSheet::kWidth, extrasSheet::kHeight);
   cairo_t* sheet = cairo_create(canvas);
   extras::placeWeapons(sheet);
   extras::placePickups(sheet);

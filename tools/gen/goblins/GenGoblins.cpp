@@ -6,44 +6,20 @@
 #include "Generators.h"
 #include "goblins/GoblinPainter.h"
 #include "kit/Paint.h"
+#include "platform/Layout.h"
 
 namespace {
-const int kSheetWidth = 1000, kSheetHeight = 650;  // px
-const int kCell = 50;                              // px, square
-const int kCellsPerRow = kSheetWidth / kCell;
-const int kCellCount = kCellsPerRow * (kSheetHeight / kCell);
-const int kWalkFrames = 10;
-
-struct Cell {
-  int x, y;  // px, top-left corner on the sheet
-};
-
-// Where the game looks for each goblin's frames.
-struct GoblinRow {
-  bool rare;
-  int kind;
-  bool facingRight;
-  Cell attack;
-  int attackFrames;
-  Cell walk;
-};
-const GoblinRow kRows[] = {
-    {false, 0, true, {700, 300}, 6, {900, 350}}, {false, 0, false, {400, 300}, 6, {400, 350}},
-    {false, 1, true, {800, 400}, 7, {100, 500}}, {false, 1, false, {400, 400}, 7, {600, 450}},
-    {false, 2, true, {950, 500}, 7, {400, 600}}, {false, 2, false, {600, 500}, 7, {900, 550}},
-    {true, 0, true, {300, 0}, 6, {500, 50}},     {true, 0, false, {0, 0}, 6, {0, 50}},
-    {true, 1, true, {350, 100}, 7, {600, 150}},  {true, 1, false, {0, 100}, 7, {100, 150}},
-    {true, 2, true, {450, 200}, 7, {900, 250}},  {true, 2, false, {100, 200}, 7, {400, 250}},
-};
+using namespace goblinSheet;
+const int kCellCount = kCellsPerRow * (kHeight / kCell);
 
 // The cell `step` places after `first` in reading order (rows wrap at the right edge).
-Cell cellAfter(Cell first, int step) {
-  int index = (first.y / kCell) * kCellsPerRow + first.x / kCell + step;
-  if (index >= kCellCount) {
+Cell cellOnSheet(Cell first, int step) {
+  Cell c = cellAfter(first, step);
+  if (c.y >= kHeight) {
     std::fprintf(stderr, "thornwald-gen: goblin animation runs off the sheet\n");
     std::exit(1);
   }
-  return {(index % kCellsPerRow) * kCell, (index / kCellsPerRow) * kCell};
+  return c;
 }
 
 // Dies rather than let two animations share a cell; the check runs in every build.
@@ -70,27 +46,31 @@ void paintCell(cairo_t* cr, Cell c, bool facingRight, const goblins::BreedLook& 
   cairo_restore(cr);
 }
 
-void paintRow(cairo_t* cr, const GoblinRow& row, std::vector<bool>& used) {
-  goblins::BreedLook look = goblins::breedLook(row.rare);
-  goblins::Build build = goblins::kindBuild(row.kind);
-  for (int i = 0; i < row.attackFrames; ++i) {
-    Cell c = cellAfter(row.attack, i);
+// One goblin's attack and walk, where the game looks for them.
+void paintRuns(cairo_t* cr, int breed, int kind, bool facingRight, std::vector<bool>& used) {
+  const Runs& runs = kBreeds[breed].runs[kind][facingRight ? 1 : 0];
+  goblins::BreedLook look = goblins::breedLook(breed);
+  goblins::Build build = goblins::kindBuild(kind);
+  for (int i = 0; i < runs.attackFrames; ++i) {
+    Cell c = cellOnSheet(runs.attack, i);
     claim(used, c);
-    paintCell(cr, c, row.facingRight, look, build, goblins::attackPose(build, i, row.attackFrames));
+    paintCell(cr, c, facingRight, look, build, goblins::attackPose(build, i, runs.attackFrames));
   }
   for (int i = 0; i < kWalkFrames; ++i) {
-    Cell c = cellAfter(row.walk, i);
+    Cell c = cellOnSheet(runs.walk, i);
     claim(used, c);
-    paintCell(cr, c, row.facingRight, look, build, goblins::walkPose(build, i, kWalkFrames));
+    paintCell(cr, c, facingRight, look, build, goblins::walkPose(build, i, kWalkFrames));
   }
 }
 }  // namespace
 
 void generateGoblins(const std::string& dir) {
-  cairo_surface_t* canvas = newCanvas(kSheetWidth, kSheetHeight);
+  cairo_surface_t* canvas = newCanvas(kWidth, kHeight);
   cairo_t* cr = cairo_create(canvas);
   std::vector<bool> used(kCellCount, false);
-  for (const GoblinRow& row : kRows) paintRow(cr, row, used);
+  for (int breed = 0; breed < kBreedCount; ++breed)
+    for (int kind = 0; kind < kKinds; ++kind)
+      for (bool facingRight : {true, false}) paintRuns(cr, breed, kind, facingRight, used);
   cairo_destroy(cr);
   saveKeyed(canvas, dir + "/pics/goblinsheet.png", hex("#ff00ff"));
   cairo_surface_destroy(canvas);

@@ -1,5 +1,7 @@
 #include "goblins/GoblinLook.h"
 
+#include "platform/Layout.h"
+
 namespace goblins {
 
 namespace {
@@ -8,7 +10,8 @@ Tones tones(const char* base, const char* light, const char* shade) {
 }
 }  // namespace
 
-BreedLook breedLook(bool rare) {
+BreedLook breedLook(int breed) {
+  const bool rare = breed == goblinSheet::kRareBreed;
   BreedLook look;
   look.rare = rare;
   look.bone = tones("#e4d8b8", "#fbf5e2", "#b8a67f");

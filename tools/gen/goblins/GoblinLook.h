@@ -12,7 +12,8 @@ struct BreedLook {
   Tones skin, innerEar, cloth, bone, blade, wood;
   Rgb eye, pupil, mouth, tooth;
 };
-BreedLook breedLook(bool rare);
+// The colours of a breed, a row of goblinSheet::kBreeds.
+BreedLook breedLook(int breed);
 
 enum class Weapon { Dagger, Club, Spear };
 

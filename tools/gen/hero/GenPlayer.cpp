@@ -3,13 +3,14 @@
 #include "Generators.h"
 #include "hero/PandaPainter.h"
 #include "kit/SpriteKit.h"
+#include "platform/Layout.h"
 
 namespace {
 
 using namespace hero;
 
-constexpr int kSheetWidth = 300, kSheetHeight = 650;  // px
-constexpr int kOutlineWidth = 1;                      // px
+constexpr int kOutlineWidth = 1;  // px
+static_assert(kPandaFrame == heroSheet::kFrame, "the panda is painted to the frame the game cuts");
 
 // Paints one pose into the frame whose top-left corner is (x, y).
 void placeFrame(cairo_t* sheet, const PandaPose& pose, int x, int y, bool facingLeft) {
@@ -21,28 +22,33 @@ void placeFrame(cairo_t* sheet, const PandaPose& pose, int x, int y, bool facing
   cairo_surface_destroy(frame);
 }
 
-// A row of frames facing right at `rightRow` and the same frames mirrored at `leftRow`.
+// A run of frames facing right and the same frames mirrored in the left run.
 template <typename PoseOf>
-void placeBothWays(cairo_t* sheet, int count, PoseOf poseOf, int rightRow, int leftRow) {
-  for (int i = 0; i < count; ++i) {
-    placeFrame(sheet, poseOf(i), i * kPandaFrame, rightRow, false);
-    placeFrame(sheet, poseOf(i), i * kPandaFrame, leftRow, true);
+void placeBothWays(cairo_t* sheet, PoseOf poseOf, SheetRun right, SheetRun left) {
+  for (int i = 0; i < right.frames; ++i) {
+    placeFrame(sheet, poseOf(i), right.x + i * kPandaFrame, right.y, false);
+    placeFrame(sheet, poseOf(i), left.x + i * kPandaFrame, left.y, true);
   }
+}
+
+void placeOne(cairo_t* sheet, const PandaPose& pose, SheetRun at, bool facingLeft) {
+  placeFrame(sheet, pose, at.x, at.y, facingLeft);
 }
 
 }  // namespace
 
 void generatePlayer(const std::string& gameDir) {
-  cairo_surface_t* canvas = newCanvas(kSheetWidth, kSheetHeight);
+  using namespace heroSheet;
+  cairo_surface_t* canvas = newCanvas(kWidth, kHeight);
   cairo_t* sheet = cairo_create(canvas);
-  placeBothWays(sheet, 3, runPose, 100, 150);
-  placeBothWays(sheet, 6, airPose, 200, 250);
-  placeBothWays(sheet, 3, attackPose, 350, 300);  // the left-facing attack row comes first
-  placeFrame(sheet, slidePose(), 0, 400, false);
-  placeFrame(sheet, crouchPose(), 50, 400, false);
-  placeFrame(sheet, slidePose(), 0, 450, true);
-  placeFrame(sheet, crouchPose(), 50, 450, true);
-  placeFrame(sheet, puzzledPose(), 100, 600, false);
+  placeBothWays(sheet, runPose, kRunRight, kRunLeft);
+  placeBothWays(sheet, airPose, kJumpRight, kJumpLeft);
+  placeBothWays(sheet, attackPose, kSwingRight, kSwingLeft);
+  placeOne(sheet, slidePose(), kStandRight, false);
+  placeOne(sheet, crouchPose(), kCrouchRight, false);
+  placeOne(sheet, slidePose(), kStandLeft, true);
+  placeOne(sheet, crouchPose(), kCrouchLeft, true);
+  placeOne(sheet, puzzledPose(), kPuzzled, false);
   cairo_destroy(sheet);
   saveRgba(canvas, gameDir + "/pics/player.png");
   cairo_surface_destroy(canvas);

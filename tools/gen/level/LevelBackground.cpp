@@ -13,10 +13,10 @@
 #include "kit/Paint.h"
 #include "kit/PngWriter.h"
 #include "level/TilePaint.h"
+#include "platform/Layout.h"
 
 namespace {
 
-constexpr int kWidth = 7200, kHeight = 1400;        // px, the size of every level
 constexpr int kShopLeft = 355, kShopRight = 970;    // px, columns the shop probes (inclusive)
 constexpr int kMistTop = 500, kShopFloorRow = 545;  // px
 
@@ -39,7 +39,7 @@ void verticalGradient(cairo_t* cr, double y0, double y1, Rgb a, Rgb b, double al
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y1);
   cairo_pattern_add_color_stop_rgba(p, 0, a.r, a.g, a.b, alpha0);
   cairo_pattern_add_color_stop_rgba(p, 1, b.r, b.g, b.b, alpha1);
-  cairo_rectangle(cr, 0, y0, kWidth, y1 - y0);
+  cairo_rectangle(cr, 0, y0, kLevelWidth, y1 - y0);
   cairo_set_source(cr, p);
   cairo_fill(cr);
   cairo_pattern_destroy(p);
@@ -65,9 +65,9 @@ double ridge(double x, double base, double amplitude, double seed) {
 }
 
 void hillRange(cairo_t* cr, double base, double amplitude, double seed, Rgb colour) {
-  cairo_move_to(cr, 0, kHeight);
-  for (int x = 0; x <= kWidth; x += 8) cairo_line_to(cr, x, ridge(x, base, amplitude, seed));
-  cairo_line_to(cr, kWidth, kHeight);
+  cairo_move_to(cr, 0, kLevelHeight);
+  for (int x = 0; x <= kLevelWidth; x += 8) cairo_line_to(cr, x, ridge(x, base, amplitude, seed));
+  cairo_line_to(cr, kLevelWidth, kLevelHeight);
   cairo_close_path(cr);
   setColour(cr, colour);
   cairo_fill(cr);
@@ -76,7 +76,7 @@ void hillRange(cairo_t* cr, double base, double amplitude, double seed, Rgb colo
 // Tree silhouettes standing on a ridge: pointed firs and round broadleaves.
 void treeLine(cairo_t* cr, double base, double amplitude, double seed, double scale, Rgb colour, int salt) {
   double x = 10;
-  for (int i = 0; x < kWidth; ++i) {
+  for (int i = 0; x < kLevelWidth; ++i) {
     double h = scale * (0.6 + 0.6 * patternNoise(i, salt));
     double ground = ridge(x, base, amplitude, seed) + 4;
     if (patternNoise(i, salt + 1) < 0.55) {
@@ -103,18 +103,18 @@ void paintLayers(cairo_t* cr) {
   hillRange(cr, 430, 70, 0.0, kFarHill);
   treeLine(cr, 430, 70, 0.0, 34, kFarTrees, 50);
   verticalGradient(cr, kMistTop - 45, kMistTop, kMist, kMist, 0, 1);
-  cairo_rectangle(cr, 0, kMistTop, kWidth, kShopFloorRow - kMistTop);
+  cairo_rectangle(cr, 0, kMistTop, kLevelWidth, kShopFloorRow - kMistTop);
   setColour(cr, kMist);
   cairo_fill(cr);
   verticalGradient(cr, kShopFloorRow, 700, kBelowMist, kValley);
-  cairo_rectangle(cr, 0, 700, kWidth, kHeight - 700);
+  cairo_rectangle(cr, 0, 700, kLevelWidth, kLevelHeight - 700);
   setColour(cr, kValley);
   cairo_fill(cr);
   hillRange(cr, 690, 45, 1.3, kMidHill);
   treeLine(cr, 690, 45, 1.3, 46, kMidTrees, 60);
   hillRange(cr, 900, 60, 2.1, kNearHill);
   treeLine(cr, 900, 60, 2.1, 60, kNearTrees, 70);
-  verticalGradient(cr, 1000, kHeight, kNearHill, kDeepest);
+  verticalGradient(cr, 1000, kLevelHeight, kNearHill, kDeepest);
 }
 
 bool inShopFreeBand(int x, int y) {
@@ -128,9 +128,9 @@ void settleCollision(cairo_surface_t* canvas) {
   unsigned char* data = cairo_image_surface_get_data(canvas);
   int stride = cairo_image_surface_get_stride(canvas);
   const unsigned kFreePixel = 0xFFFAFFFF;  // opaque (250, 255, 255)
-  for (int y = 0; y < kHeight; ++y) {
+  for (int y = 0; y < kLevelHeight; ++y) {
     auto* row = reinterpret_cast<unsigned*>(data + y * stride);
-    for (int x = 0; x < kWidth; ++x) {
+    for (int x = 0; x < kLevelWidth; ++x) {
       unsigned p = row[x] | 0xFF000000;
       bool nearWhite = ((p >> 16) & 255) >= 246 && (p & 0xFFFF) == 0xFFFF;
       if (inShopFreeBand(x, y))
@@ -146,7 +146,7 @@ void settleCollision(cairo_surface_t* canvas) {
 }  // namespace
 
 void paintLevelBackground(const std::string& gameDir) {
-  cairo_surface_t* canvas = newCanvas(kWidth, kHeight);
+  cairo_surface_t* canvas = newCanvas(kLevelWidth, kLevelHeight);
   cairo_t* cr = cairo_create(canvas);
   paintLayers(cr);
   cairo_destroy(cr);

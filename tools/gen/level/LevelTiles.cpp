@@ -46,7 +46,7 @@ void paintCollisionCell(cairo_t* cr, int column, int level) {
 }  // namespace
 
 void paintTileSheets(const std::string& gameDir) {
-  const int width = tile::kColumns * tile::kSize, height = tile::kRows * tile::kSize;
+  const int width = tile::kSheetWidth, height = tile::kSheetHeight;
   cairo_surface_t* shown = newCanvas(width, height);
   cairo_surface_t* collision = newCanvas(width, height);
   cairo_t* cs = cairo_create(shown);

@@ -1,6 +1,6 @@
 #pragma once
-// What each column of the tile sheets holds. Every level's row uses the same
-// meaning, so the five maps read alike; the letter in a map is 'a' + column.
+// What each column of the tile sheets holds (their sizes are in platform/Layout.h).
+// Every level's row uses the same meaning, so the maps read alike; the letter in a map is 'a' + column.
 //
 // Solid (opaque, dark in the collision sheet):
 //   a ground top      b earth fill        c ground top, left end   d ground top, right end
@@ -15,13 +15,9 @@
 // Column 25 ('.' or any character outside 'a'..'y' in a map) is air: see-through,
 // except in the rows of the caves and the night, which paint their backdrop
 // behind every cell (see TileMood::hidesSky).
+#include "platform/Layout.h"
 
 namespace tile {
-
-constexpr int kSize = 50;     // px, width and height of one cell
-constexpr int kColumns = 26;  // per sheet row
-constexpr int kRows = 5;      // one per level
-constexpr int kAir = 25;      // white in the collision sheet
 
 enum Column {
   kGroundTop,
@@ -50,6 +46,7 @@ enum Column {
   kSignpost,
   kLantern,
 };
+static_assert(kLantern + 1 == kAir, "air is the column after the last tile");
 
 // The low plank's solid part starts this far below the top of its cell, so a
 // hero standing on it is 24 px lower than on a full tile and reaches what sits

@@ -1,5 +1,7 @@
 #include "level/TileMood.h"
 
+#include "platform/Layout.h"
+
 namespace {
 
 Tones tones(const char* base, const char* light, const char* shade) {
@@ -109,5 +111,6 @@ TileMood nightSnow() {
 
 const TileMood& tileMood(int level) {
   static const TileMood moods[] = {meadow(), deepWood(), autumnHills(), duskCaves(), nightSnow()};
+  static_assert(sizeof moods / sizeof moods[0] == kLevelCount, "a mood for every level");
   return moods[level];
 }

@@ -136,16 +136,17 @@ void paintStory(cairo_t* cr) {
   paintForest(cr, p, layout);
   parchmentPanel(cr, 30, 14, 580, 300);
   heading(cr, "The Story", 320, 54, 32);
-  const char* paragraphs[] = {
+  const std::string paragraphs[] = {
       "Thornwald is an old wood of thorn bushes, mossy stones and tall trees. One spring the goblins "
       "crept in and caught its animals: rabbits, birds and little fox kits now sit locked in cages "
       "among the thorns.",
       "A young panda from the meadow heard them crying. With a red scarf and a brave heart, it sets "
-      "out through the five parts of the wood to set every one of them free.",
+      "out through the " +
+          levelCountWord() + " parts of the wood to set every one of them free.",
       "Hazelnuts lie along the way. The old badger who keeps the shop between the woods trades them "
       "for better weapons and armour. Hurry, and mind the thorns!"};
   double y = 86;
-  for (const char* text : paragraphs) y = showWrapped(cr, text, 52, y, 536, 15, kInk, 20) + 7;
+  for (const std::string& text : paragraphs) y = showWrapped(cr, text, 52, y, 536, 15, kInk, 20) + 7;
   Rng rng(4);
   paintCage(cr, 396, 350, 92, 82);
   paintGoblinPeek(cr, 566, 386, 14);

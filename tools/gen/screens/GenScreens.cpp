@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Generators.h"
+#include "platform/Layout.h"
 #include "screens/ScreenArt.h"
 #include "screens/ScreenPages.h"
 
@@ -181,7 +182,7 @@ void generateScreens(const std::string& dir) {
                  {"submit.png", scr::paintSubmit}, {"shop-background.png", scr::paintShopBackground},
                  {"victory.png", scr::paintVictory}};
   for (const Screen& s : screens) {
-    cairo_surface_t* canvas = newCanvas(640, 480);
+    cairo_surface_t* canvas = newCanvas(kScreenWidth, kScreenHeight);
     cairo_t* cr = cairo_create(canvas);
     s.paint(cr);
     cairo_destroy(cr);

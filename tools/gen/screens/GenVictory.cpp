@@ -71,7 +71,7 @@ void paintVictory(cairo_t* cr) {
   // The game writes three lines here, from y 190 at x 330.
   darkPanel(cr, 310, 160, 310, 170, 0.86);
   heading(cr, "You crossed Thornwald!", 320, 76, 44);
-  hint(cr, "All five parts of the wood are behind you.", 320, 116, 20);
+  hint(cr, "All " + levelCountWord() + " parts of the wood are behind you.", 320, 116, 20);
   hint(cr, "Press Space or Up to go on", 465, 468, 20);
 }
 

@@ -62,6 +62,8 @@ double showWrapped(cairo_t* cr, const std::string& text, double x, double baseli
 void heading(cairo_t* cr, const std::string& text, double x, double baseline, double size);
 // A line of cream text with a dark outline, legible on any painting, centred on x.
 void hint(cairo_t* cr, const std::string& text, double x, double baseline, double size);
+// How many levels the game has, as a word ("five"), for the screens that tell it.
+std::string levelCountWord();
 // A small keyboard key with its label; returns its width. (x, y) is its top-left corner.
 double keycap(cairo_t* cr, const std::string& label, double x, double y, double size);
 double keycapWidth(cairo_t* cr, const std::string& label, double size);

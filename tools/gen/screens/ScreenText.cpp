@@ -1,11 +1,19 @@
 // Text, key caps and panels for the screens (see ScreenArt.h).
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <sstream>
 
+#include "platform/Layout.h"
 #include "screens/ScreenArt.h"
 
 namespace scr {
+
+std::string levelCountWord() {
+  const char* const kWords[] = {"no",  "one",   "two",   "three", "four", "five",
+                                "six", "seven", "eight", "nine",  "ten"};
+  return kLevelCount < int(std::size(kWords)) ? kWords[kLevelCount] : std::to_string(kLevelCount);
+}
 
 double textWidth(cairo_t* cr, const std::string& text, double size) {
   selectGameFont(cr, size);
