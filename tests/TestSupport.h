@@ -10,6 +10,7 @@
 
 #include "Harness.h"  // pushKey
 #include "extras/Extra.h"
+#include "level/CollisionMap.h"
 #include "platform/Clock.h"
 #include "platform/Tick.h"
 
@@ -53,6 +54,12 @@ uint32_t rgbOfPixel(SDL_Surface* s, int x, int y);
 using Picture = std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)>;
 inline Picture rgbaPicture(int w, int h, uint32_t pixel) {
   return {makeRgbaSurface(w, h, pixel), SDL_FreeSurface};
+}
+// The collision map the game makes of `picture`.
+inline CollisionMap collisionOf(SDL_Surface* picture) {
+  CollisionMap map;
+  map.makeFrom(picture);
+  return map;
 }
 // A picture file as IMG_Load gives it; null if unreadable.
 Picture loadPicture(const std::string& path);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "audio/Audio.h"
+#include "level/CollisionMap.h"
 #include "level/Gravity.h"
 #include "level/Pixels.h"
 #include "platform/Image.h"
@@ -106,12 +107,12 @@ const float kKnockBackSpeed = 0.4f;     // px per ms: a hit's push takes a few f
 float restoredSpeed(int kind) { return kSpawnPlaces[goblinSheet::kCommonBreed][kind].walkSpeed; }
 
 // Probe points are cut toward zero, not rounded.
-bool solidAt(SDL_Surface* collision, float px, float py) {
-  return isSolidAt(collision, static_cast<int>(px), static_cast<int>(py));
+bool solidAt(const CollisionMap& collision, float px, float py) {
+  return collision.isSolid(static_cast<int>(px), static_cast<int>(py));
 }
 }  // namespace
 
-void Goblin::update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collision) {
+void Goblin::update(const Tick& tick, SDL_Surface* screen, const CollisionMap& collision) {
   if (health <= 0) return;
   // A goblin at its post stands still, seen once in view, until the hero comes level with it.
   if (waiting) {
@@ -176,7 +177,7 @@ void Goblin::watchHero(uint32_t now) {
   attacking = near;
 }
 
-void Goblin::resolveCollisions(SDL_Surface* collision, uint32_t now) {
+void Goblin::resolveCollisions(const CollisionMap& collision, uint32_t now) {
   // Walls first; with walls on both sides the goblin turns right.
   if (solidAt(collision, x, y + kHalfBox)) {
     movingRight = true;
@@ -200,7 +201,7 @@ void Goblin::resolveCollisions(SDL_Surface* collision, uint32_t now) {
 
 // A hit's push, a pixel at a time so that it stops at a wall instead of passing
 // through a thin one.
-void Goblin::pushByKnockBack(float frameMs, SDL_Surface* collision) {
+void Goblin::pushByKnockBack(float frameMs, const CollisionMap& collision) {
   int step = knockBack > 0 ? 1 : -1;
   float probeX = step > 0 ? kBoxSize : 0.0f;
   for (int pixels = std::max(1, roundToInt(frameMs * kKnockBackSpeed)); pixels > 0 && knockBack != 0;

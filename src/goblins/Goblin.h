@@ -6,6 +6,8 @@
 
 #include "platform/Tick.h"
 
+class CollisionMap;
+
 const int kGoblinCount = 10;
 const int kGoblinFullHealth = 100;
 
@@ -23,9 +25,9 @@ class Goblin {
   // where it stands still until the hero, in view, comes within its notice.
   void lieInWait(float postX, float postY, uint32_t now);
   // One frame of play: move, relate to the hero, collide with the level being
-  // played (its collision image), draw.
-  void update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collision);
-  void resolveCollisions(SDL_Surface* collision, uint32_t now);
+  // played (its collision map), draw.
+  void update(const Tick& tick, SDL_Surface* screen, const CollisionMap& collision);
+  void resolveCollisions(const CollisionMap& collision, uint32_t now);
   void draw(SDL_Surface* screen, uint32_t now);
   // The hero's swing from view position (px, py) facing ori (0 right, 1 left), at `now`.
   // Under the wild rules it also catches the running swing in every update, once.
@@ -35,7 +37,7 @@ class Goblin {
   bool inHeroReach(float px, float py, uint8_t ori) const;
   // Wild rules: a hit by the hero's swing `swing`: health by the weapon, a flash, a push.
   void takeWildHit(bool pushRight, int swing, uint32_t now);
-  void pushByKnockBack(float frameMs, SDL_Surface* collision);
+  void pushByKnockBack(float frameMs, const CollisionMap& collision);
   void drawHitFlash(SDL_Surface* screen, int spriteX, int spriteY);
   // Helpers of update and draw.
   bool inView() const;           // does its box show in the view?

@@ -21,9 +21,8 @@ void Level::paint(int n) {
   // Taken here, on the painter's thread, so the title need not wait for the
   // background's decoding, the longest of all.
   if (!background) background = loadImage(kBackgroundPicture);
-  // Two copies of their own: one gets the visible tiles, the other the collision tiles.
+  // A copy of its own gets the visible tiles; the collision tiles go into the map.
   levelImage = privateCopy(background);
-  collisionImage = privateCopy(background);
   load(n);
   // Worked out here, on the painter's thread, so the level's first frame need not.
   opaqueRow = opaqueRows(levelImage);
@@ -32,7 +31,7 @@ void Level::paint(int n) {
 
 void Level::unpaint() {
   freeImage(levelImage);
-  freeImage(collisionImage);
+  collision.clear();
   // A new picture may get the freed one's address.
   opaqueRow.clear();
   opaqueRowOf = nullptr;

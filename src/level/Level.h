@@ -4,13 +4,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "level/CollisionMap.h"
 #include "platform/Layout.h"
 
 const uint32_t kLevelTimeMs = 60000;  // each level's clock
 
 // One level: painted from its text map into a picture that scrolls behind the
-// action and a collision image whose pixels decide what is solid. Only the level
-// that is played, or played next, is painted (see LevelBuild).
+// action and a collision map that decides what is solid. Only the level that is
+// played, or played next, is painted (see LevelBuild).
 class Level {
  public:
   Level();
@@ -18,13 +19,15 @@ class Level {
   Level(const Level&) = delete;
   Level& operator=(const Level&) = delete;
 
-  // Makes both pictures fresh copies of the background and paints level n into them.
+  // Makes the level picture a fresh copy of the background and paints level n
+  // into it and into the collision map.
   void paint(int n);
-  // Frees both pictures; nothing may draw or probe the level until it is painted again.
+  // Frees the picture and the map; nothing may draw or probe the level until it is painted again.
   void unpaint();
-  // Reads "level<n>.txt" and paints its tiles (row n of both sheets) into both images.
+  // Reads "level<n>.txt" and paints its tiles (row n of both sheets): the visible
+  // ones into the level picture, the collision ones over the background into the map.
   void load(int n);
-  SDL_Surface* getCollisionImage() const { return collisionImage; }
+  const CollisionMap& getCollisionMap() const { return collision; }
   // The level clock starts its 60 seconds at game time `now`.
   void restartTimer(uint32_t now);
   // Milliseconds left on the level clock at game time `now`; 0 once the 60 seconds are up.
@@ -37,7 +40,7 @@ class Level {
   SDL_Surface* collisionTiles = nullptr;
   SDL_Surface* background = nullptr;  // taken when first painted; shared, never painted on
   SDL_Surface* levelImage = nullptr;
-  SDL_Surface* collisionImage = nullptr;
+  CollisionMap collision;
   uint32_t startTick = 0;
 
   // Which rows of levelImage are fully opaque, and for which picture that was

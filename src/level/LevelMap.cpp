@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "level/CollisionMap.h"
 #include "level/FastBlit.h"
 #include "level/Level.h"
+#include "platform/Image.h"
 #include "platform/RegularFile.h"
 #include "platform/StopRequest.h"
 
@@ -41,11 +43,13 @@ struct TileCovers {
 };
 
 // Paints `area` of the sheet at (x, y) as an alpha blit would: nothing for a
-// clear area, a copy for an opaque one, SDL's blend for the rest.
-void paintArea(SDL_Surface* sheet, SDL_Rect area, SDL_Surface* image, int x, int y, Cover cover) {
+// clear area, a copy for an opaque one, SDL's blend for the rest. `levelY` is the
+// level row that y shows: no blend reaches below the rows a whole level picture
+// can blit to, even when the image is one row of it.
+void paintArea(SDL_Surface* sheet, SDL_Rect area, SDL_Surface* image, int x, int y, int levelY, Cover cover) {
   if (cover == Cover::Clear) return;
   if (cover == Cover::Opaque && copyOpaqueArea(sheet, area, image, x, y)) return;
-  if (x > kMaxRectPos || y > kMaxRectPos) return;  // blit positions are 16-bit
+  if (x > kMaxRectPos || levelY > kMaxRectPos) return;  // blit positions are 16-bit
   SDL_Rect dst = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
   SDL_BlitSurface(sheet, &area, image, &dst);
 }
@@ -82,18 +86,38 @@ CellGrid readMap(const std::string& map, int width, int height) {
 
 // Paints the cells one picture row at a time, left to right: the same pixels as
 // painting cell by cell (cells never overlap), but in the order memory lies.
-// Stops early when the game is asked to end, so that it need not wait for the painting.
+// The image's first row is level row `top`. Stops early when the game is asked
+// to end, so that it need not wait for the painting.
 void paintImage(SDL_Surface* sheet, const TileCovers& covers, int tileY, const CellGrid& grid,
-                SDL_Surface* image) {
+                SDL_Surface* image, int top = 0) {
   if (!sheet || !image) return;
-  for (int y = 0; y < image->h && y / kCellPx < grid.rows && !stopRequested(); ++y) {
-    int row = y / kCellPx, line = y % kCellPx;
+  for (int y = 0; y < image->h && (top + y) / kCellPx < grid.rows && !stopRequested(); ++y) {
+    int row = (top + y) / kCellPx, line = (top + y) % kCellPx;
     for (int column = 0; column < grid.columns && column * kCellPx < image->w; ++column) {
       uint8_t tile = grid.at(column, row);
       if (tile == kNoCell) continue;
       SDL_Rect strip = {static_cast<Sint16>(tile * kCellPx), static_cast<Sint16>(tileY + line), kCellPx, 1};
-      paintArea(sheet, strip, image, column * kCellPx, y, covers.line[tile][line]);
+      paintArea(sheet, strip, image, column * kCellPx, y, top + y, covers.line[tile][line]);
     }
+  }
+}
+
+// Paints the collision tiles over the background one row at a time and marks
+// each row in the map, so that no collision picture is ever held (a row is small
+// enough to come and go without the heap growing). A blit works row by row, so a
+// row gets the pixels it would in a whole picture.
+void paintCollision(SDL_Surface* sheet, int tileY, const CellGrid& grid, SDL_Surface* background,
+                    CollisionMap& map) {
+  map.clear();
+  if (!background) return;
+  map.reset(background->w, background->h);
+  const TileCovers covers(sheet, tileY);
+  for (int y = 0; y < background->h && !stopRequested(); ++y) {
+    SDL_Surface* row = privateRows(background, y, 1);
+    if (!row) return;
+    paintImage(sheet, covers, tileY, grid, row, y);
+    map.markRows(row, y);
+    freeImage(row);
   }
 }
 }  // namespace
@@ -101,17 +125,18 @@ void paintImage(SDL_Surface* sheet, const TileCovers& covers, int tileY, const C
 void Level::load(int n) {
   std::string name = "level" + std::to_string(n) + ".txt";
   std::string map;
-  // A missing or irregular file (a FIFO, a device): no tiles, and both pictures
-  // stay the plain background. Of a larger map, the first megabyte is painted.
-  if (!wasRead(readRegularFile(name.c_str(), kMaxTextFileBytes, map, Oversize::Cut))) return;
+  // A missing or irregular file (a FIFO, a device) has no tiles: the level picture
+  // stays as it is and the collision is the plain background's. Of a larger map,
+  // the first megabyte is painted.
+  if (!wasRead(readRegularFile(name.c_str(), kMaxTextFileBytes, map, Oversize::Cut))) map.clear();
   int tileY = n * kCellPx;
   int width = 0, height = 0;
-  for (const SDL_Surface* image : {levelImage, collisionImage}) {
+  for (const SDL_Surface* image : {levelImage, background}) {
     if (!image) continue;
     width = std::max(width, image->w);
     height = std::max(height, image->h);
   }
   const CellGrid grid = readMap(map, width, height);
   paintImage(tiles, TileCovers(tiles, tileY), tileY, grid, levelImage);
-  paintImage(collisionTiles, TileCovers(collisionTiles, tileY), tileY, grid, collisionImage);
+  paintCollision(collisionTiles, tileY, grid, background, collision);
 }

@@ -1,4 +1,3 @@
 #include "level/Level.h"
-#include "level/Pixels.h"
 
-bool Level::isSolid(int x, int y) const { return isSolidAt(collisionImage, x, y); }
+bool Level::isSolid(int x, int y) const { return collision.isSolid(x, y); }

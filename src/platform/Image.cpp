@@ -66,15 +66,19 @@ SDL_Surface* loadImage(const char* path) {
 }
 
 SDL_Surface* privateCopy(const SDL_Surface* image) {
+  return image ? privateRows(image, 0, image->h) : nullptr;
+}
+
+SDL_Surface* privateRows(const SDL_Surface* image, int top, int rows) {
   if (!image) return nullptr;
   const SDL_PixelFormat* f = image->format;
-  SDL_Surface* copy = SDL_CreateRGBSurface(SDL_SWSURFACE, image->w, image->h, f->BitsPerPixel, f->Rmask,
-                                           f->Gmask, f->Bmask, f->Amask);
+  SDL_Surface* copy = SDL_CreateRGBSurface(SDL_SWSURFACE, image->w, rows, f->BitsPerPixel, f->Rmask, f->Gmask,
+                                           f->Bmask, f->Amask);
   if (!copy) return nullptr;
   const size_t rowBytes = std::min<size_t>(image->pitch, copy->pitch);
-  for (int y = 0; y < image->h; ++y)
+  for (int y = 0; y < rows; ++y)
     std::memcpy(static_cast<Uint8*>(copy->pixels) + size_t(y) * copy->pitch,
-                static_cast<const Uint8*>(image->pixels) + size_t(y) * image->pitch, rowBytes);
+                static_cast<const Uint8*>(image->pixels) + size_t(top + y) * image->pitch, rowBytes);
   keepLook(copy, image);
   const size_t bytes = size_t(copy->pitch) * size_t(copy->h);
   livePrivateBytes += bytes;

@@ -12,6 +12,8 @@ SDL_Surface* loadImage(const char* path);
 // A copy of `image` with pixels of its own, for a picture that gets painted on;
 // nullptr for an empty image. May be called from a helper thread.
 SDL_Surface* privateCopy(const SDL_Surface* image);
+// The same for rows top … top + rows - 1 of `image`, which must lie inside it.
+SDL_Surface* privateRows(const SDL_Surface* image, int top, int rows);
 
 // Forgets the decoded pictures kept for later loads, so pictures nobody holds go back.
 void releaseDecodedImages();

@@ -6,6 +6,8 @@
 
 #include "platform/Tick.h"
 
+class CollisionMap;
+
 // Where every level and every life starts: the view's corner, in level px.
 const float kStartX = 100.0f, kStartY = 100.0f;
 // The hero's sprite corner on the screen during play, in px from the view's corner.
@@ -85,8 +87,8 @@ class Player {
 
   // One frame: move, lose lives, collide, test pickups, draw. The last lost life is
   // reported in playEvents for the game flow.
-  void update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collision);
-  void resolveCollisions(SDL_Surface* collision);
+  void update(const Tick& tick, SDL_Surface* screen, const CollisionMap& collision);
+  void resolveCollisions(const CollisionMap& collision);
   void draw(SDL_Surface* screen, uint32_t now);
   void playSound(Mix_Chunk* sound, int mode);
   void playLandingSound();  // one of the jump sounds

@@ -3,6 +3,7 @@
 
 #include "audio/Audio.h"
 #include "extras/Extra.h"
+#include "level/CollisionMap.h"
 #include "level/Gravity.h"
 #include "level/Pixels.h"
 #include "player/Player.h"
@@ -26,8 +27,8 @@ const float kSoleProbeY = 257.0f;  // one row above the foot: the lowest row tha
 const float kHeadProbeY = 220.0f;  // the top of the head, 5 px into the sprite (wild rules only)
 
 // Probe coordinates are cut toward zero, not rounded.
-bool solidAt(SDL_Surface* collision, float px, float py) {
-  return isSolidAt(collision, static_cast<int>(px), static_cast<int>(py));
+bool solidAt(const CollisionMap& collision, float px, float py) {
+  return collision.isSolid(static_cast<int>(px), static_cast<int>(py));
 }
 
 // Moves by the speeds of the previous call, then snaps to whole pixels.
@@ -83,7 +84,7 @@ void loseLifeIfHurt(Player& p, uint32_t now) {
 
 // A bite's shove, a pixel at a time so that it stops at a wall instead of passing
 // through a thin one.
-void pushByKnockBack(Player& p, float frameMs, SDL_Surface* collision) {
+void pushByKnockBack(Player& p, float frameMs, const CollisionMap& collision) {
   if (p.knockBack == 0) return;
   int step = p.knockBack > 0 ? 1 : -1;
   float probeX = step > 0 ? kRightProbeX : kLeftProbeX;
@@ -102,7 +103,7 @@ void pushByKnockBack(Player& p, float frameMs, SDL_Surface* collision) {
 // there, so no jump carries him up through a block he cannot see a way through.
 // The head goes back at most to where this frame's move began: a head already in
 // the ground is left to the usual push out, not shoved down through it.
-void stopHeadUnderCeiling(Player& p, float yBefore, SDL_Surface* collision) {
+void stopHeadUnderCeiling(Player& p, float yBefore, const CollisionMap& collision) {
   if (!wildRules || p.speedy >= 0.0f || !solidAt(collision, p.x + kFootProbeX, p.y + kHeadProbeY)) return;
   while (p.y < yBefore && solidAt(collision, p.x + kFootProbeX, p.y + kHeadProbeY)) p.y += 1.0f;
   p.speedy = 0.0f;
@@ -126,7 +127,7 @@ void noticeHealthLoss(Player& p, uint32_t now) {
 }
 }  // namespace
 
-void Player::update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collision) {
+void Player::update(const Tick& tick, SDL_Surface* screen, const CollisionMap& collision) {
   playEvents = PlayEvents{};  // this update's own reports; the flow acted on the last ones
   float frameMs = tick.movedMs();
   // Moving first, with the old speeds, then changing the speeds: the order sets the jump's height.
@@ -146,7 +147,7 @@ void Player::update(const Tick& tick, SDL_Surface* screen, SDL_Surface* collisio
   draw(screen, tick.now);
 }
 
-void Player::resolveCollisions(SDL_Surface* collision) {
+void Player::resolveCollisions(const CollisionMap& collision) {
   bool wallLeft = solidAt(collision, x + kLeftProbeX, y + kSideProbeY);
   bool wallRight = solidAt(collision, x + kRightProbeX, y + kSideProbeY);
   // A wall on one side only pushes the hero out sideways and skips the ground test;

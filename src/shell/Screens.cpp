@@ -13,7 +13,6 @@
 #include "text/HudLabels.h"
 #include "text/ScreenLabels.h"
 
-SDL_Surface* shopCollisionImage = nullptr;
 SDL_Surface* titleImage = nullptr;
 SDL_Surface* instructionsImage = nullptr;
 SDL_Surface* storyImage = nullptr;
@@ -78,9 +77,9 @@ void playingPass(const Tick& tick) {
   level.draw(ScreenSurface, player.getX(), player.getY());
   // Later objects cover earlier ones: extras, then goblins, then the hero.
   for (Extra& extra : extras) extra.update(tick, ScreenSurface);
-  for (Goblin& goblin : goblins) goblin.update(tick, ScreenSurface, level.getCollisionImage());
+  for (Goblin& goblin : goblins) goblin.update(tick, ScreenSurface, level.getCollisionMap());
   actOnLevelClock(tick.now);
-  player.update(tick, ScreenSurface, level.getCollisionImage());
+  player.update(tick, ScreenSurface, level.getCollisionMap());
   // Right after the hero's update, where the hero and the extras found it.
   actOnPlayEvents(tick.now);
   buildStatusLine(tick.now);

@@ -4,7 +4,6 @@
 #include "platform/Tick.h"
 
 // The screen and shop pictures, loaded at start-up and kept for the whole run.
-extern SDL_Surface* shopCollisionImage;
 extern SDL_Surface* titleImage;
 extern SDL_Surface* instructionsImage;
 extern SDL_Surface* storyImage;

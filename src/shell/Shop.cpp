@@ -26,18 +26,6 @@ SDL_Surface* emptyRack(SDL_Surface*& cache, bool& loaded, const char* path) {
   return cache;
 }
 
-// The background, which the shop's walk probes, is taken the first time the
-// shop shows: start-up does not wait for its decoding, and a game has painted
-// its first level from it by then.
-SDL_Surface* shopCollision() {
-  static bool loaded = false;
-  if (!loaded) {
-    shopCollisionImage = loadImage(kBackgroundPicture);
-    loaded = true;
-  }
-  return shopCollisionImage;
-}
-
 bool inWeaponZone(float x) { return x > kWeaponZoneLeft && x <= kWeaponZoneRight; }
 bool inArmourZone(float x) { return x > kArmourZoneLeft && x <= kArmourZoneRight; }
 
@@ -74,7 +62,22 @@ void walkHero(const Tick& tick) {
   player.update(tick, ScreenSurface, shopCollision());
   actOnPlayEvents(tick.now);
 }
+CollisionMap shopCollisionMap;
 }  // namespace
+
+// The background, which the shop's walk probes, is taken the first time the
+// shop shows: start-up does not wait for its decoding, and a game has painted
+// its first level from it by then. Only its map is kept.
+const CollisionMap& shopCollision() {
+  static bool made = false;
+  if (!made) {
+    SDL_Surface* background = loadImage(kBackgroundPicture);
+    shopCollisionMap.makeFrom(background);
+    freeImage(background);
+    made = true;
+  }
+  return shopCollisionMap;
+}
 
 void rememberFullRacks() {
   weaponRackFull = weaponRackImage;

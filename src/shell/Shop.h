@@ -1,5 +1,6 @@
 #pragma once
 
+#include "level/CollisionMap.h"
 #include "platform/Tick.h"
 
 // Shop layout, in screen pixels.
@@ -20,6 +21,9 @@ const int kUpgradePriceStep = 10;  // nuts
 bool shopPass(const Tick& tick);
 // The action key in the shop: buys the upgrade of the rack the hero stands at.
 void buyUpgrade();
+// What the hero's walk in the shop probes: the background picture's solid pixels,
+// made into a map the first time it is asked for.
+const CollisionMap& shopCollision();
 // Puts both costs and both racks back as at the start of the run.
 void resetShop();
 // Remembers the full racks' pictures that start-up loaded, to put them back for a new game.

@@ -54,7 +54,7 @@ TEST_F(GoblinCombatTest, SecondHitPutsItOutOfTheGame) {
   goblin.airborne = true;
   uint32_t airTick = goblin.airTick;
   gameClock.advance(16);
-  goblin.update(tickNow(16.0f), screen.get(), nullptr);
+  goblin.update(tickNow(16.0f), screen.get(), CollisionMap());
   EXPECT_EQ(std::tuple(goblin.x, goblin.y, goblin.airTick), std::tuple(400.0f, 300.0f, airTick));
   for (int y = 0; y < 480; ++y)
     for (int x = 0; x < 640; ++x) ASSERT_EQ(getPixel32(screen.get(), x, y), 0xFFFFFFFFu);
@@ -119,12 +119,13 @@ TEST_F(WildSwingTest, AHitFlashesLightAndPushesSixteenPxUntilAWall) {
     Picture world = rgbaPicture(1000, 700, 0);
     paintRect(world.get(), 0, 358, 1000, 360, 0xFF000000);  // the floor under the goblin
     if (wallX) paintRect(world.get(), wallX, 0, wallX + 5, 700, 0xFF000000);
+    const CollisionMap map = collisionOf(world.get());
     place(goblin, 415, 308, 100);
     goblin.walkSpeed = 0.0f;
     newSwing();
     auto brightness = [&] {  // of the goblin's square on the screen, after one pass
       gameClock.advance(16);
-      goblin.update(tickNow(16.0f), screen.get(), world.get());
+      goblin.update(tickNow(16.0f), screen.get(), map);
       long sum = 0;
       for (int y = 208; y < 258; ++y)
         for (int x = 300; x < 400; ++x) sum += rgbOfPixel(screen.get(), x, y) & 0xFF;
@@ -192,9 +193,9 @@ class GoblinBiteTest : public GoblinTest {
   }
   // The hero's updates after the bite, which carry out the shove.
   void heroSettles() {
-    for (int i = 0; i < 10; ++i) player.update(tickNow(16.0f), screen.get(), world.get());
+    for (int i = 0; i < 10; ++i) player.update(tickNow(16.0f), screen.get(), world);
   }
-  Picture world = rgbaPicture(1000, 700, 0);  // nothing solid: nothing stops the shove
+  const CollisionMap world = collisionOf(rgbaPicture(1000, 700, 0).get());  // nothing solid stops the shove
   Picture screen = rgbaPicture(640, 480, 0);
 };
 }  // namespace
@@ -259,7 +260,7 @@ TEST_F(GoblinBiteTest, ClassicGoblinsNeverBiteThroughTheirUpdateAndWildOnesWindU
     uint32_t posedAt = 0, bitAt = 0;
     for (int i = 0; i < 60; ++i) {
       gameClock.advance(16);
-      goblin.update(tickNow(16.0f), screen.get(), world.get());
+      goblin.update(tickNow(16.0f), screen.get(), world);
       goblin.y = kHeroCornerY - 7.0f;  // held level with the hero, in the air of this empty world
       if (!posedAt && goblin.attacking) posedAt = nowMs();
       if (!bitAt && player.getHealth() < 100) bitAt = nowMs();

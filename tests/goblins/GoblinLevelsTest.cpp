@@ -38,7 +38,8 @@ TEST(GoblinLevelsTest, GoblinsLeftAloneFallOffEdgesAsBeforeAndBriefly) {
     for (int pass = 0; pass < kPasses; ++pass) {
       gameClock.advance(kPassMs);
       for (int i = 0; i < kGoblinCount; ++i) {
-        goblins[i].update(tickNow(static_cast<float>(kPassMs)), screen.get(), levels[level].collisionImage);
+        goblins[i].update(tickNow(static_cast<float>(kPassMs)), screen.get(),
+                          levels[level].getCollisionMap());
         airRun[i] = goblins[i].airborne ? airRun[i] + 1 : 0;
         airPasses += goblins[i].airborne;
         longestAir = std::max(longestAir, airRun[i]);

@@ -1,5 +1,4 @@
 #include "GoblinTestFixture.h"
-#include "level/LevelBuild.h"
 #include "platform/Image.h"
 #include "shell/GameFlow.h"
 
@@ -13,20 +12,14 @@ class GoblinMoveTest : public GoblinTest {
  protected:
   void SetUp() override {
     GoblinTest::SetUp();
-    levelBuild.waitFor(levelIndex);
-    savedCollision = levels[levelIndex].collisionImage;
-    levels[levelIndex].collisionImage = collision.get();
     // A common kind-2 walker on the ground that never jumps unless a test says so.
     setKind(2);
     std::tie(goblin.commonBreed, goblin.health, goblin.speedy, goblin.jumpChance, goblin.airTick) =
         std::tuple(true, 100, 0.0f, 0, nowMs());
   }
-  void TearDown() override {
-    levels[levelIndex].collisionImage = savedCollision;
-    GoblinTest::TearDown();
-  }
   void paint(int x0, int y0, int x1, int y1, uint32_t pixel = kRock) {
-    paintRect(collision.get(), x0, y0, x1, y1, pixel);
+    paintRect(picture.get(), x0, y0, x1, y1, pixel);
+    collision = collisionOf(picture.get());
   }
   void standOnFloor(float x, int floorY) {
     paint(0, floorY, kMapW, floorY + 30);
@@ -45,10 +38,10 @@ class GoblinMoveTest : public GoblinTest {
   }
   void frame(uint32_t ms) {
     gameClock.advance(ms);
-    goblin.update(tickNow(static_cast<float>(ms)), screen.get(), collision.get());
+    goblin.update(tickNow(static_cast<float>(ms)), screen.get(), collision);
   }
-  SDL_Surface* savedCollision = nullptr;
-  Picture collision = rgbaPicture(kMapW, kMapH, kFree);
+  Picture picture = rgbaPicture(kMapW, kMapH, kFree);
+  CollisionMap collision = collisionOf(picture.get());
   Picture screen = rgbaPicture(640, 480, kFree);
 };
 }  // namespace

@@ -8,7 +8,6 @@
 
 #include "TestSupport.h"
 #include "level/LevelBuild.h"
-#include "level/Pixels.h"
 #include "shell/GameState.h"
 
 namespace {
@@ -27,9 +26,7 @@ struct Drawn {
 };
 
 // The extras sheet is a colour-keyed picture without alpha (the sprite sheet tests).
-bool drawnPixel(SDL_Surface* sheet, int x, int y) {
-  return iGetPixel(sheet, x, y) != sheet->format->colorkey;
-}
+bool drawnPixel(SDL_Surface* sheet, int x, int y) { return rawPixel(sheet, x, y) != sheet->format->colorkey; }
 
 template <size_t N>
 Drawn drawnPart(SDL_Surface* sheet, const Frame (&frames)[N]) {

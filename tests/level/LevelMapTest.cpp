@@ -15,6 +15,7 @@ namespace fs = std::filesystem;
 
 namespace {
 const uint32_t kBackground = 0xC8405060;  // half-see-through, so a kept alpha shows
+const uint32_t kFree = 0xFFFFFFFF;        // the collision's background: opaque white
 
 // The colour tile `tile` of sheet row `row` paints, in the background's alpha.
 uint32_t tileColour(int tile, int row) {
@@ -37,25 +38,25 @@ class LevelMapTest : public ::testing::Test {
     fs::remove_all(dir);
   }
   void usePictures(int width, int height, int sheetWidth) {
-    for (SDL_Surface** s :
-         {&level->tiles, &level->collisionTiles, &level->levelImage, &level->collisionImage})
+    for (SDL_Surface** s : {&level->tiles, &level->collisionTiles, &level->levelImage, &level->background})
       freeImage(*s);
     level->tiles = makeCellSheet(sheetWidth, 250);
     level->collisionTiles = makeCellSheet(sheetWidth, 250, true);  // see-through but a corner marker
     level->levelImage = makeRgbaSurface(width, height, kBackground);
-    level->collisionImage = makeRgbaSurface(width, height, kBackground);
+    level->background = makeRgbaSurface(width, height, kFree);
   }
   void load(const std::string& map, int n = 0) {
     std::ofstream(dir / ("level" + std::to_string(n) + ".txt"), std::ios::binary) << map;
     level->load(n);
   }
-  // Tile column `tile` of sheet row `sheetRow` in map cell (c, r) of both pictures, or the
-  // background for tile -1; a transparent tile pixel leaves the background's.
+  // Tile column `tile` of sheet row `sheetRow` in map cell (c, r) of the picture, or the
+  // background for tile -1; a transparent tile pixel leaves the background's. In the
+  // collision only the cell's corner marker is solid.
   void expectCell(int c, int r, int tile, int sheetRow = 0) {
     const uint32_t drawn = tile < 0 ? kBackground : tileColour(tile, sheetRow);
     EXPECT_EQ(getPixel32(level->levelImage, 50 * c + 25, 50 * r + 25), drawn) << "cell " << c << "," << r;
-    EXPECT_EQ(getPixel32(level->collisionImage, 50 * c + 49, 50 * r + 49), drawn) << "cell " << c << "," << r;
-    EXPECT_EQ(getPixel32(level->collisionImage, 50 * c, 50 * r), kBackground) << "cell " << c << "," << r;
+    EXPECT_EQ(level->isSolid(50 * c + 49, 50 * r + 49), tile >= 0) << "cell " << c << "," << r;
+    EXPECT_FALSE(level->isSolid(50 * c, 50 * r)) << "cell " << c << "," << r;
   }
   void expectOnly(const std::vector<std::vector<int>>& rows) {
     for (int r = 0; r < 4; ++r)

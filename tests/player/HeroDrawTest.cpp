@@ -61,7 +61,7 @@ TEST_F(HeroDrawTest, LandingRunnerRestartsAnOldCycleAtColumnZero) {
   // Far left of every level, where no extra lies.
   std::tie(player.x, player.y, player.jum, player.speedx, player.animStart) =
       std::tuple(-300.0f, 0.0f, true, 3.0f, nowMs() - 450);
-  player.update(tickNow(0.0f), screen, floor.get());
+  player.update(tickNow(0.0f), screen, collisionOf(floor.get()));
   EXPECT_FALSE(player.jum);
   EXPECT_EQ(player.animStart, nowMs());
   EXPECT_EQ(getPixel32(screen, 300, 260) & 0xFFFFFF, cell(0, 100));

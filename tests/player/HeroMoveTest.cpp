@@ -22,10 +22,13 @@ class HeroMoveTest : public ::testing::Test {
     player.reset(nowMs());
     paint(0, kFloorTop, 100, 400);
   }
-  void paint(int x0, int y0, int x1, int y1) { paintRect(world.get(), x0, y0, x1, y1, kSolid); }
+  void paint(int x0, int y0, int x1, int y1) {
+    paintRect(world.get(), x0, y0, x1, y1, kSolid);
+    map = collisionOf(world.get());
+  }
   void step(float frameMs = 10.0f) {
     gameClock.advance(10);
-    player.update(tickNow(frameMs), screen.get(), world.get());
+    player.update(tickNow(frameMs), screen.get(), map);
   }
   void standOnFloor() {
     placeHero(kViewX, kGroundY);
@@ -35,6 +38,7 @@ class HeroMoveTest : public ::testing::Test {
   }
   SavedGameState saved;  // puts back the screen and a fresh hero
   Picture world = rgbaPicture(100, 400, kFree);
+  CollisionMap map;  // of the world, as painted
   Picture screen = rgbaPicture(640, 480, kSolid);
 };
 
@@ -104,7 +108,7 @@ TEST_F(HeroMoveTest, AWallOnOneSidePushesOutWithoutLandingAndWallsOnBothSidesCou
   for (const auto& c : cases) {
     paint(c.wallX0, 0, c.wallX1, kFloorTop);
     placeHero(kViewX + c.dx, kGroundY + c.dy);
-    player.resolveCollisions(world.get());
+    player.resolveCollisions(map);
     EXPECT_EQ(std::tuple(player.getX(), player.getY(), player.jum),
               std::tuple(kViewX + c.endDx, kGroundY + c.endDy, c.endDy != 0))
         << "wall at " << c.wallX0;
@@ -189,7 +193,7 @@ class HeroActionsTest : public ::testing::Test {
     Picture floor = rgbaPicture(400, 300, 0xFFFFFFFF);
     paintRect(floor.get(), 0, 258, 400, 259, 0xFF000000);
     player.x = player.y = 0.0f;
-    player.resolveCollisions(floor.get());
+    player.resolveCollisions(collisionOf(floor.get()));
   }
   Chunk running = silentChunk(), landing = silentChunk();
   std::vector<Mix_Chunk*> saved;

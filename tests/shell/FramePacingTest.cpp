@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "ShellTestFixture.h"
@@ -30,19 +31,18 @@ class FramePacingTest : public ShellTest {
  public:
   void SetUp() override {
     ShellTest::SetUp();
-    world = makeRgbaSurface(kWorldW, kWorldH, kFree);
-    paintRect(world, 0, kFloorTop, kWorldW, kWorldH, kRock);
-    paintRect(world, 0, kLedgeTop, kWorldW, kLedgeTop + 30, kRock);
+    Picture picture = rgbaPicture(kWorldW, kWorldH, kFree);
+    paintRect(picture.get(), 0, kFloorTop, kWorldW, kWorldH, kRock);
+    paintRect(picture.get(), 0, kLedgeTop, kWorldW, kLedgeTop + 30, kRock);
+    world = collisionOf(picture.get());
     levelBuild.waitFor(0);  // painted and kept while the test borrows it
-    savedCollision = levels[0].collisionImage;
-    levels[0].collisionImage = world;
+    std::swap(levels[0].collision, world);
     for (Extra& e : extras) e.y = kParkedY;
     for (Goblin& g : goblins) g.health = 0;
     GameState = Playing;
   }
   void TearDown() override {
-    levels[0].collisionImage = savedCollision;
-    SDL_FreeSurface(world);
+    std::swap(levels[0].collision, world);
     for (int i = 0; i < kGoblinCount; ++i) goblins[i].spawn(i);
   }
   // The hero stands on the ground (or the ledge) with its view corner at x.
@@ -91,8 +91,7 @@ class FramePacingTest : public ShellTest {
     runPasses(3, 16);  // settle on the ground
     return run(stepMs, [] { return std::pair(goblins[0].x, goblins[0].y); });
   }
-  SDL_Surface* world = nullptr;
-  SDL_Surface* savedCollision = nullptr;
+  CollisionMap world;  // the level's own while the test borrows the level
 };
 
 bool within(float value, float reference, float share) {

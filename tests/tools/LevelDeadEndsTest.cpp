@@ -15,7 +15,7 @@
 namespace fs = std::filesystem;
 
 namespace {
-const int kLevel = 4;  // borrowed; its collision image is put back afterwards
+const int kLevel = 4;  // borrowed; its picture and collision are put back afterwards
 const int kRows = 28, kCols = 144;
 const int kFloorRow = 14;       // the exit's floor, y 700
 const int kFirstColumn = 109;   // a wall left of it keeps the search small
@@ -38,19 +38,18 @@ void cutPit(std::vector<std::string>& rows, int column) {
 
 class LevelDeadEndsTest : public testing::Test {
  protected:
-  // Both pictures of the borrowed level are kept and put back.
+  // The borrowed level's picture and collision are kept and put back.
   void SetUp() override {
     levelBuild.waitFor(kLevel);
-    for (SDL_Surface* image : {levels[kLevel].levelImage, levels[kLevel].collisionImage}) {
-      ASSERT_NE(image, nullptr);
-      const auto* pixels = static_cast<const uint8_t*>(image->pixels);
-      saved.emplace_back(pixels, pixels + image->h * image->pitch);
-    }
+    const SDL_Surface* image = levels[kLevel].levelImage;
+    ASSERT_NE(image, nullptr);
+    const auto* pixels = static_cast<const uint8_t*>(image->pixels);
+    saved.assign(pixels, pixels + image->h * image->pitch);
+    savedCollision = levels[kLevel].collision;
   }
   void TearDown() override {
-    SDL_Surface* images[] = {levels[kLevel].levelImage, levels[kLevel].collisionImage};
-    for (size_t i = 0; i < saved.size(); ++i)
-      std::memcpy(images[i]->pixels, saved[i].data(), saved[i].size());
+    if (!saved.empty()) std::memcpy(levels[kLevel].levelImage->pixels, saved.data(), saved.size());
+    levels[kLevel].collision = savedCollision;
   }
 
   // Paints `rows` into the borrowed level's pictures.
@@ -72,7 +71,8 @@ class LevelDeadEndsTest : public testing::Test {
     return searchLevel(kLevel, false, &start);
   }
 
-  std::vector<std::vector<uint8_t>> saved;
+  std::vector<uint8_t> saved;
+  CollisionMap savedCollision;
   SavedGameState savedState;  // the search moves the extras
 };
 }  // namespace

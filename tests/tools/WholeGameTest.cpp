@@ -25,9 +25,9 @@ int taken(int type) {
 
 size_t bytesOf(const Picture& p) { return p ? size_t(p->pitch) * p->h : 0; }
 
-// Every picture file decoded once, and one level: two copies of the background.
+// Every picture file decoded once, and one level: its copy of the background.
 struct PictureArithmetic {
-  size_t everyFileOnce = 0, oneLevel = 2 * bytesOf(loadPicture(kBackgroundPicture));
+  size_t everyFileOnce = 0, oneLevel = bytesOf(loadPicture(kBackgroundPicture));
   PictureArithmetic() {
     for (const auto& file : std::filesystem::directory_iterator("pics"))
       everyFileOnce += bytesOf(loadPicture(file.path().string()));

@@ -22,7 +22,7 @@ Level& smallLevel() {
     l->tiles = surface(1300, 250);
     l->collisionTiles = surface(1300, 250);
     l->levelImage = surface(333, 217);
-    l->collisionImage = surface(333, 217);
+    l->background = surface(333, 217);  // the collision is painted over it
     return l;
   }();
   return *level;

@@ -53,9 +53,9 @@ void thinkAhead(int level, const std::function<void(const HeroState&)>& think) {
   const auto kept = copyOf(heroCounters());
   std::vector<decltype(copyOf(extraState(extras[0])))> lying;
   for (Extra& e : extras) lying.push_back(copyOf(extraState(e)));
-  HeroState start = HeroSim(nullptr, level).save();
+  HeroState start = HeroSim(levels[level].getCollisionMap(), level).save();
   think(start);
-  HeroSim(nullptr, level).load(start);
+  HeroSim(levels[level].getCollisionMap(), level).load(start);
   heroCounters() = kept;
   for (int i = 0; i < kExtraCount; ++i) extraState(extras[i]) = lying[i];
 }

@@ -8,7 +8,7 @@
 #include "shell/GameFlow.h"
 
 namespace {
-const int kParkedY = -1000000;      // px; far from any hero, so the game's own pickups stay idle
+const int kParkedY = -1000000;  // px; far from any hero, so the game's own pickups stay idle
 }  // namespace
 
 HeroState levelStartState() {
@@ -20,7 +20,7 @@ HeroState levelStartState() {
   return s;
 }
 
-HeroSim::HeroSim(SDL_Surface* c, int level) : collision(c) {
+HeroSim::HeroSim(const CollisionMap& c, int level) : collision(&c) {
   GameState = Playing;  // the actions are play's: jump is a jump only there
   // The search tests touches itself; the pool is parked out of reach so that
   // the hero's own update never changes health, nuts or the screen.
@@ -62,7 +62,7 @@ void HeroSim::step(const std::vector<RouteStep>& keys) {
     }
   }
   gameClock.advance(static_cast<uint32_t>(kRouteFrameMs));
-  player.update({nowMs(), kRouteFrameMs}, nullptr, collision);
+  player.update({nowMs(), kRouteFrameMs}, nullptr, *collision);
 }
 
 bool HeroSim::standing() const { return !player.jum && player.speedx == 0.0f; }

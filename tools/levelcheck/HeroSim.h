@@ -1,12 +1,11 @@
 #pragma once
-// Runs the game's own hero movement against one level's collision image, frame
+// Runs the game's own hero movement against one level's collision map, frame
 // by frame at a fixed kRouteFrameMs, and remembers what the hero touched.
-#include <SDL/SDL.h>
-
 #include <cstdint>
 #include <vector>
 
 #include "Route.h"
+#include "level/CollisionMap.h"
 
 const float kLostBelowY = 1400.0f;  // px of view y; a hero below this has fallen out of the level
 
@@ -26,7 +25,7 @@ struct Target {
 class HeroSim {
  public:
   // Places the extras as `level` has them under the rules chosen (wildRules).
-  HeroSim(SDL_Surface* collision, int level);
+  HeroSim(const CollisionMap& collision, int level);
 
   void load(const HeroState& s);
   HeroState save() const;
@@ -40,7 +39,7 @@ class HeroSim {
   std::vector<Target> targets;
 
  private:
-  SDL_Surface* collision;
+  const CollisionMap* collision;
 };
 
 // The hero as a level start leaves it: (100, 100), airborne.

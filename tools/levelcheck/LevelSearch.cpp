@@ -143,7 +143,7 @@ Outcome playMove(HeroSim& sim, const HeroState& start, const Move& m, std::vecto
 SearchResult searchLevel(int level, bool untilExit, const HeroState* from, const SDL_Rect* sight) {
   SearchResult result;
   levelBuild.waitFor(level);
-  HeroSim sim(levels[level].getCollisionImage(), level);
+  HeroSim sim(levels[level].getCollisionMap(), level);
   result.targets = sim.targets;
   std::vector<Node> nodes;
   HeroState start;

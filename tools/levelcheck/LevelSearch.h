@@ -2,6 +2,8 @@
 // Searches the places a hero can stand in a level, starting where a level
 // starts, moving only with the game's own movement code and never touching a
 // hazard or a deadly trap.
+#include <SDL/SDL.h>
+
 #include <set>
 #include <utility>
 #include <vector>

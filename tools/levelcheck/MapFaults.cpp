@@ -17,8 +17,8 @@ const int kGroundShareDivisor = 5;   // more than a fifth inside the ground is a
 const float kUnfairPostPx = 400.0f;  // a post this close to where the hero (re)starts
 
 bool solid(const Level& level, int x, int y) {
-  SDL_Surface* c = level.getCollisionImage();
-  return x >= 0 && y >= 0 && x < c->w && y < c->h && level.isSolid(x, y);
+  const CollisionMap& c = level.getCollisionMap();
+  return x >= 0 && y >= 0 && x < c.width() && y < c.height() && level.isSolid(x, y);
 }
 
 // True when the hero rose from `a` to `b` through the underside of solid ground:
@@ -32,8 +32,8 @@ bool risesThrough(const Level& level, const HeroState& a, const HeroState& b) {
 }
 
 bool showsVoid(const Level& level, const HeroState& s) {
-  SDL_Surface* picture = level.getCollisionImage();
-  return s.x < 0 || s.y < 0 || int(s.x) + kViewW > picture->w || int(s.y) + kViewH > picture->h;
+  const CollisionMap& c = level.getCollisionMap();
+  return s.x < 0 || s.y < 0 || int(s.x) + kViewW > c.width() || int(s.y) + kViewH > c.height();
 }
 
 const char* nameOf(int type) {
@@ -93,7 +93,7 @@ MapFaults findMapFaults(int level, const SearchResult& r, const RouteFigures& fi
   faults.extrasInGround = extrasInGround(map, r);
   faults.unfairPosts = unfairPosts(level, r);
   if (!fig.found) return faults;
-  HeroSim sim(map.getCollisionImage(), level);
+  HeroSim sim(map.getCollisionMap(), level);
   // The fall at the level start, then every move on the way, frame by frame.
   std::vector<std::vector<HeroState>> moves(1);
   sim.load(r.from);

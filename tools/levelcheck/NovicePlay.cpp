@@ -88,7 +88,7 @@ Plan keysTo(int level, const SearchResult& r, const Ways& ways, int from, int to
   for (int node = to; node != from; node = r.edges[ways.via[node]].from) chain.push_back(ways.via[node]);
   Plan plan;
   plan.lowestY = r.places[from].y;
-  HeroSim sim(levels[level].getCollisionImage(), level);
+  HeroSim sim(levels[level].getCollisionMap(), level);
   int offset = startFrames;
   for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
     const Edge& e = r.edges[*it];

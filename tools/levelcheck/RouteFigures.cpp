@@ -117,7 +117,7 @@ RouteFigures measureRoute(int level, const SearchResult& r) {
   if (cost[exitNode] < 0) return fig;
   fig.found = true;
   fig.frames = r.startFrames;
-  HeroSim sim(levels[level].getCollisionImage(), level);
+  HeroSim sim(levels[level].getCollisionMap(), level);
   for (int node = exitNode; node != 0;) {
     const Edge& e = r.edges[via[node]];
     fig.frames += e.frames;

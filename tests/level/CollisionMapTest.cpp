@@ -1,0 +1,75 @@
+// The collision map: the solid rule, the messages of a probe outside it, and every
+// level's and the shop's collision, pixel for pixel as before it became a map.
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "TestSupport.h"
+#include "level/LevelBuild.h"
+#include "shell/Shop.h"
+
+namespace {
+// FNV-1a over the map's width and height (four bytes each, lowest first) and then
+// one byte a pixel, 1 for solid, row after row.
+uint64_t hashOf(const CollisionMap& map) {
+  uint64_t hash = 14695981039346656037u;
+  auto mix = [&hash](uint64_t byte) { hash = (hash ^ byte) * 1099511628211u; };
+  for (int v : {map.width(), map.height()})
+    for (int b = 0; b < 4; ++b) mix(uint32_t(v) >> (8 * b) & 0xFF);
+  for (int y = 0; y < map.height(); ++y)
+    for (int x = 0; x < map.width(); ++x) mix(map.isSolid(x, y));
+  return hash;
+}
+
+// Made with the code before the map, by the same hash over each level's 32-bit
+// collision image as the level painter left it (levels 0 … 4 from the level files
+// of that day) and over the background the shop's walk probed, a pixel counting as
+// solid by the solid rule (the pixel value as a signed number below -10).
+const uint64_t kLevelHashes[kLevelCount] = {0xd4d3ac15699999a2, 0xe0cfddb410b14a0e, 0x172f5b8c0282687a,
+                                            0x2c713e802b640c26, 0x6cfe591bebe2e42a};
+const uint64_t kShopHash = 0x961fd6403df6f212;
+
+// A changed level file changes its hash too.
+TEST(CollisionMapTest, EveryLevelAndTheShopAreSolidWhereTheirCollisionPicturesWere) {
+  for (int n = 0; n < kLevelCount; ++n) {
+    levelBuild.waitFor(n);
+    const uint64_t hash = hashOf(levels[n].getCollisionMap());
+    EXPECT_EQ(hash, kLevelHashes[n]) << "level " << n << std::hex << ": 0x" << hash;
+  }
+  EXPECT_EQ(hashOf(shopCollision()), kShopHash);
+}
+
+TEST(CollisionMapTest, OutsidePointsPrintTheFirstFailedCheckAndAreNotSolid) {
+  const CollisionMap map = collisionOf(rgbaPicture(100, 100, 0xFF000000).get());
+  struct Case {
+    int x, y;
+    const char* line;
+  } cases[] = {{100, 5, "  iGetPixel: Error: x (100) >= w\n"},
+               {5, -1, "  iGetPixel: Error: y (-1) < 0\n"},
+               {-1, -1, "  iGetPixel: Error: x (-1) < 0\n"},
+               {5, 100, "  iGetPixel: Error: y (100) >= h\n"},
+               {99, 99, ""}};
+  for (const Case& c : cases) {
+    StdoutCapture out;
+    EXPECT_EQ(map.isSolid(c.x, c.y), !*c.line);
+    EXPECT_EQ(out.text(), c.line);
+  }
+  // A level whose picture failed to load: nothing solid, and nothing said.
+  StdoutCapture out;
+  EXPECT_FALSE(CollisionMap().isSolid(-1, 5));
+  EXPECT_EQ(out.text(), "");
+}
+
+TEST(CollisionMapTest, OnlyOpaqueNotNearWhitePixelsAreSolid) {
+  Picture picture = rgbaPicture(3, 3, 0);
+  const std::pair<uint32_t, bool> cases[] = {{0xFF000000, true},  {0xFFFFFFF5, true},  {0x80FFFFFF, true},
+                                             {0xFFFFFFF6, false}, {0xFFFFFFFF, false}, {0x7F000000, false},
+                                             {0x00000000, false}};
+  for (auto [pixel, solid] : cases) {
+    putPixel32(picture.get(), 1, 2, pixel);
+    const CollisionMap map = collisionOf(picture.get());
+    EXPECT_EQ(map.isSolid(1, 2), solid) << std::hex << pixel;
+    EXPECT_FALSE(map.isSolid(2, 1));
+  }
+}
+}  // namespace
