@@ -103,14 +103,14 @@ void Extra::testPickup(float px, float py, uint32_t now) {
   }
 }
 
-void Extra::update(const Tick& tick, SDL_Surface* screen) {
-  // Before drawing, so a hazard is drawn back in its place the frame it returns.
+void Extra::step(const Tick& tick) {
+  // Before the frame is picked, so a hazard is drawn back in its place the frame it returns.
   // One step only, however many touches pushed it down.
   if (hitTime != 0 && tick.now - hitTime > kStepAsideMs) {
     y -= kHazardStep;
     hitTime = 0;
   }
-  draw(screen, tick.now);
+  pickFrame(tick.now);
 }
 
 // Every extra sees the same hero position, even after an exit moved the hero.

@@ -35,9 +35,13 @@ class Extra {
   void place(int index, int level);
   // Touch test against the hero at view position (px, py) at game time `now`, and its effect.
   void testPickup(float px, float py, uint32_t now);
-  // Ends a hazard's step-aside, then draws.
-  void update(const Tick& tick, SDL_Surface* screen);
-  void draw(SDL_Surface* screen, uint32_t now);
+  // Ends a hazard's step-aside, then picks the frame to show.
+  void step(const Tick& tick);
+  // The frame for `now` and its place in the hero's view, into srcRect and dstRect.
+  // The timed effects of the look happen here: the cycles' restarts, the spent trap's
+  // removal and the rescued animal's rise.
+  void pickFrame(uint32_t now);
+  void draw(SDL_Surface* screen) const;
 
   SDL_Surface* sheet = nullptr;
   int x = 0;
@@ -48,8 +52,8 @@ class Extra {
   int type = 0;  // an ExtraType; 0 (unknown) until placed
   bool rescued = false;
   bool triggered = false;
-  // Scratch rectangles of the last draw: the frame taken from the sheet, and
-  // where on the screen it went before clipping.
+  // The last step's frame taken from the sheet, and where on the screen it goes
+  // before clipping.
   SDL_Rect srcRect = {0, 0, 0, 0};
   SDL_Rect dstRect = {0, 0, 0, 0};
 

@@ -112,14 +112,15 @@ bool solidAt(const CollisionMap& collision, float px, float py) {
 }
 }  // namespace
 
-void Goblin::update(const Tick& tick, SDL_Surface* screen, const CollisionMap& collision) {
+void Goblin::step(const Tick& tick, const CollisionMap& collision) {
+  shown = false;
   if (health <= 0) return;
   // A goblin at its post stands still, seen once in view, until the hero comes level with it.
   if (waiting) {
     if (!inView()) return;
     if (std::fabs(heroDy()) >= kNoticeHeight) {
       animStart = tick.now;  // held on its first cell: no cycle ends, so it rolls no jump
-      return draw(screen, tick.now);
+      return pickFrame(tick.now);
     }
     waiting = false;
   }
@@ -143,10 +144,10 @@ void Goblin::update(const Tick& tick, SDL_Surface* screen, const CollisionMap& c
   }
   // The walls are tested after the turn toward the hero, so a wall has the last word.
   watchHero(tick.now);
-  // Before the draw, which restarts the attack cycle after its last frame.
+  // Before the frame is picked, which restarts the attack cycle after its last frame.
   if (wildRules) swingAtHero(tick.now);
   resolveCollisions(collision, tick.now);
-  draw(screen, tick.now);
+  pickFrame(tick.now);
 }
 
 bool Goblin::inView() const {

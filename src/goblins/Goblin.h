@@ -25,10 +25,11 @@ class Goblin {
   // where it stands still until the hero, in view, comes within its notice.
   void lieInWait(float postX, float postY, uint32_t now);
   // One frame of play: move, relate to the hero, collide with the level being
-  // played (its collision map), draw.
-  void update(const Tick& tick, SDL_Surface* screen, const CollisionMap& collision);
+  // played (its collision map), pick the frame the draw shows.
+  void step(const Tick& tick, const CollisionMap& collision);
   void resolveCollisions(const CollisionMap& collision, uint32_t now);
-  void draw(SDL_Surface* screen, uint32_t now);
+  // The frame the last step picked, if it picked one, where the hero's view puts it.
+  void draw(SDL_Surface* screen, uint32_t now) const;
   // The hero's swing from view position (px, py) facing ori (0 right, 1 left), at `now`.
   // Under the wild rules it also catches the running swing in every update, once.
   void hitTest(float px, float py, uint8_t ori, uint32_t now);
@@ -38,13 +39,15 @@ class Goblin {
   // Wild rules: a hit by the hero's swing `swing`: health by the weapon, a flash, a push.
   void takeWildHit(bool pushRight, int swing, uint32_t now);
   void pushByKnockBack(float frameMs, const CollisionMap& collision);
-  void drawHitFlash(SDL_Surface* screen, int spriteX, int spriteY);
+  void drawHitFlash(SDL_Surface* screen, int spriteX, int spriteY, const SDL_Rect& cell) const;
   // Helpers of update and draw.
   bool inView() const;           // does its box show in the view?
   float heroDy() const;          // px from the goblin down to the point it watches on the hero
   void watchHero(uint32_t now);  // notice, turn toward, stand or strike the pose
-  void pickFrame(uint32_t now);  // the sprite cell for `now` into srcRect; may restart the cycle
-  void drawHealthBar(SDL_Surface* screen, int spriteX, int spriteY);
+  // The sprite cell for `now` into srcRect, the step's last act: it may restart the
+  // cycle and, at the end of a walking one, roll a jump.
+  void pickFrame(uint32_t now);
+  void drawHealthBar(SDL_Surface* screen, int spriteX, int spriteY) const;
   // Wild rules: once per attack cycle, a hero in reach is bitten, on the strike frame.
   void swingAtHero(uint32_t now);
   uint32_t strikeMs() const;  // ms into the attack cycle where its last frame, the strike, shows
@@ -68,9 +71,9 @@ class Goblin {
   bool isKind2 = false;
   bool onGround = false;
   bool attacking = false;
-  bool waiting = false;  // at its post until the hero comes level with it; spawn ends it
-  SDL_Rect srcRect = {0, 0, 0, 0};
-  SDL_Rect dstRect = {0, 0, 0, 0};
+  bool waiting = false;             // at its post until the hero comes level with it; spawn ends it
+  SDL_Rect srcRect = {0, 0, 0, 0};  // the sheet cell the last step picked
+  bool shown = false;               // the last step picked a frame: the goblin shows
   int kind = 0;
   int jumpChance = 10;  // percent per walking cycle
   Mix_Chunk* soundLanding = nullptr;

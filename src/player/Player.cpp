@@ -6,8 +6,8 @@
 namespace {
 const int kFullHealth = 100;
 const int kStartLives = 3;
-const int kWeaponHealth = 30;        // health points a consumed weapon level gives
-const float kDropSpeed = 1.0f;       // tenths of a px per ms, downward
+const int kWeaponHealth = 30;         // health points a consumed weapon level gives
+const float kDropSpeed = 1.0f;        // tenths of a px per ms, downward
 const uint32_t kBlinkPeriodMs = 100;  // dark and lit periods take turns
 }  // namespace
 
@@ -43,8 +43,6 @@ void Player::reset(uint32_t now) {
   sli = false;
   animStart = now;
   ori = 0;
-  srcRect = {0, 0, 0, 0};
-  dstRect = {0, 0, 0, 0};
   health = kFullHealth;
   lives = kStartLives;
   score = 0;

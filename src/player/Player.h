@@ -85,11 +85,14 @@ class Player {
   void earn(Deed deed);
   static int pointsFor(Deed deed);
 
-  // One frame: move, lose lives, collide, test pickups, draw. The last lost life is
+  // One frame: move, lose lives, collide, test pickups, animate. The last lost life is
   // reported in playEvents for the game flow.
-  void update(const Tick& tick, SDL_Surface* screen, const CollisionMap& collision);
+  void step(const Tick& tick, const CollisionMap& collision);
   void resolveCollisions(const CollisionMap& collision);
-  void draw(SDL_Surface* screen, uint32_t now);
+  // The body's animation at `now`: a cycle that ran out, or the crouch, starts again.
+  // The last thing a step does, so the draw that follows shows the restart.
+  void animate(uint32_t now);
+  void draw(SDL_Surface* screen, uint32_t now) const;
   void playSound(Mix_Chunk* sound, int mode);
   void playLandingSound();  // one of the jump sounds
   void playSwingSound();    // one of the swing sounds or the swivel
@@ -107,8 +110,6 @@ class Player {
   bool sli = false;  // sliding
   uint32_t animStart = 0;
   uint8_t ori = 0;  // 0 right, 1 left
-  SDL_Rect srcRect = {0, 0, 0, 0};
-  SDL_Rect dstRect = {0, 0, 0, 0};
   int health = 100;
   int lives = 3;
   int score = 0;

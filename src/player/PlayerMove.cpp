@@ -127,7 +127,7 @@ void noticeHealthLoss(Player& p, uint32_t now) {
 }
 }  // namespace
 
-void Player::update(const Tick& tick, SDL_Surface* screen, const CollisionMap& collision) {
+void Player::step(const Tick& tick, const CollisionMap& collision) {
   playEvents = PlayEvents{};  // this update's own reports; the flow acted on the last ones
   float frameMs = tick.movedMs();
   // Moving first, with the old speeds, then changing the speeds: the order sets the jump's height.
@@ -144,7 +144,7 @@ void Player::update(const Tick& tick, SDL_Surface* screen, const CollisionMap& c
   // Must run after the push out of the ground, or the pickups test a position inside it.
   testAllPickups(x, y, tick.now);
   noticeHealthLoss(*this, tick.now);
-  draw(screen, tick.now);
+  animate(tick.now);
 }
 
 void Player::resolveCollisions(const CollisionMap& collision) {

@@ -19,6 +19,15 @@ extern bool gameUnderway;
 // The name entry shown ends a game (not key 7 on the title or a list, say).
 extern bool entryEndsGame;
 
+// The game that just ended did not make the table: the list says so until key 1.
+extern bool missedTable;
+
+// Every title pass: the next game starts with full lives and no animals freed.
+void actOnTitle();
+// Every name-entry pass, before it shows: a score that misses the table goes
+// straight to the list, the letter delay runs down, and a whole name is saved.
+void actOnNameEntry(float frameMs);
+
 // Shows the name entry with a fresh name: key 7 and every end of a game come here.
 void startNameEntry();
 

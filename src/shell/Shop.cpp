@@ -59,7 +59,8 @@ void drawShop() {
 
 // The hero's update runs wherever the hero walks, with what it reports acted on at once.
 void walkHero(const Tick& tick) {
-  player.update(tick, ScreenSurface, shopCollision());
+  player.step(tick, shopCollision());
+  player.draw(ScreenSurface, tick.now);
   actOnPlayEvents(tick.now);
 }
 CollisionMap shopCollisionMap;

@@ -24,7 +24,8 @@ void placeAll() {
 void touch(Extra& e) { e.testPickup(e.x + 25 - 295.0f, e.y + 25 - 215.0f, nowMs()); }
 
 Frame drawn(Extra& e, SDL_Surface* screen) {
-  e.draw(screen, nowMs());
+  e.pickFrame(nowMs());
+  e.draw(screen);
   return {e.srcRect.x, e.srcRect.y};
 }
 
@@ -53,7 +54,7 @@ TEST_F(ExtraTest, TrapAndAnimalActOncePerPlacingAndPlacingAfreshRestoresEverythi
   EXPECT_FALSE(extras[17].triggered);
   EXPECT_FALSE(extras[94].rescued);
   gameClock.advance(6000);
-  extras[18].update(tickNow(), screen);
+  extras[18].step(tickNow());
   EXPECT_EQ(extras[18].y, 1100);  // the hazard's step aside is over
 }
 
@@ -77,7 +78,7 @@ TEST_F(ExtraTest, HazardHalvesOnEveryTouchAndStepsBackOnce) {
   // It steps back up one place after five seconds, once.
   for (auto [ms, y] : {std::pair{5000, 1450}, {1, 1400}, {6000, 1400}}) {
     gameClock.advance(ms);
-    hazard.update(tickNow(), screen);
+    hazard.step(tickNow());
     EXPECT_EQ(hazard.y, y) << ms;
   }
 }
@@ -115,7 +116,7 @@ TEST_F(ExtraTest, DeadlyTrapStrikesThenLeavesTheLevel) {
   }
   EXPECT_EQ(trap.y, -100);
   EXPECT_EQ(trap.dstRect.y, 1000);  // the move shows from the next frame
-  trap.draw(screen, nowMs());
+  trap.pickFrame(nowMs());
   EXPECT_EQ(trap.dstRect.y, -200);
   trap.sheet = realSheet;
 }
@@ -147,19 +148,19 @@ TEST_F(ExtraTest, RescuedAnimalRisesAtMostOnePixelPerFrame) {
   }
   for (int frame = 1; frame <= 9; ++frame) {  // 200 fps
     gameClock.advance(5);
-    animal.draw(screen, nowMs());
+    animal.pickFrame(nowMs());
     EXPECT_EQ(animal.y, 324 - frame / 3);
   }
 }
 
 TEST_F(ExtraTest, SpriteSitsAtItsPlaceInTheView) {
-  Extra& animal = extras[94];    // at (300, 330), the view at (100, 100)
-  animal.draw(screen, nowMs());  // the sheet is blitted to dstRect
+  Extra& animal = extras[94];  // at (300, 330), the view at (100, 100)
+  animal.pickFrame(nowMs());   // the draw blits the sheet to dstRect
   EXPECT_EQ(Frame(animal.dstRect.x, animal.dstRect.y), Frame(200, 230));
 
   player.setX(300.7f);           // -0.7 is cut toward zero, not down
   animal.y = 100 - 65536 + 200;  // risen for minutes: cut to 16 bits it would wrap to screen row 200
-  animal.draw(screen, nowMs());
+  animal.pickFrame(nowMs());
   EXPECT_EQ(Frame(animal.dstRect.x, animal.dstRect.y), Frame(0, -32768));  // it stays above the view
 }
 

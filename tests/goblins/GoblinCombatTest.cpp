@@ -54,7 +54,8 @@ TEST_F(GoblinCombatTest, SecondHitPutsItOutOfTheGame) {
   goblin.airborne = true;
   uint32_t airTick = goblin.airTick;
   gameClock.advance(16);
-  goblin.update(tickNow(16.0f), screen.get(), CollisionMap());
+  goblin.step(tickNow(16.0f), CollisionMap());
+  goblin.draw(screen.get(), nowMs());
   EXPECT_EQ(std::tuple(goblin.x, goblin.y, goblin.airTick), std::tuple(400.0f, 300.0f, airTick));
   for (int y = 0; y < 480; ++y)
     for (int x = 0; x < 640; ++x) ASSERT_EQ(getPixel32(screen.get(), x, y), 0xFFFFFFFFu);
@@ -125,7 +126,8 @@ TEST_F(WildSwingTest, AHitFlashesLightAndPushesSixteenPxUntilAWall) {
     newSwing();
     auto brightness = [&] {  // of the goblin's square on the screen, after one pass
       gameClock.advance(16);
-      goblin.update(tickNow(16.0f), screen.get(), map);
+      goblin.step(tickNow(16.0f), map);
+      goblin.draw(screen.get(), nowMs());
       long sum = 0;
       for (int y = 208; y < 258; ++y)
         for (int x = 300; x < 400; ++x) sum += rgbOfPixel(screen.get(), x, y) & 0xFF;
@@ -193,7 +195,7 @@ class GoblinBiteTest : public GoblinTest {
   }
   // The hero's updates after the bite, which carry out the shove.
   void heroSettles() {
-    for (int i = 0; i < 10; ++i) player.update(tickNow(16.0f), screen.get(), world);
+    for (int i = 0; i < 10; ++i) player.step(tickNow(16.0f), world);
   }
   const CollisionMap world = collisionOf(rgbaPicture(1000, 700, 0).get());  // nothing solid stops the shove
   Picture screen = rgbaPicture(640, 480, 0);
@@ -260,7 +262,8 @@ TEST_F(GoblinBiteTest, ClassicGoblinsNeverBiteThroughTheirUpdateAndWildOnesWindU
     uint32_t posedAt = 0, bitAt = 0;
     for (int i = 0; i < 60; ++i) {
       gameClock.advance(16);
-      goblin.update(tickNow(16.0f), screen.get(), world);
+      goblin.step(tickNow(16.0f), world);
+      goblin.draw(screen.get(), nowMs());
       goblin.y = kHeroCornerY - 7.0f;  // held level with the hero, in the air of this empty world
       if (!posedAt && goblin.attacking) posedAt = nowMs();
       if (!bitAt && player.getHealth() < 100) bitAt = nowMs();

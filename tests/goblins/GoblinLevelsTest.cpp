@@ -12,12 +12,11 @@ const uint32_t kPassMs = 16;
 const int kPasses = 28000 / kPassMs;
 const int kMaxAirPasses = 3000 / kPassMs;  // 3 s
 const float kOutOfNoticeY = -1000.0f;      // the hero far above every goblin
-const float kFreshFallSpeed = 4.0f;  // tenths of a px per ms, a goblin's first speed
+const float kFreshFallSpeed = 4.0f;        // tenths of a px per ms, a goblin's first speed
 }  // namespace
 
 TEST(GoblinLevelsTest, GoblinsLeftAloneFallOffEdgesAsBeforeAndBriefly) {
   SavedGameState saved;  // the level, a fresh hero and the goblins' jump chances after
-  Picture screen = rgbaPicture(640, 480, 0xFFFFFFFF);
   for (int level = 0; level < kLevelCount; ++level) {
     levelBuild.waitFor(level);
     levelIndex = level;
@@ -38,8 +37,7 @@ TEST(GoblinLevelsTest, GoblinsLeftAloneFallOffEdgesAsBeforeAndBriefly) {
     for (int pass = 0; pass < kPasses; ++pass) {
       gameClock.advance(kPassMs);
       for (int i = 0; i < kGoblinCount; ++i) {
-        goblins[i].update(tickNow(static_cast<float>(kPassMs)), screen.get(),
-                          levels[level].getCollisionMap());
+        goblins[i].step(tickNow(static_cast<float>(kPassMs)), levels[level].getCollisionMap());
         airRun[i] = goblins[i].airborne ? airRun[i] + 1 : 0;
         airPasses += goblins[i].airborne;
         longestAir = std::max(longestAir, airRun[i]);

@@ -38,7 +38,8 @@ class GoblinMoveTest : public GoblinTest {
   }
   void frame(uint32_t ms) {
     gameClock.advance(ms);
-    goblin.update(tickNow(static_cast<float>(ms)), screen.get(), collision);
+    goblin.step(tickNow(static_cast<float>(ms)), collision);
+    goblin.draw(screen.get(), nowMs());
   }
   Picture picture = rgbaPicture(kMapW, kMapH, kFree);
   CollisionMap collision = collisionOf(picture.get());
@@ -188,6 +189,7 @@ class GoblinDrawTest : public GoblinTest {
   void drawAfter(uint32_t ms) {
     gameClock.advance(ms);
     SDL_FillRect(screen.get(), nullptr, kBackground);
+    goblin.pickFrame(nowMs());
     goblin.draw(screen.get(), nowMs());
   }
   uint32_t shownAt(int x, int y) { return getPixel32(screen.get(), x, y); }

@@ -31,6 +31,7 @@ class HeroDrawTest : public ::testing::Test {
   }
   // The body cell drawn at body corner (bx, by), read where no bar or indicator reaches.
   uint32_t drawnBody(int bx = 295, int by = 215) {
+    player.animate(nowMs());
     player.draw(screen, nowMs());
     return getPixel32(screen, bx + 5, by + 45) & 0xFFFFFF;
   }
@@ -61,7 +62,8 @@ TEST_F(HeroDrawTest, LandingRunnerRestartsAnOldCycleAtColumnZero) {
   // Far left of every level, where no extra lies.
   std::tie(player.x, player.y, player.jum, player.speedx, player.animStart) =
       std::tuple(-300.0f, 0.0f, true, 3.0f, nowMs() - 450);
-  player.update(tickNow(0.0f), screen, collisionOf(floor.get()));
+  player.step(tickNow(0.0f), collisionOf(floor.get()));
+  player.draw(screen, nowMs());
   EXPECT_FALSE(player.jum);
   EXPECT_EQ(player.animStart, nowMs());
   EXPECT_EQ(getPixel32(screen, 300, 260) & 0xFFFFFF, cell(0, 100));

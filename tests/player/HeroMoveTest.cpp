@@ -28,7 +28,8 @@ class HeroMoveTest : public ::testing::Test {
   }
   void step(float frameMs = 10.0f) {
     gameClock.advance(10);
-    player.update(tickNow(frameMs), screen.get(), map);
+    player.step(tickNow(frameMs), map);
+    player.draw(screen.get(), nowMs());
   }
   void standOnFloor() {
     placeHero(kViewX, kGroundY);

@@ -62,7 +62,7 @@ void HeroSim::step(const std::vector<RouteStep>& keys) {
     }
   }
   gameClock.advance(static_cast<uint32_t>(kRouteFrameMs));
-  player.update({nowMs(), kRouteFrameMs}, nullptr, *collision);
+  player.step({nowMs(), kRouteFrameMs}, *collision);
 }
 
 bool HeroSim::standing() const { return !player.jum && player.speedx == 0.0f; }
