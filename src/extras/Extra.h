@@ -33,8 +33,12 @@ class Extra {
   // Puts the extra where the level being played has it, under the rules chosen.
   void place(int index);
   void place(int index, int level);
-  // Touch test against the hero at view position (px, py) at game time `now`, and its effect.
-  void testPickup(float px, float py, uint32_t now);
+  // What a touch does to the extra itself (play/Contacts.h decides the touch): a hazard
+  // steps down out of the way for a while, a taken nut drops out of the level, and an
+  // extra of no known type moves down a little.
+  void stepAside(uint32_t now);
+  void takeAway();
+  void nudgeDown();
   // Ends a hazard's step-aside, then picks the frame to show.
   void step(const Tick& tick);
   // The frame for `now` and its place in the hero's view, into srcRect and dstRect.
@@ -67,6 +71,3 @@ extern Extra extras[kExtraCount];
 // The touch rule alone: does the hero with view corner (px, py) touch an extra
 // of `type` whose sprite corner is (x, y)? Pure, so tools can ask it too.
 bool touchesExtra(int type, int x, int y, float px, float py);
-// Every extra's touch test against the same hero position, in pool order. A touched
-// exit is reported in playEvents for the game flow.
-void testAllPickups(float px, float py, uint32_t now);

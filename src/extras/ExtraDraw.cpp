@@ -89,8 +89,8 @@ Sint16 toScreen(int level, float view) {
 
 void Extra::pickFrame(uint32_t now) {
   // The position is taken before the timed changes, so a move of y shows next frame.
-  const Sint16 sx = toScreen(x, playerX());
-  const Sint16 sy = toScreen(y, playerY());
+  const Sint16 sx = toScreen(x, player.getX());
+  const Sint16 sy = toScreen(y, player.getY());
   srcRect = chooseFrame(*this, now);
   dstRect = {sx, sy, srcRect.w, srcRect.h};
 }

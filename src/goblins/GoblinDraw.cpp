@@ -37,8 +37,8 @@ SDL_Rect makeRect(int x, int y, int w, int h) {
 void Goblin::draw(SDL_Surface* screen, uint32_t now) const {
   if (!shown) return;
   // Cut toward zero, as the 16-bit blit coordinates take them.
-  int spriteX = static_cast<Sint16>(static_cast<int>(x - playerX()));
-  int spriteY = static_cast<Sint16>(static_cast<int>(y - playerY()));
+  int spriteX = static_cast<Sint16>(static_cast<int>(x - player.getX()));
+  int spriteY = static_cast<Sint16>(static_cast<int>(y - player.getY()));
   SDL_Rect src = srcRect, dst = makeRect(spriteX, spriteY, 0, 0);  // the blit clips its own copies
   SDL_BlitSurface(spriteSheet, &src, screen, &dst);
   if (hitFlash && now - hitTick < kHitFlashMs) drawHitFlash(screen, spriteX, spriteY, src);

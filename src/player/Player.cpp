@@ -80,15 +80,3 @@ void Player::dropDown(uint32_t now) {
   jumpStart = now;
   speedy = kDropSpeed;
 }
-
-float playerX() { return player.getX(); }
-float playerY() { return player.getY(); }
-int playerWeaponLevel() { return player.getWeaponLevel(); }
-int playerHealth() { return player.getHealth(); }
-void setPlayerHealth(int v) { player.setHealth(v); }
-int playerNuts() { return player.getNuts(); }
-void setPlayerNuts(int v) { player.setNuts(v); }
-int playerAnimals() { return player.getAnimals(); }
-void setPlayerAnimals(int v) { player.setAnimals(v); }
-void setPlayerX(float v) { player.setX(v); }
-void setPlayerY(float v) { player.setY(v); }

@@ -62,7 +62,9 @@ class Player {
   void releaseRight(uint32_t now);
   void releaseLeft(uint32_t now);
   void jump(uint32_t now);
-  void attack(uint32_t now);
+  // True when the press starts a swing that hits now: always under the classic rules,
+  // under the wild ones unless a swing still plays.
+  bool attack(uint32_t now);
   void stopAttack();
   void crouch();
   void standUp();
@@ -84,10 +86,15 @@ class Player {
   // Adds a deed's points to the score and the level's tally.
   void earn(Deed deed);
   static int pointsFor(Deed deed);
+  // Under the wild rules a level starts with some health to lose, whatever the last one left.
+  void healForLevel();
 
-  // One frame: move, lose lives, collide, test pickups, animate. The last lost life is
-  // reported in playEvents for the game flow.
+  // One frame: move, lose lives, collide. The last lost life is reported in playEvents
+  // for the game flow. In play the pickups come next (play/Contacts.h), then settle.
   void step(const Tick& tick, const CollisionMap& collision);
+  // The end of a step: a loss of health since the last one starts the blink, and the
+  // animation goes on.
+  void settle(uint32_t now);
   void resolveCollisions(const CollisionMap& collision);
   // The body's animation at `now`: a cycle that ran out, or the crouch, starts again.
   // The last thing a step does, so the draw that follows shows the restart.
@@ -154,30 +161,6 @@ const uint32_t kSwingMs = 300;
 // Of a blink begun at `startTick` (if `started`): true at `now` in its dark periods,
 // 100 ms every other 100 ms from the start, for a second.
 bool blinkDark(bool started, uint32_t startTick, uint32_t now);
-
-// Free read-outs of the one hero, for the goblins and the extras.
-float playerX();
-float playerY();
-int playerWeaponLevel();
-int playerHealth();
-void setPlayerHealth(int v);
-int playerNuts();
-void setPlayerNuts(int v);
-int playerAnimals();
-void setPlayerAnimals(int v);
-void setPlayerX(float v);
-void setPlayerY(float v);
-// Wild rules only; under the classic rules these do nothing.
-void playerEarns(Deed deed);
-void setPlayerCheckpoint(float vx, float vy);
-// Under the wild rules, true while the hero is safe from all harm after a hurt.
-bool playerShielded(uint32_t now);
-// Under the wild rules, starts the safety at once, before the hero's update sees the hurt.
-void shieldPlayer(uint32_t now);
-// Under the wild rules, the swing running at `now` (its number, from 1), else 0.
-int playerSwing(uint32_t now);
-// Under the wild rules a level starts with some health to lose, whatever the last one left.
-void healPlayerForLevel();
 
 // Under the wild rules the swing reaches what it draws: the box, in level px, that the
 // swung weapon and its swoosh cover for a hero whose view corner is (px, py).

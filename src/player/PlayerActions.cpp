@@ -2,9 +2,8 @@
 #include <cstdlib>
 
 #include "audio/Audio.h"
-#include "goblins/Goblin.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 namespace {
 const float kRunSpeed = 3.0f;    // tenths of a px per ms
@@ -59,28 +58,26 @@ void Player::jump(uint32_t now) {
   speedy = kJumpSpeed;
 }
 
-void Player::attack(uint32_t now) {
+bool Player::attack(uint32_t now) {
   // Under the wild rules a press while a swing still plays is no new swing: each one
-  // plays out whole and hits as it goes (the goblins catch it in their updates).
+  // plays out whole and hits as it goes (the goblins catch it in their steps).
   if (wildRules) {
     if (swinging(now)) {
       att = true;
-      return;
+      return false;
     }
     ++swingCount;
     swingStart = animStart = now;  // the swing's frames from the first
   }
-  // Hits on the press; holding the key just keeps the attack pose.
+  // Hits on the press (the caller hits the goblins); holding the key just keeps the pose.
   playSwingSound();
-  hitGoblins(x, y, ori, now);
   att = true;
+  return true;
 }
 
 bool Player::swinging(uint32_t now) const {
   return wildRules && swingCount > 0 && now - swingStart < kSwingMs;
 }
-
-int playerSwing(uint32_t now) { return player.swinging(now) ? player.swingCount : 0; }
 
 void Player::playLandingSound() {
   Mix_Chunk* const jumps[kJumpChoices] = {soundJump1, soundJump2};

@@ -2,7 +2,7 @@
 #include "platform/Layout.h"
 #include "platform/Message.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 namespace {
 const int kCellPx = heroSheet::kFrame;  // px, body frames and indicator cells

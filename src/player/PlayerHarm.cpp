@@ -1,6 +1,6 @@
 // The wild rules' side of the hero: bites, the safety after a hurt, checkpoints and points.
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 namespace {
 const int kBiteHealth = 20;        // health a bite costs without armour
@@ -48,20 +48,6 @@ void Player::earn(Deed deed) {
   }
 }
 
-void playerEarns(Deed deed) {
-  if (wildRules) player.earn(deed);
-}
-
-void setPlayerCheckpoint(float vx, float vy) {
-  if (wildRules) player.setRespawn(vx, vy);
-}
-
-bool playerShielded(uint32_t now) { return wildRules && player.shielded(now); }
-
-void shieldPlayer(uint32_t now) {
-  if (wildRules) player.shield(now);
-}
-
-void healPlayerForLevel() {
-  if (wildRules && player.health < kLevelStartHealth) player.health = kLevelStartHealth;
+void Player::healForLevel() {
+  if (wildRules && health < kLevelStartHealth) health = kLevelStartHealth;
 }

@@ -2,12 +2,11 @@
 #include <algorithm>
 
 #include "audio/Audio.h"
-#include "extras/Extra.h"
 #include "level/CollisionMap.h"
 #include "level/Gravity.h"
 #include "level/Pixels.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 namespace {
 const double kMoveFactor = kMotionPerMs;
@@ -141,10 +140,11 @@ void Player::step(const Tick& tick, const CollisionMap& collision) {
   // The rest of this call still runs; the game flow starts the name entry after it.
   if (lives < 1) playEvents.outOfLives = true;
   resolveCollisions(collision);
-  // Must run after the push out of the ground, or the pickups test a position inside it.
-  testAllPickups(x, y, tick.now);
-  noticeHealthLoss(*this, tick.now);
-  animate(tick.now);
+}
+
+void Player::settle(uint32_t now) {
+  noticeHealthLoss(*this, now);
+  animate(now);
 }
 
 void Player::resolveCollisions(const CollisionMap& collision) {

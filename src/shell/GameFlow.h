@@ -1,9 +1,9 @@
 #pragma once
 // The game flow's own state and steps, for src/shell alone: the subsystems read
-// shell/GameState.h and report through playEvents.
+// state/GameState.h and report through playEvents.
 #include <cstdint>
 
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 extern int32_t GameState;       // the current screen; 0 until start-up sets Title
 extern uint32_t lastFrameTick;  // ms tick of the previous pass

@@ -7,6 +7,7 @@
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "platform/Video.h"
+#include "play/Contacts.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
 #include "shell/GameFlow.h"
@@ -76,11 +77,11 @@ void playPass(const Tick& tick, SDL_Surface* screen) {
     if (screen) extra.draw(screen);
   }
   for (Goblin& goblin : goblins) {
-    goblin.step(tick, level.getCollisionMap());
+    contacts.stepGoblin(goblin, tick, level.getCollisionMap());
     if (screen) goblin.draw(screen, tick.now);
   }
   actOnLevelClock(tick.now);
-  player.step(tick, level.getCollisionMap());
+  contacts.stepHero(tick, level.getCollisionMap());
   if (screen) player.draw(screen, tick.now);
   // Right after the hero's step, where the hero and the extras found it.
   actOnPlayEvents(tick.now);

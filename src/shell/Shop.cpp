@@ -3,6 +3,7 @@
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "platform/Video.h"
+#include "play/Contacts.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
 #include "shell/Screens.h"
@@ -59,7 +60,7 @@ void drawShop() {
 
 // The hero's update runs wherever the hero walks, with what it reports acted on at once.
 void walkHero(const Tick& tick) {
-  player.step(tick, shopCollision());
+  contacts.stepHero(tick, shopCollision());
   player.draw(ScreenSurface, tick.now);
   actOnPlayEvents(tick.now);
 }

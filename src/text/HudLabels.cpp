@@ -4,7 +4,7 @@
 
 #include "level/Level.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 namespace {
 const int kHudSize = 20;         // points

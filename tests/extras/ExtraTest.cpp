@@ -7,10 +7,11 @@
 #include "TestSupport.h"
 #include "extras/LevelExtras.h"
 #include "level/Level.h"
+#include "play/Contacts.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
-#include "shell/GameState.h"
 #include "shell/Shop.h"
+#include "state/GameState.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ void placeAll() {
 }
 
 // Touches from the spot where the hero's corner meets the extra's centre.
-void touch(Extra& e) { e.testPickup(e.x + 25 - 295.0f, e.y + 25 - 215.0f, nowMs()); }
+void touch(Extra& e) { contacts.pickUp(e, e.x + 25 - 295.0f, e.y + 25 - 215.0f, nowMs()); }
 
 Frame drawn(Extra& e, SDL_Surface* screen) {
   e.pickFrame(nowMs());
@@ -43,12 +44,12 @@ class ExtraTest : public testing::Test {
 
 TEST_F(ExtraTest, TrapAndAnimalActOncePerPlacingAndPlacingAfreshRestoresEverything) {
   touch(extras[17]);
-  EXPECT_EQ(playerHealth(), 0);
+  EXPECT_EQ(player.getHealth(), 0);
   player.setHealth(100);
   touch(extras[17]);
-  EXPECT_EQ(playerHealth(), 100);
+  EXPECT_EQ(player.getHealth(), 100);
   for (int i = 0; i < 5; ++i) touch(extras[94]);
-  EXPECT_EQ(playerAnimals(), 1);
+  EXPECT_EQ(player.getAnimals(), 1);
   touch(extras[18]);
   placeAll();  // as the next level does (taken nuts come back in the progression tests)
   EXPECT_FALSE(extras[17].triggered);
@@ -59,21 +60,21 @@ TEST_F(ExtraTest, TrapAndAnimalActOncePerPlacingAndPlacingAfreshRestoresEverythi
 }
 
 TEST_F(ExtraTest, NutIsTakenOnlyStrictlyWithinReach) {
-  extras[67].testPickup(700.0f, 800.0f, nowMs());  // x distance exactly 30
-  EXPECT_EQ(playerNuts(), 0);
-  extras[67].testPickup(701.0f, 800.0f, nowMs());
-  EXPECT_EQ(playerNuts(), 1);  // where a taken nut goes: WildRulesTest
+  contacts.pickUp(extras[67], 700.0f, 800.0f, nowMs());  // x distance exactly 30
+  EXPECT_EQ(player.getNuts(), 0);
+  contacts.pickUp(extras[67], 701.0f, 800.0f, nowMs());
+  EXPECT_EQ(player.getNuts(), 1);  // where a taken nut goes: WildRulesTest
 }
 
 TEST_F(ExtraTest, HazardHalvesOnEveryTouchAndStepsBackOnce) {
-  testAllPickups(4650 + 25 - 295, 850 + 25 - 215, nowMs());  // two hazards on one place halve twice
-  EXPECT_EQ(playerHealth(), 25);
+  contacts.pickUpAll(4650 + 25 - 295, 850 + 25 - 215, nowMs());  // two hazards on one place halve twice
+  EXPECT_EQ(player.getHealth(), 25);
   player.setHealth(100);
   Extra& hazard = extras[18];
   for (int health : {50, 25, 12, 6, 3, 1, 0}) {
     gameClock.advance(16);
     touch(hazard);  // the hero follows it down
-    EXPECT_EQ(playerHealth(), health);
+    EXPECT_EQ(player.getHealth(), health);
   }
   // It steps back up one place after five seconds, once.
   for (auto [ms, y] : {std::pair{5000, 1450}, {1, 1400}, {6000, 1400}}) {
@@ -91,14 +92,14 @@ TEST_F(ExtraTest, EitherExitEndsTheLevelAndLaterExtrasSeeTheOldPlace) {
   GameState = Playing;
   extras[98].x = 6700;  // an animal under the hero, tested after exit 0 moved the hero
   extras[98].y = 620;
-  testAllPickups(6725 - 295, 645 - 215, nowMs());
+  contacts.pickUpAll(6725 - 295, 645 - 215, nowMs());
   actOnPlayEvents(nowMs());  // the game flow, after the hero's update
-  EXPECT_EQ(std::tuple(GameState, playerX(), playerY(), secondsLeft, playerAnimals()),
+  EXPECT_EQ(std::tuple(GameState, player.getX(), player.getY(), secondsLeft, player.getAnimals()),
             std::tuple(LevelStats, 50.0f, -100.0f, 47, 1));
 
   GameState = Playing;
   extras[0].x = 0;  // exit 99 alone
-  testAllPickups(6725 - 295, 645 - 215, nowMs());
+  contacts.pickUpAll(6725 - 295, 645 - 215, nowMs());
   actOnPlayEvents(nowMs());
   EXPECT_EQ(GameState, LevelStats);
   level.startTick = savedStart;
@@ -172,16 +173,16 @@ TEST_F(ExtraTest, WildThornsAndTrapsHurtOncePerSafetyWindow) {
   for (auto [ms, health] : {std::pair{0u, 50}, {16u, 50}, {kBlinkMs, 25}}) {
     gameClock.advance(ms);
     touch(hazard);
-    EXPECT_EQ(playerHealth(), health) << ms;
+    EXPECT_EQ(player.getHealth(), health) << ms;
   }
   gameClock.advance(kBlinkMs);
-  testAllPickups(4650 + 25 - 295, 850 + 25 - 215, nowMs());  // two thorns in one place
-  EXPECT_EQ(playerHealth(), 12);
+  contacts.pickUpAll(4650 + 25 - 295, 850 + 25 - 215, nowMs());  // two thorns in one place
+  EXPECT_EQ(player.getHealth(), 12);
   touch(extras[17]);  // a trap, still within the safety: set for later
-  EXPECT_EQ(playerHealth(), 12);
+  EXPECT_EQ(player.getHealth(), 12);
   gameClock.advance(kBlinkMs);
   touch(extras[17]);
-  EXPECT_EQ(playerHealth(), 0);
+  EXPECT_EQ(player.getHealth(), 0);
 }
 
 TEST_F(ExtraTest, WildDeedsScoreAndAFreedCageBecomesTheRestartPlace) {

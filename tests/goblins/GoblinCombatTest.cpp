@@ -1,5 +1,6 @@
 #include "GoblinTestFixture.h"
-#include "shell/GameState.h"
+#include "play/Contacts.h"
+#include "state/GameState.h"
 
 namespace {
 const uint8_t kFacingRight = 0;
@@ -11,7 +12,7 @@ class GoblinCombatTest : public GoblinTest {
   void place(Goblin& g, float x, float y, int health) {
     std::tie(g.x, g.y, g.health) = std::tuple(x, y, health);
   }
-  void swing(uint8_t ori) { goblin.hitTest(100.0f, 100.0f, ori, nowMs()); }
+  void swing(uint8_t ori) { contacts.hitGoblin(goblin, 100.0f, 100.0f, ori, nowMs()); }
 };
 }  // namespace
 
@@ -54,7 +55,7 @@ TEST_F(GoblinCombatTest, SecondHitPutsItOutOfTheGame) {
   goblin.airborne = true;
   uint32_t airTick = goblin.airTick;
   gameClock.advance(16);
-  goblin.step(tickNow(16.0f), CollisionMap());
+  contacts.stepGoblin(goblin, tickNow(16.0f), CollisionMap());
   goblin.draw(screen.get(), nowMs());
   EXPECT_EQ(std::tuple(goblin.x, goblin.y, goblin.airTick), std::tuple(400.0f, 300.0f, airTick));
   for (int y = 0; y < 480; ++y)
@@ -75,7 +76,7 @@ class WildSwingTest : public GoblinCombatTest {
     ++player.swingCount;
     player.swingStart = nowMs();
   }
-  void swing(uint8_t ori) { goblin.hitTest(100.0f, 100.0f, ori, nowMs()); }
+  void swing(uint8_t ori) { contacts.hitGoblin(goblin, 100.0f, 100.0f, ori, nowMs()); }
 };
 }  // namespace
 
@@ -126,7 +127,7 @@ TEST_F(WildSwingTest, AHitFlashesLightAndPushesSixteenPxUntilAWall) {
     newSwing();
     auto brightness = [&] {  // of the goblin's square on the screen, after one pass
       gameClock.advance(16);
-      goblin.step(tickNow(16.0f), map);
+      contacts.stepGoblin(goblin, tickNow(16.0f), map);
       goblin.draw(screen.get(), nowMs());
       long sum = 0;
       for (int y = 208; y < 258; ++y)
@@ -191,11 +192,11 @@ class GoblinBiteTest : public GoblinTest {
         std::tuple(kHeroCornerX + dx, kHeroCornerY + dy, facingRight);
     gameClock.advance(1);
     goblin.animStart = nowMs() - goblin.strikeMs();
-    goblin.swingAtHero(nowMs());
+    contacts.goblinBites(goblin, nowMs());
   }
   // The hero's updates after the bite, which carry out the shove.
   void heroSettles() {
-    for (int i = 0; i < 10; ++i) player.step(tickNow(16.0f), world);
+    for (int i = 0; i < 10; ++i) contacts.stepHero(tickNow(16.0f), world);
   }
   const CollisionMap world = collisionOf(rgbaPicture(1000, 700, 0).get());  // nothing solid stops the shove
   Picture screen = rgbaPicture(640, 480, 0);
@@ -242,12 +243,12 @@ TEST_F(GoblinBiteTest, BitesOncePerSafetyWindowAndOnlyWhatItFacesInReach) {
   gameClock.advance(kBlinkMs);
   strike(-10.0f, true);
   gameClock.advance(kBlinkMs);
-  goblin.swingAtHero(nowMs());
+  contacts.goblinBites(goblin, nowMs());
   EXPECT_EQ(player.getHealth(), 40);
   // A hero who comes in reach as a cycle begins is bitten then, not spared by its phase.
   gameClock.advance(kBlinkMs);
   goblin.animStart = nowMs();
-  goblin.swingAtHero(nowMs());
+  contacts.goblinBites(goblin, nowMs());
   EXPECT_EQ(player.getHealth(), 20);
 }
 
@@ -262,7 +263,7 @@ TEST_F(GoblinBiteTest, ClassicGoblinsNeverBiteThroughTheirUpdateAndWildOnesWindU
     uint32_t posedAt = 0, bitAt = 0;
     for (int i = 0; i < 60; ++i) {
       gameClock.advance(16);
-      goblin.step(tickNow(16.0f), world);
+      contacts.stepGoblin(goblin, tickNow(16.0f), world);
       goblin.draw(screen.get(), nowMs());
       goblin.y = kHeroCornerY - 7.0f;  // held level with the hero, in the air of this empty world
       if (!posedAt && goblin.attacking) posedAt = nowMs();

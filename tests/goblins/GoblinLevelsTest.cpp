@@ -5,6 +5,7 @@
 
 #include "GoblinTestFixture.h"
 #include "level/LevelBuild.h"
+#include "play/Contacts.h"
 #include "shell/GameFlow.h"
 
 namespace {
@@ -32,12 +33,13 @@ TEST(GoblinLevelsTest, GoblinsLeftAloneFallOffEdgesAsBeforeAndBriefly) {
       goblins[i].spawn(i);
       goblins[i].jumpChance = 0;  // a jump's long arc would swamp the count
     }
-    setPlayerY(kOutOfNoticeY);
+    player.setY(kOutOfNoticeY);
     int airPasses = 0, longestAir = 0, airRun[kGoblinCount] = {};
     for (int pass = 0; pass < kPasses; ++pass) {
       gameClock.advance(kPassMs);
       for (int i = 0; i < kGoblinCount; ++i) {
-        goblins[i].step(tickNow(static_cast<float>(kPassMs)), levels[level].getCollisionMap());
+        contacts.stepGoblin(goblins[i], tickNow(static_cast<float>(kPassMs)),
+                            levels[level].getCollisionMap());
         airRun[i] = goblins[i].airborne ? airRun[i] + 1 : 0;
         airPasses += goblins[i].airborne;
         longestAir = std::max(longestAir, airRun[i]);

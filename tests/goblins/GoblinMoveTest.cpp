@@ -1,5 +1,6 @@
 #include "GoblinTestFixture.h"
 #include "platform/Image.h"
+#include "play/Contacts.h"
 #include "shell/GameFlow.h"
 
 namespace {
@@ -29,7 +30,7 @@ class GoblinMoveTest : public GoblinTest {
   void heroLevelAt(float dx) {  // dx from the goblin to the point it watches
     placeHero(goblin.x + dx - 300.0f, goblin.y - 220.0f);
   }
-  void heroFarAbove() { setPlayerY(goblin.y - 220.0f - 200.0f); }
+  void heroFarAbove() { player.setY(goblin.y - 220.0f - 200.0f); }
   // Airborne heading right, `fallMs` into its fall, with the hero out of notice.
   void inAir(float x, float y, uint32_t fallMs) {
     std::tie(goblin.x, goblin.y, goblin.onGround, goblin.airTick) = std::tuple(x, y, false, nowMs() - fallMs);
@@ -38,7 +39,7 @@ class GoblinMoveTest : public GoblinTest {
   }
   void frame(uint32_t ms) {
     gameClock.advance(ms);
-    goblin.step(tickNow(static_cast<float>(ms)), collision);
+    contacts.stepGoblin(goblin, tickNow(static_cast<float>(ms)), collision);
     goblin.draw(screen.get(), nowMs());
   }
   Picture picture = rgbaPicture(kMapW, kMapH, kFree);

@@ -5,9 +5,10 @@
 
 #include "TestSupport.h"
 #include "platform/Layout.h"
+#include "play/Contacts.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 namespace {
 const uint32_t kScreen = 0xFF000001;
@@ -62,7 +63,7 @@ TEST_F(HeroDrawTest, LandingRunnerRestartsAnOldCycleAtColumnZero) {
   // Far left of every level, where no extra lies.
   std::tie(player.x, player.y, player.jum, player.speedx, player.animStart) =
       std::tuple(-300.0f, 0.0f, true, 3.0f, nowMs() - 450);
-  player.step(tickNow(0.0f), collisionOf(floor.get()));
+  contacts.stepHero(tickNow(0.0f), collisionOf(floor.get()));
   player.draw(screen, nowMs());
   EXPECT_FALSE(player.jum);
   EXPECT_EQ(player.animStart, nowMs());
@@ -96,7 +97,7 @@ TEST_F(HeroDrawTest, AWildTapPlaysTheWholeSwingAndAClassicOneStopsAtTheRelease) 
     wildRules = wild;
     player.y = -10000.0f;  // no goblin in reach
     const uint32_t start = nowMs();
-    player.attack(start);
+    contacts.swing(start);
     player.stopAttack();
     for (auto [sinceMs, column] : {std::pair{0u, 0}, {290u, 100}, {300u, -1}}) {
       player.draw(screen, start + sinceMs);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "play/Contacts.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
 
@@ -28,7 +29,7 @@ class HeroMoveTest : public ::testing::Test {
   }
   void step(float frameMs = 10.0f) {
     gameClock.advance(10);
-    player.step(tickNow(frameMs), map);
+    contacts.stepHero(tickNow(frameMs), map);
     player.draw(screen.get(), nowMs());
   }
   void standOnFloor() {
@@ -254,7 +255,7 @@ TEST_F(HeroActionsTest, AMissingSoundLeavesItsVariantsToPlayAndStandsInForNoOthe
     land();
     ASSERT_TRUE(playing(landing.get()));
     player.y = -10000.0f;  // no goblin in reach
-    player.attack(nowMs());
+    contacts.swing(nowMs());
     ASSERT_TRUE(playing(swing.get()));
     Mix_HaltChannel(-1);
   }

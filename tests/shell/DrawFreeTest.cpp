@@ -11,6 +11,7 @@
 #include "goblins/Goblin.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
+#include "play/Contacts.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
 #include "shell/Progression.h"
@@ -41,7 +42,7 @@ struct Movers {
 void act(int pass, uint32_t now) {
   if (pass == 0) player.runRight();
   if (pass % 45 == 10) player.jump(now);
-  if (pass % 20 == 0) player.attack(now);
+  if (pass % 20 == 0) contacts.swing(now);
   if (pass % 20 == 5) player.stopAttack();
 }
 

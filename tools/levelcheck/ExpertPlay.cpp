@@ -13,6 +13,7 @@
 #include "level/Level.h"
 #include "level/LevelBuild.h"
 #include "platform/Clock.h"
+#include "play/Contacts.h"
 #include "player/Player.h"
 #include "shell/Controls.h"
 #include "shell/GameFlow.h"
@@ -67,7 +68,7 @@ void letGo() {
 
 bool goblinInReach() {
   for (const Goblin& g : goblins)
-    if (g.health > 0 && !g.waiting && g.inHeroReach(player.x, player.y, player.ori)) return true;
+    if (g.health > 0 && !g.waiting && contacts.heroReaches(g, player.x, player.y, player.ori)) return true;
   return false;
 }
 
