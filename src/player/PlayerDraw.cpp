@@ -90,23 +90,23 @@ void drawBody(const Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY, 
   BodyLadder ladder = chooseLadder(p, p.att || p.swinging(now));
   SDL_Rect src = {ladderColumn(p, ladder, now), static_cast<Sint16>(ladder.run.y), kCellPx, kCellPx};
   SDL_Rect dst = {bodyX, bodyY, 0, 0};
-  SDL_BlitSurface(p.spriteSheet, &src, screen, &dst);
+  SDL_BlitSurface(p.look.spriteSheet, &src, screen, &dst);
 }
 
 // One pixel of height per 10 health, growing downward to the body's top edge.
 void drawHealthBar(const Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY) {
   // A health below zero shows as an empty bar, not a 16-bit wrap.
-  int barHeight = p.health > 0 ? p.health / kHealthPerBarPx : 0;
+  int barHeight = p.belongings.health > 0 ? p.belongings.health / kHealthPerBarPx : 0;
   SDL_Rect src = {0, 0, kBarWidth, static_cast<Uint16>(barHeight)};
   SDL_Rect dst = {static_cast<Sint16>(bodyX + kBarOffsetX),
                   static_cast<Sint16>(bodyY + kBarOffsetY + barHeight), 0, 0};
-  SDL_BlitSurface(p.healthBarImage, &src, screen, &dst);
+  SDL_BlitSurface(p.look.healthBarImage, &src, screen, &dst);
 }
 
 int knownWeaponLevel(int level) { return level >= 0 && level < kTopWeaponLevel ? level : kTopWeaponLevel; }
 
 void drawWeaponIndicator(const Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY, uint32_t now) {
-  const extrasSheet::WeaponCells& cell = extrasSheet::kWeapons[knownWeaponLevel(p.weaponLevel)];
+  const extrasSheet::WeaponCells& cell = extrasSheet::kWeapons[knownWeaponLevel(p.belongings.weaponLevel)];
   int column = cell.idle;
   int dx = kIdleIndicatorX, dy = kIdleIndicatorY;
   bool attacking = p.att || p.swinging(now);
@@ -121,7 +121,7 @@ void drawWeaponIndicator(const Player& p, SDL_Surface* screen, Sint16 bodyX, Sin
   }
   SDL_Rect src = {static_cast<Sint16>(column), static_cast<Sint16>(cell.row), kCellPx, kCellPx};
   SDL_Rect dst = {static_cast<Sint16>(bodyX + dx), static_cast<Sint16>(bodyY + dy), 0, 0};
-  SDL_BlitSurface(p.extrasSheet, &src, screen, &dst);
+  SDL_BlitSurface(p.look.extrasSheet, &src, screen, &dst);
 }
 
 // Four strips along the screen's edges, over the level and under the status line.

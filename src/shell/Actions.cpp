@@ -74,7 +74,7 @@ bool pressAction(Action action) {
       contacts.swing(nowMs());
       break;
     case Action::Trade:
-      player.consumeWeapon();
+      player.belongings.consumeWeapon();
       break;
     case Action::Start:
       startOrLeaveForTitle();

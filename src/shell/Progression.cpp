@@ -80,8 +80,8 @@ void startLevel() {
   player.setY(kStartY);
   // A cage freed in the last level is no checkpoint here, and the tally starts afresh.
   player.setRespawn(kStartX, kStartY);
-  player.tally = LevelTally{};
-  player.healForLevel();
+  player.belongings.tally = LevelTally{};
+  player.belongings.healForLevel();
   respawnLevelObjects();
   levels[levelIndex].restartTimer(nowMs());
   lastFrameTick = nowMs();

@@ -27,8 +27,8 @@ class HeroDrawTest : public ::testing::Test {
     for (SDL_Surface* s : {body, indicators, bar, screen}) SDL_FreeSurface(s);
   }
   void swapSheets() {
-    std::swap(player.spriteSheet, body), std::swap(player.extrasSheet, indicators);
-    std::swap(player.healthBarImage, bar);
+    std::swap(player.look.spriteSheet, body), std::swap(player.look.extrasSheet, indicators);
+    std::swap(player.look.healthBarImage, bar);
   }
   // The body cell drawn at body corner (bx, by), read where no bar or indicator reaches.
   uint32_t drawnBody(int bx = 295, int by = 215) {

@@ -207,7 +207,7 @@ TEST_F(WildRulesTest, ALifeLostAfterAFreedCageStartsAgainAtTheCageWithTheNutsKep
 
 TEST_F(WildRulesTest, TheStatisticsCountWhatWasDoneUnderWildRules) {
   wildRules = true;
-  player.tally = {4, 2, 3};
+  player.belongings.tally = {4, 2, 3};
   player.setScore(80);  // the time bonus paid at the exit
   secondsLeft = 10;
   buildLevelStats();

@@ -28,8 +28,9 @@ const int kTradeAtHealth = 40;  // and below, a weapon level is worth more as he
 
 // What a search overwrites in the hero and the extras, to be put back.
 auto heroCounters() {
-  return std::tie(player.health, player.lives, player.score, player.nuts, player.animals, player.weaponLevel,
-                  player.armourLevel, player.animStart, player.drawnHealth, player.hurtBlink,
+  return std::tie(player.belongings.health, player.belongings.lives, player.belongings.score,
+                  player.belongings.nuts, player.belongings.animals, player.belongings.weaponLevel,
+                  player.belongings.armourLevel, player.animStart, player.drawnHealth, player.hurtBlink,
                   player.hurtTick);
 }
 auto extraState(Extra& e) { return std::tie(e.type, e.x, e.y, e.rescued, e.triggered, e.hitTime); }
@@ -73,11 +74,12 @@ bool goblinInReach() {
 }
 
 void tradeWhenLow() {
-  if (player.health <= kTradeAtHealth && player.weaponLevel > 0) pushKey(keyFor(Action::Trade), true);
+  if (player.belongings.health <= kTradeAtHealth && player.belongings.weaponLevel > 0)
+    pushKey(keyFor(Action::Trade), true);
 }
 
 int healthCost(int health, int lives) {
-  return player.lives < lives ? health : std::max(0, health - player.health);
+  return player.belongings.lives < lives ? health : std::max(0, health - player.belongings.health);
 }
 
 void pass() {
@@ -96,7 +98,7 @@ bool playToExit(int level, int& healthLost) {
     pushKey(keyFor(Action::Swing), swinging);
     for (; next < route.size() && route[next].frame == f; ++next)
       pushKey(keyFor(route[next].action), route[next].down);
-    const int health = player.health, lives = player.lives;
+    const int health = player.belongings.health, lives = player.belongings.lives;
     pass();
     if (GameState == LevelStats) return true;
     const int lost = healthCost(health, lives);

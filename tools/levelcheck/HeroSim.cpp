@@ -37,8 +37,8 @@ void HeroSim::load(const HeroState& s) {
   player.sli = s.sli;
   player.ori = s.ori;
   player.att = false;
-  player.health = 100;
-  player.lives = 3;
+  player.belongings.health = 100;
+  player.belongings.lives = 3;
   gameClock.useFake(s.now);
 }
 
