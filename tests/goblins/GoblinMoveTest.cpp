@@ -40,11 +40,9 @@ class GoblinMoveTest : public GoblinTest {
   void frame(uint32_t ms) {
     gameClock.advance(ms);
     contacts.stepGoblin(goblin, tickNow(static_cast<float>(ms)), collision);
-    goblin.draw(screen.get(), nowMs());
   }
   Picture picture = rgbaPicture(kMapW, kMapH, kFree);
   CollisionMap collision = collisionOf(picture.get());
-  Picture screen = rgbaPicture(640, 480, kFree);
 };
 }  // namespace
 
