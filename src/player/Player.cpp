@@ -41,7 +41,7 @@ void Player::standUp() { cro = false; }
 
 void Player::dropDown(uint32_t now) {
   if (jum) return;
-  // Standing on solid ground, the next update lands the hero again at once.
+  // Standing on solid ground, the next step lands the hero again at once.
   jum = true;
   jumpStart = now;
   speedy = kDropSpeed;

@@ -77,7 +77,7 @@ const Uint8 kHurtRed[] = {220, 24, 24};
 
 // Screen corner of the body: during play the hero stays at the screen's centre;
 // elsewhere (the shop) (x, y) is the sprite's centre, cut toward zero. A hero who
-// left the level in this very update (exit, last life) is already drawn as there.
+// left the level in this very step (exit, last life) is already drawn as there.
 void bodyCorner(const Player& p, Sint16& bodyX, Sint16& bodyY) {
   bodyX = static_cast<Sint16>(kHeroScreenX);
   bodyY = static_cast<Sint16>(kHeroScreenY);

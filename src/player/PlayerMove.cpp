@@ -127,7 +127,7 @@ void noticeHealthLoss(Player& p, uint32_t now) {
 }  // namespace
 
 void Player::step(const Tick& tick, const CollisionMap& collision) {
-  playEvents = PlayEvents{};  // this update's own reports; the flow acted on the last ones
+  playEvents = PlayEvents{};  // this step's own reports; the flow acted on the last ones
   float frameMs = tick.movedMs();
   // Moving first, with the old speeds, then changing the speeds: the order sets the jump's height.
   const float yBefore = y;

@@ -37,8 +37,8 @@ void startNameEntry() {
   GameState = Submit;
 }
 
-// In the order the hero's update found them: a lost last life comes before the
-// pickups, so an exit touched in the same update has the last word.
+// In the order the hero's step found them: a lost last life comes before the
+// pickups, so an exit touched in the same step has the last word.
 void actOnPlayEvents(uint32_t now) {
   if (playEvents.outOfLives) startNameEntry();
   if (playEvents.exitTouched) {

@@ -31,13 +31,13 @@ void actOnNameEntry(float frameMs);
 // Shows the name entry with a fresh name: key 7 and every end of a game come here.
 void startNameEntry();
 
-// After the hero's update: what it and the extras reported (the last life lost, an
+// After the hero's step: what it and the extras reported (the last life lost, an
 // exit touched) changes the screen, which shows from the next pass.
 void actOnPlayEvents(uint32_t now);
 // Adds the seconds left at the last level exit, three points each, to the score. It is
 // paid as the level is left, so the statistics and the shop show the score the game keeps.
 void payTimeBonus();
 
-// Before the hero's update, under the wild rules: a level clock at 0 costs a life, which
-// that update takes as any other, and the clock starts full again.
+// Before the hero's step, under the wild rules: a level clock at 0 costs a life, which
+// that step takes as any other, and the clock starts full again.
 void actOnLevelClock(uint32_t now);

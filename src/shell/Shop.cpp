@@ -58,7 +58,7 @@ void drawShop() {
   drawLabel(shopStatusLabel, ScreenSurface);
 }
 
-// The hero's update runs wherever the hero walks, with what it reports acted on at once.
+// The hero's step runs wherever the hero walks, with what it reports acted on at once.
 void walkHero(const Tick& tick) {
   contacts.stepHero(tick, shopCollision());
   player.draw(ScreenSurface, tick.now);
