@@ -33,11 +33,19 @@ class Extra {
   // Puts the extra where the level being played has it, under the rules chosen.
   void place(int index);
   void place(int index, int level);
-  // Touch test against the hero at view position (px, py) at game time `now`, and its effect.
-  void testPickup(float px, float py, uint32_t now);
-  // Ends a hazard's step-aside, then draws.
-  void update(const Tick& tick, SDL_Surface* screen);
-  void draw(SDL_Surface* screen, uint32_t now);
+  // What a touch does to the extra itself (play/Contacts.h decides the touch): a hazard
+  // steps down out of the way for a while, a taken nut drops out of the level, and an
+  // extra of no known type moves down a little.
+  void stepAside(uint32_t now);
+  void takeAway();
+  void nudgeDown();
+  // Ends a hazard's step-aside, then picks the frame to show.
+  void step(const Tick& tick);
+  // The frame for `now` and its place in the hero's view, into srcRect and dstRect.
+  // The timed effects of the look happen here: the cycles' restarts, the spent trap's
+  // removal and the rescued animal's rise.
+  void pickFrame(uint32_t now);
+  void draw(SDL_Surface* screen) const;
 
   SDL_Surface* sheet = nullptr;
   int x = 0;
@@ -48,8 +56,8 @@ class Extra {
   int type = 0;  // an ExtraType; 0 (unknown) until placed
   bool rescued = false;
   bool triggered = false;
-  // Scratch rectangles of the last draw: the frame taken from the sheet, and
-  // where on the screen it went before clipping.
+  // The last step's frame taken from the sheet, and where on the screen it goes
+  // before clipping.
   SDL_Rect srcRect = {0, 0, 0, 0};
   SDL_Rect dstRect = {0, 0, 0, 0};
 
@@ -63,6 +71,3 @@ extern Extra extras[kExtraCount];
 // The touch rule alone: does the hero with view corner (px, py) touch an extra
 // of `type` whose sprite corner is (x, y)? Pure, so tools can ask it too.
 bool touchesExtra(int type, int x, int y, float px, float py);
-// Every extra's touch test against the same hero position, in pool order. A touched
-// exit is reported in playEvents for the game flow.
-void testAllPickups(float px, float py, uint32_t now);

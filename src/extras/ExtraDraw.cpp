@@ -87,13 +87,16 @@ Sint16 toScreen(int level, float view) {
 
 }  // namespace
 
-// Off-screen extras are drawn too; the blit clips them.
-void Extra::draw(SDL_Surface* screen, uint32_t now) {
+void Extra::pickFrame(uint32_t now) {
   // The position is taken before the timed changes, so a move of y shows next frame.
-  const Sint16 sx = toScreen(x, playerX());
-  const Sint16 sy = toScreen(y, playerY());
+  const Sint16 sx = toScreen(x, player.getX());
+  const Sint16 sy = toScreen(y, player.getY());
   srcRect = chooseFrame(*this, now);
   dstRect = {sx, sy, srcRect.w, srcRect.h};
+}
+
+// Off-screen extras are drawn too; the blit clips them.
+void Extra::draw(SDL_Surface* screen) const {
   if (!sheet) return;
   SDL_Rect src = srcRect;  // the blit clips its own copies
   SDL_Rect dst = dstRect;

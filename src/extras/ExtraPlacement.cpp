@@ -1,6 +1,6 @@
 #include "extras/Extra.h"
 #include "extras/LevelExtras.h"
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "platform/PictureFiles.h"
 #include "platform/Video.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 namespace {
 const float kSpawnTopY = 400.0f;  // px, level y of goblin 0
@@ -67,7 +67,7 @@ void Goblin::spawn(int index) {
   isKind2 = kind == 2;
   const SpawnPlace& place = kSpawnPlaces[breed][kind];
   walkSpeed = place.walkSpeed;
-  x = playerX() + place.offsetX;
+  x = player.getX() + place.offsetX;
   health = kGoblinFullHealth;
   knockBack = 0;
   struckBy = 0;
@@ -112,14 +112,16 @@ bool solidAt(const CollisionMap& collision, float px, float py) {
 }
 }  // namespace
 
-void Goblin::update(const Tick& tick, SDL_Surface* screen, const CollisionMap& collision) {
-  if (health <= 0) return;
+bool Goblin::move(const Tick& tick, const CollisionMap& collision) {
+  shown = false;
+  if (health <= 0) return false;
   // A goblin at its post stands still, seen once in view, until the hero comes level with it.
   if (waiting) {
-    if (!inView()) return;
+    if (!inView()) return false;
     if (std::fabs(heroDy()) >= kNoticeHeight) {
       animStart = tick.now;  // held on its first cell: no cycle ends, so it rolls no jump
-      return draw(screen, tick.now);
+      pickFrame(tick.now);
+      return false;
     }
     waiting = false;
   }
@@ -136,28 +138,24 @@ void Goblin::update(const Tick& tick, SDL_Surface* screen, const CollisionMap& c
   x += movingRight ? step : -step;
   x = static_cast<float>(roundToInt(x));
   y = static_cast<float>(roundToInt(y));
-  if (wildRules) {
-    pushByKnockBack(frameMs, collision);
-    hitTest(playerX(), playerY(), player.ori, tick.now);  // a swing hits while it plays
-    if (health <= 0) return;
-  }
-  // The walls are tested after the turn toward the hero, so a wall has the last word.
-  watchHero(tick.now);
-  // Before the draw, which restarts the attack cycle after its last frame.
-  if (wildRules) swingAtHero(tick.now);
-  resolveCollisions(collision, tick.now);
-  draw(screen, tick.now);
+  if (wildRules) pushByKnockBack(frameMs, collision);
+  return true;
+}
+
+void Goblin::land(const CollisionMap& collision, uint32_t now) {
+  resolveCollisions(collision, now);
+  pickFrame(now);
 }
 
 bool Goblin::inView() const {
-  return x + kBoxSize > playerX() && x < playerX() + kScreenWidth && y + kBoxSize > playerY() &&
-         y < playerY() + kScreenHeight;
+  return x + kBoxSize > player.getX() && x < player.getX() + kScreenWidth && y + kBoxSize > player.getY() &&
+         y < player.getY() + kScreenHeight;
 }
 
-float Goblin::heroDy() const { return (playerY() + (kHeroScreenY + kWatchOffset)) - y; }
+float Goblin::heroDy() const { return (player.getY() + (kHeroScreenY + kWatchOffset)) - y; }
 
 void Goblin::watchHero(uint32_t now) {
-  float dx = (playerX() + (kHeroScreenX + kWatchOffset)) - x;
+  float dx = (player.getX() + (kHeroScreenX + kWatchOffset)) - x;
   bool near = false;
   if (std::fabs(heroDy()) >= kNoticeHeight) {
     walkSpeed = restoredSpeed(kind);

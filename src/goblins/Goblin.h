@@ -24,29 +24,33 @@ class Goblin {
   // Wild rules: moves a spawned goblin to a level's post (sprite corner, level px),
   // where it stands still until the hero, in view, comes within its notice.
   void lieInWait(float postX, float postY, uint32_t now);
-  // One frame of play: move, relate to the hero, collide with the level being
-  // played (its collision map), draw.
-  void update(const Tick& tick, SDL_Surface* screen, const CollisionMap& collision);
+  // A pass of play is move, then (with the hero's swing on it) watchHero, then (with
+  // its bite) land; play/Contacts.h runs them in that order.
+  // Moves by its speeds and any push; false when it sits the pass out (knocked out,
+  // or waiting at its post) and meets nothing.
+  bool move(const Tick& tick, const CollisionMap& collision);
+  // Walls and ground, then the frame the draw shows.
+  void land(const CollisionMap& collision, uint32_t now);
   void resolveCollisions(const CollisionMap& collision, uint32_t now);
-  void draw(SDL_Surface* screen, uint32_t now);
-  // The hero's swing from view position (px, py) facing ori (0 right, 1 left), at `now`.
-  // Under the wild rules it also catches the running swing in every update, once.
-  void hitTest(float px, float py, uint8_t ori, uint32_t now);
-  // Does the hero's swing from view position (px, py) facing ori reach this goblin?
-  // Under the wild rules: does its drawn arc, in front of him, overlap the goblin's body?
-  bool inHeroReach(float px, float py, uint8_t ori) const;
+  // The frame the last step picked, if it picked one, where the hero's view puts it.
+  void draw(SDL_Surface* screen, uint32_t now) const;
   // Wild rules: a hit by the hero's swing `swing`: health by the weapon, a flash, a push.
-  void takeWildHit(bool pushRight, int swing, uint32_t now);
+  void takeWildHit(bool pushRight, int swing, int weaponLevel, uint32_t now);
+  // Classic rules: a hit from the hero's hit point at level x `hitX`: a push, and health
+  // by how near the hit point is after it.
+  void takeClassicHit(float hitX, bool facingLeft);
+  // Wild rules: its swing lands, and the attack cycle jumps to the strike frame.
+  void strike(uint32_t now);
   void pushByKnockBack(float frameMs, const CollisionMap& collision);
-  void drawHitFlash(SDL_Surface* screen, int spriteX, int spriteY);
-  // Helpers of update and draw.
+  void drawHitFlash(SDL_Surface* screen, int spriteX, int spriteY, const SDL_Rect& cell) const;
+  // Helpers of the step and the draw.
   bool inView() const;           // does its box show in the view?
   float heroDy() const;          // px from the goblin down to the point it watches on the hero
   void watchHero(uint32_t now);  // notice, turn toward, stand or strike the pose
-  void pickFrame(uint32_t now);  // the sprite cell for `now` into srcRect; may restart the cycle
-  void drawHealthBar(SDL_Surface* screen, int spriteX, int spriteY);
-  // Wild rules: once per attack cycle, a hero in reach is bitten, on the strike frame.
-  void swingAtHero(uint32_t now);
+  // The sprite cell for `now` into srcRect, the step's last act: it may restart the
+  // cycle and, at the end of a walking one, roll a jump.
+  void pickFrame(uint32_t now);
+  void drawHealthBar(SDL_Surface* screen, int spriteX, int spriteY) const;
   uint32_t strikeMs() const;  // ms into the attack cycle where its last frame, the strike, shows
 
   SDL_Surface* spriteSheet = nullptr;
@@ -68,9 +72,9 @@ class Goblin {
   bool isKind2 = false;
   bool onGround = false;
   bool attacking = false;
-  bool waiting = false;  // at its post until the hero comes level with it; spawn ends it
-  SDL_Rect srcRect = {0, 0, 0, 0};
-  SDL_Rect dstRect = {0, 0, 0, 0};
+  bool waiting = false;             // at its post until the hero comes level with it; spawn ends it
+  SDL_Rect srcRect = {0, 0, 0, 0};  // the sheet cell the last step picked
+  bool shown = false;               // the last step picked a frame: the goblin shows
   int kind = 0;
   int jumpChance = 10;  // percent per walking cycle
   Mix_Chunk* soundLanding = nullptr;
@@ -84,9 +88,3 @@ class Goblin {
 };
 
 extern Goblin goblins[kGoblinCount];
-
-// The hero's attack: hitTest on every goblin in pool order.
-void hitGoblins(float px, float py, uint8_t ori, uint32_t now);
-// The reach test of a swing, whoever swings: does a swing from the hit point (hitX, hitY),
-// facing left or right, reach a target whose sprite corner is (targetX, targetY)?
-bool swingReaches(float hitX, float hitY, bool facingLeft, float targetX, float targetY, float reach);

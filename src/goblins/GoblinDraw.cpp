@@ -34,14 +34,14 @@ SDL_Rect makeRect(int x, int y, int w, int h) {
 }
 }  // namespace
 
-void Goblin::draw(SDL_Surface* screen, uint32_t now) {
+void Goblin::draw(SDL_Surface* screen, uint32_t now) const {
+  if (!shown) return;
   // Cut toward zero, as the 16-bit blit coordinates take them.
-  int spriteX = static_cast<Sint16>(static_cast<int>(x - playerX()));
-  int spriteY = static_cast<Sint16>(static_cast<int>(y - playerY()));
-  pickFrame(now);  // holds the drawing's only timed effects: cycle restart and jump roll
-  dstRect = makeRect(spriteX, spriteY, 0, 0);
-  SDL_BlitSurface(spriteSheet, &srcRect, screen, &dstRect);
-  if (hitFlash && now - hitTick < kHitFlashMs) drawHitFlash(screen, spriteX, spriteY);
+  int spriteX = static_cast<Sint16>(static_cast<int>(x - player.getX()));
+  int spriteY = static_cast<Sint16>(static_cast<int>(y - player.getY()));
+  SDL_Rect src = srcRect, dst = makeRect(spriteX, spriteY, 0, 0);  // the blit clips its own copies
+  SDL_BlitSurface(spriteSheet, &src, screen, &dst);
+  if (hitFlash && now - hitTick < kHitFlashMs) drawHitFlash(screen, spriteX, spriteY, src);
   // The blit clips a sprite that starts left of or above the screen to its edge;
   // the bar is placed from that clipped corner.
   drawHealthBar(screen, spriteX > 0 ? spriteX : 0, spriteY > 0 ? spriteY : 0);
@@ -64,12 +64,13 @@ void Goblin::pickFrame(uint32_t now) {
   if (elapsed < kFrameMs * frames) {
     cell = goblinSheet::cellAfter(first, static_cast<int>(elapsed / kFrameMs));
   } else {
-    // The only timed effects of the drawing: the cycle restarts on its first cell, and
-    // the end of a walking cycle is where a goblin may jump.
+    // The cycle restarts on its first cell, and the end of a walking cycle is where a
+    // goblin may jump.
     animStart = now;
     if (walking && std::rand() % kJumpRolls < jumpChance) speedy = kJumpSpeed;
   }
   srcRect = makeRect(cell.x, cell.y, kCellSize, kCellSize);
+  shown = true;
 }
 
 namespace {
@@ -95,13 +96,14 @@ bool drawnPixel(const SDL_Surface* sheet, uint32_t value) {
 Uint8 lighter(Uint8 c) { return static_cast<Uint8>(c + (255 - c) * kFlashLightPercent / 100); }
 }  // namespace
 
-// A hit shows: the screen under the sprite's drawn pixels (the cell in srcRect) turns light.
-void Goblin::drawHitFlash(SDL_Surface* screen, int spriteX, int spriteY) {
+// A hit shows: the screen under the sprite's drawn pixels turns light. `cell` is the
+// sheet rectangle as the sprite's blit left it, clipped.
+void Goblin::drawHitFlash(SDL_Surface* screen, int spriteX, int spriteY, const SDL_Rect& cell) const {
   if (!screen || !spriteSheet || SDL_LockSurface(spriteSheet) != 0) return;
   if (SDL_LockSurface(screen) == 0) {
     for (int row = 0; row < kCellSize; ++row)
       for (int col = 0; col < kCellSize; ++col) {
-        int sx = spriteX + col, sy = spriteY + row, cx = srcRect.x + col, cy = srcRect.y + row;
+        int sx = spriteX + col, sy = spriteY + row, cx = cell.x + col, cy = cell.y + row;
         if (sx < 0 || sy < 0 || sx >= screen->w || sy >= screen->h || cx >= spriteSheet->w ||
             cy >= spriteSheet->h)
           continue;
@@ -115,13 +117,13 @@ void Goblin::drawHitFlash(SDL_Surface* screen, int spriteX, int spriteY) {
   SDL_UnlockSurface(spriteSheet);
 }
 
-void Goblin::drawHealthBar(SDL_Surface* screen, int spriteX, int spriteY) {
+void Goblin::drawHealthBar(SDL_Surface* screen, int spriteX, int spriteY) const {
   if (spriteX <= 0) return;  // a sprite at or past the left edge shows no bar
   // The bar shrinks and moves up as health falls.
   int barHeight = health / kHealthPerBarRow;
-  srcRect = makeRect(0, 0, kBarWidth, barHeight);
-  dstRect = makeRect(spriteX + kBarOffsetX, spriteY + kBarOffsetY + barHeight, 0, 0);
-  SDL_BlitSurface(healthBarImage, &srcRect, screen, &dstRect);
+  SDL_Rect src = makeRect(0, 0, kBarWidth, barHeight);
+  SDL_Rect dst = makeRect(spriteX + kBarOffsetX, spriteY + kBarOffsetY + barHeight, 0, 0);
+  SDL_BlitSurface(healthBarImage, &src, screen, &dst);
 }
 
 uint32_t Goblin::strikeMs() const { return kFrameMs * static_cast<uint32_t>(runsOf(*this).attackFrames - 1); }

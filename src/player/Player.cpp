@@ -1,35 +1,14 @@
 #include "player/Player.h"
 
-#include "platform/Image.h"
-#include "platform/PictureFiles.h"
-
 namespace {
-const int kFullHealth = 100;
-const int kStartLives = 3;
-const int kWeaponHealth = 30;        // health points a consumed weapon level gives
-const float kDropSpeed = 1.0f;       // tenths of a px per ms, downward
+const int kFullHealth = 100;          // a new game's
+const float kDropSpeed = 1.0f;        // tenths of a px per ms, downward
 const uint32_t kBlinkPeriodMs = 100;  // dark and lit periods take turns
 }  // namespace
 
 bool blinkDark(bool started, uint32_t startTick, uint32_t now) {
   uint32_t elapsed = now - startTick;
   return started && elapsed < kBlinkMs && (elapsed / kBlinkPeriodMs) % 2 == 0;
-}
-
-Player::Player() {
-  // The hero's own sheet carries alpha. The weapon indicator comes from the
-  // extras sheet, whose background is magenta: without its key the indicator
-  // would be a magenta box above the hero's head.
-  spriteSheet = loadImage(kPlayerPicture);
-  extrasSheet = loadImage(kExtrasPicture);
-  setColourKey(extrasSheet, kMagentaKey);
-  healthBarImage = loadImage(kShopBackgroundPicture);
-}
-
-Player::~Player() {
-  freeImage(spriteSheet);
-  freeImage(extrasSheet);
-  freeImage(healthBarImage);
 }
 
 void Player::reset(uint32_t now) {
@@ -43,23 +22,14 @@ void Player::reset(uint32_t now) {
   sli = false;
   animStart = now;
   ori = 0;
-  srcRect = {0, 0, 0, 0};
-  dstRect = {0, 0, 0, 0};
-  health = kFullHealth;
-  lives = kStartLives;
-  score = 0;
-  animals = 0;
+  belongings.reset();
   x = kStartX;
   y = kStartY;
-  nuts = 0;
-  weaponLevel = 0;
-  armourLevel = 0;
   respawnX = kStartX;
   respawnY = kStartY;
   knockBack = 0;
   swingStart = 0;
   swingCount = 0;
-  tally = LevelTally{};
   drawnHealth = kFullHealth;
   hurtBlink = false;
   lifeFlash = false;
@@ -69,28 +39,10 @@ void Player::stopAttack() { att = false; }
 void Player::crouch() { cro = true; }
 void Player::standUp() { cro = false; }
 
-void Player::consumeWeapon() {
-  if (weaponLevel <= 0) return;
-  health += kWeaponHealth;  // no upper cap
-  weaponLevel -= 1;
-}
-
 void Player::dropDown(uint32_t now) {
   if (jum) return;
-  // Standing on solid ground, the next update lands the hero again at once.
+  // Standing on solid ground, the next step lands the hero again at once.
   jum = true;
   jumpStart = now;
   speedy = kDropSpeed;
 }
-
-float playerX() { return player.getX(); }
-float playerY() { return player.getY(); }
-int playerWeaponLevel() { return player.getWeaponLevel(); }
-int playerHealth() { return player.getHealth(); }
-void setPlayerHealth(int v) { player.setHealth(v); }
-int playerNuts() { return player.getNuts(); }
-void setPlayerNuts(int v) { player.setNuts(v); }
-int playerAnimals() { return player.getAnimals(); }
-void setPlayerAnimals(int v) { player.setAnimals(v); }
-void setPlayerX(float v) { player.setX(v); }
-void setPlayerY(float v) { player.setY(v); }

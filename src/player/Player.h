@@ -1,10 +1,11 @@
 #pragma once
 #include <SDL/SDL.h>
-#include <SDL/SDL_mixer.h>
 
 #include <cstdint>
 
 #include "platform/Tick.h"
+#include "player/Belongings.h"
+#include "player/PlayerLook.h"
 
 class CollisionMap;
 
@@ -13,44 +14,30 @@ const float kStartX = 100.0f, kStartY = 100.0f;
 // The hero's sprite corner on the screen during play, in px from the view's corner.
 const float kHeroScreenX = 295.0f, kHeroScreenY = 215.0f;
 
-// What the hero did in a level that scores under the wild rules.
-enum class Deed { Nut, Animal, Knockout };
-
-// The deeds of the level being played, counted under the wild rules.
-struct LevelTally {
-  int nuts = 0;
-  int animals = 0;
-  int knockouts = 0;
-};
-
 // The hero. During play (x, y) is the top-left corner of the 640 x 480 view into
 // the level and the hero is drawn at (kHeroScreenX, kHeroScreenY) on the screen; in
-// the shop (x, y) is the screen position of the sprite's centre.
+// the shop (x, y) is the screen position of the sprite's centre. The hero is his
+// motion, held here, what he has (belongings) and how he looks and sounds (look).
 class Player {
  public:
-  Player();
-  ~Player();
-  Player(const Player&) = delete;
-  Player& operator=(const Player&) = delete;
-
   float getX() const { return x; }
   void setX(float v) { x = v; }
   float getY() const { return y; }
   void setY(float v) { y = v; }
-  int getHealth() const { return health; }
-  void setHealth(int v) { health = v; }
-  int getLives() const { return lives; }
-  void setLives(int v) { lives = v; }
-  int getScore() const { return score; }
-  void setScore(int v) { score = v; }
-  int getNuts() const { return nuts; }
-  void setNuts(int v) { nuts = v; }
-  int getAnimals() const { return animals; }
-  void setAnimals(int v) { animals = v; }
-  int getWeaponLevel() const { return weaponLevel; }
-  void setWeaponLevel(int v) { weaponLevel = v; }
-  int getArmourLevel() const { return armourLevel; }
-  void setArmourLevel(int v) { armourLevel = v; }
+  int getHealth() const { return belongings.health; }
+  void setHealth(int v) { belongings.health = v; }
+  int getLives() const { return belongings.lives; }
+  void setLives(int v) { belongings.lives = v; }
+  int getScore() const { return belongings.score; }
+  void setScore(int v) { belongings.score = v; }
+  int getNuts() const { return belongings.nuts; }
+  void setNuts(int v) { belongings.nuts = v; }
+  int getAnimals() const { return belongings.animals; }
+  void setAnimals(int v) { belongings.animals = v; }
+  int getWeaponLevel() const { return belongings.weaponLevel; }
+  void setWeaponLevel(int v) { belongings.weaponLevel = v; }
+  int getArmourLevel() const { return belongings.armourLevel; }
+  void setArmourLevel(int v) { belongings.armourLevel = v; }
 
   // Puts every field back to its value at construction (images and sounds stay);
   // the animation starts at `now`.
@@ -62,11 +49,12 @@ class Player {
   void releaseRight(uint32_t now);
   void releaseLeft(uint32_t now);
   void jump(uint32_t now);
-  void attack(uint32_t now);
+  // True when the press starts a swing that hits now: always under the classic rules,
+  // under the wild ones unless a swing still plays.
+  bool attack(uint32_t now);
   void stopAttack();
   void crouch();
   void standUp();
-  void consumeWeapon();
   void dropDown(uint32_t now);
 
   // Wild rules. A goblin's swing that reached the hero, from a goblin on his left
@@ -81,22 +69,21 @@ class Player {
   void shield(uint32_t now);  // starts the blink, and with it the safety
   // Where the next lost life starts: the level's start, or the last freed cage.
   void setRespawn(float vx, float vy);
-  // Adds a deed's points to the score and the level's tally.
-  void earn(Deed deed);
-  static int pointsFor(Deed deed);
 
-  // One frame: move, lose lives, collide, test pickups, draw. The last lost life is
-  // reported in playEvents for the game flow.
-  void update(const Tick& tick, SDL_Surface* screen, const CollisionMap& collision);
+  // One frame: move, lose lives, collide. The last lost life is reported in playEvents
+  // for the game flow. In play the pickups come next (play/Contacts.h), then settle.
+  void step(const Tick& tick, const CollisionMap& collision);
+  // The end of a step: a loss of health since the last one starts the blink, and the
+  // animation goes on.
+  void settle(uint32_t now);
   void resolveCollisions(const CollisionMap& collision);
-  void draw(SDL_Surface* screen, uint32_t now);
-  void playSound(Mix_Chunk* sound, int mode);
-  void playLandingSound();  // one of the jump sounds
-  void playSwingSound();    // one of the swing sounds or the swivel
-  void loadSounds();
+  // The body's animation at `now`: a cycle that ran out, or the crouch, starts again.
+  // The last thing a step does, so the draw that follows shows the restart.
+  void animate(uint32_t now);
+  void draw(SDL_Surface* screen, uint32_t now) const;
 
-  SDL_Surface* spriteSheet = nullptr;
-  SDL_Surface* extrasSheet = nullptr;
+  Belongings belongings;
+  PlayerLook look;
   float speedx = 0.0f;  // tenths of a px per ms; +3 right, -3 left
   float speedy = 0.0f;  // tenths of a px per ms; negative is up
   uint32_t jumpStart = 0;
@@ -107,31 +94,12 @@ class Player {
   bool sli = false;  // sliding
   uint32_t animStart = 0;
   uint8_t ori = 0;  // 0 right, 1 left
-  SDL_Rect srcRect = {0, 0, 0, 0};
-  SDL_Rect dstRect = {0, 0, 0, 0};
-  int health = 100;
-  int lives = 3;
-  int score = 0;
-  int animals = 0;
   float x = kStartX;
   float y = kStartY;
-  SDL_Surface* healthBarImage = nullptr;
-  int nuts = 0;
-  int weaponLevel = 0;
-  int armourLevel = 0;
   float respawnX = kStartX, respawnY = kStartY;  // view corner after a lost life
   int knockBack = 0;                             // px still to be pushed; + right, - left
   uint32_t swingStart = 0;                       // wild rules: ms tick the last swing began
   int swingCount = 0;                            // wild rules: swings so far, naming each
-  LevelTally tally;
-  Mix_Chunk* soundRunning = nullptr;
-  Mix_Chunk* soundJump1 = nullptr;
-  Mix_Chunk* soundJump2 = nullptr;
-  Mix_Chunk* soundSwiv = nullptr;
-  Mix_Chunk* soundSwing1 = nullptr;
-  Mix_Chunk* soundSwing2 = nullptr;
-  Mix_Chunk* soundSwing3 = nullptr;
-  Mix_Chunk* soundSwing4 = nullptr;
   // Feedback only, read by no rule: the hero blinks after losing health or a life,
   // and the status line's lives flash after a lost life.
   int drawnHealth = 100;  // health at the last draw, to see a loss
@@ -153,30 +121,6 @@ const uint32_t kSwingMs = 300;
 // Of a blink begun at `startTick` (if `started`): true at `now` in its dark periods,
 // 100 ms every other 100 ms from the start, for a second.
 bool blinkDark(bool started, uint32_t startTick, uint32_t now);
-
-// Free read-outs of the one hero, for the goblins and the extras.
-float playerX();
-float playerY();
-int playerWeaponLevel();
-int playerHealth();
-void setPlayerHealth(int v);
-int playerNuts();
-void setPlayerNuts(int v);
-int playerAnimals();
-void setPlayerAnimals(int v);
-void setPlayerX(float v);
-void setPlayerY(float v);
-// Wild rules only; under the classic rules these do nothing.
-void playerEarns(Deed deed);
-void setPlayerCheckpoint(float vx, float vy);
-// Under the wild rules, true while the hero is safe from all harm after a hurt.
-bool playerShielded(uint32_t now);
-// Under the wild rules, starts the safety at once, before the hero's update sees the hurt.
-void shieldPlayer(uint32_t now);
-// Under the wild rules, the swing running at `now` (its number, from 1), else 0.
-int playerSwing(uint32_t now);
-// Under the wild rules a level starts with some health to lose, whatever the last one left.
-void healPlayerForLevel();
 
 // Under the wild rules the swing reaches what it draws: the box, in level px, that the
 // swung weapon and its swoosh cover for a hero whose view corner is (px, py).

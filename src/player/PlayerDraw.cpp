@@ -2,7 +2,7 @@
 #include "platform/Layout.h"
 #include "platform/Message.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 namespace {
 const int kCellPx = heroSheet::kFrame;  // px, body frames and indicator cells
@@ -43,14 +43,12 @@ BodyLadder chooseLadder(const Player& p, bool attacking) {
   return {kPuzzled, false, true};
 }
 
-// The column the cycle has reached. The animation restart (animStart = now) is the
-// only timed effect of the drawing; the restarting call shows the ladder's first column.
-Sint16 ladderColumn(Player& p, const BodyLadder& ladder, uint32_t now) {
+// The column the cycle has reached; a cycle that ran out shows its first column, as
+// animate restarts it there.
+Sint16 ladderColumn(const Player& p, const BodyLadder& ladder, uint32_t now) {
   uint32_t elapsed = now - p.animStart;
-  if (ladder.restartsEveryCall || elapsed >= kFrameMs * ladder.run.frames) {
-    p.animStart = now;
+  if (ladder.restartsEveryCall || elapsed >= kFrameMs * ladder.run.frames)
     return static_cast<Sint16>(ladder.run.x);
-  }
   return static_cast<Sint16>(ladder.run.x + kCellPx * static_cast<int>(elapsed / kFrameMs));
 }
 
@@ -79,7 +77,7 @@ const Uint8 kHurtRed[] = {220, 24, 24};
 
 // Screen corner of the body: during play the hero stays at the screen's centre;
 // elsewhere (the shop) (x, y) is the sprite's centre, cut toward zero. A hero who
-// left the level in this very update (exit, last life) is already drawn as there.
+// left the level in this very step (exit, last life) is already drawn as there.
 void bodyCorner(const Player& p, Sint16& bodyX, Sint16& bodyY) {
   bodyX = static_cast<Sint16>(kHeroScreenX);
   bodyY = static_cast<Sint16>(kHeroScreenY);
@@ -88,28 +86,27 @@ void bodyCorner(const Player& p, Sint16& bodyX, Sint16& bodyY) {
   bodyY = static_cast<Sint16>(static_cast<int>(p.y - kShopBodyOffset));
 }
 
-void drawBody(Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY, uint32_t now) {
+void drawBody(const Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY, uint32_t now) {
   BodyLadder ladder = chooseLadder(p, p.att || p.swinging(now));
-  if (ladder.undefined) reportUndefined(p);
-  p.srcRect = {ladderColumn(p, ladder, now), static_cast<Sint16>(ladder.run.y), kCellPx, kCellPx};
-  p.dstRect = {bodyX, bodyY, 0, 0};
-  SDL_BlitSurface(p.spriteSheet, &p.srcRect, screen, &p.dstRect);
+  SDL_Rect src = {ladderColumn(p, ladder, now), static_cast<Sint16>(ladder.run.y), kCellPx, kCellPx};
+  SDL_Rect dst = {bodyX, bodyY, 0, 0};
+  SDL_BlitSurface(p.look.spriteSheet, &src, screen, &dst);
 }
 
 // One pixel of height per 10 health, growing downward to the body's top edge.
-void drawHealthBar(Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY) {
+void drawHealthBar(const Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY) {
   // A health below zero shows as an empty bar, not a 16-bit wrap.
-  int barHeight = p.health > 0 ? p.health / kHealthPerBarPx : 0;
-  p.srcRect = {0, 0, kBarWidth, static_cast<Uint16>(barHeight)};
-  p.dstRect = {static_cast<Sint16>(bodyX + kBarOffsetX), static_cast<Sint16>(bodyY + kBarOffsetY + barHeight),
-               0, 0};
-  SDL_BlitSurface(p.healthBarImage, &p.srcRect, screen, &p.dstRect);
+  int barHeight = p.belongings.health > 0 ? p.belongings.health / kHealthPerBarPx : 0;
+  SDL_Rect src = {0, 0, kBarWidth, static_cast<Uint16>(barHeight)};
+  SDL_Rect dst = {static_cast<Sint16>(bodyX + kBarOffsetX),
+                  static_cast<Sint16>(bodyY + kBarOffsetY + barHeight), 0, 0};
+  SDL_BlitSurface(p.look.healthBarImage, &src, screen, &dst);
 }
 
 int knownWeaponLevel(int level) { return level >= 0 && level < kTopWeaponLevel ? level : kTopWeaponLevel; }
 
-void drawWeaponIndicator(Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY, uint32_t now) {
-  const extrasSheet::WeaponCells& cell = extrasSheet::kWeapons[knownWeaponLevel(p.weaponLevel)];
+void drawWeaponIndicator(const Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY, uint32_t now) {
+  const extrasSheet::WeaponCells& cell = extrasSheet::kWeapons[knownWeaponLevel(p.belongings.weaponLevel)];
   int column = cell.idle;
   int dx = kIdleIndicatorX, dy = kIdleIndicatorY;
   bool attacking = p.att || p.swinging(now);
@@ -122,9 +119,9 @@ void drawWeaponIndicator(Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bo
     dx = kSwingIndicatorX;
     dy = kSwingIndicatorY;
   }
-  p.srcRect = {static_cast<Sint16>(column), static_cast<Sint16>(cell.row), kCellPx, kCellPx};
-  p.dstRect = {static_cast<Sint16>(bodyX + dx), static_cast<Sint16>(bodyY + dy), 0, 0};
-  SDL_BlitSurface(p.extrasSheet, &p.srcRect, screen, &p.dstRect);
+  SDL_Rect src = {static_cast<Sint16>(column), static_cast<Sint16>(cell.row), kCellPx, kCellPx};
+  SDL_Rect dst = {static_cast<Sint16>(bodyX + dx), static_cast<Sint16>(bodyY + dy), 0, 0};
+  SDL_BlitSurface(p.look.extrasSheet, &src, screen, &dst);
 }
 
 // Four strips along the screen's edges, over the level and under the status line.
@@ -151,9 +148,18 @@ ArcBox swingArc(float px, float py, uint8_t ori, int weaponLevel) {
   return {cornerX + inCell.left, cornerY + inCell.top, cornerX + inCell.right, cornerY + inCell.bottom};
 }
 
+// The only timed effect of the hero's look: the restart of a cycle that ran out, or of
+// the crouch on every step. None in the dark periods of a blink, which draw nothing.
+void Player::animate(uint32_t now) {
+  if (blinkDark(hurtBlink, hurtTick, now)) return;
+  BodyLadder ladder = chooseLadder(*this, att || swinging(now));
+  if (ladder.undefined) reportUndefined(*this);
+  if (ladder.restartsEveryCall || now - animStart >= kFrameMs * ladder.run.frames) animStart = now;
+}
+
 // Three blits in this order, so the weapon indicator lies on top; none in the dark
 // periods of a blink.
-void Player::draw(SDL_Surface* screen, uint32_t now) {
+void Player::draw(SDL_Surface* screen, uint32_t now) const {
   // The frame belongs to play: the blink's first dark period must not hide it.
   if (screen && wildRules && getGameState() == Playing && hurtBlink && now - hurtTick < kHurtFrameMs)
     drawHurtFrame(screen);

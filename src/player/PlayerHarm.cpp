@@ -1,13 +1,11 @@
-// The wild rules' side of the hero: bites, the safety after a hurt, checkpoints and points.
+// The wild rules' side of the hero: bites, the safety after a hurt, checkpoints.
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 namespace {
-const int kBiteHealth = 20;        // health a bite costs without armour
-const int kBiteArmourSaves = 4;    // health each armour level saves
-const int kBiteKnockBack = 40;     // px the hero is pushed away from the goblin
-const int kPoints[] = {1, 10, 5};  // by Deed: nut, animal, goblin knocked out
-const int kLevelStartHealth = 60;  // at least; a hero near 0 would lose a life to the first bite
+const int kBiteHealth = 20;      // health a bite costs without armour
+const int kBiteArmourSaves = 4;  // health each armour level saves
+const int kBiteKnockBack = 40;   // px the hero is pushed away from the goblin
 }  // namespace
 
 bool Player::shielded(uint32_t now) const { return hurtBlink && now - hurtTick < kBlinkMs; }
@@ -19,8 +17,8 @@ void Player::shield(uint32_t now) {
 
 void Player::bite(bool pushRight, uint32_t now) {
   if (shielded(now)) return;
-  int loss = kBiteHealth - kBiteArmourSaves * armourLevel;
-  if (loss > 0) health -= loss;
+  int loss = kBiteHealth - kBiteArmourSaves * belongings.armourLevel;
+  if (loss > 0) belongings.health -= loss;
   knockBack = pushRight ? kBiteKnockBack : -kBiteKnockBack;
   // The safety starts at the bite itself, so a second goblin in the same pass misses.
   shield(now);
@@ -29,39 +27,4 @@ void Player::bite(bool pushRight, uint32_t now) {
 void Player::setRespawn(float vx, float vy) {
   respawnX = vx;
   respawnY = vy;
-}
-
-int Player::pointsFor(Deed deed) { return kPoints[static_cast<int>(deed)]; }
-
-void Player::earn(Deed deed) {
-  score += pointsFor(deed);
-  switch (deed) {
-    case Deed::Nut:
-      ++tally.nuts;
-      break;
-    case Deed::Animal:
-      ++tally.animals;
-      break;
-    case Deed::Knockout:
-      ++tally.knockouts;
-      break;
-  }
-}
-
-void playerEarns(Deed deed) {
-  if (wildRules) player.earn(deed);
-}
-
-void setPlayerCheckpoint(float vx, float vy) {
-  if (wildRules) player.setRespawn(vx, vy);
-}
-
-bool playerShielded(uint32_t now) { return wildRules && player.shielded(now); }
-
-void shieldPlayer(uint32_t now) {
-  if (wildRules) player.shield(now);
-}
-
-void healPlayerForLevel() {
-  if (wildRules && player.health < kLevelStartHealth) player.health = kLevelStartHealth;
 }

@@ -2,12 +2,11 @@
 #include <algorithm>
 
 #include "audio/Audio.h"
-#include "extras/Extra.h"
 #include "level/CollisionMap.h"
 #include "level/Gravity.h"
 #include "level/Pixels.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 namespace {
 const double kMoveFactor = kMotionPerMs;
@@ -69,10 +68,10 @@ void decaySlide(Player& p, float frameMs, uint32_t now) {
 }
 
 void loseLifeIfHurt(Player& p, uint32_t now) {
-  if (p.health >= 1) return;
+  if (p.belongings.health >= 1) return;
   // Speeds and flags carry over into the respawn.
-  p.lives -= 1;
-  p.health = kRespawnHealth;
+  p.belongings.lives -= 1;
+  p.belongings.health = kRespawnHealth;
   // The level's start, or under the wild rules the last freed cage.
   p.x = p.respawnX;
   p.y = p.respawnY;
@@ -110,8 +109,8 @@ void stopHeadUnderCeiling(Player& p, float yBefore, const CollisionMap& collisio
 }
 
 void land(Player& p) {
-  p.playLandingSound();
-  if (p.speedx != 0.0f) p.playSound(p.soundRunning, kSoundLoop);
+  p.look.playLandingSound();
+  if (p.speedx != 0.0f) p.look.playSound(p.look.soundRunning, kSoundLoop);
   p.jum = false;
   // An upward speed is kept: it carries the hero on up until the ground is gone.
   if (p.speedy > 0.0f) p.speedy = 0.0f;
@@ -119,16 +118,16 @@ void land(Player& p) {
 
 // Any loss of health since the last draw starts the blink, whatever caused it.
 void noticeHealthLoss(Player& p, uint32_t now) {
-  if (p.health < p.drawnHealth) {
+  if (p.belongings.health < p.drawnHealth) {
     p.hurtBlink = true;
     p.hurtTick = now;
   }
-  p.drawnHealth = p.health;
+  p.drawnHealth = p.belongings.health;
 }
 }  // namespace
 
-void Player::update(const Tick& tick, SDL_Surface* screen, const CollisionMap& collision) {
-  playEvents = PlayEvents{};  // this update's own reports; the flow acted on the last ones
+void Player::step(const Tick& tick, const CollisionMap& collision) {
+  playEvents = PlayEvents{};  // this step's own reports; the flow acted on the last ones
   float frameMs = tick.movedMs();
   // Moving first, with the old speeds, then changing the speeds: the order sets the jump's height.
   const float yBefore = y;
@@ -139,12 +138,13 @@ void Player::update(const Tick& tick, SDL_Surface* screen, const CollisionMap& c
   pushByKnockBack(*this, frameMs, collision);
   loseLifeIfHurt(*this, tick.now);
   // The rest of this call still runs; the game flow starts the name entry after it.
-  if (lives < 1) playEvents.outOfLives = true;
+  if (belongings.lives < 1) playEvents.outOfLives = true;
   resolveCollisions(collision);
-  // Must run after the push out of the ground, or the pickups test a position inside it.
-  testAllPickups(x, y, tick.now);
-  noticeHealthLoss(*this, tick.now);
-  draw(screen, tick.now);
+}
+
+void Player::settle(uint32_t now) {
+  noticeHealthLoss(*this, now);
+  animate(now);
 }
 
 void Player::resolveCollisions(const CollisionMap& collision) {
@@ -166,6 +166,6 @@ void Player::resolveCollisions(const CollisionMap& collision) {
   } else if (!jum) {
     // Walked off an edge: the fall speed grows from the last jump or drop.
     jum = true;
-    playSound(soundRunning, kSoundStop);
+    look.playSound(look.soundRunning, kSoundStop);
   }
 }

@@ -1,6 +1,7 @@
 #include "shell/Actions.h"
 
 #include "platform/Clock.h"
+#include "play/Contacts.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
 #include "shell/PauseScreen.h"
@@ -11,11 +12,20 @@
 namespace {
 void jumpOrGoOn() {
   switch (GameState) {
-    case Shop: buyUpgrade(); break;
-    case LevelStats: GameState = Shop; break;
-    case Victory: startNameEntry(); break;
-    case Playing: player.jump(nowMs()); break;
-    default: break;
+    case Shop:
+      buyUpgrade();
+      break;
+    case LevelStats:
+      GameState = Shop;
+      break;
+    case Victory:
+      startNameEntry();
+      break;
+    case Playing:
+      player.jump(nowMs());
+      break;
+    default:
+      break;
   }
 }
 
@@ -50,26 +60,48 @@ bool pressAction(Action action) {
       player.runRight();
       runRightHeld = true;
       break;
-    case Action::Jump: jumpOrGoOn(); break;
-    case Action::Drop: player.dropDown(nowMs()); break;
+    case Action::Jump:
+      jumpOrGoOn();
+      break;
+    case Action::Drop:
+      player.dropDown(nowMs());
+      break;
     case Action::Crouch:
       if (GameState != Playing) return false;
       player.crouch();
       break;
-    case Action::Swing: player.attack(nowMs()); break;
-    case Action::Trade: player.consumeWeapon(); break;
-    case Action::Start: startOrLeaveForTitle(); break;
-    case Action::Instructions: goFrom(Title, Instructions); break;
-    case Action::Story: goFrom(Title, Story); break;
-    case Action::About: goFrom(Title, About); break;
-    case Action::Scores: goFrom(Title, Scores); break;
-    case Action::Shop: return skipToShop();
-    case Action::NameEntry: startNameEntry(); break;
+    case Action::Swing:
+      contacts.swing(nowMs());
+      break;
+    case Action::Trade:
+      player.belongings.consumeWeapon();
+      break;
+    case Action::Start:
+      startOrLeaveForTitle();
+      break;
+    case Action::Instructions:
+      goFrom(Title, Instructions);
+      break;
+    case Action::Story:
+      goFrom(Title, Story);
+      break;
+    case Action::About:
+      goFrom(Title, About);
+      break;
+    case Action::Scores:
+      goFrom(Title, Scores);
+      break;
+    case Action::Shop:
+      return skipToShop();
+    case Action::NameEntry:
+      startNameEntry();
+      break;
     case Action::Rules:
       if (GameState != Title) return false;
       wildRules = !wildRules;
       break;
-    default: return false;
+    default:
+      return false;
   }
   return true;
 }
@@ -84,9 +116,14 @@ void releaseAction(Action action) {
       player.releaseRight(nowMs());
       runRightHeld = false;
       break;
-    case Action::Crouch: player.standUp(); break;
-    case Action::Swing: player.stopAttack(); break;
-    default: break;
+    case Action::Crouch:
+      player.standUp();
+      break;
+    case Action::Swing:
+      player.stopAttack();
+      break;
+    default:
+      break;
   }
 }
 

@@ -2,9 +2,11 @@
 
 #include "level/Level.h"
 #include "player/Player.h"
+#include "scores/HighScores.h"
 
 namespace {
 const double kSecondsPerMs = 0.001;
+const int kTitleLives = 3;
 
 // The level clock's whole seconds left, cut toward zero.
 void recordSecondsLeft(uint32_t now) {
@@ -20,6 +22,7 @@ int32_t nameDelay = 0;
 bool runLeftHeld = false, runRightHeld = false;
 bool gameUnderway = false;
 bool entryEndsGame = false;
+bool missedTable = false;
 
 int32_t getGameState() { return GameState; }
 void setGameState(int32_t state) { GameState = state; }
@@ -34,8 +37,8 @@ void startNameEntry() {
   GameState = Submit;
 }
 
-// In the order the hero's update found them: a lost last life comes before the
-// pickups, so an exit touched in the same update has the last word.
+// In the order the hero's step found them: a lost last life comes before the
+// pickups, so an exit touched in the same step has the last word.
 void actOnPlayEvents(uint32_t now) {
   if (playEvents.outOfLives) startNameEntry();
   if (playEvents.exitTouched) {
@@ -53,4 +56,33 @@ void actOnLevelClock(uint32_t now) {
   // The goblins and the extras stay as they are: what was collected stays collected.
   player.setHealth(0);
   level.restartTimer(now);
+}
+
+void actOnTitle() {
+  player.setLives(kTitleLives);
+  player.setAnimals(0);
+}
+
+void actOnNameEntry(float frameMs) {
+  // A score that does not beat the table goes to the list next pass, which says
+  // so after a game; the rest of this pass still runs.
+  if (player.getScore() <= scoreValues[kScoreEntries - 1]) {
+    missedTable = entryEndsGame;
+    setGameState(Scores);
+  }
+  // The delay runs down only while the name entry shows, by the time each pass took.
+  if (frameMs >= static_cast<float>(nameDelay)) {
+    nameDelay = 0;
+  } else {
+    nameDelay -= static_cast<int32_t>(frameMs);
+  }
+  if (playerName.size() == 3) {
+    insertScore(playerName, player.getScore());
+    // Keep and show the new entry at once, so no score is lost at exit; the save
+    // may bring in entries another game saved meanwhile, so it comes first.
+    saveScores();
+    renderScores();
+    setGameState(Scores);
+    playerName.clear();
+  }
 }

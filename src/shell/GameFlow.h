@@ -1,9 +1,9 @@
 #pragma once
 // The game flow's own state and steps, for src/shell alone: the subsystems read
-// shell/GameState.h and report through playEvents.
+// state/GameState.h and report through playEvents.
 #include <cstdint>
 
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 extern int32_t GameState;       // the current screen; 0 until start-up sets Title
 extern uint32_t lastFrameTick;  // ms tick of the previous pass
@@ -19,16 +19,25 @@ extern bool gameUnderway;
 // The name entry shown ends a game (not key 7 on the title or a list, say).
 extern bool entryEndsGame;
 
+// The game that just ended did not make the table: the list says so until key 1.
+extern bool missedTable;
+
+// Every title pass: the next game starts with full lives and no animals freed.
+void actOnTitle();
+// Every name-entry pass, before it shows: a score that misses the table goes
+// straight to the list, the letter delay runs down, and a whole name is saved.
+void actOnNameEntry(float frameMs);
+
 // Shows the name entry with a fresh name: key 7 and every end of a game come here.
 void startNameEntry();
 
-// After the hero's update: what it and the extras reported (the last life lost, an
+// After the hero's step: what it and the extras reported (the last life lost, an
 // exit touched) changes the screen, which shows from the next pass.
 void actOnPlayEvents(uint32_t now);
 // Adds the seconds left at the last level exit, three points each, to the score. It is
 // paid as the level is left, so the statistics and the shop show the score the game keeps.
 void payTimeBonus();
 
-// Before the hero's update, under the wild rules: a level clock at 0 costs a life, which
-// that update takes as any other, and the clock starts full again.
+// Before the hero's step, under the wild rules: a level clock at 0 costs a life, which
+// that step takes as any other, and the clock starts full again.
 void actOnLevelClock(uint32_t now);

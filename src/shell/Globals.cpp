@@ -4,7 +4,7 @@
 // the statistics, the name and the score list, the hero, the goblins, the extras,
 // the levels and their painter. The rest load nothing when built and live beside
 // their code: the clock (platform/Clock.cpp), the screen (platform/Video.cpp), the
-// screen pictures (shell/Screens.cpp), the game state (shell/GameState.cpp and
+// screen pictures (shell/Screens.cpp), the game state (state/GameState.cpp and
 // shell/GameFlow.cpp), the pause screen, the gamepad, the score table
 // (scores/HighScores.cpp), the font cache and the title's, victory's and missed
 // table's labels (text/ScreenLabels.cpp).
@@ -15,7 +15,7 @@
 #include "platform/PicturePrefetch.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
-#include "shell/GameState.h"
+#include "state/GameState.h"
 #include "text/HudLabels.h"
 
 // Must come first: the objects below find their pictures decoded or on the way.

@@ -39,21 +39,40 @@ void runScreenPass(float frameMs) {
   levelBuild.prepare(levelToPaint());
   switch (GameState) {
     case Title:
+      actOnTitle();
       titlePass();
       startWaitingGame();
       break;
-    case Instructions: picturePass(instructionsImage); break;
-    case Story: picturePass(storyImage); break;
-    case About: picturePass(aboutImage); break;
-    case Playing: playingPass(tick); break;
-    case Submit: submitPass(frameMs); break;
-    case LevelStats: levelStatsPass(); break;
+    case Instructions:
+      picturePass(instructionsImage);
+      break;
+    case Story:
+      picturePass(storyImage);
+      break;
+    case About:
+      picturePass(aboutImage);
+      break;
+    case Playing:
+      playingPass(tick);
+      break;
+    case Submit:
+      actOnNameEntry(frameMs);
+      submitPass();
+      break;
+    case LevelStats:
+      levelStatsPass();
+      break;
     case Shop:
       if (shopPass(tick)) leaveShop();
       break;
-    case Scores: scoresPass(); break;
-    case Victory: victoryPass(); break;
-    default: break;
+    case Scores:
+      scoresPass();
+      break;
+    case Victory:
+      victoryPass();
+      break;
+    default:
+      break;
   }
 }
 

@@ -80,8 +80,8 @@ void startLevel() {
   player.setY(kStartY);
   // A cage freed in the last level is no checkpoint here, and the tally starts afresh.
   player.setRespawn(kStartX, kStartY);
-  player.tally = LevelTally{};
-  healPlayerForLevel();
+  player.belongings.tally = LevelTally{};
+  player.belongings.healForLevel();
   respawnLevelObjects();
   levels[levelIndex].restartTimer(nowMs());
   lastFrameTick = nowMs();
@@ -89,10 +89,13 @@ void startLevel() {
 
 int levelToPaint() {
   switch (GameState) {
-    case Playing: return levelIndex;
+    case Playing:
+      return levelIndex;
     case LevelStats:
-    case Shop: return levelIndex + 1;  // none after the last
-    default: return 0;                 // every other screen leads to a new game
+    case Shop:
+      return levelIndex + 1;  // none after the last
+    default:
+      return 0;  // every other screen leads to a new game
   }
 }
 

@@ -7,6 +7,7 @@
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "platform/Video.h"
+#include "play/Contacts.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
 #include "shell/GameFlow.h"
@@ -25,12 +26,6 @@ SDL_Surface* victoryImage = nullptr;
 SDL_Surface* weaponRackImage = nullptr;
 SDL_Surface* armourRackImage = nullptr;
 SDL_Surface* vendorImage = nullptr;
-
-bool missedTable = false;
-
-namespace {
-const int kTitleLives = 3;
-}
 
 void loadScreenImages() {
   titleImage = loadImage(kTitlePicture);
@@ -58,8 +53,6 @@ void drawImage(SDL_Surface* image, int x, int y) {
 
 void titlePass() {
   drawImage(titleImage, 0, 0);
-  player.setLives(kTitleLives);
-  player.setAnimals(0);
   buildRulesLine();
   drawLabel(rulesLabel, ScreenSurface);
   // Key 1 waits for the levels' painting (see startWaitingGame): say so.
@@ -71,46 +64,36 @@ void titlePass() {
 
 void picturePass(SDL_Surface* picture) { drawImage(picture, 0, 0); }
 
-void playingPass(const Tick& tick) {
+void playingPass(const Tick& tick) { playPass(tick, ScreenSurface); }
+
+void playPass(const Tick& tick, SDL_Surface* screen) {
   levelBuild.waitFor(levelIndex);  // at once unless a test jumped straight into play
   Level& level = levels[levelIndex];
-  level.draw(ScreenSurface, player.getX(), player.getY());
-  // Later objects cover earlier ones: extras, then goblins, then the hero.
-  for (Extra& extra : extras) extra.update(tick, ScreenSurface);
-  for (Goblin& goblin : goblins) goblin.update(tick, ScreenSurface, level.getCollisionMap());
+  if (screen) level.draw(screen, player.getX(), player.getY());
+  // Later objects cover earlier ones: extras, then goblins, then the hero. Each is
+  // drawn right after its step, before the next one moves the hero or the view.
+  for (Extra& extra : extras) {
+    extra.step(tick);
+    if (screen) extra.draw(screen);
+  }
+  for (Goblin& goblin : goblins) {
+    contacts.stepGoblin(goblin, tick, level.getCollisionMap());
+    if (screen) goblin.draw(screen, tick.now);
+  }
   actOnLevelClock(tick.now);
-  player.update(tick, ScreenSurface, level.getCollisionMap());
-  // Right after the hero's update, where the hero and the extras found it.
+  contacts.stepHero(tick, level.getCollisionMap());
+  if (screen) player.draw(screen, tick.now);
+  // Right after the hero's step, where the hero and the extras found it.
   actOnPlayEvents(tick.now);
+  if (!screen) return;
   buildStatusLine(tick.now);
-  drawLabel(statusLabel, ScreenSurface);
+  drawLabel(statusLabel, screen);
   buildLivesFlash(tick.now);
-  drawLabel(livesFlashLabel, ScreenSurface);
+  drawLabel(livesFlashLabel, screen);
 }
 
-void submitPass(float frameMs) {
-  // A score that does not beat the table goes to the list next pass, which says
-  // so after a game; the rest of this pass still runs.
-  if (player.getScore() <= scoreValues[kScoreEntries - 1]) {
-    missedTable = entryEndsGame;
-    setGameState(Scores);
-  }
+void submitPass() {
   drawImage(submitImage, 0, 0);
-  // The delay runs down only while the name entry shows, by the time each pass took.
-  if (frameMs >= static_cast<float>(nameDelay)) {
-    nameDelay = 0;
-  } else {
-    nameDelay -= static_cast<int32_t>(frameMs);
-  }
-  if (playerName.size() == 3) {
-    insertScore(playerName, player.getScore());
-    // Keep and show the new entry at once, so no score is lost at exit; the save
-    // may bring in entries another game saved meanwhile, so it comes first.
-    saveScores();
-    renderScores();
-    setGameState(Scores);
-    playerName.clear();
-  }
   buildNameLabel();
   drawLabel(nameLabel, ScreenSurface);
 }

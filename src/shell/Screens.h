@@ -17,9 +17,6 @@ extern SDL_Surface* weaponRackImage;
 extern SDL_Surface* armourRackImage;
 extern SDL_Surface* vendorImage;
 
-// The game that just ended did not make the table: the list says so until key 1.
-extern bool missedTable;
-
 // The racks and the vendor are white where transparent.
 const Uint32 kShopColourKey = 0xFFFFFF;
 
@@ -31,7 +28,10 @@ void drawImage(SDL_Surface* image, int x, int y);
 void titlePass();
 void picturePass(SDL_Surface* picture);
 void playingPass(const Tick& tick);
-void submitPass(float frameMs);
+// One pass of play drawn on `screen`; with none it draws nothing, and the game goes
+// on exactly as when drawn.
+void playPass(const Tick& tick, SDL_Surface* screen);
+void submitPass();
 void levelStatsPass();
 void scoresPass();
 void victoryPass();

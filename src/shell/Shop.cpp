@@ -3,6 +3,7 @@
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "platform/Video.h"
+#include "play/Contacts.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
 #include "shell/Screens.h"
@@ -57,9 +58,10 @@ void drawShop() {
   drawLabel(shopStatusLabel, ScreenSurface);
 }
 
-// The hero's update runs wherever the hero walks, with what it reports acted on at once.
+// The hero's step runs wherever the hero walks, with what it reports acted on at once.
 void walkHero(const Tick& tick) {
-  player.update(tick, ScreenSurface, shopCollision());
+  contacts.stepHero(tick, shopCollision());
+  player.draw(ScreenSurface, tick.now);
   actOnPlayEvents(tick.now);
 }
 CollisionMap shopCollisionMap;

@@ -56,7 +56,7 @@ int startUp() {
   seedRandom();
   loadScreenImages();
   rememberFullRacks();
-  player.loadSounds();
+  player.look.loadSounds();
   for (int i = 0; i < kGoblinCount; ++i) goblins[i].spawn(i);
   for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
   levelBuild.prepare(0);  // the title shows while the first level is painted

@@ -4,7 +4,7 @@
 
 #include "level/Level.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 namespace {
 const int kHudSize = 20;         // points
@@ -56,10 +56,10 @@ void classicStats(int bonus) {
 
 // The level's deeds and what they earned, then the game's score, the bonus paid.
 void wildStats(int bonus) {
-  const LevelTally& t = player.tally;
-  statsTexts[1] = pointsLine(" Nuts collected: ", t.nuts, player.pointsFor(Deed::Nut));
-  statsTexts[2] = pointsLine(" Animals saved: ", t.animals, player.pointsFor(Deed::Animal));
-  statsTexts[3] = pointsLine(" Goblins knocked out: ", t.knockouts, player.pointsFor(Deed::Knockout));
+  const LevelTally& t = player.belongings.tally;
+  statsTexts[1] = pointsLine(" Nuts collected: ", t.nuts, Belongings::pointsFor(Deed::Nut));
+  statsTexts[2] = pointsLine(" Animals saved: ", t.animals, Belongings::pointsFor(Deed::Animal));
+  statsTexts[3] = pointsLine(" Goblins knocked out: ", t.knockouts, Belongings::pointsFor(Deed::Knockout));
   statsTexts[4] = withNumber(" Time bonus (seconds multiplied by 3): ", bonus);
   statsTexts[5] = withNumber(" Score: ", player.getScore());
 }

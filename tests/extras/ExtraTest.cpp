@@ -7,10 +7,11 @@
 #include "TestSupport.h"
 #include "extras/LevelExtras.h"
 #include "level/Level.h"
+#include "play/Contacts.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
-#include "shell/GameState.h"
 #include "shell/Shop.h"
+#include "state/GameState.h"
 
 namespace {
 
@@ -21,10 +22,10 @@ void placeAll() {
 }
 
 // Touches from the spot where the hero's corner meets the extra's centre.
-void touch(Extra& e) { e.testPickup(e.x + 25 - 295.0f, e.y + 25 - 215.0f, nowMs()); }
+void touch(Extra& e) { contacts.pickUp(e, e.x + 25 - 295.0f, e.y + 25 - 215.0f, nowMs()); }
 
-Frame drawn(Extra& e, SDL_Surface* screen) {
-  e.draw(screen, nowMs());
+Frame frameOf(Extra& e) {
+  e.pickFrame(nowMs());
   return {e.srcRect.x, e.srcRect.y};
 }
 
@@ -33,51 +34,48 @@ class ExtraTest : public testing::Test {
   void SetUp() override {
     player.reset(nowMs());  // view at (100, 100), health 100, no nuts or animals
     placeAll();
-    screen = makeRgbaSurface(640, 480, 0);
   }
-  void TearDown() override { SDL_FreeSurface(screen); }
-  SDL_Surface* screen = nullptr;
   SavedGameState saved;
 };
 
 TEST_F(ExtraTest, TrapAndAnimalActOncePerPlacingAndPlacingAfreshRestoresEverything) {
   touch(extras[17]);
-  EXPECT_EQ(playerHealth(), 0);
+  EXPECT_EQ(player.getHealth(), 0);
   player.setHealth(100);
   touch(extras[17]);
-  EXPECT_EQ(playerHealth(), 100);
+  EXPECT_EQ(player.getHealth(), 100);
   for (int i = 0; i < 5; ++i) touch(extras[94]);
-  EXPECT_EQ(playerAnimals(), 1);
+  EXPECT_EQ(player.getAnimals(), 1);
   touch(extras[18]);
   placeAll();  // as the next level does (taken nuts come back in the progression tests)
   EXPECT_FALSE(extras[17].triggered);
   EXPECT_FALSE(extras[94].rescued);
   gameClock.advance(6000);
-  extras[18].update(tickNow(), screen);
+  extras[18].step(tickNow());
   EXPECT_EQ(extras[18].y, 1100);  // the hazard's step aside is over
 }
 
 TEST_F(ExtraTest, NutIsTakenOnlyStrictlyWithinReach) {
-  extras[67].testPickup(700.0f, 800.0f, nowMs());  // x distance exactly 30
-  EXPECT_EQ(playerNuts(), 0);
-  extras[67].testPickup(701.0f, 800.0f, nowMs());
-  EXPECT_EQ(playerNuts(), 1);  // where a taken nut goes: WildRulesTest
+  contacts.pickUp(extras[67], 700.0f, 800.0f, nowMs());  // x distance exactly 30
+  EXPECT_EQ(player.getNuts(), 0);
+  contacts.pickUp(extras[67], 701.0f, 800.0f, nowMs());
+  EXPECT_EQ(player.getNuts(), 1);  // where a taken nut goes: WildRulesTest
 }
 
 TEST_F(ExtraTest, HazardHalvesOnEveryTouchAndStepsBackOnce) {
-  testAllPickups(4650 + 25 - 295, 850 + 25 - 215, nowMs());  // two hazards on one place halve twice
-  EXPECT_EQ(playerHealth(), 25);
+  contacts.pickUpAll(4650 + 25 - 295, 850 + 25 - 215, nowMs());  // two hazards on one place halve twice
+  EXPECT_EQ(player.getHealth(), 25);
   player.setHealth(100);
   Extra& hazard = extras[18];
   for (int health : {50, 25, 12, 6, 3, 1, 0}) {
     gameClock.advance(16);
     touch(hazard);  // the hero follows it down
-    EXPECT_EQ(playerHealth(), health);
+    EXPECT_EQ(player.getHealth(), health);
   }
   // It steps back up one place after five seconds, once.
   for (auto [ms, y] : {std::pair{5000, 1450}, {1, 1400}, {6000, 1400}}) {
     gameClock.advance(ms);
-    hazard.update(tickNow(), screen);
+    hazard.step(tickNow());
     EXPECT_EQ(hazard.y, y) << ms;
   }
 }
@@ -90,14 +88,14 @@ TEST_F(ExtraTest, EitherExitEndsTheLevelAndLaterExtrasSeeTheOldPlace) {
   GameState = Playing;
   extras[98].x = 6700;  // an animal under the hero, tested after exit 0 moved the hero
   extras[98].y = 620;
-  testAllPickups(6725 - 295, 645 - 215, nowMs());
+  contacts.pickUpAll(6725 - 295, 645 - 215, nowMs());
   actOnPlayEvents(nowMs());  // the game flow, after the hero's update
-  EXPECT_EQ(std::tuple(GameState, playerX(), playerY(), secondsLeft, playerAnimals()),
+  EXPECT_EQ(std::tuple(GameState, player.getX(), player.getY(), secondsLeft, player.getAnimals()),
             std::tuple(LevelStats, 50.0f, -100.0f, 47, 1));
 
   GameState = Playing;
   extras[0].x = 0;  // exit 99 alone
-  testAllPickups(6725 - 295, 645 - 215, nowMs());
+  contacts.pickUpAll(6725 - 295, 645 - 215, nowMs());
   actOnPlayEvents(nowMs());
   EXPECT_EQ(GameState, LevelStats);
   level.startTick = savedStart;
@@ -105,19 +103,16 @@ TEST_F(ExtraTest, EitherExitEndsTheLevelAndLaterExtrasSeeTheOldPlace) {
 
 TEST_F(ExtraTest, DeadlyTrapStrikesThenLeavesTheLevel) {
   Extra& trap = extras[17];
-  SDL_Surface* realSheet = trap.sheet;
-  trap.sheet = nullptr;  // nothing is drawn, yet the timing runs all the same
-  EXPECT_EQ(drawn(trap, screen), Frame(0, 250));
+  EXPECT_EQ(frameOf(trap), Frame(0, 250));
   touch(trap);  // same tick as the last idle draw, as in a pass
   for (auto [ms, frame] : {std::pair{99, Frame(50, 250)}, {1, {100, 250}}, {99, {100, 250}}, {1, {0, 250}}}) {
     gameClock.advance(ms);
-    EXPECT_EQ(drawn(trap, screen), frame);
+    EXPECT_EQ(frameOf(trap), frame);
   }
   EXPECT_EQ(trap.y, -100);
   EXPECT_EQ(trap.dstRect.y, 1000);  // the move shows from the next frame
-  trap.draw(screen, nowMs());
+  trap.pickFrame(nowMs());
   EXPECT_EQ(trap.dstRect.y, -200);
-  trap.sheet = realSheet;
 }
 
 TEST_F(ExtraTest, ExitAndIdleAnimalsAlternateEvery100Ms) {
@@ -127,10 +122,10 @@ TEST_F(ExtraTest, ExitAndIdleAnimalsAlternateEvery100Ms) {
     Extra& e = extras[i];
     e.animStart = nowMs();
     const Frame first(0, second.second);
-    EXPECT_EQ(drawn(e, screen), first);
+    EXPECT_EQ(frameOf(e), first);
     for (auto [ms, frame] : {std::pair{99, first}, {1, second}, {100, first}, {100, second}}) {
       gameClock.advance(ms);
-      EXPECT_EQ(drawn(e, screen), frame) << ms;  // the third restarts the cycle
+      EXPECT_EQ(frameOf(e), frame) << ms;  // the third restarts the cycle
     }
   }
   EXPECT_EQ(Frame(extras[0].srcRect.w, extras[0].srcRect.h), Frame(150, 145));
@@ -142,24 +137,24 @@ TEST_F(ExtraTest, RescuedAnimalRisesAtMostOnePixelPerFrame) {
   animal.animStart = nowMs();
   for (int frame = 1; frame <= 6; ++frame) {  // 60 fps
     gameClock.advance(16);
-    EXPECT_EQ(drawn(animal, screen), Frame(100, 500));
+    EXPECT_EQ(frameOf(animal), Frame(100, 500));
     EXPECT_EQ(animal.y, 330 - frame);
   }
   for (int frame = 1; frame <= 9; ++frame) {  // 200 fps
     gameClock.advance(5);
-    animal.draw(screen, nowMs());
+    animal.pickFrame(nowMs());
     EXPECT_EQ(animal.y, 324 - frame / 3);
   }
 }
 
 TEST_F(ExtraTest, SpriteSitsAtItsPlaceInTheView) {
-  Extra& animal = extras[94];    // at (300, 330), the view at (100, 100)
-  animal.draw(screen, nowMs());  // the sheet is blitted to dstRect
+  Extra& animal = extras[94];  // at (300, 330), the view at (100, 100)
+  animal.pickFrame(nowMs());   // the draw blits the sheet to dstRect
   EXPECT_EQ(Frame(animal.dstRect.x, animal.dstRect.y), Frame(200, 230));
 
   player.setX(300.7f);           // -0.7 is cut toward zero, not down
   animal.y = 100 - 65536 + 200;  // risen for minutes: cut to 16 bits it would wrap to screen row 200
-  animal.draw(screen, nowMs());
+  animal.pickFrame(nowMs());
   EXPECT_EQ(Frame(animal.dstRect.x, animal.dstRect.y), Frame(0, -32768));  // it stays above the view
 }
 
@@ -171,16 +166,16 @@ TEST_F(ExtraTest, WildThornsAndTrapsHurtOncePerSafetyWindow) {
   for (auto [ms, health] : {std::pair{0u, 50}, {16u, 50}, {kBlinkMs, 25}}) {
     gameClock.advance(ms);
     touch(hazard);
-    EXPECT_EQ(playerHealth(), health) << ms;
+    EXPECT_EQ(player.getHealth(), health) << ms;
   }
   gameClock.advance(kBlinkMs);
-  testAllPickups(4650 + 25 - 295, 850 + 25 - 215, nowMs());  // two thorns in one place
-  EXPECT_EQ(playerHealth(), 12);
+  contacts.pickUpAll(4650 + 25 - 295, 850 + 25 - 215, nowMs());  // two thorns in one place
+  EXPECT_EQ(player.getHealth(), 12);
   touch(extras[17]);  // a trap, still within the safety: set for later
-  EXPECT_EQ(playerHealth(), 12);
+  EXPECT_EQ(player.getHealth(), 12);
   gameClock.advance(kBlinkMs);
   touch(extras[17]);
-  EXPECT_EQ(playerHealth(), 0);
+  EXPECT_EQ(player.getHealth(), 0);
 }
 
 TEST_F(ExtraTest, WildDeedsScoreAndAFreedCageBecomesTheRestartPlace) {

@@ -1,9 +1,9 @@
 #include "GoblinTestFixture.h"
-#include "shell/GameState.h"
+#include "play/Contacts.h"
+#include "state/GameState.h"
 
 namespace {
-const uint8_t kFacingRight = 0;
-const uint8_t kFacingLeft = 1;
+const uint8_t kFacingRight = 0, kFacingLeft = 1;
 
 // The hero's view corner is (100, 100), so its hit point is (388, 308).
 class GoblinCombatTest : public GoblinTest {
@@ -11,7 +11,7 @@ class GoblinCombatTest : public GoblinTest {
   void place(Goblin& g, float x, float y, int health) {
     std::tie(g.x, g.y, g.health) = std::tuple(x, y, health);
   }
-  void swing(uint8_t ori) { goblin.hitTest(100.0f, 100.0f, ori, nowMs()); }
+  void swing(uint8_t ori) { contacts.hitGoblin(goblin, 100.0f, 100.0f, ori, nowMs()); }
 };
 }  // namespace
 
@@ -46,18 +46,13 @@ TEST_F(GoblinCombatTest, SecondHitPutsItOutOfTheGame) {
   goblin.x = 400.0f;  // back in reach, but out of the game
   swing(kFacingRight);
   EXPECT_EQ(std::pair(goblin.x, goblin.health), std::pair(400.0f, -34));
-
-  Picture screen = rgbaPicture(640, 480, 0xFFFFFFFF);
-  SDL_FreeSurface(goblin.spriteSheet);
-  goblin.spriteSheet = makeRgbaSurface(goblinSheet::kWidth, goblinSheet::kHeight, 0xFF000000);
-  SDL_SetAlpha(goblin.spriteSheet, 0, 255);
+  // It neither falls nor shows.
   goblin.airborne = true;
   uint32_t airTick = goblin.airTick;
   gameClock.advance(16);
-  goblin.update(tickNow(16.0f), screen.get(), CollisionMap());
-  EXPECT_EQ(std::tuple(goblin.x, goblin.y, goblin.airTick), std::tuple(400.0f, 300.0f, airTick));
-  for (int y = 0; y < 480; ++y)
-    for (int x = 0; x < 640; ++x) ASSERT_EQ(getPixel32(screen.get(), x, y), 0xFFFFFFFFu);
+  contacts.stepGoblin(goblin, tickNow(16.0f), CollisionMap());
+  EXPECT_EQ(std::tuple(goblin.x, goblin.y, goblin.airTick, goblin.shown),
+            std::tuple(400.0f, 300.0f, airTick, false));
 }
 
 namespace {
@@ -74,7 +69,6 @@ class WildSwingTest : public GoblinCombatTest {
     ++player.swingCount;
     player.swingStart = nowMs();
   }
-  void swing(uint8_t ori) { goblin.hitTest(100.0f, 100.0f, ori, nowMs()); }
 };
 }  // namespace
 
@@ -125,7 +119,8 @@ TEST_F(WildSwingTest, AHitFlashesLightAndPushesSixteenPxUntilAWall) {
     newSwing();
     auto brightness = [&] {  // of the goblin's square on the screen, after one pass
       gameClock.advance(16);
-      goblin.update(tickNow(16.0f), screen.get(), map);
+      contacts.stepGoblin(goblin, tickNow(16.0f), map);
+      goblin.draw(screen.get(), nowMs());
       long sum = 0;
       for (int y = 208; y < 258; ++y)
         for (int x = 300; x < 400; ++x) sum += rgbOfPixel(screen.get(), x, y) & 0xFF;
@@ -189,11 +184,11 @@ class GoblinBiteTest : public GoblinTest {
         std::tuple(kHeroCornerX + dx, kHeroCornerY + dy, facingRight);
     gameClock.advance(1);
     goblin.animStart = nowMs() - goblin.strikeMs();
-    goblin.swingAtHero(nowMs());
+    contacts.goblinBites(goblin, nowMs());
   }
   // The hero's updates after the bite, which carry out the shove.
   void heroSettles() {
-    for (int i = 0; i < 10; ++i) player.update(tickNow(16.0f), screen.get(), world);
+    for (int i = 0; i < 10; ++i) contacts.stepHero(tickNow(16.0f), world);
   }
   const CollisionMap world = collisionOf(rgbaPicture(1000, 700, 0).get());  // nothing solid stops the shove
   Picture screen = rgbaPicture(640, 480, 0);
@@ -240,12 +235,12 @@ TEST_F(GoblinBiteTest, BitesOncePerSafetyWindowAndOnlyWhatItFacesInReach) {
   gameClock.advance(kBlinkMs);
   strike(-10.0f, true);
   gameClock.advance(kBlinkMs);
-  goblin.swingAtHero(nowMs());
+  contacts.goblinBites(goblin, nowMs());
   EXPECT_EQ(player.getHealth(), 40);
   // A hero who comes in reach as a cycle begins is bitten then, not spared by its phase.
   gameClock.advance(kBlinkMs);
   goblin.animStart = nowMs();
-  goblin.swingAtHero(nowMs());
+  contacts.goblinBites(goblin, nowMs());
   EXPECT_EQ(player.getHealth(), 20);
 }
 
@@ -260,7 +255,8 @@ TEST_F(GoblinBiteTest, ClassicGoblinsNeverBiteThroughTheirUpdateAndWildOnesWindU
     uint32_t posedAt = 0, bitAt = 0;
     for (int i = 0; i < 60; ++i) {
       gameClock.advance(16);
-      goblin.update(tickNow(16.0f), screen.get(), world);
+      contacts.stepGoblin(goblin, tickNow(16.0f), world);
+      goblin.draw(screen.get(), nowMs());
       goblin.y = kHeroCornerY - 7.0f;  // held level with the hero, in the air of this empty world
       if (!posedAt && goblin.attacking) posedAt = nowMs();
       if (!bitAt && player.getHealth() < 100) bitAt = nowMs();

@@ -5,6 +5,7 @@
 
 #include "GoblinTestFixture.h"
 #include "level/LevelBuild.h"
+#include "play/Contacts.h"
 #include "shell/GameFlow.h"
 
 namespace {
@@ -12,12 +13,11 @@ const uint32_t kPassMs = 16;
 const int kPasses = 28000 / kPassMs;
 const int kMaxAirPasses = 3000 / kPassMs;  // 3 s
 const float kOutOfNoticeY = -1000.0f;      // the hero far above every goblin
-const float kFreshFallSpeed = 4.0f;  // tenths of a px per ms, a goblin's first speed
+const float kFreshFallSpeed = 4.0f;        // tenths of a px per ms, a goblin's first speed
 }  // namespace
 
 TEST(GoblinLevelsTest, GoblinsLeftAloneFallOffEdgesAsBeforeAndBriefly) {
   SavedGameState saved;  // the level, a fresh hero and the goblins' jump chances after
-  Picture screen = rgbaPicture(640, 480, 0xFFFFFFFF);
   for (int level = 0; level < kLevelCount; ++level) {
     levelBuild.waitFor(level);
     levelIndex = level;
@@ -33,13 +33,13 @@ TEST(GoblinLevelsTest, GoblinsLeftAloneFallOffEdgesAsBeforeAndBriefly) {
       goblins[i].spawn(i);
       goblins[i].jumpChance = 0;  // a jump's long arc would swamp the count
     }
-    setPlayerY(kOutOfNoticeY);
+    player.setY(kOutOfNoticeY);
     int airPasses = 0, longestAir = 0, airRun[kGoblinCount] = {};
     for (int pass = 0; pass < kPasses; ++pass) {
       gameClock.advance(kPassMs);
       for (int i = 0; i < kGoblinCount; ++i) {
-        goblins[i].update(tickNow(static_cast<float>(kPassMs)), screen.get(),
-                          levels[level].getCollisionMap());
+        contacts.stepGoblin(goblins[i], tickNow(static_cast<float>(kPassMs)),
+                            levels[level].getCollisionMap());
         airRun[i] = goblins[i].airborne ? airRun[i] + 1 : 0;
         airPasses += goblins[i].airborne;
         longestAir = std::max(longestAir, airRun[i]);

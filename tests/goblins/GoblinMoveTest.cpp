@@ -1,5 +1,6 @@
 #include "GoblinTestFixture.h"
 #include "platform/Image.h"
+#include "play/Contacts.h"
 #include "shell/GameFlow.h"
 
 namespace {
@@ -29,7 +30,7 @@ class GoblinMoveTest : public GoblinTest {
   void heroLevelAt(float dx) {  // dx from the goblin to the point it watches
     placeHero(goblin.x + dx - 300.0f, goblin.y - 220.0f);
   }
-  void heroFarAbove() { setPlayerY(goblin.y - 220.0f - 200.0f); }
+  void heroFarAbove() { player.setY(goblin.y - 220.0f - 200.0f); }
   // Airborne heading right, `fallMs` into its fall, with the hero out of notice.
   void inAir(float x, float y, uint32_t fallMs) {
     std::tie(goblin.x, goblin.y, goblin.onGround, goblin.airTick) = std::tuple(x, y, false, nowMs() - fallMs);
@@ -38,11 +39,10 @@ class GoblinMoveTest : public GoblinTest {
   }
   void frame(uint32_t ms) {
     gameClock.advance(ms);
-    goblin.update(tickNow(static_cast<float>(ms)), screen.get(), collision);
+    contacts.stepGoblin(goblin, tickNow(static_cast<float>(ms)), collision);
   }
   Picture picture = rgbaPicture(kMapW, kMapH, kFree);
   CollisionMap collision = collisionOf(picture.get());
-  Picture screen = rgbaPicture(640, 480, kFree);
 };
 }  // namespace
 
@@ -188,6 +188,7 @@ class GoblinDrawTest : public GoblinTest {
   void drawAfter(uint32_t ms) {
     gameClock.advance(ms);
     SDL_FillRect(screen.get(), nullptr, kBackground);
+    goblin.pickFrame(nowMs());
     goblin.draw(screen.get(), nowMs());
   }
   uint32_t shownAt(int x, int y) { return getPixel32(screen.get(), x, y); }

@@ -8,7 +8,7 @@
 
 #include "TestSupport.h"
 #include "level/LevelBuild.h"
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 namespace {
 const int kMaxGapPx = 3;   // the ground may lie this far below the drawn bottom edge

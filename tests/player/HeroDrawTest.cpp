@@ -5,9 +5,10 @@
 
 #include "TestSupport.h"
 #include "platform/Layout.h"
+#include "play/Contacts.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 namespace {
 const uint32_t kScreen = 0xFF000001;
@@ -26,11 +27,12 @@ class HeroDrawTest : public ::testing::Test {
     for (SDL_Surface* s : {body, indicators, bar, screen}) SDL_FreeSurface(s);
   }
   void swapSheets() {
-    std::swap(player.spriteSheet, body), std::swap(player.extrasSheet, indicators);
-    std::swap(player.healthBarImage, bar);
+    std::swap(player.look.spriteSheet, body), std::swap(player.look.extrasSheet, indicators);
+    std::swap(player.look.healthBarImage, bar);
   }
   // The body cell drawn at body corner (bx, by), read where no bar or indicator reaches.
   uint32_t drawnBody(int bx = 295, int by = 215) {
+    player.animate(nowMs());
     player.draw(screen, nowMs());
     return getPixel32(screen, bx + 5, by + 45) & 0xFFFFFF;
   }
@@ -61,7 +63,8 @@ TEST_F(HeroDrawTest, LandingRunnerRestartsAnOldCycleAtColumnZero) {
   // Far left of every level, where no extra lies.
   std::tie(player.x, player.y, player.jum, player.speedx, player.animStart) =
       std::tuple(-300.0f, 0.0f, true, 3.0f, nowMs() - 450);
-  player.update(tickNow(0.0f), screen, collisionOf(floor.get()));
+  contacts.stepHero(tickNow(0.0f), collisionOf(floor.get()));
+  player.draw(screen, nowMs());
   EXPECT_FALSE(player.jum);
   EXPECT_EQ(player.animStart, nowMs());
   EXPECT_EQ(getPixel32(screen, 300, 260) & 0xFFFFFF, cell(0, 100));
@@ -94,7 +97,7 @@ TEST_F(HeroDrawTest, AWildTapPlaysTheWholeSwingAndAClassicOneStopsAtTheRelease) 
     wildRules = wild;
     player.y = -10000.0f;  // no goblin in reach
     const uint32_t start = nowMs();
-    player.attack(start);
+    contacts.swing(start);
     player.stopAttack();
     for (auto [sinceMs, column] : {std::pair{0u, 0}, {290u, 100}, {300u, -1}}) {
       player.draw(screen, start + sinceMs);

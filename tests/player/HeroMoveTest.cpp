@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "play/Contacts.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
 
@@ -28,7 +29,8 @@ class HeroMoveTest : public ::testing::Test {
   }
   void step(float frameMs = 10.0f) {
     gameClock.advance(10);
-    player.update(tickNow(frameMs), screen.get(), map);
+    contacts.stepHero(tickNow(frameMs), map);
+    player.draw(screen.get(), nowMs());
   }
   void standOnFloor() {
     placeHero(kViewX, kGroundY);
@@ -160,9 +162,9 @@ TEST_F(HeroMoveTest, LastLifeLostRespawnsAndSwitchesToNameEntryInTheSameCall) {
 
 // The hero's key actions and small operations, and the sounds they start and stop.
 const int kRunningChannel = 1;
-Mix_Chunk* Player::*const kSounds[] = {&Player::soundRunning, &Player::soundJump1,  &Player::soundJump2,
-                                       &Player::soundSwiv,    &Player::soundSwing1, &Player::soundSwing2,
-                                       &Player::soundSwing3,  &Player::soundSwing4};
+Mix_Chunk* PlayerLook::*const kSounds[] = {
+    &PlayerLook::soundRunning, &PlayerLook::soundJump1,  &PlayerLook::soundJump2,  &PlayerLook::soundSwiv,
+    &PlayerLook::soundSwing1,  &PlayerLook::soundSwing2, &PlayerLook::soundSwing3, &PlayerLook::soundSwing4};
 
 // A second of silence, which stays audible to Mix_Playing for the whole test.
 Uint8 silence[22050 * 4];
@@ -179,14 +181,14 @@ class HeroActionsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     player.reset(nowMs());
-    for (Mix_Chunk* Player::*sound : kSounds) saved.push_back(player.*sound);
-    player.soundRunning = running.get();
-    player.soundJump1 = player.soundJump2 = landing.get();  // either jump sound counts
+    for (Mix_Chunk* PlayerLook::*sound : kSounds) saved.push_back(player.look.*sound);
+    player.look.soundRunning = running.get();
+    player.look.soundJump1 = player.look.soundJump2 = landing.get();  // either jump sound counts
     Mix_HaltChannel(-1);
   }
   void TearDown() override {
     Mix_HaltChannel(-1);
-    for (size_t i = 0; i < saved.size(); ++i) player.*kSounds[i] = saved[i];
+    for (size_t i = 0; i < saved.size(); ++i) player.look.*kSounds[i] = saved[i];
   }
   // On a floor of one solid row under the foot probe of the hero at (0, 0).
   void land() {
@@ -243,8 +245,9 @@ TEST_F(HeroActionsTest, AirborneRunKeySoundsNothingAndJumpDoesNothing) {
 // (a run key once looped a swing or a jump when both files were missing).
 TEST_F(HeroActionsTest, AMissingSoundLeavesItsVariantsToPlayAndStandsInForNoOther) {
   Chunk swing = silentChunk();
-  player.soundRunning = player.soundJump1 = player.soundSwing1 = nullptr;
-  player.soundSwing2 = player.soundSwing3 = player.soundSwing4 = player.soundSwiv = swing.get();
+  player.look.soundRunning = player.look.soundJump1 = player.look.soundSwing1 = nullptr;
+  player.look.soundSwing2 = player.look.soundSwing3 = player.look.soundSwing4 = player.look.soundSwiv =
+      swing.get();
   for (int i = 0; i < 12; ++i) {  // the variants are random: a fault shows within a few
     player.jum = false;
     player.runRight();
@@ -253,7 +256,7 @@ TEST_F(HeroActionsTest, AMissingSoundLeavesItsVariantsToPlayAndStandsInForNoOthe
     land();
     ASSERT_TRUE(playing(landing.get()));
     player.y = -10000.0f;  // no goblin in reach
-    player.attack(nowMs());
+    contacts.swing(nowMs());
     ASSERT_TRUE(playing(swing.get()));
     Mix_HaltChannel(-1);
   }

@@ -158,8 +158,15 @@ Step button(int b, bool down) {
 // What the hero's actions change: speed x and y, facing, slide, jump, swing, crouch, health, weapon.
 using Hero = std::tuple<float, float, int, bool, bool, bool, bool, int, int>;
 Hero hero() {
-  return {player.speedx, player.speedy,          player.ori, player.sli, player.jum, player.att, player.cro,
-          player.health, player.getWeaponLevel()};
+  return {player.speedx,
+          player.speedy,
+          player.ori,
+          player.sli,
+          player.jum,
+          player.att,
+          player.cro,
+          player.belongings.health,
+          player.getWeaponLevel()};
 }
 
 class GamepadTest : public ShellTest {

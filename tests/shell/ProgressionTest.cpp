@@ -7,6 +7,7 @@
 #include "goblins/Goblin.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
+#include "play/Contacts.h"
 #include "shell/Controls.h"
 #include "shell/Progression.h"
 #include "text/HudLabels.h"
@@ -186,7 +187,7 @@ TEST_F(WildRulesTest, ALifeLostAfterAFreedCageStartsAgainAtTheCageWithTheNutsKep
   }
   ASSERT_TRUE(nut && cage);
   const int nutY = nut->y;
-  nut->testPickup(nut->x - 295.0f, nut->y - 215.0f, nowMs());
+  contacts.pickUp(*nut, nut->x - 295.0f, nut->y - 215.0f, nowMs());
   placeHero(cage->x - 295.0f, cage->y - 215.0f);
   runPasses(1, 10);
   const int nutsKept = player.getNuts();  // with any lying beside the cage
@@ -206,7 +207,7 @@ TEST_F(WildRulesTest, ALifeLostAfterAFreedCageStartsAgainAtTheCageWithTheNutsKep
 
 TEST_F(WildRulesTest, TheStatisticsCountWhatWasDoneUnderWildRules) {
   wildRules = true;
-  player.tally = {4, 2, 3};
+  player.belongings.tally = {4, 2, 3};
   player.setScore(80);  // the time bonus paid at the exit
   secondsLeft = 10;
   buildLevelStats();

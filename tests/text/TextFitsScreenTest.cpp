@@ -121,7 +121,7 @@ TEST_F(TextFitsScreenTest, EveryLongestLineEndsInsideTheScreen) {
 TEST_F(TextFitsScreenTest, EveryStatisticsLineLiesOnItsPanelOnEveryLevelUnderBothRules) {
   secondsLeft = kMostSeconds;
   player.setScore(9999);  // more than any game reaches under either rules
-  player.tally = {countPlaced(Nut), countPlaced(Animal), kGoblinCount};
+  player.belongings.tally = {countPlaced(Nut), countPlaced(Animal), kGoblinCount};
   for (bool wild : {false, true}) {
     for (int level = 0; level < kLevelCount; ++level) {
       wildRules = wild;

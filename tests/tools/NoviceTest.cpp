@@ -9,7 +9,7 @@
 
 #include "NovicePlay.h"
 #include "TestSupport.h"
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 TEST(NoviceTest, KeysComeLateAndHoldsAreOffByLittleAndLevelZeroIsFinished) {
   SavedGameState saved;

@@ -9,7 +9,7 @@
 #include "TestSupport.h"
 #include "level/Level.h"
 #include "player/Player.h"
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 TEST(WildRampTest, HealthLostOnTheExpertsWayRisesFromLevelZeroToFour) {
   SavedGameState saved;

@@ -13,6 +13,7 @@
 #include "level/Level.h"
 #include "level/LevelBuild.h"
 #include "platform/Clock.h"
+#include "play/Contacts.h"
 #include "player/Player.h"
 #include "shell/Controls.h"
 #include "shell/GameFlow.h"
@@ -31,8 +32,9 @@ const uint32_t kSettledClockMs = 10000;
 
 // What a search overwrites in the hero and the extras, to be put back.
 auto heroCounters() {
-  return std::tie(player.health, player.lives, player.score, player.nuts, player.animals, player.weaponLevel,
-                  player.armourLevel, player.animStart, player.drawnHealth, player.hurtBlink,
+  return std::tie(player.belongings.health, player.belongings.lives, player.belongings.score,
+                  player.belongings.nuts, player.belongings.animals, player.belongings.weaponLevel,
+                  player.belongings.armourLevel, player.animStart, player.drawnHealth, player.hurtBlink,
                   player.hurtTick);
 }
 auto extraState(Extra& e) { return std::tie(e.type, e.x, e.y, e.rescued, e.triggered, e.hitTime); }
@@ -71,16 +73,17 @@ void letGo() {
 
 bool goblinInReach() {
   for (const Goblin& g : goblins)
-    if (g.health > 0 && !g.waiting && g.inHeroReach(player.x, player.y, player.ori)) return true;
+    if (g.health > 0 && !g.waiting && contacts.heroReaches(g, player.x, player.y, player.ori)) return true;
   return false;
 }
 
 void tradeWhenLow() {
-  if (player.health <= kTradeAtHealth && player.weaponLevel > 0) pushKey(keyFor(Action::Trade), true);
+  if (player.belongings.health <= kTradeAtHealth && player.belongings.weaponLevel > 0)
+    pushKey(keyFor(Action::Trade), true);
 }
 
 int healthCost(int health, int lives) {
-  return player.lives < lives ? health : std::max(0, health - player.health);
+  return player.belongings.lives < lives ? health : std::max(0, health - player.belongings.health);
 }
 
 void pass() {
@@ -99,7 +102,7 @@ bool playToExit(int level, int& healthLost) {
     pushKey(keyFor(Action::Swing), swinging);
     for (; next < route.size() && route[next].frame == f; ++next)
       pushKey(keyFor(route[next].action), route[next].down);
-    const int health = player.health, lives = player.lives;
+    const int health = player.belongings.health, lives = player.belongings.lives;
     pass();
     if (GameState == LevelStats) return true;
     const int lost = healthCost(health, lives);

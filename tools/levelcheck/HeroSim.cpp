@@ -7,10 +7,6 @@
 #include "player/Player.h"
 #include "shell/GameFlow.h"
 
-namespace {
-const int kParkedY = -1000000;  // px; far from any hero, so the game's own pickups stay idle
-}  // namespace
-
 HeroState levelStartState() {
   HeroState s = {};
   s.x = 100.0f;
@@ -22,12 +18,10 @@ HeroState levelStartState() {
 
 HeroSim::HeroSim(const CollisionMap& c, int level) : collision(&c) {
   GameState = Playing;  // the actions are play's: jump is a jump only there
-  // The search tests touches itself; the pool is parked out of reach so that
-  // the hero's own update never changes health, nuts or the screen.
+  // The search tests touches itself: the hero only steps, and picks nothing up.
   for (int i = 0; i < kExtraCount; ++i) {
     extras[i].place(i, level);
     targets.push_back({i, extras[i].type, extras[i].x, extras[i].y});
-    extras[i].y = kParkedY;
   }
 }
 
@@ -43,8 +37,8 @@ void HeroSim::load(const HeroState& s) {
   player.sli = s.sli;
   player.ori = s.ori;
   player.att = false;
-  player.health = 100;
-  player.lives = 3;
+  player.belongings.health = 100;
+  player.belongings.lives = 3;
   gameClock.useFake(s.now);
 }
 
@@ -62,7 +56,8 @@ void HeroSim::step(const std::vector<RouteStep>& keys) {
     }
   }
   gameClock.advance(static_cast<uint32_t>(kRouteFrameMs));
-  player.update({nowMs(), kRouteFrameMs}, nullptr, *collision);
+  player.step({nowMs(), kRouteFrameMs}, *collision);
+  player.settle(nowMs());
 }
 
 bool HeroSim::standing() const { return !player.jum && player.speedx == 0.0f; }

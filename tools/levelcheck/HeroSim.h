@@ -29,7 +29,7 @@ class HeroSim {
 
   void load(const HeroState& s);
   HeroState save() const;
-  // One frame: the actions of this frame, then the hero's update.
+  // One frame: the actions of this frame, then the hero's step.
   void step(const std::vector<RouteStep>& keys);
   bool standing() const;  // on the ground and not moving
   bool lost() const;      // fell below the level or left it

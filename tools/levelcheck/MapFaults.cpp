@@ -6,7 +6,7 @@
 #include "extras/Extra.h"
 #include "extras/LevelExtras.h"
 #include "level/Level.h"
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 namespace {
 const int kViewW = 640, kViewH = 480;

@@ -210,7 +210,7 @@ NoviceRun novicePlaysLevel(int level, unsigned seed, std::vector<HandKey>* playe
     inReach = reach;
     swinging = !swinging && reach && now - reachSince >= kNoviceSwingWaitMs;
     pushKey(keyFor(Action::Swing), swinging);
-    const int health = player.health, lives = player.lives;
+    const int health = player.belongings.health, lives = player.belongings.lives;
     const bool airborne = player.jum;
     hands.pass();
     if (GameState == LevelStats) {
@@ -223,7 +223,7 @@ NoviceRun novicePlaysLevel(int level, unsigned seed, std::vector<HandKey>* playe
       ++(player.knockBack != 0 ? run.bites : run.thorns);
       replan = true;
     }
-    if (player.lives < 1 || GameState != Playing) break;
+    if (player.belongings.lives < 1 || GameState != Playing) break;
     if (player.y > kLostBelowY) {
       run.fellOut = true;
       ++run.falls;

@@ -7,7 +7,7 @@
 #include "extras/Extra.h"
 #include "extras/LevelExtras.h"
 #include "level/Level.h"
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 namespace {
 const double kScale = 0.25;  // overview px per level px

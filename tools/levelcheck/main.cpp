@@ -29,8 +29,8 @@
 #include "platform/Clock.h"
 #include "player/Player.h"
 #include "shell/Controls.h"
-#include "shell/GameState.h"
 #include "shell/Startup.h"
+#include "state/GameState.h"
 
 namespace {
 const int kDeadEndCellPx = 50;  // dead-end places in one cell are reported once

@@ -1,4 +1,4 @@
-#include "shell/GameState.h"
+#include "state/GameState.h"
 
 int32_t levelIndex = 0;
 int32_t secondsLeft = 0;

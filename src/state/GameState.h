@@ -36,8 +36,8 @@ const int kTimeBonusPerSecond = 3;  // points per whole second left
 // The points the seconds left at the last level exit are worth.
 int timeBonus();
 
-// What the hero's update found that ends the level: the hero and the extras set
-// these, and the game flow acts on them once the update is over, so the new
+// What the hero's step found that ends the level: the hero and the extras set
+// these, and the game flow acts on them once the step is over, so the new
 // screen shows from the next pass.
 struct PlayEvents {
   bool outOfLives = false;   // the last life is lost
