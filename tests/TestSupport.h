@@ -24,6 +24,9 @@ std::filesystem::path makeScratchGameDir(const std::filesystem::path& gameDir);
 
 // Press and release.
 void tapKey(SDLKey key);
+// Reads the event queue and plays what it asked for at once, as the main loop
+// does after a pass; false when the game is to end.
+bool readInput();
 // Puts an event of `type` on the queue once `fill` has set its fields.
 template <typename Fill>
 void pushEvent(Uint8 type, Fill fill) {

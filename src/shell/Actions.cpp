@@ -1,7 +1,7 @@
 #include "shell/Actions.h"
 
-#include "platform/Clock.h"
 #include "player/Player.h"
+#include "shell/Commands.h"
 #include "shell/GameFlow.h"
 #include "shell/PauseScreen.h"
 #include "shell/Progression.h"
@@ -9,12 +9,12 @@
 #include "shell/Shop.h"
 
 namespace {
-void jumpOrGoOn() {
+void jumpOrGoOn(uint32_t now) {
   switch (GameState) {
     case Shop: buyUpgrade(); break;
     case LevelStats: GameState = Shop; break;
     case Victory: startNameEntry(); break;
-    case Playing: player.jump(nowMs()); break;
+    case Playing: player.jump(now); break;
     default: break;
   }
 }
@@ -35,8 +35,16 @@ void goFrom(int32_t from, int32_t to) {
 }
 }  // namespace
 
-bool pressAction(Action action) {
+void pressAction(Action action) { commands.add({action, true}); }
+
+void releaseAction(Action action) { commands.add({action, false}); }
+
+bool playAction(Action action, uint32_t now) {
   if (action == Action::Pause) return pauseScreen.toggle();
+  if (action == Action::LoseFocus) {
+    pauseScreen.pause();
+    return true;
+  }
   if (pauseScreen.active()) {
     if (action != Action::Start && action != Action::NameEntry) return false;
     pauseScreen.resume();
@@ -50,13 +58,13 @@ bool pressAction(Action action) {
       player.runRight();
       runRightHeld = true;
       break;
-    case Action::Jump: jumpOrGoOn(); break;
-    case Action::Drop: player.dropDown(nowMs()); break;
+    case Action::Jump: jumpOrGoOn(now); break;
+    case Action::Drop: player.dropDown(now); break;
     case Action::Crouch:
       if (GameState != Playing) return false;
       player.crouch();
       break;
-    case Action::Swing: player.attack(nowMs()); break;
+    case Action::Swing: player.attack(now); break;
     case Action::Trade: player.consumeWeapon(); break;
     case Action::Start: startOrLeaveForTitle(); break;
     case Action::Instructions: goFrom(Title, Instructions); break;
@@ -74,14 +82,14 @@ bool pressAction(Action action) {
   return true;
 }
 
-void releaseAction(Action action) {
+void letGoAction(Action action, uint32_t now) {
   switch (action) {
     case Action::RunLeft:
-      player.releaseLeft(nowMs());
+      player.releaseLeft(now);
       runLeftHeld = false;
       break;
     case Action::RunRight:
-      player.releaseRight(nowMs());
+      player.releaseRight(now);
       runRightHeld = false;
       break;
     case Action::Crouch: player.standUp(); break;

@@ -158,10 +158,10 @@ TEST_F(ShellTest, FocusLossAndThePauseKeyPausePlayAndTheShopOnly) {
   GameState = Playing;
   focus(0);  // the focus handed over within the window: no pause
   focus(1);
-  EXPECT_TRUE(handleEvents());
+  EXPECT_TRUE(readInput());
   EXPECT_FALSE(pauseScreen.active());
   focus(0);
-  EXPECT_TRUE(handleEvents());
+  EXPECT_TRUE(readInput());
   EXPECT_TRUE(pauseScreen.active());
   // While paused the hero's keys wait; key 1 leaves for the title and ends the pause.
   player.jum = false;

@@ -28,7 +28,7 @@ class ShellTest : public testing::Test {
   // Presses (and releases) a key and lets the game handle it.
   static bool press(SDLKey key) {
     tapKey(key);
-    return handleEvents();
+    return readInput();
   }
   SavedGameState saved;
 };

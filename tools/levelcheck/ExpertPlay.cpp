@@ -6,7 +6,6 @@
 #include <tuple>
 #include <vector>
 
-#include "Harness.h"
 #include "LevelSearch.h"
 #include "extras/Extra.h"
 #include "goblins/Goblin.h"
@@ -14,6 +13,7 @@
 #include "level/LevelBuild.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
+#include "shell/Commands.h"
 #include "shell/Controls.h"
 #include "shell/GameFlow.h"
 #include "shell/Input.h"
@@ -61,8 +61,8 @@ void thinkAhead(int level, const std::function<void(const HeroState&)>& think) {
 }
 
 void letGo() {
-  for (Action a : {Action::RunLeft, Action::RunRight, Action::Crouch}) pushKey(keyFor(a), false);
-  handleEvents();
+  for (Action a : {Action::RunLeft, Action::RunRight, Action::Crouch}) releaseAction(a);
+  playCommandsNow();
 }
 
 bool goblinInReach() {
@@ -72,7 +72,7 @@ bool goblinInReach() {
 }
 
 void tradeWhenLow() {
-  if (player.health <= kTradeAtHealth && player.weaponLevel > 0) pushKey(keyFor(Action::Trade), true);
+  if (player.health <= kTradeAtHealth && player.weaponLevel > 0) pressAction(Action::Trade);
 }
 
 int healthCost(int health, int lives) {
@@ -80,7 +80,7 @@ int healthCost(int health, int lives) {
 }
 
 void pass() {
-  handleEvents();
+  playCommandsNow();
   gameClock.advance(kFrameMs);
   runScreenPass(measureFrame());
 }
@@ -92,9 +92,9 @@ bool playToExit(int level, int& healthLost) {
   for (int f = 0, passes = 0; passes < kMaxPasses; ++f, ++passes) {
     tradeWhenLow();
     swinging = !swinging && goblinInReach();  // each swing hits on its press
-    pushKey(keyFor(Action::Swing), swinging);
+    commands.add({Action::Swing, swinging});
     for (; next < route.size() && route[next].frame == f; ++next)
-      pushKey(keyFor(route[next].action), route[next].down);
+      commands.add({route[next].action, route[next].down});
     const int health = player.health, lives = player.lives;
     pass();
     if (GameState == LevelStats) return true;

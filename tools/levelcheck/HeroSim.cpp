@@ -5,7 +5,9 @@
 #include "extras/Extra.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
+#include "shell/Commands.h"
 #include "shell/GameFlow.h"
+#include "shell/MainLoop.h"
 
 namespace {
 const int kParkedY = -1000000;  // px; far from any hero, so the game's own pickups stay idle
@@ -54,13 +56,8 @@ HeroState HeroSim::save() const {
 }
 
 void HeroSim::step(const std::vector<RouteStep>& keys) {
-  for (const RouteStep& k : keys) {
-    if (k.down) {
-      pressAction(k.action);
-    } else {
-      releaseAction(k.action);
-    }
-  }
+  for (const RouteStep& k : keys) commands.add({k.action, k.down});
+  playCommandsNow();
   gameClock.advance(static_cast<uint32_t>(kRouteFrameMs));
   player.update({nowMs(), kRouteFrameMs}, nullptr, *collision);
 }
