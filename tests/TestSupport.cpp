@@ -39,6 +39,11 @@ void tapKey(SDLKey key) {
   pushKey(key, false);
 }
 
+void tapAction(Action action) {
+  pressAction(action);
+  releaseAction(action);
+}
+
 bool readInput() {
   const bool goOn = handleEvents();
   playCommandsNow();
