@@ -1,7 +1,6 @@
 #include "shell/Actions.h"
 
 #include "player/Player.h"
-#include "shell/Commands.h"
 #include "shell/GameFlow.h"
 #include "shell/PauseScreen.h"
 #include "shell/Progression.h"
@@ -34,10 +33,6 @@ void goFrom(int32_t from, int32_t to) {
   if (GameState == from) GameState = to;
 }
 }  // namespace
-
-void pressAction(Action action) { commands.add({action, true}); }
-
-void releaseAction(Action action) { commands.add({action, false}); }
 
 bool playAction(Action action, uint32_t now) {
   if (action == Action::Pause) return pauseScreen.toggle();

@@ -21,15 +21,13 @@ enum class Action {
   NameEntry,
   Pause,      // pause play or the shop, or go on
   Rules,      // on the title: classic or wild rules for the next game
-  Quit,       // ends the game; the event loop acts on it, not the commands
+  Quit,       // ends the game; the event loop acts on it, not the command list
   LoseFocus,  // the window lost the focus: pause play or the shop; no input is bound to it
   Count
 };
 
-// Asks for the action, or lets go of it: it joins the commands read this pass
-// (Commands.h) and acts when the main loop plays them, at the pass's tick.
-void pressAction(Action action);
-void releaseAction(Action action);
+// Input asks for actions through the command list (Commands.h); here is what
+// they do when the main loop plays them.
 
 // Does what the action does on the screen shown, at game time `now`. False when it
 // was not taken (while paused, a crouch outside play, a pause with nothing to

@@ -1,8 +1,6 @@
 #include "shell/Commands.h"
 
 #include "shell/GameFlow.h"
-#include "shell/Gamepad.h"
-#include "shell/Input.h"
 #include "shell/PauseScreen.h"
 
 CommandList commands;
@@ -24,9 +22,13 @@ void play(const Command& c, uint32_t now) {
   // p and z pause and crouch where they can; elsewhere, as every other letter, they type.
   if (c.letter && !pauseScreen.active()) typeLetter(c.letter);
   // While paused a run waits for the next move of the stick.
-  if (c.fromStick && isHeld(c.action)) gamepad.forget(c.action);
+  if (c.givenNote && isHeld(c.action)) *c.givenNote = false;
 }
 }  // namespace
+
+void pressAction(Action action) { commands.add({action, true}); }
+
+void releaseAction(Action action) { commands.add({action, false}); }
 
 void CommandList::apply(const Tick& tick) {
   // Taken off first, so that what a command does never changes the list being played.

@@ -9,9 +9,15 @@
 struct Command {
   Action action;
   bool down;
-  char letter = 0;         // typed instead, when the press is not taken and play is not paused
-  bool fromStick = false;  // the stick or the d-pad asked; it hears back when a run is not taken
+  char letter = 0;  // typed instead, when the press is not taken and play is not paused
+  // The stick's note that it gave this press: cleared when a held action is not
+  // taken (paused), so the stick's next move asks again.
+  bool* givenNote = nullptr;
 };
+
+// Wait after an accepted letter, against a key that bounces; a person typing at
+// normal speed is slower than this.
+const int kNameDelayMs = 100;
 
 // The commands read since they last acted. They act in the order given, all at
 // one tick, so a pass replays exactly whatever asked for them and however fast.
@@ -21,10 +27,14 @@ class CommandList {
   // Plays every waiting command at `tick` and empties the list.
   void apply(const Tick& tick);
   void clear() { pending.clear(); }
-  bool empty() const { return pending.empty(); }
 
  private:
   std::vector<Command> pending;
 };
 
 extern CommandList commands;
+
+// Asks for the action, or lets go of it: it joins the list, to act when the main
+// loop plays it at the pass's tick.
+void pressAction(Action action);
+void releaseAction(Action action);

@@ -61,8 +61,6 @@ bool Gamepad::pushed(Action action) const {
 
 // Gives the hero only the changes, as the keys would: releases before presses,
 // and a drop on the move into "down" only.
-void Gamepad::forget(Action action) { given[int(action)] = false; }
-
 void Gamepad::steer() {
   for (const Binding& b : controls()) {
     int a = int(b.action);
@@ -73,10 +71,11 @@ void Gamepad::steer() {
   }
   for (const Binding& b : controls()) {
     int a = int(b.action);
-    // While paused a run waits for the next move of the stick (forget), and a drop is spent.
+    // While paused a run waits for the next move of the stick (the list clears its
+    // note), and a drop is spent.
     if (steers(b) && !given[a] && pushed(b.action)) {
       given[a] = true;
-      commands.add({b.action, true, 0, true});
+      commands.add({b.action, true, 0, &given[a]});
     }
   }
 }

@@ -16,8 +16,6 @@ class Gamepad {
   void close();
   // Handles one joystick event (axis, hat or button).
   void handle(const SDL_Event& event);
-  // A run the stick asked for was not taken (paused): the next move asks again.
-  void forget(Action action);
 
  private:
   static const int kAxes = 8;  // more than any pad's sticks; later axes are not bound

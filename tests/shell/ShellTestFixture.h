@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 #include "player/Player.h"
+#include "shell/Commands.h"
 #include "shell/GameFlow.h"
 #include "shell/Input.h"
 #include "shell/PauseScreen.h"

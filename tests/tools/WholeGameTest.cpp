@@ -14,7 +14,7 @@
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "player/Player.h"
-#include "shell/Actions.h"
+#include "shell/Commands.h"
 #include "shell/GameFlow.h"
 
 namespace {
