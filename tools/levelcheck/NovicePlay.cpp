@@ -13,9 +13,7 @@
 #include "platform/Clock.h"
 #include "player/Player.h"
 #include "shell/Commands.h"
-#include "shell/Controls.h"
 #include "shell/GameFlow.h"
-#include "shell/Input.h"
 #include "shell/MainLoop.h"
 
 namespace {
