@@ -258,6 +258,21 @@ TEST_F(GamepadTest, ButtonsDoWhatTheirKeysDo) {
   EXPECT_EQ(playerName, "");
 }
 
+TEST_F(GamepadTest, ARunPushedWhilePausedWaitsForTheNextMoveOfTheStick) {
+  centre();
+  const Hero before = hero();
+  pauseScreen.toggle();
+  axis(kStickX, kFullRight)();
+  EXPECT_TRUE(readInput());
+  pauseScreen.toggle();
+  axis(kStickX, 0)();  // nothing was given, so nothing is let go
+  EXPECT_TRUE(readInput());
+  EXPECT_EQ(hero(), before);
+  axis(kStickX, kFullRight)();
+  EXPECT_TRUE(readInput());
+  EXPECT_FLOAT_EQ(player.speedx, 3.0f);
+}
+
 // Start and Back share the code of key 1 and the pause key, whose every screen
 // the key and pause tests walk through; here only that the buttons reach it.
 TEST_F(GamepadTest, StartLeavesForTheTitleBackPausesAndGoesOnAndUnusedButtonsDoNothing) {
