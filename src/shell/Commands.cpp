@@ -13,16 +13,16 @@ void typeLetter(char letter) {
   nameDelay = kNameDelayMs;
 }
 
-void play(const Command& c, uint32_t now) {
+// False when a press was not taken.
+bool play(const Command& c, uint32_t now) {
   if (!c.down) {
     letGoAction(c.action, now);
-    return;
+    return true;
   }
-  if (playAction(c.action, now)) return;
+  if (playAction(c.action, now)) return true;
   // p and z pause and crouch where they can; elsewhere, as every other letter, they type.
   if (c.letter && !pauseScreen.active()) typeLetter(c.letter);
-  // While paused a run waits for the next move of the stick.
-  if (c.givenNote && isHeld(c.action)) *c.givenNote = false;
+  return false;
 }
 }  // namespace
 
@@ -34,5 +34,17 @@ void CommandList::apply(const Tick& tick) {
   // Taken off first, so that what a command does never changes the list being played.
   std::vector<Command> due;
   due.swap(pending);
-  for (const Command& c : due) play(c, tick.now);
+  // While paused a run waits for the next move of the stick; and the stick takes
+  // back nothing it was refused, though it let go in the same read.
+  bool refused[int(Action::Count)] = {};
+  for (const Command& c : due) {
+    bool& stickRefused = refused[int(c.action)];
+    if (c.givenNote && !c.down && stickRefused) {
+      stickRefused = false;
+      continue;
+    }
+    if (play(c, tick.now) || !c.givenNote || !isHeld(c.action)) continue;
+    stickRefused = true;
+    *c.givenNote = false;
+  }
 }

@@ -11,7 +11,7 @@ struct Command {
   bool down;
   char letter = 0;  // typed instead, when the press is not taken and play is not paused
   // The stick's note that it gave this press: cleared when a held action is not
-  // taken (paused), so the stick's next move asks again.
+  // taken (paused), so the stick's next move asks again. Its releases carry it too.
   bool* givenNote = nullptr;
 };
 

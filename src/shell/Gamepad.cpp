@@ -66,7 +66,7 @@ void Gamepad::steer() {
     int a = int(b.action);
     if (steers(b) && given[a] && !pushed(b.action)) {
       given[a] = false;
-      releaseAction(b.action);
+      commands.add({b.action, false, 0, &given[a]});
     }
   }
   for (const Binding& b : controls()) {
