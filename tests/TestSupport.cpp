@@ -14,8 +14,9 @@
 #include "platform/Clock.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
-#include "shell/Actions.h"
+#include "shell/Commands.h"
 #include "shell/GameFlow.h"
+#include "shell/Input.h"
 #include "shell/MainLoop.h"
 #include "shell/Progression.h"
 #include "shell/Shop.h"
@@ -36,6 +37,17 @@ fs::path makeScratchGameDir(const fs::path& gameDir) {
 void tapKey(SDLKey key) {
   pushKey(key, true);
   pushKey(key, false);
+}
+
+void tapAction(Action action) {
+  pressAction(action);
+  releaseAction(action);
+}
+
+bool readInput() {
+  const bool goOn = handleEvents();
+  playCommandsNow();
+  return goOn;
 }
 
 SDL_Surface* makeRgbaSurface(int w, int h, uint32_t pixel) {
@@ -135,8 +147,9 @@ SavedGameState::~SavedGameState() {
   while (SDL_PollEvent(&e)) {
   }
   // No run key left held, and no game under way, for the next test's new game.
-  releaseAction(Action::RunLeft);
-  releaseAction(Action::RunRight);
+  commands.clear();
+  letGoAction(Action::RunLeft, nowMs());
+  letGoAction(Action::RunRight, nowMs());
   gameUnderway = entryEndsGame = false;
   player.reset(nowMs());
   resetShop();

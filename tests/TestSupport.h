@@ -13,6 +13,7 @@
 #include "level/CollisionMap.h"
 #include "platform/Clock.h"
 #include "platform/Tick.h"
+#include "shell/Actions.h"
 
 const uint32_t kTestStartTick = 100000;  // ms; far from 0 so differences never go negative
 
@@ -24,6 +25,11 @@ std::filesystem::path makeScratchGameDir(const std::filesystem::path& gameDir);
 
 // Press and release.
 void tapKey(SDLKey key);
+// Asks for the action and lets go, as a command for the next pass to play.
+void tapAction(Action action);
+// Reads the event queue and plays what it asked for at once, as the main loop
+// does after a pass; false when the game is to end.
+bool readInput();
 // Puts an event of `type` on the queue once `fill` has set its fields.
 template <typename Fill>
 void pushEvent(Uint8 type, Fill fill) {

@@ -1,6 +1,5 @@
 #include "shell/Actions.h"
 
-#include "platform/Clock.h"
 #include "play/Contacts.h"
 #include "player/Player.h"
 #include "shell/GameFlow.h"
@@ -10,22 +9,13 @@
 #include "shell/Shop.h"
 
 namespace {
-void jumpOrGoOn() {
+void jumpOrGoOn(uint32_t now) {
   switch (GameState) {
-    case Shop:
-      buyUpgrade();
-      break;
-    case LevelStats:
-      GameState = Shop;
-      break;
-    case Victory:
-      startNameEntry();
-      break;
-    case Playing:
-      player.jump(nowMs());
-      break;
-    default:
-      break;
+    case Shop: buyUpgrade(); break;
+    case LevelStats: GameState = Shop; break;
+    case Victory: startNameEntry(); break;
+    case Playing: player.jump(now); break;
+    default: break;
   }
 }
 
@@ -45,8 +35,12 @@ void goFrom(int32_t from, int32_t to) {
 }
 }  // namespace
 
-bool pressAction(Action action) {
+bool playAction(Action action, uint32_t now) {
   if (action == Action::Pause) return pauseScreen.toggle();
+  if (action == Action::LoseFocus) {
+    pauseScreen.pause();
+    return true;
+  }
   if (pauseScreen.active()) {
     if (action != Action::Start && action != Action::NameEntry) return false;
     pauseScreen.resume();
@@ -60,42 +54,21 @@ bool pressAction(Action action) {
       player.runRight();
       runRightHeld = true;
       break;
-    case Action::Jump:
-      jumpOrGoOn();
-      break;
-    case Action::Drop:
-      player.dropDown(nowMs());
-      break;
+    case Action::Jump: jumpOrGoOn(now); break;
+    case Action::Drop: player.dropDown(now); break;
     case Action::Crouch:
       if (GameState != Playing) return false;
       player.crouch();
       break;
-    case Action::Swing:
-      contacts.swing(nowMs());
-      break;
-    case Action::Trade:
-      player.belongings.consumeWeapon();
-      break;
-    case Action::Start:
-      startOrLeaveForTitle();
-      break;
-    case Action::Instructions:
-      goFrom(Title, Instructions);
-      break;
-    case Action::Story:
-      goFrom(Title, Story);
-      break;
-    case Action::About:
-      goFrom(Title, About);
-      break;
-    case Action::Scores:
-      goFrom(Title, Scores);
-      break;
-    case Action::Shop:
-      return skipToShop();
-    case Action::NameEntry:
-      startNameEntry();
-      break;
+    case Action::Swing: contacts.swing(now); break;
+    case Action::Trade: player.belongings.consumeWeapon(); break;
+    case Action::Start: startOrLeaveForTitle(); break;
+    case Action::Instructions: goFrom(Title, Instructions); break;
+    case Action::Story: goFrom(Title, Story); break;
+    case Action::About: goFrom(Title, About); break;
+    case Action::Scores: goFrom(Title, Scores); break;
+    case Action::Shop: return skipToShop();
+    case Action::NameEntry: startNameEntry(); break;
     case Action::Rules:
       if (GameState != Title) return false;
       wildRules = !wildRules;
@@ -106,14 +79,14 @@ bool pressAction(Action action) {
   return true;
 }
 
-void releaseAction(Action action) {
+void letGoAction(Action action, uint32_t now) {
   switch (action) {
     case Action::RunLeft:
-      player.releaseLeft(nowMs());
+      player.releaseLeft(now);
       runLeftHeld = false;
       break;
     case Action::RunRight:
-      player.releaseRight(nowMs());
+      player.releaseRight(now);
       runRightHeld = false;
       break;
     case Action::Crouch:

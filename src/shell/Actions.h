@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 
 // The game's actions, whatever plays them: the keys, the gamepad or a replayed
 // route. Controls.h binds the inputs to them; here is what each does.
@@ -18,18 +19,22 @@ enum class Action {
   Scores,  // the four above open from the title
   Shop,    // from play
   NameEntry,
-  Pause,  // pause play or the shop, or go on
-  Rules,  // on the title: classic or wild rules for the next game
-  Quit,   // ends the game; the event loop acts on it, not pressAction
+  Pause,      // pause play or the shop, or go on
+  Rules,      // on the title: classic or wild rules for the next game
+  Quit,       // ends the game; the event loop acts on it, not the command list
+  LoseFocus,  // the window lost the focus: pause play or the shop; no input is bound to it
   Count
 };
 
-// Does what the action does on the screen shown. False when it was not taken
-// (while paused, a crouch outside play, a pause with nothing to pause): a letter
-// key then types its letter instead. While paused only Pause, Start and
-// NameEntry act, and the last two end the pause.
-bool pressAction(Action action);
+// Input asks for actions through the command list (Commands.h); here is what
+// they do when the main loop plays them.
+
+// Does what the action does on the screen shown, at game time `now`. False when it
+// was not taken (while paused, a crouch outside play, a pause with nothing to
+// pause): a letter key then types its letter instead. While paused only Pause,
+// Start and NameEntry act, and the last two end the pause.
+bool playAction(Action action, uint32_t now);
 // Lets go of a held action; it works on every screen, paused or not.
-void releaseAction(Action action);
+void letGoAction(Action action, uint32_t now);
 // True for the actions that last until let go.
 bool isHeld(Action action);

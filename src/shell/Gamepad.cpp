@@ -1,6 +1,6 @@
 #include "shell/Gamepad.h"
 
-#include "shell/Actions.h"
+#include "shell/Commands.h"
 #include "shell/Controls.h"
 
 namespace {
@@ -66,12 +66,16 @@ void Gamepad::steer() {
     int a = int(b.action);
     if (steers(b) && given[a] && !pushed(b.action)) {
       given[a] = false;
-      releaseAction(b.action);
+      commands.add({b.action, false, 0, &given[a]});
     }
   }
   for (const Binding& b : controls()) {
     int a = int(b.action);
-    // While paused a run waits for the next move of the stick, and a drop is spent.
-    if (steers(b) && !given[a] && pushed(b.action)) given[a] = pressAction(b.action) || !isHeld(b.action);
+    // While paused a run waits for the next move of the stick (the list clears its
+    // note), and a drop is spent.
+    if (steers(b) && !given[a] && pushed(b.action)) {
+      given[a] = true;
+      commands.add({b.action, true, 0, &given[a]});
+    }
   }
 }

@@ -2,29 +2,21 @@
 
 #include "platform/StopRequest.h"
 #include "platform/Video.h"
-#include "shell/Actions.h"
+#include "shell/Commands.h"
 #include "shell/Controls.h"
-#include "shell/GameFlow.h"
 #include "shell/Gamepad.h"
-#include "shell/PauseScreen.h"
 #include "shell/Startup.h"
 
 namespace {
 bool isLetter(SDLKey key) { return key >= SDLK_a && key <= SDLK_z; }
 
-void typeLetter(SDLKey key) {
-  // z never waits for the delay.
-  if (key != SDLK_z && nameDelay != 0) return;
-  playerName.push_back(static_cast<char>('A' + (key - SDLK_a)));
-  nameDelay = kNameDelayMs;
-}
-
 // False when the key ends the game.
 bool keyDown(SDLKey key) {
   Action action = actionOf(Source::Key, key);
   if (action == Action::Quit) return false;
-  // p and z pause and crouch where they can; elsewhere, as every other letter, they type.
-  if (!pressAction(action) && isLetter(key) && !pauseScreen.active()) typeLetter(key);
+  // A letter types itself when its action, if any, is not taken.
+  const char letter = isLetter(key) ? static_cast<char>('A' + (key - SDLK_a)) : 0;
+  commands.add({action, true, letter});
   return true;
 }
 }  // namespace
@@ -59,6 +51,6 @@ bool handleEvents() {
       default: break;
     }
   }
-  if (focusGone) pauseScreen.pause();
+  if (focusGone) pressAction(Action::LoseFocus);
   return true;
 }

@@ -3,6 +3,7 @@
 #include "level/LevelBuild.h"
 #include "platform/Clock.h"
 #include "platform/Video.h"
+#include "shell/Commands.h"
 #include "shell/GameFlow.h"
 #include "shell/Input.h"
 #include "shell/PauseScreen.h"
@@ -27,13 +28,13 @@ float measureFrame() {
   return frameMs;
 }
 
-void runScreenPass(float frameMs) {
+Tick runScreenPass(float frameMs) {
   // The one read of the game time for the whole pass: everything below plays this tick.
   const Tick tick = {nowMs(), frameMs};
   // Nothing of the game runs while paused; game time stands still as well.
   if (pauseScreen.active()) {
     pauseScreen.draw();
-    return;
+    return tick;
   }
   // Frees the level just finished and starts painting the next one.
   levelBuild.prepare(levelToPaint());
@@ -74,13 +75,20 @@ void runScreenPass(float frameMs) {
     default:
       break;
   }
+  return tick;
 }
+
+void playCommandsNow() { commands.apply({nowMs(), 0.0f}); }
 
 bool runPass() {
   // A fast machine waits here; a slow one goes on at once with its real frame time.
   waitForFrameStep();
   float frameMs = measureFrame();
-  runScreenPass(frameMs);
+  const Tick tick = runScreenPass(frameMs);
   if (ScreenSurface) SDL_Flip(ScreenSurface);
-  return handleEvents();
+  const bool goOn = handleEvents();
+  // What the keys and the pad asked for acts after the pass just shown and before
+  // the next, at the shown pass's tick: so a replay plays every key at a known time.
+  commands.apply(tick);
+  return goOn;
 }

@@ -19,6 +19,7 @@ int main(int, char**) {
   int status = startUp();
   if (status != 0) return status;
   if (!handleEvents()) shutdown(0);  // Escape, or a signal during start-up
+  playCommandsNow();
   for (;;) {
     if (!runPass()) shutdown(0);
   }

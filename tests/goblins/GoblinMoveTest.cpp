@@ -196,18 +196,6 @@ class GoblinDrawTest : public GoblinTest {
 };
 }  // namespace
 
-TEST_F(GoblinDrawTest, CellsRunInReadingOrderAcrossRows) {
-  setKind(1);
-  goblin.attacking = true;
-  drawAfter(250);
-  EXPECT_EQ(shownAt(225, 225), cellColour(500, 400));
-
-  setKind(0);
-  std::tie(goblin.attacking, goblin.movingRight, goblin.animStart) = std::tuple(false, true, nowMs());
-  drawAfter(200);
-  EXPECT_EQ(shownAt(225, 225), cellColour(0, 400));
-}
-
 TEST_F(GoblinDrawTest, BecomingAttackingLateInTheWalkRestartsOnTheFirstAttackCell) {
   setKind(0);
   goblin.jumpChance = 100;

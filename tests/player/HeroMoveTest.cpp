@@ -147,19 +147,6 @@ TEST_F(HeroMoveTest, LosingHealthOrALifeBlinksTheHeroForASecond) {
   EXPECT_EQ(player.lifeLostTick, nowMs());
 }
 
-TEST_F(HeroMoveTest, LastLifeLostRespawnsAndSwitchesToNameEntryInTheSameCall) {
-  standOnFloor();
-  player.setHealth(0);
-  player.setLives(1);
-  StdoutCapture out;  // at (100, 100) the probes lie beyond this small world
-  step();
-  EXPECT_EQ(std::tuple(player.getLives(), player.getHealth(), player.getX(), player.getY()),
-            std::tuple(0, 100, 100.0f, 100.0f));
-  EXPECT_NE(getGameState(), Submit);  // the game flow acts once the update is over
-  actOnPlayEvents(nowMs());
-  EXPECT_EQ(getGameState(), Submit);  // afresh, as after the last level (ProgressionTest)
-}
-
 // The hero's key actions and small operations, and the sounds they start and stop.
 const int kRunningChannel = 1;
 Mix_Chunk* PlayerLook::*const kSounds[] = {

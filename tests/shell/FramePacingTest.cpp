@@ -66,12 +66,12 @@ class FramePacingTest : public ShellTest {
     float seconds = static_cast<float>(nowMs() - start) / 1000.0f;
     return {(where().first - x0) / seconds, y0 - top};
   }
-  Motion heroRun(uint32_t stepMs, SDLKey key) {
+  Motion heroRun(uint32_t stepMs, Action action) {
     heroStandsAt(100.0f, kFloorTop);
     runPasses(3, 16);
-    pushKey(key, true);
+    pressAction(action);
     Motion m = run(stepMs, [] { return std::pair(player.getX(), player.getY()); });
-    pushKey(key, false);
+    releaseAction(action);
     runPasses(1, 16);
     return m;
   }
@@ -102,9 +102,9 @@ bool within(float value, float reference, float share) {
 // running right and left and jumping, the common breed of each kind minding its
 // own business, and the slowest walker of all, a rare spearman, walking to the hero.
 std::vector<float> measure(FramePacingTest& t, uint32_t stepMs) {
-  return {t.heroRun(stepMs, SDLK_RIGHT).distance,  t.heroRun(stepMs, SDLK_LEFT).distance,
-          t.heroRun(stepMs, SDLK_UP).jumpHeight,   t.goblinWalk(stepMs, 0, false).distance,
-          t.goblinWalk(stepMs, 1, false).distance, t.goblinWalk(stepMs, 2, false).distance,
+  return {t.heroRun(stepMs, Action::RunRight).distance, t.heroRun(stepMs, Action::RunLeft).distance,
+          t.heroRun(stepMs, Action::Jump).jumpHeight,   t.goblinWalk(stepMs, 0, false).distance,
+          t.goblinWalk(stepMs, 1, false).distance,      t.goblinWalk(stepMs, 2, false).distance,
           t.goblinWalk(stepMs, 2, true).distance};
 }
 }  // namespace

@@ -50,30 +50,30 @@ TEST_F(ShellTest, EscapeClosingTheWindowAndAStopSignalEndTheGameAndLeaveLaterEve
     GameState = from;
     EXPECT_FALSE(press(SDLK_ESCAPE));
     pushEvent(SDL_QUIT, [](SDL_Event&) {});
-    EXPECT_FALSE(handleEvents());
+    EXPECT_FALSE(readInput());
   }
   requestStop();
-  EXPECT_FALSE(handleEvents());
+  EXPECT_FALSE(readInput());
   clearStopRequest();
   GameState = Title;
   pushKey(SDLK_ESCAPE, true);
   pushKey(SDLK_7, true);
-  EXPECT_FALSE(handleEvents());
+  EXPECT_FALSE(readInput());
   EXPECT_EQ(GameState, Title);
-  EXPECT_TRUE(handleEvents());
+  EXPECT_TRUE(readInput());
   EXPECT_EQ(GameState, Submit);
 }
 
 TEST_F(ShellTest, HeroKeysWorkOnEveryScreen) {
   GameState = Scores;
   pushKey(SDLK_RIGHT, true);
-  EXPECT_TRUE(handleEvents());
+  EXPECT_TRUE(readInput());
   EXPECT_FLOAT_EQ(player.speedx, 3.0f);
   pushKey(SDLK_LSHIFT, true);
-  EXPECT_TRUE(handleEvents());
+  EXPECT_TRUE(readInput());
   EXPECT_TRUE(player.att);
   pushKey(SDLK_LSHIFT, false);
-  EXPECT_TRUE(handleEvents());
+  EXPECT_TRUE(readInput());
   EXPECT_FALSE(player.att);
   player.setWeaponLevel(1);
   for (int i = 0; i < 2; ++i) {  // with no weapon left to trade, the second changes nothing
@@ -104,24 +104,24 @@ TEST_F(ShellTest, EveryLetterKeyTypesItsCapitalAndOnlySubmitPassesCountTheDelayD
 TEST_F(ShellTest, ZCrouchesDuringPlayAndTypesElsewhereAndShiftedLettersTypeAndSwing) {
   GameState = Playing;
   pushKey(SDLK_z, true);
-  EXPECT_TRUE(handleEvents());
+  EXPECT_TRUE(readInput());
   EXPECT_EQ(std::pair(player.cro, playerName), std::pair(true, std::string()));
   pushKey(SDLK_z, false);
-  EXPECT_TRUE(handleEvents());
+  EXPECT_TRUE(readInput());
   EXPECT_FALSE(player.cro);
 
   GameState = Submit;
   nameDelay = 0;
   pushKey(SDLK_LSHIFT, true);
   pushKey(SDLK_k, true);
-  EXPECT_TRUE(handleEvents());
+  EXPECT_TRUE(readInput());
   EXPECT_EQ(std::pair(player.att, playerName), std::pair(true, std::string("K")));
 }
 
 TEST_F(ShellTest, WideningTheWindowSwitchesToFullScreenAndBack) {
   for (int w : {641, 640}) {
     pushEvent(SDL_VIDEORESIZE, [=](SDL_Event& e) { e.resize.w = w, e.resize.h = 100; });
-    EXPECT_TRUE(handleEvents());
+    EXPECT_TRUE(readInput());
     ASSERT_NE(ScreenSurface, nullptr);
     EXPECT_EQ(bool(ScreenSurface->flags & SDL_FULLSCREEN), w > kScreenWidth) << w;
     EXPECT_EQ(std::pair(ScreenSurface->w, ScreenSurface->h), std::pair(kScreenWidth, kScreenHeight));
@@ -158,15 +158,8 @@ Step button(int b, bool down) {
 // What the hero's actions change: speed x and y, facing, slide, jump, swing, crouch, health, weapon.
 using Hero = std::tuple<float, float, int, bool, bool, bool, bool, int, int>;
 Hero hero() {
-  return {player.speedx,
-          player.speedy,
-          player.ori,
-          player.sli,
-          player.jum,
-          player.att,
-          player.cro,
-          player.belongings.health,
-          player.getWeaponLevel()};
+  return {player.speedx, player.speedy, player.ori, player.sli, player.jum,
+          player.att, player.cro, player.getHealth(), player.getWeaponLevel()};
 }
 
 class GamepadTest : public ShellTest {
@@ -178,7 +171,7 @@ class GamepadTest : public ShellTest {
     axis(kStickX, 0)();
     axis(kStickY, 0)();
     hat(SDL_HAT_CENTERED)();
-    handleEvents();
+    readInput();
     resetGame();
     GameState = Playing;
     player.jum = false;  // on the ground, so jumps and drops count
@@ -190,7 +183,7 @@ class GamepadTest : public ShellTest {
     std::vector<Hero> after;
     for (const Step& step : steps) {
       step();
-      EXPECT_TRUE(handleEvents());
+      EXPECT_TRUE(readInput());
       after.push_back(hero());
     }
     return after;
@@ -202,7 +195,7 @@ class GamepadTest : public ShellTest {
     GameState = screen;
     button(b, true)();
     button(b, false)();
-    EXPECT_TRUE(handleEvents());
+    EXPECT_TRUE(readInput());
   }
 };
 }  // namespace
@@ -242,11 +235,11 @@ TEST_F(GamepadTest, DownDropsOnTheWayInOnly) {
   play({axis(kStickY, kFullRight)});
   player.jum = false;
   axis(kStickY, kHalfway)();
-  handleEvents();
+  readInput();
   EXPECT_FALSE(player.jum);
   axis(kStickY, 0)();
   axis(kStickY, kFullRight)();
-  handleEvents();
+  readInput();
   EXPECT_TRUE(player.jum);
 }
 
@@ -265,6 +258,17 @@ TEST_F(GamepadTest, ButtonsDoWhatTheirKeysDo) {
   EXPECT_EQ(playerName, "");
 }
 
+TEST_F(GamepadTest, ARunPushedWhilePausedWaitsForTheNextMoveOfTheStick) {
+  // Let go while paused or after: nothing was given, so nothing is taken back.
+  std::vector<Hero> after =
+      play({[] { pauseScreen.toggle(), axis(kStickX, kFullRight)(), axis(kStickX, 0)(); },
+            axis(kStickX, kFullRight), [] { pauseScreen.toggle(), axis(kStickX, 0)(); },
+            axis(kStickX, kFullRight)});
+  const Hero still = play({[] {}})[0];
+  EXPECT_EQ(std::tuple(after[0], after[2]), std::tuple(still, still));
+  EXPECT_FLOAT_EQ(std::get<0>(after[3]), 3.0f);
+}
+
 // Start and Back share the code of key 1 and the pause key, whose every screen
 // the key and pause tests walk through; here only that the buttons reach it.
 TEST_F(GamepadTest, StartLeavesForTheTitleBackPausesAndGoesOnAndUnusedButtonsDoNothing) {
@@ -273,7 +277,7 @@ TEST_F(GamepadTest, StartLeavesForTheTitleBackPausesAndGoesOnAndUnusedButtonsDoN
   pressOn(Playing, kPadBack);
   EXPECT_TRUE(pauseScreen.active());
   button(kPadBack, true)();
-  EXPECT_TRUE(handleEvents());
+  EXPECT_TRUE(readInput());
   EXPECT_FALSE(pauseScreen.active());
   for (int unused : {4, 5, 8, 9, 10, 11}) {
     resetGame();

@@ -5,6 +5,7 @@
 #include "level/Level.h"
 #include "platform/Video.h"
 #include "scores/HighScores.h"
+#include "shell/Commands.h"
 #include "shell/MainLoop.h"
 #include "shell/Progression.h"
 #include "shell/Screens.h"
@@ -146,6 +147,24 @@ TEST_F(ShellTest, PauseFreezesPlayForTwoSecondsAndGoesOnFromTheSameState) {
   pushKey(SDLK_RIGHT, false);
 }
 
+// What one read of the events asks for plays in the order read, at the tick the
+// loop hands over, whatever the clock says by then: a run and a jump read with a
+// focus loss still start, then the game pauses.
+TEST_F(ShellTest, CommandsPlayInTheOrderReadAtTheTickHanded) {
+  GameState = Playing;
+  player.jum = false;
+  pushKey(SDLK_RIGHT, true);
+  pushKey(SDLK_UP, true);
+  focus(0);
+  EXPECT_TRUE(handleEvents());
+  const uint32_t passTick = nowMs();
+  gameClock.advance(40);
+  commands.apply({passTick, 16.0f});
+  EXPECT_EQ(std::tuple(player.speedx, player.jum, player.jumpStart, pauseScreen.active()),
+            std::tuple(3.0f, true, passTick, true));
+  pauseScreen.resume();
+}
+
 TEST_F(ShellTest, FocusLossAndThePauseKeyPausePlayAndTheShopOnly) {
   focus(0);
   EXPECT_TRUE(press(SDLK_p));  // a letter on the title
@@ -158,11 +177,9 @@ TEST_F(ShellTest, FocusLossAndThePauseKeyPausePlayAndTheShopOnly) {
   GameState = Playing;
   focus(0);  // the focus handed over within the window: no pause
   focus(1);
-  EXPECT_TRUE(handleEvents());
+  EXPECT_TRUE(readInput());
   EXPECT_FALSE(pauseScreen.active());
-  focus(0);
-  EXPECT_TRUE(handleEvents());
-  EXPECT_TRUE(pauseScreen.active());
+  pauseScreen.toggle();  // as a focus loss in play does (the commands test)
   // While paused the hero's keys wait; key 1 leaves for the title and ends the pause.
   player.jum = false;
   EXPECT_TRUE(press(SDLK_SPACE));

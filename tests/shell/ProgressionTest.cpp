@@ -83,7 +83,7 @@ TEST_F(ProgressionTest, KeyOneWhileTheLevelsArePaintedSaysLoadingAndStartsOnceTh
   runPasses(3, 16);
   EXPECT_EQ(GameState, Title);
   pushKey(SDLK_ESCAPE, true);
-  EXPECT_FALSE(handleEvents());  // quitting never waits for the painter
+  EXPECT_FALSE(readInput());  // quitting never waits for the painter
   painting = false;
   levelBuild.finish();
   runPasses(1, 16);
@@ -135,7 +135,7 @@ TEST_F(WildRulesTest, KeyEightAndTheLeftShoulderSwitchTheBadgeOnTheTitleOnly) {
       pushEvent(SDL_JOYBUTTONDOWN, [](SDL_Event& e) { e.jbutton.button = kPadRules; });
     else
       pushKey(SDLK_8, true);
-    handleEvents();
+    readInput();
     EXPECT_EQ(wildRules, wildAfter) << screen;
     GameState = Title;
     runPasses(1, 10);

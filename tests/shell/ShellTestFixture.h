@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 #include "player/Player.h"
+#include "shell/Commands.h"
 #include "shell/GameFlow.h"
 #include "shell/Input.h"
 #include "shell/PauseScreen.h"
@@ -28,7 +29,7 @@ class ShellTest : public testing::Test {
   // Presses (and releases) a key and lets the game handle it.
   static bool press(SDLKey key) {
     tapKey(key);
-    return handleEvents();
+    return readInput();
   }
   SavedGameState saved;
 };

@@ -2,6 +2,7 @@
 // through all five levels (the expert's way to each exit), the
 // statistics and the shop between them, to the victory screen and the name entry;
 // on the way, the pictures held never pass each file decoded once and one level.
+// The keys come as the commands they stand for, straight to the passes.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "player/Player.h"
+#include "shell/Commands.h"
 #include "shell/GameFlow.h"
 
 namespace {
@@ -49,7 +51,7 @@ class WholeGameTest : public testing::TestWithParam<bool> {
 
 TEST_P(WholeGameTest, FromTheTitleThroughFiveLevelsToTheNameEntry) {
   pass();
-  tapKey(SDLK_1);
+  tapAction(Action::Start);
   ASSERT_TRUE(passUntil([] { return GameState == Playing; }));
   int bonus = 0, nutsTaken = 0, nutsSpent = 0, animalsSaved = 0;
   const PictureArithmetic bytes;
@@ -69,25 +71,25 @@ TEST_P(WholeGameTest, FromTheTitleThroughFiveLevelsToTheNameEntry) {
     EXPECT_TRUE(GetParam() || healthLost == 0) << "nothing on the classic ways hurts";
 
     // Into the shop: stop at the weapon rack, buy if the nuts allow, walk out.
-    tapKey(SDLK_SPACE);
+    tapAction(Action::Jump);
     ASSERT_TRUE(passUntil([] { return GameState == Shop; }));
     // The level played is gone; the next is painted while the shop shows.
     EXPECT_FALSE(levelBuild.ready(level));
     levelBuild.finish();
     EXPECT_EQ(privatePictureBytes(), level + 1 < kLevelCount ? bytes.oneLevel : 0);
     EXPECT_LE(sharedPictureBytes(), bytes.everyFileOnce);
-    pushKey(SDLK_RIGHT, true);
+    pressAction(Action::RunRight);
     ASSERT_TRUE(passUntil([] { return player.getX() > 100; }));
-    pushKey(SDLK_RIGHT, false);
+    releaseAction(Action::RunRight);
     passUntil([] { return player.speedx == 0.0f; });
     const int before = player.getNuts(), weapon = player.getWeaponLevel();
-    tapKey(SDLK_SPACE);
+    tapAction(Action::Jump);
     pass();
     nutsSpent += before - player.getNuts();
     EXPECT_EQ(player.getWeaponLevel() - weapon, before > player.getNuts() ? 1 : 0);
-    pushKey(SDLK_RIGHT, true);
+    pressAction(Action::RunRight);
     ASSERT_TRUE(passUntil([] { return GameState != Shop; }));
-    pushKey(SDLK_RIGHT, false);
+    releaseAction(Action::RunRight);
     pass();
   }
   ASSERT_EQ(GameState, Victory) << "after the last level the game is won";
@@ -95,7 +97,7 @@ TEST_P(WholeGameTest, FromTheTitleThroughFiveLevelsToTheNameEntry) {
   const int deeds = GetParam() ? nutsTaken + 10 * animalsSaved : 0;
   const int goblinPoints = player.getScore() - bonus - deeds;
   EXPECT_TRUE(GetParam() ? goblinPoints >= 0 && goblinPoints % 5 == 0 : goblinPoints == 0) << goblinPoints;
-  tapKey(SDLK_SPACE);
+  tapAction(Action::Jump);
   ASSERT_TRUE(passUntil([] { return GameState == Submit; }));
   EXPECT_EQ(player.getNuts(), nutsTaken - nutsSpent);
   EXPECT_EQ(player.getAnimals(), animalsSaved);

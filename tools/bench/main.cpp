@@ -91,6 +91,7 @@ void scriptedKeys(int pass) {
 // One pass as the main loop runs it, with the fake clock a frame step on.
 void fakePass() {
   handleEvents();
+  playCommandsNow();
   gameClock.advance(16);
   runScreenPass(measureFrame());
 }
@@ -107,6 +108,7 @@ double firstLevelMs() {
   while (!playing) {
     playing = GameState == Playing;
     handleEvents();
+    playCommandsNow();
     runScreenPass(measureFrame());
     SDL_Flip(ScreenSurface);
     if (!playing) SDL_Delay(1);
@@ -148,6 +150,7 @@ std::vector<double> playPassesMs() {
   for (int i = 0; i < kFramePasses; ++i) {
     scriptedKeys(i);
     handleEvents();
+    playCommandsNow();
     if (GameState != Playing) startNewGame();
     gameClock.advance(16);
     float frameMs = measureFrame();

@@ -6,7 +6,6 @@
 #include <tuple>
 #include <vector>
 
-#include "Harness.h"
 #include "LevelSearch.h"
 #include "extras/Extra.h"
 #include "goblins/Goblin.h"
@@ -15,9 +14,8 @@
 #include "platform/Clock.h"
 #include "play/Contacts.h"
 #include "player/Player.h"
-#include "shell/Controls.h"
+#include "shell/Commands.h"
 #include "shell/GameFlow.h"
-#include "shell/Input.h"
 #include "shell/MainLoop.h"
 #include "shell/Progression.h"
 
@@ -67,8 +65,8 @@ void thinkAhead(int level, const std::function<void(const HeroState&)>& think) {
 }
 
 void letGo() {
-  for (Action a : {Action::RunLeft, Action::RunRight, Action::Crouch}) pushKey(keyFor(a), false);
-  handleEvents();
+  for (Action a : {Action::RunLeft, Action::RunRight, Action::Crouch}) releaseAction(a);
+  playCommandsNow();
 }
 
 bool goblinInReach() {
@@ -79,7 +77,7 @@ bool goblinInReach() {
 
 void tradeWhenLow() {
   if (player.belongings.health <= kTradeAtHealth && player.belongings.weaponLevel > 0)
-    pushKey(keyFor(Action::Trade), true);
+    pressAction(Action::Trade);
 }
 
 int healthCost(int health, int lives) {
@@ -87,7 +85,7 @@ int healthCost(int health, int lives) {
 }
 
 void pass() {
-  handleEvents();
+  playCommandsNow();
   gameClock.advance(kFrameMs);
   runScreenPass(measureFrame());
 }
@@ -99,9 +97,9 @@ bool playToExit(int level, int& healthLost) {
   for (int f = 0, passes = 0; passes < kMaxPasses; ++f, ++passes) {
     tradeWhenLow();
     swinging = !swinging && goblinInReach();  // each swing hits on its press
-    pushKey(keyFor(Action::Swing), swinging);
+    commands.add({Action::Swing, swinging});
     for (; next < route.size() && route[next].frame == f; ++next)
-      pushKey(keyFor(route[next].action), route[next].down);
+      commands.add({route[next].action, route[next].down});
     const int health = player.belongings.health, lives = player.belongings.lives;
     pass();
     if (GameState == LevelStats) return true;

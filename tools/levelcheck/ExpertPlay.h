@@ -9,7 +9,7 @@
 
 const int kMaxPasses = 20000;
 
-// One pass the way the main loop runs it, with the keys handled first.
+// One pass the way the main loop runs it, with the commands asked for played first.
 void pass();
 
 // Runs passes until `done`; false when it never happens.

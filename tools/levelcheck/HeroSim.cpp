@@ -5,7 +5,9 @@
 #include "extras/Extra.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
+#include "shell/Commands.h"
 #include "shell/GameFlow.h"
+#include "shell/MainLoop.h"
 
 HeroState levelStartState() {
   HeroState s = {};
@@ -48,13 +50,8 @@ HeroState HeroSim::save() const {
 }
 
 void HeroSim::step(const std::vector<RouteStep>& keys) {
-  for (const RouteStep& k : keys) {
-    if (k.down) {
-      pressAction(k.action);
-    } else {
-      releaseAction(k.action);
-    }
-  }
+  for (const RouteStep& k : keys) commands.add({k.action, k.down});
+  playCommandsNow();
   gameClock.advance(static_cast<uint32_t>(kRouteFrameMs));
   player.step({nowMs(), kRouteFrameMs}, *collision);
   player.settle(nowMs());

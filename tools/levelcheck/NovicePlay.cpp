@@ -7,15 +7,13 @@
 #include <utility>
 
 #include "ExpertPlay.h"
-#include "Harness.h"
 #include "LevelSearch.h"
 #include "RouteFigures.h"
 #include "level/Level.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
-#include "shell/Controls.h"
+#include "shell/Commands.h"
 #include "shell/GameFlow.h"
-#include "shell/Input.h"
 #include "shell/MainLoop.h"
 
 namespace {
@@ -164,14 +162,14 @@ void NoviceHands::follow(const Route& plan, uint32_t startMs) {
 }
 
 void NoviceHands::pass() {
-  handleEvents();  // the swing and the trade queued for this pass
+  playCommandsNow();  // the swing and the trade asked for this pass
   const uint32_t end = nowMs() + kFrameMs;
   for (; next < due.size() && due[next].atMs < end; ++next) {
     HandKey key = due[next];
     if (key.atMs > nowMs()) gameClock.advance(key.atMs - nowMs());
     key.atMs = nowMs();
-    pushKey(keyFor(key.action), key.down);
-    handleEvents();
+    commands.add({key.action, key.down});
+    playCommandsNow();
     played.push_back(key);
   }
   gameClock.advance(end - nowMs());
@@ -209,7 +207,7 @@ NoviceRun novicePlaysLevel(int level, unsigned seed, std::vector<HandKey>* playe
     if (reach && !inReach) reachSince = now;
     inReach = reach;
     swinging = !swinging && reach && now - reachSince >= kNoviceSwingWaitMs;
-    pushKey(keyFor(Action::Swing), swinging);
+    commands.add({Action::Swing, swinging});
     const int health = player.belongings.health, lives = player.belongings.lives;
     const bool airborne = player.jum;
     hands.pass();
