@@ -8,6 +8,7 @@
 #include <mutex>
 
 #include "platform/DecodedPictures.h"
+#include "platform/SurfaceFormat.h"
 
 namespace {
 // What each handle holds: the decoded picture it shares, or nothing for a
@@ -37,14 +38,15 @@ void hold(const SDL_Surface* handle, Holding h) {
 // value: the handle has the picture's format, and mapping the key's colour again
 // could pick another palette entry of the same colour.
 void keepColourKey(SDL_Surface* copy, const SDL_Surface* picture) {
-  if (picture->flags & SDL_SRCCOLORKEY) SDL_SetColorKey(copy, SDL_SRCCOLORKEY, picture->format->colorkey);
+  Uint32 key;
+  if (colourKeyOf(picture, key)) SDL_SetColorKey(copy, SDL_SRCCOLORKEY, key);
 }
 
 // Gives `s` the palette, alpha flags and colour key of `picture`.
 void keepLook(SDL_Surface* s, const SDL_Surface* picture) {
   const SDL_PixelFormat* f = picture->format;
   if (f->palette) SDL_SetColors(s, f->palette->colors, 0, f->palette->ncolors);
-  SDL_SetAlpha(s, picture->flags & SDL_SRCALPHA, f->alpha);
+  SDL_SetAlpha(s, picture->flags & SDL_SRCALPHA, surfaceAlphaOf(picture));
   keepColourKey(s, picture);
 }
 

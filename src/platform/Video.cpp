@@ -4,6 +4,12 @@
 
 SDL_Surface* ScreenSurface = nullptr;
 
+#ifdef __EMSCRIPTEN__
+const Uint32 kSdlSystems = SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK;
+#else
+const Uint32 kSdlSystems = SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_CDROM | SDL_INIT_JOYSTICK;
+#endif
+
 namespace {
 const Uint32 kWindowFlags = SDL_HWSURFACE | SDL_RESIZABLE | SDL_DOUBLEBUF;
 

@@ -5,6 +5,9 @@
 
 const int kScreenBits = 24;
 
+// The SDL systems the game starts (the browser's SDL has no CD-ROM).
+extern const Uint32 kSdlSystems;
+
 // The video surface every drawing goes to; a resize may replace it.
 extern SDL_Surface* ScreenSurface;
 

@@ -1,4 +1,8 @@
 // Thornwald: start up, then run passes until the player quits.
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include "platform/StopRequest.h"
 #include "shell/Input.h"
 #include "shell/MainLoop.h"
@@ -13,6 +17,10 @@ namespace {
 // (front.cpp) holds the signals back until then. Here and not in the library,
 // so the tests keep the default one.
 [[gnu::constructor(101)]] void catchSignalsFirst() { catchStopSignals(); }
+
+void runOnePass() {
+  if (!runPass()) shutdown(0);
+}
 }  // namespace
 
 int main(int, char**) {
@@ -20,7 +28,11 @@ int main(int, char**) {
   if (status != 0) return status;
   if (!handleEvents()) shutdown(0);  // Escape, or a signal during start-up
   playCommandsNow();
-  for (;;) {
-    if (!runPass()) shutdown(0);
-  }
+#ifdef __EMSCRIPTEN__
+  // The page must return to the browser between passes: the browser calls the
+  // same pass once a frame, and main ends here without returning.
+  emscripten_set_main_loop(runOnePass, 0, 1);
+#else
+  for (;;) runOnePass();
+#endif
 }
