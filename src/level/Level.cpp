@@ -3,6 +3,7 @@
 #include "level/FastBlit.h"
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
+#include "platform/PixelHold.h"
 
 Level::Level() {
   tiles = loadImage(kTilesPicture);
@@ -23,6 +24,9 @@ void Level::paint(int n) {
   if (!background) background = loadImage(kBackgroundPicture);
   // A copy of its own gets the visible tiles; the collision tiles go into the map.
   levelImage = privateCopy(background);
+  // The sheets and the background are read a strip at a time.
+  const PixelHold holdTiles(tiles), holdCollisionTiles(collisionTiles), holdBackground(background),
+      holdImage(levelImage);
   load(n);
   // Worked out here, on the painter's thread, so the level's first frame need not.
   opaqueRow = opaqueRows(levelImage);

@@ -11,6 +11,7 @@
 
 #include "platform/RegularFile.h"
 #include "platform/StopRequest.h"
+#include "platform/SurfaceFormat.h"
 
 namespace {
 std::atomic<size_t> liveDecodedBytes{0};
@@ -85,6 +86,7 @@ DecodedPicture decode(const std::string& path) {
       !decodesWithinCap(bytes))
     return d;
   if (SDL_Surface* picture = IMG_Load_RW(stoppableSource(bytes), 1)) {
+    fillShifts(picture);
     liveDecodedBytes += pixelBytes(picture);
     d.picture.reset(picture, freeDecoded);
   }

@@ -8,6 +8,7 @@
 #include <mutex>
 
 #include "platform/DecodedPictures.h"
+#include "platform/PixelHold.h"
 #include "platform/SurfaceFormat.h"
 
 namespace {
@@ -56,6 +57,7 @@ SDL_Surface* handleOn(const std::shared_ptr<SDL_Surface>& picture) {
   SDL_Surface* s = SDL_CreateRGBSurfaceFrom(picture->pixels, picture->w, picture->h, f->BitsPerPixel,
                                             picture->pitch, f->Rmask, f->Gmask, f->Bmask, f->Amask);
   if (!s) return nullptr;
+  fillShifts(s);
   keepLook(s, picture.get());
   hold(s, Holding{picture, 0});
   return s;
@@ -77,10 +79,16 @@ SDL_Surface* privateRows(const SDL_Surface* image, int top, int rows) {
   SDL_Surface* copy = SDL_CreateRGBSurface(SDL_SWSURFACE, image->w, rows, f->BitsPerPixel, f->Rmask, f->Gmask,
                                            f->Bmask, f->Amask);
   if (!copy) return nullptr;
-  const size_t rowBytes = std::min<size_t>(image->pitch, copy->pitch);
-  for (int y = 0; y < rows; ++y)
-    std::memcpy(static_cast<Uint8*>(copy->pixels) + size_t(y) * copy->pitch,
-                static_cast<const Uint8*>(image->pixels) + size_t(top + y) * image->pitch, rowBytes);
+  fillShifts(copy);
+  {
+    // In the browser the pixels are only there while locked, and written ones
+    // reach the picture at the unlock.
+    PixelHold from(const_cast<SDL_Surface*>(image)), to(copy);
+    const size_t rowBytes = std::min<size_t>(image->pitch, copy->pitch);
+    for (int y = 0; y < rows; ++y)
+      std::memcpy(static_cast<Uint8*>(copy->pixels) + size_t(y) * copy->pitch,
+                  static_cast<const Uint8*>(image->pixels) + size_t(top + y) * image->pitch, rowBytes);
+  }
   keepLook(copy, image);
   const size_t bytes = size_t(copy->pitch) * size_t(copy->h);
   livePrivateBytes += bytes;

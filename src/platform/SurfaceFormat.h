@@ -8,3 +8,6 @@
 bool colourKeyOf(const SDL_Surface* s, Uint32& key);
 // The alpha of the whole surface (opaque in the browser).
 Uint8 surfaceAlphaOf(const SDL_Surface* s);
+// Sets the format's shift fields from its masks where SDL leaves them unset (the
+// browser's does); the blits that copy whole bytes read them.
+void fillShifts(SDL_Surface* s);

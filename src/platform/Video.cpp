@@ -1,6 +1,7 @@
 #include "platform/Video.h"
 
 #include "platform/Message.h"
+#include "platform/SurfaceFormat.h"
 
 SDL_Surface* ScreenSurface = nullptr;
 
@@ -13,7 +14,11 @@ const Uint32 kSdlSystems = SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_CDROM | SD
 namespace {
 const Uint32 kWindowFlags = SDL_HWSURFACE | SDL_RESIZABLE | SDL_DOUBLEBUF;
 
-SDL_Surface* setMode(Uint32 flags) { return SDL_SetVideoMode(kScreenWidth, kScreenHeight, kScreenBits, flags); }
+SDL_Surface* setMode(Uint32 flags) {
+  SDL_Surface* screen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, kScreenBits, flags);
+  fillShifts(screen);
+  return screen;
+}
 }  // namespace
 
 bool openWindow() {
