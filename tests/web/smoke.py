@@ -1,0 +1,217 @@
+#!/usr/bin/env python3
+"""Loads the web build in Debian's headless Chromium, waits for the first frame
+on the game's canvas and saves a screenshot of it.
+
+    tests/web/smoke.py SHOT.png [--url URL | --serve DIR] [--timeout SECONDS]
+
+With --serve the script serves DIR (build-web/page) itself on 127.0.0.1;
+otherwise it loads URL (by default the page ./web.sh serves). It talks to
+Chromium over its DevTools pipe, waits at most --timeout seconds in all, and
+fails with a message instead of hanging. Python standard library only.
+"""
+import argparse
+import base64
+import functools
+import http.server
+import json
+import os
+import select
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+# Counts the lit pixels in a sample of the canvas: the page starts black, so
+# any lit pixel is a frame the game drew.
+LIT_PIXELS = """(() => {
+  const c = document.getElementById('canvas');
+  if (!c || !c.width) return 0;
+  const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+  let lit = 0;
+  for (let i = 0; i < d.length; i += 4 * 7) if (d[i] | d[i + 1] | d[i + 2]) ++lit;
+  return lit;
+})()"""
+CANVAS_BOX = """(() => {
+  const r = document.getElementById('canvas').getBoundingClientRect();
+  return JSON.stringify([r.x, r.y, r.width, r.height]);
+})()"""
+POLL_SECONDS = 0.1
+
+
+class Failure(Exception):
+    pass
+
+
+class Browser:
+    """Headless Chromium driven over --remote-debugging-pipe (fd 3 in, fd 4 out,
+    one JSON message per NUL-terminated chunk)."""
+
+    def __init__(self, deadline):
+        self.deadline = deadline
+        self.next_id = 0
+        self.buffer = b""
+        self.session = None
+        self.console = []
+        exe = shutil.which("chromium") or shutil.which("chromium-browser")
+        if not exe:
+            raise Failure("chromium is not installed (./web.sh installs it)")
+        self.profile = tempfile.mkdtemp(prefix="thornwald-smoke-")
+        to_browser_r, self.to_browser = os.pipe()
+        self.from_browser, from_browser_w = os.pipe()
+
+        def wire_pipe():
+            # Through fresh numbers first, in case either end already is 3 or 4.
+            into, out = os.dup(to_browser_r), os.dup(from_browser_w)
+            os.dup2(into, 3)
+            os.dup2(out, 4)
+
+        args = [exe, "--headless", "--remote-debugging-pipe", "--no-sandbox", "--disable-gpu",
+                "--mute-audio", "--no-first-run", "--no-default-browser-check", "--window-size=800,600",
+                "--user-data-dir=" + self.profile, "about:blank"]
+        self.process = subprocess.Popen(args, preexec_fn=wire_pipe, pass_fds=(3, 4),
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(to_browser_r)
+        os.close(from_browser_w)
+
+    def left(self):
+        remaining = self.deadline - time.monotonic()
+        if remaining <= 0:
+            raise Failure("timed out")
+        return remaining
+
+    def send(self, method, params=None, session=True):
+        self.next_id += 1
+        message = {"id": self.next_id, "method": method, "params": params or {}}
+        if session and self.session:
+            message["sessionId"] = self.session
+        os.write(self.to_browser, json.dumps(message).encode() + b"\0")
+        while True:
+            reply = self.receive()
+            if reply.get("id") == self.next_id:
+                if "error" in reply:
+                    raise Failure("%s failed: %s" % (method, reply["error"]))
+                return reply.get("result", {})
+
+    def receive(self):
+        while b"\0" not in self.buffer:
+            ready, _, _ = select.select([self.from_browser], [], [], self.left())
+            if not ready:
+                raise Failure("timed out waiting for Chromium")
+            chunk = os.read(self.from_browser, 1 << 20)
+            if not chunk:
+                raise Failure("Chromium closed its pipe (exit code %s)" % self.process.poll())
+            self.buffer += chunk
+        raw, self.buffer = self.buffer.split(b"\0", 1)
+        message = json.loads(raw)
+        self.note(message)
+        return message
+
+    def note(self, message):
+        method = message.get("method")
+        if method == "Runtime.consoleAPICalled":
+            args = message["params"]["args"]
+            self.console.append(" ".join(str(a.get("value", a.get("description", ""))) for a in args))
+        elif method == "Runtime.exceptionThrown":
+            details = message["params"]["exceptionDetails"]
+            thrown = details.get("exception", {}).get("description", "")
+            self.console.append("exception: %s %s" % (details.get("text", ""), thrown))
+
+    def open_page(self):
+        targets = self.send("Target.getTargets", session=False)["targetInfos"]
+        pages = [t for t in targets if t["type"] == "page"]
+        if pages:
+            target = pages[0]["targetId"]
+        else:
+            target = self.send("Target.createTarget", {"url": "about:blank"}, session=False)["targetId"]
+        self.session = self.send("Target.attachToTarget", {"targetId": target, "flatten": True},
+                                 session=False)["sessionId"]
+        self.send("Page.enable")
+        self.send("Runtime.enable")
+        # Room for the whole canvas: the window's own size leaves less.
+        self.send("Emulation.setDeviceMetricsOverride",
+                  {"width": 800, "height": 600, "deviceScaleFactor": 1, "mobile": False})
+
+    def evaluate(self, expression):
+        result = self.send("Runtime.evaluate", {"expression": expression, "returnByValue": True})
+        if "exceptionDetails" in result:
+            return None
+        return result["result"].get("value")
+
+    def close(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait(timeout=5)
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def serve(folder):
+    handler = functools.partial(QuietHandler, directory=folder)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, "http://127.0.0.1:%d/" % server.server_address[1]
+
+
+def wait_for_first_frame(browser):
+    while True:
+        lit = browser.evaluate(LIT_PIXELS)
+        if lit:
+            return browser.evaluate("performance.now()")
+        wait = min(POLL_SECONDS, browser.left())
+        time.sleep(wait)
+
+
+def screenshot(browser, path):
+    x, y, w, h = json.loads(browser.evaluate(CANVAS_BOX))
+    clip = {"x": x, "y": y, "width": w, "height": h, "scale": 1}
+    data = browser.send("Page.captureScreenshot", {"format": "png", "clip": clip})["data"]
+    with open(path, "wb") as out:
+        out.write(base64.b64decode(data))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("shot", help="where to save the screenshot (PNG)")
+    parser.add_argument("--url", default="http://127.0.0.1:8000/")
+    parser.add_argument("--serve", metavar="DIR", help="serve this folder instead of loading --url")
+    parser.add_argument("--timeout", type=float, default=120, help="seconds for the whole run")
+    args = parser.parse_args()
+    deadline = time.monotonic() + args.timeout
+    server, url = serve(args.serve) if args.serve else (None, args.url)
+    browser = None
+    try:
+        browser = Browser(deadline)
+        browser.open_page()
+        browser.send("Page.navigate", {"url": url})
+        try:
+            shown_ms = wait_for_first_frame(browser)
+        except Failure as failure:
+            raise Failure("no frame on the canvas: %s" % failure)
+        print("first frame %.0f ms after the page began loading" % shown_ms)
+        screenshot(browser, args.shot)
+        print("screenshot saved to %s" % args.shot)
+        return 0
+    except Failure as failure:
+        print("web smoke test FAILED: %s" % failure, file=sys.stderr)
+        if browser and browser.console:
+            print("the page said:\n  " + "\n  ".join(browser.console[-20:]), file=sys.stderr)
+        return 1
+    finally:
+        if browser:
+            browser.close()
+        if server:
+            server.shutdown()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
