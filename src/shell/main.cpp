@@ -4,9 +4,11 @@
 #endif
 
 #include "platform/StopRequest.h"
+#include "player/Player.h"
 #include "shell/Input.h"
 #include "shell/MainLoop.h"
 #include "shell/Startup.h"
+#include "state/GameState.h"
 
 namespace {
 // Before every global object: they decode pictures as they are built, and a
@@ -22,6 +24,12 @@ void runOnePass() {
   if (!runPass()) shutdown(0);
 }
 }  // namespace
+
+#ifdef __EMSCRIPTEN__
+// What the browser test reads from the page: the screen shown and where the hero stands.
+extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldScreen() { return int(getGameState()); }
+extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldHeroX() { return int(player.getX()); }
+#endif
 
 int main(int, char**) {
   int status = startUp();

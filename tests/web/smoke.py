@@ -2,12 +2,15 @@
 """Loads the web build in Debian's headless Chromium, waits for the first frame
 on the game's canvas and saves a screenshot of it.
 
-    tests/web/smoke.py SHOT.png [--url URL | --serve DIR] [--timeout SECONDS]
+    tests/web/smoke.py SHOT.png [--url URL | --serve DIR] [--timeout SECONDS] [--play SHOT2.png]
 
 With --serve the script serves DIR (build-web/page) itself on 127.0.0.1;
 otherwise it loads URL (by default the page ./web.sh serves). It talks to
 Chromium over its DevTools pipe, waits at most --timeout seconds in all, and
 fails with a message instead of hanging. Python standard library only.
+With --play it then presses 1, checks that play starts and that the hero
+moves on Right, and saves a second screenshot. The times it prints are the
+page's own wall-clock times, for reading, not for asserting.
 """
 import argparse
 import base64
@@ -37,6 +40,15 @@ CANVAS_BOX = """(() => {
   const r = document.getElementById('canvas').getBoundingClientRect();
   return JSON.stringify([r.x, r.y, r.width, r.height]);
 })()"""
+# Records the gaps between the page's animation frames from its first script
+# on: the longest is how long the page stood frozen. Printed, never asserted.
+FRAME_GAPS = """window.thornwaldGaps = [];
+(function watch(last) {
+  requestAnimationFrame((now) => { if (last) window.thornwaldGaps.push(now - last); watch(now); });
+})(0);"""
+LONGEST_GAP = "Math.max(0, ...window.thornwaldGaps)"
+PLAYING = 2  # the game's screen number for play
+KEYS = {"1": (49, "Digit1", "1"), "Right": (39, "ArrowRight", "")}
 POLL_SECONDS = 0.1
 
 
@@ -132,6 +144,16 @@ class Browser:
         # Room for the whole canvas: the window's own size leaves less.
         self.send("Emulation.setDeviceMetricsOverride",
                   {"width": 800, "height": 600, "deviceScaleFactor": 1, "mobile": False})
+        self.send("Page.addScriptToEvaluateOnNewDocument", {"source": FRAME_GAPS})
+
+    def key(self, name, down):
+        code, dom_code, text = KEYS[name]
+        event = {"type": ("keyDown" if text else "rawKeyDown") if down else "keyUp",
+                 "windowsVirtualKeyCode": code, "nativeVirtualKeyCode": code, "code": dom_code,
+                 "key": text or dom_code}
+        if down and text:
+            event["text"] = text
+        self.send("Input.dispatchKeyEvent", event)
 
     def evaluate(self, expression):
         result = self.send("Runtime.evaluate", {"expression": expression, "returnByValue": True})
@@ -171,6 +193,35 @@ def wait_for_first_frame(browser):
         time.sleep(wait)
 
 
+def wait_until(browser, expression, what):
+    while True:
+        if browser.evaluate(expression):
+            return
+        try:
+            time.sleep(min(POLL_SECONDS, browser.left()))
+        except Failure:
+            raise Failure("timed out waiting for " + what)
+
+
+def play(browser, shot):
+    """Key 1 starts the game; holding Right must move the hero."""
+    browser.key("1", True)
+    browser.key("1", False)
+    started = time.monotonic()
+    wait_until(browser, "Module._thornwaldScreen() == %d" % PLAYING, "play to start after key 1")
+    print("key 1 reached play in %.0f ms" % ((time.monotonic() - started) * 1000))
+    before = browser.evaluate("Module._thornwaldHeroX()")
+    browser.key("Right", True)
+    time.sleep(min(1.0, browser.left()))
+    browser.key("Right", False)
+    after = browser.evaluate("Module._thornwaldHeroX()")
+    print("the hero went from x %s to x %s on Right" % (before, after))
+    if not after > before:
+        raise Failure("the hero did not move right on Right")
+    screenshot(browser, shot)
+    print("play screenshot saved to %s" % shot)
+
+
 def screenshot(browser, path):
     x, y, w, h = json.loads(browser.evaluate(CANVAS_BOX))
     clip = {"x": x, "y": y, "width": w, "height": h, "scale": 1}
@@ -185,6 +236,7 @@ def main():
     parser.add_argument("--url", default="http://127.0.0.1:8000/")
     parser.add_argument("--serve", metavar="DIR", help="serve this folder instead of loading --url")
     parser.add_argument("--timeout", type=float, default=120, help="seconds for the whole run")
+    parser.add_argument("--play", metavar="SHOT", help="then start a game, run right, and save this screenshot")
     args = parser.parse_args()
     deadline = time.monotonic() + args.timeout
     server, url = serve(args.serve) if args.serve else (None, args.url)
@@ -200,6 +252,9 @@ def main():
         print("first frame %.0f ms after the page began loading" % shown_ms)
         screenshot(browser, args.shot)
         print("screenshot saved to %s" % args.shot)
+        if args.play:
+            play(browser, args.play)
+        print("longest gap between the page's frames: %.0f ms" % browser.evaluate(LONGEST_GAP))
         return 0
     except Failure as failure:
         print("web smoke test FAILED: %s" % failure, file=sys.stderr)
