@@ -47,6 +47,15 @@ FRAME_GAPS = """window.thornwaldGaps = [];
   requestAnimationFrame((now) => { if (last) window.thornwaldGaps.push(now - last); watch(now); });
 })(0);"""
 LONGEST_GAP = "Math.max(0, ...window.thornwaldGaps)"
+# Times each pass's own work with the main loop's hooks, from now on.
+TIME_PASSES = """window.thornwaldPasses = [];
+Module.preMainLoop = () => { window.thornwaldPassStart = performance.now(); };
+Module.postMainLoop = () => { window.thornwaldPasses.push(performance.now() - window.thornwaldPassStart); };
+true"""
+PASS_TIMES = """(() => {
+  const t = window.thornwaldPasses.slice().sort((a, b) => a - b);
+  return t.length ? JSON.stringify([t.length, t[Math.floor(t.length / 2)], t[Math.floor(t.length * 0.95)], t[t.length - 1]]) : null;
+})()"""
 PLAYING = 2  # the game's screen number for play
 KEYS = {"1": (49, "Digit1", "1"), "Right": (39, "ArrowRight", "")}
 POLL_SECONDS = 0.1
@@ -210,12 +219,18 @@ def play(browser, shot):
     started = time.monotonic()
     wait_until(browser, "Module._thornwaldScreen() == %d" % PLAYING, "play to start after key 1")
     print("key 1 reached play in %.0f ms" % ((time.monotonic() - started) * 1000))
+    browser.evaluate(TIME_PASSES)
     before = browser.evaluate("Module._thornwaldHeroX()")
     browser.key("Right", True)
     time.sleep(min(1.0, browser.left()))
     browser.key("Right", False)
     after = browser.evaluate("Module._thornwaldHeroX()")
     print("the hero went from x %s to x %s on Right" % (before, after))
+    times = browser.evaluate(PASS_TIMES)
+    if times:
+        count, median, p95, longest = json.loads(times)
+        print("a pass's own work while running: median %.1f ms, 95th percentile %.1f ms, longest %.1f ms"
+              " (%d passes)" % (median, p95, longest, count))
     if not after > before:
         raise Failure("the hero did not move right on Right")
     screenshot(browser, shot)
