@@ -3,6 +3,7 @@
 #include <emscripten.h>
 #endif
 
+#include "level/Level.h"
 #include "platform/StopRequest.h"
 #include "player/Player.h"
 #include "shell/Input.h"
@@ -29,6 +30,20 @@ void runOnePass() {
 // What the browser test reads from the page: the screen shown and where the hero stands.
 extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldScreen() { return int(getGameState()); }
 extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldHeroX() { return int(player.getX()); }
+
+// Half of the collision hash of level n (painted), as the desktop's collision test
+// hashes it: FNV-1a over width and height (four bytes each, lowest first), then a
+// byte a pixel, 1 for solid.
+extern "C" EMSCRIPTEN_KEEPALIVE unsigned thornwaldCollisionHash(int n, int high) {
+  const CollisionMap& map = levels[n].getCollisionMap();
+  uint64_t hash = 14695981039346656037u;
+  auto mix = [&hash](uint64_t byte) { hash = (hash ^ byte) * 1099511628211u; };
+  for (int v : {map.width(), map.height()})
+    for (int b = 0; b < 4; ++b) mix(uint32_t(v) >> (8 * b) & 0xFF);
+  for (int y = 0; y < map.height(); ++y)
+    for (int x = 0; x < map.width(); ++x) mix(map.isSolid(x, y));
+  return unsigned(high ? hash >> 32 : hash);
+}
 #endif
 
 int main(int, char**) {

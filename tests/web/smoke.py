@@ -219,6 +219,9 @@ def play(browser, shot):
     started = time.monotonic()
     wait_until(browser, "Module._thornwaldScreen() == %d" % PLAYING, "play to start after key 1")
     print("key 1 reached play in %.0f ms" % ((time.monotonic() - started) * 1000))
+    hash_of = "(Module._thornwaldCollisionHash(0, %d) >>> 0).toString(16).padStart(8, '0')"
+    print("level 0's collision hash: 0x%s%s (the desktop's collision test knows it)"
+          % (browser.evaluate(hash_of % 1), browser.evaluate(hash_of % 0)))
     browser.evaluate(TIME_PASSES)
     before = browser.evaluate("Module._thornwaldHeroX()")
     browser.key("Right", True)
