@@ -114,9 +114,30 @@ void freeImage(SDL_Surface*& image) {
   image = nullptr;
 }
 
+#ifdef __EMSCRIPTEN__
+namespace {
+// The browser's SDL keeps no colour key, but every picture there has alpha:
+// the key's pixels become clear instead, once, when the key is set.
+void clearKeyedPixels(SDL_Surface* image, Uint32 key) {
+  const Uint32 amask = image->format->Amask;
+  if (image->format->BytesPerPixel != 4 || !amask) return;
+  PixelHold hold(image);
+  for (int y = 0; y < image->h; ++y) {
+    Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(image->pixels) + size_t(y) * image->pitch);
+    for (int x = 0; x < image->w; ++x)
+      if ((row[x] & ~amask) == (key & ~amask)) row[x] &= ~amask;
+  }
+}
+}  // namespace
+
+void setColourKey(SDL_Surface* image, Uint32 key) {
+  if (image) clearKeyedPixels(image, key);
+}
+#else
 void setColourKey(SDL_Surface* image, Uint32 key) {
   if (image) SDL_SetColorKey(image, SDL_SRCCOLORKEY, key);
 }
+#endif
 
 size_t sharedPictureBytes() { return decodedPictureBytes(); }
 size_t privatePictureBytes() { return livePrivateBytes; }
