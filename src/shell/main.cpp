@@ -6,6 +6,7 @@
 #include "level/Level.h"
 #include "platform/StopRequest.h"
 #include "player/Player.h"
+#include "shell/Commands.h"
 #include "shell/Input.h"
 #include "shell/MainLoop.h"
 #include "shell/Startup.h"
@@ -22,7 +23,12 @@ namespace {
 [[gnu::constructor(101)]] void catchSignalsFirst() { catchStopSignals(); }
 
 void runOnePass() {
+#ifdef __EMSCRIPTEN__
+  // A page cannot close: Escape goes back to the title, as 1 does off the title.
+  if (!runPass() && getGameState() != Title) pressAction(Action::Start);
+#else
   if (!runPass()) shutdown(0);
+#endif
 }
 }  // namespace
 

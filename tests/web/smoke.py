@@ -57,7 +57,8 @@ PASS_TIMES = """(() => {
   return t.length ? JSON.stringify([t.length, t[Math.floor(t.length / 2)], t[Math.floor(t.length * 0.95)], t[t.length - 1]]) : null;
 })()"""
 PLAYING = 2  # the game's screen number for play
-KEYS = {"1": (49, "Digit1", "1"), "Right": (39, "ArrowRight", "")}
+KEYS = {"1": (49, "Digit1", "1"), "Right": (39, "ArrowRight", ""), "Escape": (27, "Escape", "")}
+TITLE = 1  # the game's screen number for the title
 POLL_SECONDS = 0.1
 
 
@@ -238,6 +239,10 @@ def play(browser, shot):
         raise Failure("the hero did not move right on Right")
     screenshot(browser, shot)
     print("play screenshot saved to %s" % shot)
+    browser.key("Escape", True)
+    browser.key("Escape", False)
+    wait_until(browser, "Module._thornwaldScreen() == %d" % TITLE, "Escape to go back to the title")
+    print("Escape went back to the title")
 
 
 def screenshot(browser, path):
