@@ -34,4 +34,22 @@ bool resizeWindow(int width) {
   return ScreenSurface != nullptr;
 }
 
+bool focusNews(const SDL_Event& event, bool& gone) {
+#ifdef __EMSCRIPTEN__
+  if (event.type != SDL_WINDOWEVENT) return false;
+  switch (event.window.event) {
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+    case SDL_WINDOWEVENT_HIDDEN: gone = true; return true;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+    case SDL_WINDOWEVENT_SHOWN: gone = false; return true;
+    default: return false;
+  }
+#else
+  if (event.type != SDL_ACTIVEEVENT || !(event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)))
+    return false;
+  gone = !event.active.gain;
+  return true;
+#endif
+}
+
 void reportVideoModeFailure() { printMessage("Couldn't set 640x480, 24bit video mode: %s\n", SDL_GetError()); }

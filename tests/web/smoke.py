@@ -239,6 +239,17 @@ def play(browser, shot):
         raise Failure("the hero did not move right on Right")
     screenshot(browser, shot)
     print("play screenshot saved to %s" % shot)
+    # A page that loses the focus pauses the game: Right then moves nothing.
+    browser.evaluate("window.dispatchEvent(new Event('blur')); true")
+    time.sleep(min(0.2, browser.left()))
+    before = browser.evaluate("Module._thornwaldHeroX()")
+    browser.key("Right", True)
+    time.sleep(min(0.5, browser.left()))
+    browser.key("Right", False)
+    after = browser.evaluate("Module._thornwaldHeroX()")
+    if after != before:
+        raise Failure("the hero moved from x %s to x %s after the page lost the focus" % (before, after))
+    print("losing the focus paused the game")
     browser.key("Escape", True)
     browser.key("Escape", False)
     wait_until(browser, "Module._thornwaldScreen() == %d" % TITLE, "Escape to go back to the title")
