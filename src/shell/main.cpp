@@ -40,6 +40,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldHeroX() { return int(player.getX())
 // Half of the collision hash of level n (painted), as the desktop's collision test
 // hashes it: FNV-1a over width and height (four bytes each, lowest first), then a
 // byte a pixel, 1 for solid.
+// Paints level n aside and frees it again, for the browser test to time the
+// painting and hash the collision between; the game never draws it from here.
+extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldPaint(int n) { levels[n].paint(n); }
+extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldUnpaint(int n) { levels[n].unpaint(); }
+
 extern "C" EMSCRIPTEN_KEEPALIVE unsigned thornwaldCollisionHash(int n, int high) {
   const CollisionMap& map = levels[n].getCollisionMap();
   uint64_t hash = 14695981039346656037u;

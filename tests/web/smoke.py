@@ -256,6 +256,25 @@ def play(browser, shot):
     print("Escape went back to the title")
 
 
+# Paints level n aside on the title, timing it, and hashes its collision.
+PAINT_LEVEL = """(() => {
+  const start = performance.now();
+  Module._thornwaldPaint(%(n)d);
+  const ms = performance.now() - start;
+  const half = (high) => (Module._thornwaldCollisionHash(%(n)d, high) >>> 0).toString(16).padStart(8, '0');
+  const hash = half(1) + half(0);
+  Module._thornwaldUnpaint(%(n)d);
+  return JSON.stringify([ms, hash]);
+})()"""
+
+
+def paint_levels(browser):
+    """Times each later level's painting (the page freezes that long) and prints its collision hash."""
+    for n in range(1, 5):
+        ms, digest = json.loads(browser.evaluate(PAINT_LEVEL % {"n": n}))
+        print("level %d: painted in %.0f ms, collision hash 0x%s" % (n, ms, digest))
+
+
 def screenshot(browser, path):
     x, y, w, h = json.loads(browser.evaluate(CANVAS_BOX))
     clip = {"x": x, "y": y, "width": w, "height": h, "scale": 1}
@@ -288,6 +307,7 @@ def main():
         print("screenshot saved to %s" % args.shot)
         if args.play:
             play(browser, args.play)
+            paint_levels(browser)
         print("longest gap between the page's frames: %.0f ms" % browser.evaluate(LONGEST_GAP))
         return 0
     except Failure as failure:
