@@ -309,6 +309,9 @@ def main():
             play(browser, args.play)
             paint_levels(browser)
         print("longest gap between the page's frames: %.0f ms" % browser.evaluate(LONGEST_GAP))
+        print("memory: wasm heap %s MB, JavaScript heap %s MB" % (
+            browser.evaluate("typeof HEAP8 == 'object' ? Math.round(HEAP8.length / 1048576) : '?'"),
+            browser.evaluate("performance.memory ? Math.round(performance.memory.usedJSHeapSize / 1048576) : '?'")))
         return 0
     except Failure as failure:
         print("web smoke test FAILED: %s" % failure, file=sys.stderr)
