@@ -2,6 +2,7 @@
 
 #include "goblins/Goblin.h"
 #include "platform/Layout.h"
+#include "platform/SurfaceFormat.h"
 #include "player/Player.h"
 
 namespace {
@@ -88,9 +89,10 @@ void writePixel(SDL_Surface* s, int x, int y, uint32_t value) {
 
 // Drawn, not clear: the sheet's colour key and see-through alpha are the clear parts.
 bool drawnPixel(const SDL_Surface* sheet, uint32_t value) {
-  const SDL_PixelFormat* f = sheet->format;
-  if ((sheet->flags & SDL_SRCCOLORKEY) && value == f->colorkey) return false;
-  return f->Amask == 0 || (value & f->Amask) != 0;
+  Uint32 key;
+  if (colourKeyOf(sheet, key) && value == key) return false;
+  const Uint32 amask = sheet->format->Amask;
+  return amask == 0 || (value & amask) != 0;
 }
 
 Uint8 lighter(Uint8 c) { return static_cast<Uint8>(c + (255 - c) * kFlashLightPercent / 100); }

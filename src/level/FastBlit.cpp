@@ -48,8 +48,47 @@ bool copyOpaqueArea(SDL_Surface* sheet, const SDL_Rect& area, SDL_Surface* image
   int h = std::min<int>(area.h, std::min<int>(sheet->h - area.y, image->h - dy));
   SDL_LockSurface(sheet);
   SDL_LockSurface(image);
-  for (int y = 0; y < h; ++y) copyKeepingAlpha(rowOf(sheet, area.y + y) + area.x,
-                                               const_cast<Uint32*>(rowOf(image, dy + y)) + dx, w, amask);
+  for (int y = 0; y < h; ++y)
+    copyKeepingAlpha(rowOf(sheet, area.y + y) + area.x, const_cast<Uint32*>(rowOf(image, dy + y)) + dx, w,
+                     amask);
+  SDL_UnlockSurface(image);
+  SDL_UnlockSurface(sheet);
+  return true;
+}
+
+namespace {
+const int kChannelBits = 8;
+
+// One colour channel of d moved toward s by alpha/256, as SDL blends.
+Uint32 blendChannel(Uint32 s, Uint32 d, Uint32 alpha, int shift) {
+  int from = int((s >> shift) & 0xff), to = int((d >> shift) & 0xff);
+  to += ((from - to) * int(alpha)) >> kChannelBits;
+  return Uint32(to & 0xff) << shift;
+}
+
+void blendRow(const Uint32* from, Uint32* to, int width, const SDL_PixelFormat* f) {
+  for (int x = 0; x < width; ++x) {
+    const Uint32 s = from[x], d = to[x], alpha = (s & f->Amask) >> f->Ashift;
+    if (alpha == 0) continue;
+    if (alpha == 0xff) {
+      to[x] = (s & ~f->Amask) | (d & f->Amask);
+      continue;
+    }
+    to[x] = blendChannel(s, d, alpha, f->Rshift) | blendChannel(s, d, alpha, f->Gshift) |
+            blendChannel(s, d, alpha, f->Bshift) | (d & f->Amask);
+  }
+}
+}  // namespace
+
+bool blendArea(SDL_Surface* sheet, const SDL_Rect& area, SDL_Surface* image, int dx, int dy) {
+  if (!hasAlpha32(sheet) || !hasAlpha32(image) || !sameFormat(sheet->format, image->format)) return false;
+  int w = std::min<int>(area.w, std::min<int>(sheet->w - area.x, image->w - dx));
+  int h = std::min<int>(area.h, std::min<int>(sheet->h - area.y, image->h - dy));
+  SDL_LockSurface(sheet);
+  SDL_LockSurface(image);
+  for (int y = 0; y < h; ++y)
+    blendRow(rowOf(sheet, area.y + y) + area.x, const_cast<Uint32*>(rowOf(image, dy + y)) + dx, w,
+             image->format);
   SDL_UnlockSurface(image);
   SDL_UnlockSurface(sheet);
   return true;
@@ -96,8 +135,8 @@ bool copyRowToScreen(SDL_Surface* picture, int sx, int sy, int width, SDL_Surfac
   const SDL_PixelFormat* from = picture->format;
   const int step = to->BytesPerPixel;
   if (isRgbaOntoBgr(from, to)) {
-    copyRgbaOntoBgr(rowOf(picture, sy) + sx, static_cast<Uint8*>(screen->pixels) + dy * screen->pitch + dx * 3,
-                    width);
+    copyRgbaOntoBgr(rowOf(picture, sy) + sx,
+                    static_cast<Uint8*>(screen->pixels) + dy * screen->pitch + dx * 3, width);
     return true;
   }
   const int r = to->Rshift / 8, g = to->Gshift / 8, b = to->Bshift / 8;

@@ -16,6 +16,11 @@ Cover alphaCoverOf(SDL_Surface* picture, const SDL_Rect& area);
 // pictures differ in format and the caller must blit.
 bool copyOpaqueArea(SDL_Surface* sheet, const SDL_Rect& area, SDL_Surface* image, int dx, int dy);
 
+// Blends a rectangle of `sheet` onto `image` at (dx, dy) by the sheet's alpha,
+// keeping the image's own alpha, as SDL's alpha blit does; false when the two
+// pictures differ in format. For where a blit costs a copy of the whole image.
+bool blendArea(SDL_Surface* sheet, const SDL_Rect& area, SDL_Surface* image, int dx, int dy);
+
 // One flag a row: the row is fully opaque.
 std::vector<bool> opaqueRows(SDL_Surface* picture);
 

@@ -23,13 +23,21 @@ void Level::paint(int n) {
   if (!background) background = loadImage(kBackgroundPicture);
   // A copy of its own gets the visible tiles; the collision tiles go into the map.
   levelImage = privateCopy(background);
-  load(n);
-  // Worked out here, on the painter's thread, so the level's first frame need not.
-  opaqueRow = opaqueRows(levelImage);
-  opaqueRowOf = levelImage;
+  {
+    // The sheets and the pictures are read and written a strip at a time.
+    const PixelHold holdTiles(tiles), holdCollisionTiles(collisionTiles), holdBackground(background),
+        holdImage(levelImage);
+    load(n);
+    // Worked out here, on the painter's thread, so the level's first frame need not.
+    opaqueRow = opaqueRows(levelImage);
+    opaqueRowOf = levelImage;
+  }
+  // Held anew once the painting is in the picture.
+  drawHold = std::make_unique<PixelHold>(levelImage);
 }
 
 void Level::unpaint() {
+  drawHold.reset();
   freeImage(levelImage);
   collision.clear();
   // A new picture may get the freed one's address.

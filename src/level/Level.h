@@ -2,10 +2,12 @@
 #include <SDL/SDL.h>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "level/CollisionMap.h"
 #include "platform/Layout.h"
+#include "platform/PixelHold.h"
 
 const uint32_t kLevelTimeMs = 60000;  // each level's clock
 
@@ -47,6 +49,8 @@ class Level {
   // worked out: those rows are copied to the screen instead of blended.
   std::vector<bool> opaqueRow;
   const SDL_Surface* opaqueRowOf = nullptr;
+  // The painted picture's pixels, held while it is drawn from every pass.
+  std::unique_ptr<PixelHold> drawHold;
 };
 
 extern Level levels[kLevelCount];

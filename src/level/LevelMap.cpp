@@ -8,6 +8,7 @@
 #include "level/FastBlit.h"
 #include "level/Level.h"
 #include "platform/Image.h"
+#include "platform/PixelHold.h"
 #include "platform/RegularFile.h"
 #include "platform/StopRequest.h"
 
@@ -49,6 +50,8 @@ struct TileCovers {
 void paintArea(SDL_Surface* sheet, SDL_Rect area, SDL_Surface* image, int x, int y, int levelY, Cover cover) {
   if (cover == Cover::Clear) return;
   if (cover == Cover::Opaque && copyOpaqueArea(sheet, area, image, x, y)) return;
+  // Where a blit copies the whole image (the browser), the blend is done here.
+  if (PixelHold::locksCopyPictures() && blendArea(sheet, area, image, x, y)) return;
   if (x > kMaxRectPos || levelY > kMaxRectPos) return;  // blit positions are 16-bit
   SDL_Rect dst = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
   SDL_BlitSurface(sheet, &area, image, &dst);
@@ -115,8 +118,11 @@ void paintCollision(SDL_Surface* sheet, int tileY, const CellGrid& grid, SDL_Sur
   for (int y = 0; y < background->h && !stopRequested(); ++y) {
     SDL_Surface* row = privateRows(background, y, 1);
     if (!row) return;
-    paintImage(sheet, covers, tileY, grid, row, y);
-    map.markRows(row, y);
+    {
+      const PixelHold hold(row);
+      paintImage(sheet, covers, tileY, grid, row, y);
+      map.markRows(row, y);
+    }
     freeImage(row);
   }
 }

@@ -2,6 +2,17 @@
 
 #include <SDL/SDL.h>
 
+namespace {
+// The browser runs each pass from its own frame timer and cannot sleep without
+// unwinding the stack: there a real wait returns at once, and the next pass
+// comes with the next frame.
+#ifdef __EMSCRIPTEN__
+const bool kBrowserPaces = true;
+#else
+const bool kBrowserPaces = false;
+#endif
+}  // namespace
+
 // Constant-initialised, so objects built before main may already read it.
 Clock gameClock;
 
@@ -40,7 +51,7 @@ void Clock::resume() {
 void Clock::sleep(uint32_t ms) {
   if (fake) {
     fakeNow += ms;
-  } else {
+  } else if (!kBrowserPaces) {
     SDL_Delay(ms);
   }
 }
@@ -56,6 +67,7 @@ void Clock::waitUntil(uint32_t tick) {
     if (left > 0) sleep(static_cast<uint32_t>(left));
     return;
   }
+  if (kBrowserPaces) return;
   // Sleep the whole wait, then again for whatever an early wake-up left.
   for (; left > 0; left = msUntil(tick, ticks())) SDL_Delay(static_cast<Uint32>(left));
 }

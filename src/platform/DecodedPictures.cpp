@@ -11,6 +11,7 @@
 
 #include "platform/RegularFile.h"
 #include "platform/StopRequest.h"
+#include "platform/SurfaceFormat.h"
 
 namespace {
 std::atomic<size_t> liveDecodedBytes{0};
@@ -44,6 +45,12 @@ bool decodesWithinCap(const std::string& bytes) {
   return width > 0 && height > 0 && width * height <= kMaxPicturePixelBytes / kBytesPerPixel;
 }
 
+#ifdef __EMSCRIPTEN__
+// The browser's SDL reads only its own sources, and nothing there can stop a decode.
+SDL_RWops* stoppableSource(const std::string& bytes) {
+  return SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
+}
+#else
 SDL_RWops* innerOf(SDL_RWops* rw) { return static_cast<SDL_RWops*>(rw->hidden.unknown.data1); }
 
 // The file's bytes for the decoder, which fail once the game is asked to end:
@@ -69,6 +76,7 @@ SDL_RWops* stoppableSource(const std::string& bytes) {
   };
   return outer;
 }
+#endif
 
 // Only a regular PNG file that decodes within the cap is decoded; anything else is missing.
 DecodedPicture decode(const std::string& path) {
@@ -78,6 +86,7 @@ DecodedPicture decode(const std::string& path) {
       !decodesWithinCap(bytes))
     return d;
   if (SDL_Surface* picture = IMG_Load_RW(stoppableSource(bytes), 1)) {
+    fillShifts(picture);
     liveDecodedBytes += pixelBytes(picture);
     d.picture.reset(picture, freeDecoded);
   }

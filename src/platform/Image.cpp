@@ -8,6 +8,8 @@
 #include <mutex>
 
 #include "platform/DecodedPictures.h"
+#include "platform/PixelHold.h"
+#include "platform/SurfaceFormat.h"
 
 namespace {
 // What each handle holds: the decoded picture it shares, or nothing for a
@@ -37,14 +39,15 @@ void hold(const SDL_Surface* handle, Holding h) {
 // value: the handle has the picture's format, and mapping the key's colour again
 // could pick another palette entry of the same colour.
 void keepColourKey(SDL_Surface* copy, const SDL_Surface* picture) {
-  if (picture->flags & SDL_SRCCOLORKEY) SDL_SetColorKey(copy, SDL_SRCCOLORKEY, picture->format->colorkey);
+  Uint32 key;
+  if (colourKeyOf(picture, key)) SDL_SetColorKey(copy, SDL_SRCCOLORKEY, key);
 }
 
 // Gives `s` the palette, alpha flags and colour key of `picture`.
 void keepLook(SDL_Surface* s, const SDL_Surface* picture) {
   const SDL_PixelFormat* f = picture->format;
   if (f->palette) SDL_SetColors(s, f->palette->colors, 0, f->palette->ncolors);
-  SDL_SetAlpha(s, picture->flags & SDL_SRCALPHA, f->alpha);
+  SDL_SetAlpha(s, picture->flags & SDL_SRCALPHA, surfaceAlphaOf(picture));
   keepColourKey(s, picture);
 }
 
@@ -54,6 +57,7 @@ SDL_Surface* handleOn(const std::shared_ptr<SDL_Surface>& picture) {
   SDL_Surface* s = SDL_CreateRGBSurfaceFrom(picture->pixels, picture->w, picture->h, f->BitsPerPixel,
                                             picture->pitch, f->Rmask, f->Gmask, f->Bmask, f->Amask);
   if (!s) return nullptr;
+  fillShifts(s);
   keepLook(s, picture.get());
   hold(s, Holding{picture, 0});
   return s;
@@ -75,10 +79,16 @@ SDL_Surface* privateRows(const SDL_Surface* image, int top, int rows) {
   SDL_Surface* copy = SDL_CreateRGBSurface(SDL_SWSURFACE, image->w, rows, f->BitsPerPixel, f->Rmask, f->Gmask,
                                            f->Bmask, f->Amask);
   if (!copy) return nullptr;
-  const size_t rowBytes = std::min<size_t>(image->pitch, copy->pitch);
-  for (int y = 0; y < rows; ++y)
-    std::memcpy(static_cast<Uint8*>(copy->pixels) + size_t(y) * copy->pitch,
-                static_cast<const Uint8*>(image->pixels) + size_t(top + y) * image->pitch, rowBytes);
+  fillShifts(copy);
+  {
+    // In the browser the pixels are only there while locked, and written ones
+    // reach the picture at the unlock.
+    PixelHold from(const_cast<SDL_Surface*>(image)), to(copy);
+    const size_t rowBytes = std::min<size_t>(image->pitch, copy->pitch);
+    for (int y = 0; y < rows; ++y)
+      std::memcpy(static_cast<Uint8*>(copy->pixels) + size_t(y) * copy->pitch,
+                  static_cast<const Uint8*>(image->pixels) + size_t(top + y) * image->pitch, rowBytes);
+  }
   keepLook(copy, image);
   const size_t bytes = size_t(copy->pitch) * size_t(copy->h);
   livePrivateBytes += bytes;
@@ -104,9 +114,30 @@ void freeImage(SDL_Surface*& image) {
   image = nullptr;
 }
 
+#ifdef __EMSCRIPTEN__
+namespace {
+// The browser's SDL keeps no colour key, but every picture there has alpha:
+// the key's pixels become clear instead, once, when the key is set.
+void clearKeyedPixels(SDL_Surface* image, Uint32 key) {
+  const Uint32 amask = image->format->Amask;
+  if (image->format->BytesPerPixel != 4 || !amask) return;
+  PixelHold hold(image);
+  for (int y = 0; y < image->h; ++y) {
+    Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(image->pixels) + size_t(y) * image->pitch);
+    for (int x = 0; x < image->w; ++x)
+      if ((row[x] & ~amask) == (key & ~amask)) row[x] &= ~amask;
+  }
+}
+}  // namespace
+
+void setColourKey(SDL_Surface* image, Uint32 key) {
+  if (image) clearKeyedPixels(image, key);
+}
+#else
 void setColourKey(SDL_Surface* image, Uint32 key) {
   if (image) SDL_SetColorKey(image, SDL_SRCCOLORKEY, key);
 }
+#endif
 
 size_t sharedPictureBytes() { return decodedPictureBytes(); }
 size_t privatePictureBytes() { return livePrivateBytes; }

@@ -1,13 +1,24 @@
 #include "platform/Video.h"
 
 #include "platform/Message.h"
+#include "platform/SurfaceFormat.h"
 
 SDL_Surface* ScreenSurface = nullptr;
+
+#ifdef __EMSCRIPTEN__
+const Uint32 kSdlSystems = SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK;
+#else
+const Uint32 kSdlSystems = SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_CDROM | SDL_INIT_JOYSTICK;
+#endif
 
 namespace {
 const Uint32 kWindowFlags = SDL_HWSURFACE | SDL_RESIZABLE | SDL_DOUBLEBUF;
 
-SDL_Surface* setMode(Uint32 flags) { return SDL_SetVideoMode(kScreenWidth, kScreenHeight, kScreenBits, flags); }
+SDL_Surface* setMode(Uint32 flags) {
+  SDL_Surface* screen = SDL_SetVideoMode(kScreenWidth, kScreenHeight, kScreenBits, flags);
+  fillShifts(screen);
+  return screen;
+}
 }  // namespace
 
 bool openWindow() {
@@ -21,6 +32,24 @@ bool resizeWindow(int width) {
   // Try a plain window once more before giving up.
   if (!ScreenSurface) ScreenSurface = setMode(kWindowFlags);
   return ScreenSurface != nullptr;
+}
+
+bool focusNews(const SDL_Event& event, bool& gone) {
+#ifdef __EMSCRIPTEN__
+  if (event.type != SDL_WINDOWEVENT) return false;
+  switch (event.window.event) {
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+    case SDL_WINDOWEVENT_HIDDEN: gone = true; return true;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+    case SDL_WINDOWEVENT_SHOWN: gone = false; return true;
+    default: return false;
+  }
+#else
+  if (event.type != SDL_ACTIVEEVENT || !(event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)))
+    return false;
+  gone = !event.active.gain;
+  return true;
+#endif
 }
 
 void reportVideoModeFailure() { printMessage("Couldn't set 640x480, 24bit video mode: %s\n", SDL_GetError()); }

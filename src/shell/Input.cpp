@@ -28,15 +28,14 @@ bool handleEvents() {
   // hands the focus over as a loss and a gain at once: only a loss left standing counts.
   bool focusGone = false;
   while (SDL_PollEvent(&event)) {
+    bool gone = false;
+    if (focusNews(event, gone)) focusGone = gone;
     switch (event.type) {
       case SDL_KEYDOWN:
         if (!keyDown(event.key.keysym.sym)) return false;
         break;
       case SDL_KEYUP: releaseAction(actionOf(Source::Key, event.key.keysym.sym)); break;
       case SDL_QUIT: return false;
-      case SDL_ACTIVEEVENT:
-        if (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) focusGone = !event.active.gain;
-        break;
       case SDL_VIDEORESIZE:
         // Without a screen there is nothing to play on.
         if (!resizeWindow(event.resize.w)) {

@@ -22,7 +22,6 @@
 #include "shell/Shop.h"
 
 namespace {
-const Uint32 kSdlSystems = SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_CDROM | SDL_INIT_JOYSTICK;
 const char* kCaption = "Thornwald";
 
 void seedRandom() {

@@ -1,8 +1,16 @@
 // Thornwald: start up, then run passes until the player quits.
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
+#include "level/Level.h"
 #include "platform/StopRequest.h"
+#include "player/Player.h"
+#include "shell/Commands.h"
 #include "shell/Input.h"
 #include "shell/MainLoop.h"
 #include "shell/Startup.h"
+#include "state/GameState.h"
 
 namespace {
 // Before every global object: they decode pictures as they are built, and a
@@ -13,14 +21,52 @@ namespace {
 // (front.cpp) holds the signals back until then. Here and not in the library,
 // so the tests keep the default one.
 [[gnu::constructor(101)]] void catchSignalsFirst() { catchStopSignals(); }
+
+void runOnePass() {
+#ifdef __EMSCRIPTEN__
+  // A page cannot close: Escape goes back to the title, as 1 does off the title.
+  if (!runPass() && getGameState() != Title) pressAction(Action::Start);
+#else
+  if (!runPass()) shutdown(0);
+#endif
+}
 }  // namespace
+
+#ifdef __EMSCRIPTEN__
+// What the browser test reads from the page: the screen shown and where the hero stands.
+extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldScreen() { return int(getGameState()); }
+extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldHeroX() { return int(player.getX()); }
+
+// Half of the collision hash of level n (painted), as the desktop's collision test
+// hashes it: FNV-1a over width and height (four bytes each, lowest first), then a
+// byte a pixel, 1 for solid.
+// Paints level n aside and frees it again, for the browser test to time the
+// painting and hash the collision between; the game never draws it from here.
+extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldPaint(int n) { levels[n].paint(n); }
+extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldUnpaint(int n) { levels[n].unpaint(); }
+
+extern "C" EMSCRIPTEN_KEEPALIVE unsigned thornwaldCollisionHash(int n, int high) {
+  const CollisionMap& map = levels[n].getCollisionMap();
+  uint64_t hash = 14695981039346656037u;
+  auto mix = [&hash](uint64_t byte) { hash = (hash ^ byte) * 1099511628211u; };
+  for (int v : {map.width(), map.height()})
+    for (int b = 0; b < 4; ++b) mix(uint32_t(v) >> (8 * b) & 0xFF);
+  for (int y = 0; y < map.height(); ++y)
+    for (int x = 0; x < map.width(); ++x) mix(map.isSolid(x, y));
+  return unsigned(high ? hash >> 32 : hash);
+}
+#endif
 
 int main(int, char**) {
   int status = startUp();
   if (status != 0) return status;
   if (!handleEvents()) shutdown(0);  // Escape, or a signal during start-up
   playCommandsNow();
-  for (;;) {
-    if (!runPass()) shutdown(0);
-  }
+#ifdef __EMSCRIPTEN__
+  // The page must return to the browser between passes: the browser calls the
+  // same pass once a frame, and main ends here without returning.
+  emscripten_set_main_loop(runOnePass, 0, 1);
+#else
+  for (;;) runOnePass();
+#endif
 }

@@ -1,5 +1,6 @@
 #include "text/FontCache.h"
 
+#include "platform/FontEngine.h"
 #include "platform/RegularFile.h"
 
 namespace {
@@ -19,9 +20,7 @@ TTF_Font* FontCache::get(int size) {
   }
   if (!tried[size]) {
     tried[size] = true;
-    SDL_RWops* rw =
-        file.empty() || !TTF_WasInit() ? nullptr : SDL_RWFromConstMem(file.data(), int(file.size()));
-    fonts[size] = rw ? TTF_OpenFontRW(rw, 1, size) : nullptr;
+    fonts[size] = openFont(file, kFontFile, size);
   }
   return fonts[size];
 }

@@ -6,8 +6,20 @@ namespace {
 // Palette entries of the outlined picture; the first one is the colour key.
 const Uint8 kClear = 0, kRing = 1, kGlyph = 2;
 
+// The browser's SDL makes every picture 32-bit with alpha, the glyphs and the
+// outline too; there a clear pixel has no alpha.
 bool isGlyph(SDL_Surface* glyphs, int x, int y) {
-  return static_cast<Uint8*>(glyphs->pixels)[y * glyphs->pitch + x] != 0;
+  const Uint8* row = static_cast<Uint8*>(glyphs->pixels) + y * glyphs->pitch;
+  if (glyphs->format->BytesPerPixel != 4) return row[x] != 0;
+  return (reinterpret_cast<const Uint32*>(row)[x] & glyphs->format->Amask) != 0;
+}
+
+void putEntry(SDL_Surface* out, int x, int y, Uint8 entry, const Uint32 (&rgba)[3]) {
+  Uint8* row = static_cast<Uint8*>(out->pixels) + y * out->pitch;
+  if (out->format->BytesPerPixel == 1)
+    row[x] = entry;
+  else
+    reinterpret_cast<Uint32*>(row)[x] = rgba[entry];
 }
 }  // namespace
 
@@ -17,10 +29,12 @@ SDL_Surface* outlineText(SDL_Surface* glyphs, SDL_Color colour, SDL_Color dark) 
   SDL_Surface* out = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 8, 0, 0, 0, 0);
   if (!out) return nullptr;
   SDL_Color palette[] = {{0, 0, 0, 0}, dark, colour};
-  SDL_SetColors(out, palette, 0, 3);
+  if (out->format->BytesPerPixel == 1) SDL_SetColors(out, palette, 0, 3);
   SDL_FillRect(out, nullptr, kClear);
+  const Uint32 rgba[] = {0, SDL_MapRGBA(out->format, dark.r, dark.g, dark.b, SDL_ALPHA_OPAQUE),
+                         SDL_MapRGBA(out->format, colour.r, colour.g, colour.b, SDL_ALPHA_OPAQUE)};
   SDL_LockSurface(glyphs);
-  Uint8* px = static_cast<Uint8*>(out->pixels);
+  SDL_LockSurface(out);
   // The ring first, then the glyphs over it, so touching letters keep their shape.
   for (Uint8 pass : {kRing, kGlyph})
     for (int y = 0; y < glyphs->h; ++y)
@@ -29,8 +43,9 @@ SDL_Surface* outlineText(SDL_Surface* glyphs, SDL_Color colour, SDL_Color dark) 
         const int cx = x + kOutlineWidth, cy = y + kOutlineWidth;
         const int r = pass == kRing ? kOutlineWidth : 0;
         for (int oy = cy - r; oy <= cy + r; ++oy)
-          for (int ox = cx - r; ox <= cx + r; ++ox) px[oy * out->pitch + ox] = pass;
+          for (int ox = cx - r; ox <= cx + r; ++ox) putEntry(out, ox, oy, pass, rgba);
       }
+  SDL_UnlockSurface(out);
   SDL_UnlockSurface(glyphs);
   SDL_SetColorKey(out, SDL_SRCCOLORKEY | SDL_RLEACCEL, kClear);
   return out;

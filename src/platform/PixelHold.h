@@ -1,0 +1,21 @@
+#pragma once
+#include <SDL/SDL.h>
+
+// Keeps a picture's pixels readable across many small locks. In the browser every
+// surface is a canvas and an outer lock copies it whole, so one lock held around
+// the work makes the inner ones free; the desktop needs none (and blits refuse a
+// locked surface there), so it holds nothing.
+class PixelHold {
+ public:
+  explicit PixelHold(SDL_Surface* picture);
+  ~PixelHold();
+  PixelHold(const PixelHold&) = delete;
+  PixelHold& operator=(const PixelHold&) = delete;
+
+  // True where a lock copies the whole picture: there painting blits instead of
+  // copying pixels by hand.
+  static bool locksCopyPictures();
+
+ private:
+  SDL_Surface* held = nullptr;
+};
