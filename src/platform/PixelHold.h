@@ -12,10 +12,10 @@ class PixelHold {
   PixelHold(const PixelHold&) = delete;
   PixelHold& operator=(const PixelHold&) = delete;
 
-  // True where a lock copies the whole picture: there painting blits instead of
-  // copying pixels by hand.
+  // True where a lock copies the whole picture: there painting blends pixels by
+  // hand instead of blitting, since a blit would copy the picture too.
   static bool locksCopyPictures();
 
  private:
-  SDL_Surface* held = nullptr;
+  [[maybe_unused]] SDL_Surface* held = nullptr;  // read in the browser only
 };
