@@ -5,17 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(emscripten chromium)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  sudo=""
-  [[ $(id -u) -ne 0 ]] && sudo="sudo"
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
-fi
+scripts/install-missing.sh "${packages[@]}"
 
 # The page packs the pictures and sounds the native generator paints: build the
 # native tree first when they are missing.
