@@ -75,3 +75,13 @@ bool CollisionMap::isSolid(int x, int y) const {
   const size_t at = size_t(y) * size_t(w) + size_t(x);
   return (bits[at / 8] >> (at % 8)) & 1;
 }
+
+uint64_t CollisionMap::hash() const {
+  uint64_t sum = 14695981039346656037u;
+  auto mix = [&sum](uint64_t byte) { sum = (sum ^ byte) * 1099511628211u; };
+  for (int v : {w, h})
+    for (int b = 0; b < 4; ++b) mix(uint32_t(v) >> (8 * b) & 0xFF);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) mix(isSolid(x, y));
+  return sum;
+}

@@ -22,6 +22,9 @@ class CollisionMap {
   bool isSolid(int x, int y) const;
   int width() const { return w; }
   int height() const { return h; }
+  // FNV-1a over the width and height (four bytes each, lowest first), then one
+  // byte a pixel, 1 for solid, row after row: the same on every platform.
+  uint64_t hash() const;
 
  private:
   int w = 0, h = 0;

@@ -9,18 +9,6 @@
 #include "shell/Shop.h"
 
 namespace {
-// FNV-1a over the map's width and height (four bytes each, lowest first) and then
-// one byte a pixel, 1 for solid, row after row.
-uint64_t hashOf(const CollisionMap& map) {
-  uint64_t hash = 14695981039346656037u;
-  auto mix = [&hash](uint64_t byte) { hash = (hash ^ byte) * 1099511628211u; };
-  for (int v : {map.width(), map.height()})
-    for (int b = 0; b < 4; ++b) mix(uint32_t(v) >> (8 * b) & 0xFF);
-  for (int y = 0; y < map.height(); ++y)
-    for (int x = 0; x < map.width(); ++x) mix(map.isSolid(x, y));
-  return hash;
-}
-
 // Made with the code before the map, by the same hash over each level's 32-bit
 // collision image as the level painter left it (levels 0 … 4 from the level files
 // of that day) and over the background the shop's walk probed, a pixel counting as
@@ -33,10 +21,10 @@ const uint64_t kShopHash = 0x961fd6403df6f212;
 TEST(CollisionMapTest, EveryLevelAndTheShopAreSolidWhereTheirCollisionPicturesWere) {
   for (int n = 0; n < kLevelCount; ++n) {
     levelBuild.waitFor(n);
-    const uint64_t hash = hashOf(levels[n].getCollisionMap());
+    const uint64_t hash = levels[n].getCollisionMap().hash();
     EXPECT_EQ(hash, kLevelHashes[n]) << "level " << n << std::hex << ": 0x" << hash;
   }
-  EXPECT_EQ(hashOf(shopCollision()), kShopHash);
+  EXPECT_EQ(shopCollision().hash(), kShopHash);
 }
 
 TEST(CollisionMapTest, OutsidePointsPrintTheFirstFailedCheckAndAreNotSolid) {
