@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "level/CollisionMap.h"
+#include "level/LevelPainting.h"
 #include "platform/Layout.h"
-#include "platform/PixelHold.h"
 
 const uint32_t kLevelTimeMs = 60000;  // each level's clock
 
@@ -24,6 +24,10 @@ class Level {
   // Makes the level picture a fresh copy of the background and paints level n
   // into it and into the collision map.
   void paint(int n);
+  // The same in steps: starts painting level n, then paints the next `rows`
+  // pixel rows at each call, true once the level is painted.
+  void startPaint(int n);
+  bool paintRows(int rows);
   // Frees the picture and the map; nothing may draw or probe the level until it is painted again.
   void unpaint();
   // Reads "level<n>.txt" and paints its tiles (row n of both sheets): the visible
@@ -49,8 +53,9 @@ class Level {
   // worked out: those rows are copied to the screen instead of blended.
   std::vector<bool> opaqueRow;
   const SDL_Surface* opaqueRowOf = nullptr;
-  // The painted picture's pixels, held while it is drawn from every pass.
-  std::unique_ptr<PixelHold> drawHold;
+  // The painting under way, if any, and the picture rows it has shown so far.
+  std::unique_ptr<LevelPainting> painting;
+  int shownRows = 0;
 };
 
 extern Level levels[kLevelCount];

@@ -18,6 +18,7 @@ class LevelBuild {
 
   // Level n is the one needed next: frees every other level's pictures and
   // starts painting n unless it is painted. An n outside the levels frees them all.
+  // Called every pass: where no thread can be had, each call paints a slice.
   void prepare(int n);
   // Prepares n and returns once it is painted (painting it here if no thread can be had).
   void waitFor(int n);
@@ -26,12 +27,15 @@ class LevelBuild {
   // Holds the painter with `job` instead of painting, so that no level is
   // ready until it ends (tests keep the title on "Loading" with it).
   void run(void (*job)());
-  // Returns once the painter is idle.
+  // Returns once the painter is idle (painting what is left of a sliced level).
   void finish();
 
  private:
+  void paintSlice(int rows);
+
   std::thread painter;
-  int wanted = -1;  // the level kept or being painted; -1 none
+  int slicing = -1;  // the level painted a slice a pass; -1 none
+  int wanted = -1;   // the level kept or being painted; -1 none
   std::atomic<bool> painted[kLevelCount] = {};
   std::atomic<bool> holding{false};  // a test's job holds the painter
 };

@@ -4,6 +4,7 @@
 #include "level/FastBlit.h"
 #include "level/Level.h"
 #include "level/Pixels.h"
+#include "platform/PixelHold.h"
 
 namespace {
 const int kViewWidth = 640;                                           // px
@@ -52,7 +53,8 @@ void fillOffLevel(SDL_Surface* screen, const ViewCover& c) {
 }
 
 // Blends rows [y0, y1) of the covered part of the view by the picture's alpha channel.
-void blendRows(SDL_Surface* picture, SDL_Surface* screen, int ix, int iy, const ViewCover& c, int y0, int y1) {
+void blendRows(SDL_Surface* picture, SDL_Surface* screen, int ix, int iy, const ViewCover& c, int y0,
+               int y1) {
   if (y0 >= y1) return;
   SDL_Rect src = {static_cast<Sint16>(ix + c.x0), static_cast<Sint16>(iy + y0),
                   static_cast<Uint16>(c.x1 - c.x0), static_cast<Uint16>(y1 - y0)};
@@ -92,6 +94,12 @@ void Level::draw(SDL_Surface* screen, float vx, float vy) {
   int iy = roundToInt(vy);
   ViewCover cover = coverOf(levelImage, ix, iy);
   fillOffLevel(screen, cover);
+  // In the browser the picture is a canvas: one blit is the fast way, and a
+  // lock would copy the whole screen.
+  if (PixelHold::locksCopyPictures()) {
+    if (!cover.empty()) blendRows(levelImage, screen, ix, iy, cover, cover.y0, cover.y1);
+    return;
+  }
   if (opaqueRowOf != levelImage) {
     opaqueRow = opaqueRows(levelImage);
     opaqueRowOf = levelImage;

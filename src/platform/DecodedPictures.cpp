@@ -9,6 +9,7 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/PixelHold.h"
 #include "platform/RegularFile.h"
 #include "platform/StopRequest.h"
 #include "platform/SurfaceFormat.h"
@@ -46,9 +47,23 @@ bool decodesWithinCap(const std::string& bytes) {
 }
 
 #ifdef __EMSCRIPTEN__
-// The browser's SDL reads only its own sources, and nothing there can stop a decode.
-SDL_RWops* stoppableSource(const std::string& bytes) {
-  return SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
+}  // namespace
+
+// The decoder the browser's SDL_image uses, called directly: its pixels become
+// the picture's own, with no canvas read back (see pixelPicture).
+extern "C" unsigned char* stbi_load_from_memory(const unsigned char* bytes, int count, int* w, int* h,
+                                                int* channels, int wanted);
+
+namespace {
+const int kRgba = 4;  // channels asked of the decoder
+
+SDL_Surface* decodePng(const std::string& bytes) {
+  int w = 0, h = 0, channels = 0;
+  unsigned char* rgba = stbi_load_from_memory(reinterpret_cast<const unsigned char*>(bytes.data()),
+                                              int(bytes.size()), &w, &h, &channels, kRgba);
+  SDL_Surface* picture = rgba ? pixelPicture(w, h, rgba) : nullptr;
+  showRows(picture, 0, h);
+  return picture;
 }
 #else
 SDL_RWops* innerOf(SDL_RWops* rw) { return static_cast<SDL_RWops*>(rw->hidden.unknown.data1); }
@@ -76,6 +91,8 @@ SDL_RWops* stoppableSource(const std::string& bytes) {
   };
   return outer;
 }
+
+SDL_Surface* decodePng(const std::string& bytes) { return IMG_Load_RW(stoppableSource(bytes), 1); }
 #endif
 
 // Only a regular PNG file that decodes within the cap is decoded; anything else is missing.
@@ -85,7 +102,7 @@ DecodedPicture decode(const std::string& path) {
   if (stopRequested() || !wasRead(readRegularFile(path.c_str(), kMaxPictureFileBytes, bytes)) ||
       !decodesWithinCap(bytes))
     return d;
-  if (SDL_Surface* picture = IMG_Load_RW(stoppableSource(bytes), 1)) {
+  if (SDL_Surface* picture = decodePng(bytes)) {
     fillShifts(picture);
     liveDecodedBytes += pixelBytes(picture);
     d.picture.reset(picture, freeDecoded);
@@ -112,7 +129,8 @@ void DecodedPictures::prefetch(const std::vector<std::string>& paths) {
       for (Job& job : *jobs) job.second.set_value(decode(job.first));
     });
   } catch (const std::system_error&) {
-    return;  // no thread to be had: each picture is decoded when it is loaded
+    // No thread to be had (the browser): decoded now, so that no later pass waits on one.
+    for (Job& job : *jobs) job.second.set_value(decode(job.first));
   }
   for (auto& future : futures) byPath.insert(std::move(future));
 }

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <utility>
 
 #include "platform/DecodedPictures.h"
 #include "platform/PixelHold.h"
@@ -51,6 +53,41 @@ void keepLook(SDL_Surface* s, const SDL_Surface* picture) {
   keepColourKey(s, picture);
 }
 
+#ifdef __EMSCRIPTEN__
+// The browser's SDL copies the pixels of a surface made around them, so there
+// every handle is the decoded picture itself, counted by SDL's own refcount: a
+// free lets go of one handle. Keys and alpha are the same for every handle of a
+// file there (a key turns into alpha in the shared pixels).
+SDL_Surface* handleOn(const std::shared_ptr<SDL_Surface>& picture) {
+  ++picture->refcount;
+  return picture.get();
+}
+
+// The browser makes a canvas's memory when it is first drawn on, tens of ms for
+// a level picture: a private picture let go keeps its canvas (not its pixels)
+// for the next one of its size, one a size.
+std::map<std::pair<int, int>, SDL_Surface*> spares;
+
+// A blank picture of w x h in the image's format, with pixels in memory.
+SDL_Surface* blankLike(const SDL_Surface*, int w, int h) {
+  void* pixels = std::calloc(size_t(w) * size_t(h), 4);
+  if (!pixels) return nullptr;
+  auto spare = spares.find({w, h});
+  if (spare == spares.end()) return pixelPicture(w, h, pixels);
+  SDL_Surface* s = spare->second;
+  spares.erase(spare);
+  adoptPixels(s, pixels);
+  return s;
+}
+
+bool keptAsSpare(SDL_Surface* image) {
+  dropPixels(image);
+  SDL_Surface*& slot = spares[{image->w, image->h}];
+  if (slot) SDL_FreeSurface(slot);
+  slot = image;
+  return true;
+}
+#else
 // A surface of the picture's size and format around its pixels.
 SDL_Surface* handleOn(const std::shared_ptr<SDL_Surface>& picture) {
   const SDL_PixelFormat* f = picture->format;
@@ -62,6 +99,37 @@ SDL_Surface* handleOn(const std::shared_ptr<SDL_Surface>& picture) {
   hold(s, Holding{picture, 0});
   return s;
 }
+
+SDL_Surface* blankLike(const SDL_Surface* image, int w, int h) {
+  const SDL_PixelFormat* f = image->format;
+  return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, f->Amask);
+}
+
+bool keptAsSpare(SDL_Surface*) { return false; }
+#endif
+
+// A private picture of `rows` rows in the image's format and look, every pixel clear.
+SDL_Surface* privateBlankRows(const SDL_Surface* image, int rows) {
+  SDL_Surface* blank = blankLike(image, image->w, rows);
+  if (!blank) return nullptr;
+  fillShifts(blank);
+  keepLook(blank, image);
+  const size_t bytes = size_t(blank->pitch) * size_t(blank->h);
+  livePrivateBytes += bytes;
+  hold(blank, Holding{nullptr, bytes});
+  return blank;
+}
+
+// Copies `rows` rows of `from`, from row `top` on, to rows from `at` on of `to`.
+void copyRowsAt(const SDL_Surface* from, int top, int rows, SDL_Surface* to, int at) {
+  // In the browser the pixels are only there while locked, and written ones
+  // reach the picture at the unlock.
+  PixelHold hold(const_cast<SDL_Surface*>(from)), holdTo(to);
+  const size_t rowBytes = std::min<size_t>(from->pitch, to->pitch);
+  for (int y = 0; y < rows; ++y)
+    std::memcpy(static_cast<Uint8*>(to->pixels) + size_t(at + y) * to->pitch,
+                static_cast<const Uint8*>(from->pixels) + size_t(top + y) * from->pitch, rowBytes);
+}
 }  // namespace
 
 SDL_Surface* loadImage(const char* path) {
@@ -69,31 +137,18 @@ SDL_Surface* loadImage(const char* path) {
   return d.picture ? handleOn(d.picture) : nullptr;
 }
 
-SDL_Surface* privateCopy(const SDL_Surface* image) {
-  return image ? privateRows(image, 0, image->h) : nullptr;
+SDL_Surface* privateRows(const SDL_Surface* image, int top, int rows) {
+  SDL_Surface* copy = image ? privateBlankRows(image, rows) : nullptr;
+  if (copy) copyRowsAt(image, top, rows, copy, 0);
+  return copy;
 }
 
-SDL_Surface* privateRows(const SDL_Surface* image, int top, int rows) {
-  if (!image) return nullptr;
-  const SDL_PixelFormat* f = image->format;
-  SDL_Surface* copy = SDL_CreateRGBSurface(SDL_SWSURFACE, image->w, rows, f->BitsPerPixel, f->Rmask, f->Gmask,
-                                           f->Bmask, f->Amask);
-  if (!copy) return nullptr;
-  fillShifts(copy);
-  {
-    // In the browser the pixels are only there while locked, and written ones
-    // reach the picture at the unlock.
-    PixelHold from(const_cast<SDL_Surface*>(image)), to(copy);
-    const size_t rowBytes = std::min<size_t>(image->pitch, copy->pitch);
-    for (int y = 0; y < rows; ++y)
-      std::memcpy(static_cast<Uint8*>(copy->pixels) + size_t(y) * copy->pitch,
-                  static_cast<const Uint8*>(image->pixels) + size_t(top + y) * image->pitch, rowBytes);
-  }
-  keepLook(copy, image);
-  const size_t bytes = size_t(copy->pitch) * size_t(copy->h);
-  livePrivateBytes += bytes;
-  hold(copy, Holding{nullptr, bytes});
-  return copy;
+SDL_Surface* privateBlank(const SDL_Surface* image) {
+  return image ? privateBlankRows(image, image->h) : nullptr;
+}
+
+void copyRows(const SDL_Surface* from, SDL_Surface* to, int top, int rows) {
+  if (from && to) copyRowsAt(from, top, rows, to, top);
 }
 
 void releaseDecodedImages() { decodedPictures().release(); }
@@ -110,7 +165,7 @@ void freeImage(SDL_Surface*& image) {
     }
   }
   livePrivateBytes -= released.privateBytes;
-  SDL_FreeSurface(image);
+  if (!released.privateBytes || !keptAsSpare(image)) SDL_FreeSurface(image);
   image = nullptr;
 }
 
@@ -118,15 +173,23 @@ void freeImage(SDL_Surface*& image) {
 namespace {
 // The browser's SDL keeps no colour key, but every picture there has alpha:
 // the key's pixels become clear instead, once, when the key is set.
+// Every handle of a file shares the pixels, so only the first one's key changes any.
 void clearKeyedPixels(SDL_Surface* image, Uint32 key) {
   const Uint32 amask = image->format->Amask;
   if (image->format->BytesPerPixel != 4 || !amask) return;
-  PixelHold hold(image);
-  for (int y = 0; y < image->h; ++y) {
-    Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(image->pixels) + size_t(y) * image->pitch);
-    for (int x = 0; x < image->w; ++x)
-      if ((row[x] & ~amask) == (key & ~amask)) row[x] &= ~amask;
+  bool changed = false;
+  {
+    PixelHold hold(image);
+    for (int y = 0; y < image->h; ++y) {
+      Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(image->pixels) + size_t(y) * image->pitch);
+      for (int x = 0; x < image->w; ++x)
+        if ((row[x] & amask) && (row[x] & ~amask) == (key & ~amask)) {
+          row[x] &= ~amask;
+          changed = true;
+        }
+    }
   }
+  if (changed) showRows(image, 0, image->h);
 }
 }  // namespace
 

@@ -9,11 +9,17 @@
 // writes into them) but has its own colour key and alpha flags.
 SDL_Surface* loadImage(const char* path);
 
-// A copy of `image` with pixels of its own, for a picture that gets painted on;
-// nullptr for an empty image. May be called from a helper thread.
-SDL_Surface* privateCopy(const SDL_Surface* image);
-// The same for rows top … top + rows - 1 of `image`, which must lie inside it.
+// A copy of rows top … top + rows - 1 of `image` (which must lie inside it) with
+// pixels of its own, for a picture that gets painted on; nullptr for an empty
+// image. May be called from a helper thread, as the pictures below.
 SDL_Surface* privateRows(const SDL_Surface* image, int top, int rows);
+
+// A picture of the image's size, format and look with pixels of its own, every
+// pixel clear; nullptr for an empty image.
+SDL_Surface* privateBlank(const SDL_Surface* image);
+// Copies rows top … top + rows - 1 of `from` into the same rows of `to`, a private
+// picture as wide; both must hold those rows.
+void copyRows(const SDL_Surface* from, SDL_Surface* to, int top, int rows);
 
 // Forgets the decoded pictures kept for later loads, so pictures nobody holds go back.
 void releaseDecodedImages();

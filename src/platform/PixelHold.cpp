@@ -1,6 +1,40 @@
 #include "platform/PixelHold.h"
 
 #ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+
+#include <cstdlib>
+
+namespace {
+// The bytes order of `pixels`: R, G, B, A (little-endian masks).
+const Uint32 kRed = 0x000000ff, kGreen = 0x0000ff00, kBlue = 0x00ff0000, kAlpha = 0xff000000;
+const int kBits = 32;  // bits per pixel
+}  // namespace
+
+// The browser's SDL keeps a surface's pixels as `buffer` beside its canvas, and
+// copies the canvas into it at each outermost lock. A lock count that never ends
+// keeps that copy from ever happening.
+EM_JS(void, adoptPixelsJs, (SDL_Surface * surface, void* pixels), {
+  var s = SDL.surfaces[surface];
+  if (s.buffer && s.buffer != pixels) _free(s.buffer);
+  s.buffer = pixels;
+  s.locked = 1;
+});
+
+EM_JS(void, showRowsJs, (SDL_Surface * surface, int top, int rows), {
+  var s = SDL.surfaces[surface];
+  if (!s.buffer || rows <= 0) return;
+  var bytes = new Uint8ClampedArray(HEAPU8.buffer, s.buffer + top * s.width * 4, rows * s.width * 4);
+  s.ctx.putImageData(new ImageData(bytes, s.width, rows), 0, top);
+});
+
+EM_JS(void, dropPixelsJs, (SDL_Surface * surface), {
+  var s = SDL.surfaces[surface];
+  if (s.buffer) _free(s.buffer);
+  s.buffer = 0;
+  s.locked = 0;
+});
+
 PixelHold::PixelHold(SDL_Surface* picture) : held(picture) {
   if (held) SDL_LockSurface(held);
 }
@@ -10,10 +44,41 @@ PixelHold::~PixelHold() {
 }
 
 bool PixelHold::locksCopyPictures() { return true; }
+
+SDL_Surface* pixelPicture(int w, int h, void* pixels) {
+  // A hardware surface gets no pixels of its own from the browser's SDL.
+  SDL_Surface* s = SDL_CreateRGBSurface(SDL_HWSURFACE, w, h, kBits, kRed, kGreen, kBlue, kAlpha);
+  if (!s) {
+    std::free(pixels);
+    return nullptr;
+  }
+  s->pitch = Uint16(w * 4);
+  adoptPixels(s, pixels);
+  return s;
+}
+
+void adoptPixels(SDL_Surface* picture, void* pixels) {
+  picture->pixels = pixels;
+  adoptPixelsJs(picture, pixels);
+}
+
+void showRows(SDL_Surface* picture, int top, int rows) {
+  if (picture) showRowsJs(picture, top, rows);
+}
+
+void dropPixels(SDL_Surface* picture) {
+  if (!picture) return;
+  dropPixelsJs(picture);
+  picture->pixels = nullptr;
+}
 #else
 PixelHold::PixelHold(SDL_Surface*) {}
 
 PixelHold::~PixelHold() {}
 
 bool PixelHold::locksCopyPictures() { return false; }
+
+void showRows(SDL_Surface*, int, int) {}
+
+void dropPixels(SDL_Surface*) {}
 #endif

@@ -4,6 +4,7 @@
 #endif
 
 #include "level/Level.h"
+#include "level/LevelBuild.h"
 #include "platform/StopRequest.h"
 #include "player/Player.h"
 #include "shell/Commands.h"
@@ -36,13 +37,13 @@ void runOnePass() {
 // What the browser test reads from the page: the screen shown and where the hero stands.
 extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldScreen() { return int(getGameState()); }
 extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldHeroX() { return int(player.getX()); }
+extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldLevelReady(int n) { return levelBuild.ready(n); }
+
+// What a pass does to paint level n, for the browser test to time pass by pass:
+// called until the level is ready, it paints level n as the game would.
+extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldPrepare(int n) { levelBuild.prepare(n); }
 
 // Half of the collision hash of level n (painted), the one the desktop's collision test checks.
-// Paints level n aside and frees it again, for the browser test to time the
-// painting and hash the collision between; the game never draws it from here.
-extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldPaint(int n) { levels[n].paint(n); }
-extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldUnpaint(int n) { levels[n].unpaint(); }
-
 extern "C" EMSCRIPTEN_KEEPALIVE unsigned thornwaldCollisionHash(int n, int high) {
   const uint64_t hash = levels[n].getCollisionMap().hash();
   return unsigned(high ? hash >> 32 : hash);

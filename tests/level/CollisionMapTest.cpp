@@ -2,6 +2,7 @@
 // level's and the shop's collision, pixel for pixel as before it became a map.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <utility>
 
 #include "TestSupport.h"
@@ -25,6 +26,21 @@ TEST(CollisionMapTest, EveryLevelAndTheShopAreSolidWhereTheirCollisionPicturesWe
     EXPECT_EQ(hash, kLevelHashes[n]) << "level " << n << std::hex << ": 0x" << hash;
   }
   EXPECT_EQ(shopCollision().hash(), kShopHash);
+}
+
+// The browser paints a level a few rows a pass: the slices must join up exactly,
+// in the picture (where a row painted twice blends twice) and in the map.
+TEST(CollisionMapTest, ALevelPaintedInSlicesIsTheLevelPaintedAtOnce) {
+  Level whole, sliced;
+  whole.paint(3);
+  sliced.startPaint(3);
+  int slices = 1;
+  while (!sliced.paintRows(7)) ++slices;
+  EXPECT_EQ(slices, 200);  // 1400 rows, 7 a slice
+  EXPECT_EQ(sliced.getCollisionMap().hash(), kLevelHashes[3]);
+  const SDL_Surface *a = whole.levelImage, *b = sliced.levelImage;
+  ASSERT_TRUE(a && b && a->pitch == b->pitch && a->h == b->h);
+  EXPECT_EQ(std::memcmp(a->pixels, b->pixels, size_t(a->pitch) * a->h), 0);
 }
 
 TEST(CollisionMapTest, OutsidePointsPrintTheFirstFailedCheckAndAreNotSolid) {

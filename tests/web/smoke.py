@@ -18,6 +18,7 @@ import functools
 import http.server
 import json
 import os
+import re
 import select
 import shutil
 import subprocess
@@ -47,18 +48,35 @@ FRAME_GAPS = """window.thornwaldGaps = [];
   requestAnimationFrame((now) => { if (last) window.thornwaldGaps.push(now - last); watch(now); });
 })(0);"""
 LONGEST_GAP = "Math.max(0, ...window.thornwaldGaps)"
-# Times each pass's own work with the main loop's hooks, from now on.
+# Times each pass's own work (its busy time, not the gaps between passes) with the
+# main loop's hooks, from the first pass on: the page's own script sets Module,
+# and the trap adds the hooks to it. Each entry notes whether level 0 was still
+# being painted in that pass.
 TIME_PASSES = """window.thornwaldPasses = [];
-Module.preMainLoop = () => { window.thornwaldPassStart = performance.now(); };
-Module.postMainLoop = () => { window.thornwaldPasses.push(performance.now() - window.thornwaldPassStart); };
-true"""
-PASS_TIMES = """(() => {
-  const t = window.thornwaldPasses.slice().sort((a, b) => a - b);
+Object.defineProperty(window, 'Module', { configurable: true, get() { return window.thornwaldModule; },
+  set(m) {
+    m.preMainLoop = () => { window.thornwaldPassStart = performance.now(); };
+    m.postMainLoop = () => {
+      const painting = m._thornwaldLevelReady ? !m._thornwaldLevelReady(0) : false;
+      window.thornwaldPasses.push([performance.now() - window.thornwaldPassStart, painting]);
+    };
+    window.thornwaldModule = m;
+  } });"""
+MARK_PASSES = "window.thornwaldPasses.length"
+# [count, median, 95th percentile, longest] of the passes from `from` on, painting ones or the others.
+PASS_TIMES = """((from, painting) => {
+  const t = window.thornwaldPasses.slice(from).filter((p) => p[1] == painting).map((p) => p[0]).sort((a, b) => a - b);
   return t.length ? JSON.stringify([t.length, t[Math.floor(t.length / 2)], t[Math.floor(t.length * 0.95)], t[t.length - 1]]) : null;
-})()"""
+})(%d, %s)"""
+# Loose bounds on a pass's busy time: a pass that paints a slice of a level must
+# not freeze the page, and play must keep well inside a 60 Hz frame on a busy CI machine.
+MAX_PAINTING_PASS_MS = 50
+MAX_PLAY_P95_MS = 12
+MAX_HEAP_MB = 200
 PLAYING = 2  # the game's screen number for play
 KEYS = {"1": (49, "Digit1", "1"), "Right": (39, "ArrowRight", ""), "Escape": (27, "Escape", "")}
 TITLE = 1  # the game's screen number for the title
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 POLL_SECONDS = 0.1
 
 
@@ -155,6 +173,7 @@ class Browser:
         self.send("Emulation.setDeviceMetricsOverride",
                   {"width": 800, "height": 600, "deviceScaleFactor": 1, "mobile": False})
         self.send("Page.addScriptToEvaluateOnNewDocument", {"source": FRAME_GAPS})
+        self.send("Page.addScriptToEvaluateOnNewDocument", {"source": TIME_PASSES})
 
     def key(self, name, down):
         code, dom_code, text = KEYS[name]
@@ -165,8 +184,9 @@ class Browser:
             event["text"] = text
         self.send("Input.dispatchKeyEvent", event)
 
-    def evaluate(self, expression):
-        result = self.send("Runtime.evaluate", {"expression": expression, "returnByValue": True})
+    def evaluate(self, expression, wait=False):
+        result = self.send("Runtime.evaluate", {"expression": expression, "returnByValue": True,
+                                                "awaitPromise": wait})
         if "exceptionDetails" in result:
             return None
         return result["result"].get("value")
@@ -223,20 +243,21 @@ def play(browser, shot):
     hash_of = "(Module._thornwaldCollisionHash(0, %d) >>> 0).toString(16).padStart(8, '0')"
     print("level 0's collision hash: 0x%s%s (the desktop's collision test knows it)"
           % (browser.evaluate(hash_of % 1), browser.evaluate(hash_of % 0)))
-    browser.evaluate(TIME_PASSES)
+    mark = browser.evaluate(MARK_PASSES)
     before = browser.evaluate("Module._thornwaldHeroX()")
     browser.key("Right", True)
     time.sleep(min(1.0, browser.left()))
     browser.key("Right", False)
     after = browser.evaluate("Module._thornwaldHeroX()")
     print("the hero went from x %s to x %s on Right" % (before, after))
-    times = browser.evaluate(PASS_TIMES)
-    if times:
-        count, median, p95, longest = json.loads(times)
-        print("a pass's own work while running: median %.1f ms, 95th percentile %.1f ms, longest %.1f ms"
-              " (%d passes)" % (median, p95, longest, count))
     if not after > before:
         raise Failure("the hero did not move right on Right")
+    count, median, p95, longest = json.loads(browser.evaluate(PASS_TIMES % (mark, "false")))
+    print("a pass's busy time while running: median %.1f ms, 95th percentile %.1f ms, longest %.1f ms"
+          " (%d passes)" % (median, p95, longest, count))
+    if p95 > MAX_PLAY_P95_MS:
+        raise Failure("a pass's busy time in play is %.1f ms at the 95th percentile (bound %d ms)"
+                      % (p95, MAX_PLAY_P95_MS))
     screenshot(browser, shot)
     print("play screenshot saved to %s" % shot)
     # A page that loses the focus pauses the game: Right then moves nothing.
@@ -256,23 +277,115 @@ def play(browser, shot):
     print("Escape went back to the title")
 
 
-# Paints level n aside on the title, timing it, and hashes its collision.
+# Paints level n on the title as the passes of the statistics and the shop do,
+# timing each pass's share, and hashes its collision. It runs in one go, so no pass
+# of the game's own comes between; the title's next pass paints level 0 again.
 PAINT_LEVEL = """(() => {
-  const start = performance.now();
-  Module._thornwaldPaint(%(n)d);
-  const ms = performance.now() - start;
+  const times = [];
+  do {
+    const start = performance.now();
+    Module._thornwaldPrepare(%(n)d);
+    times.push(performance.now() - start);
+  } while (!Module._thornwaldLevelReady(%(n)d) && times.length < 100000);
   const half = (high) => (Module._thornwaldCollisionHash(%(n)d, high) >>> 0).toString(16).padStart(8, '0');
-  const hash = half(1) + half(0);
-  Module._thornwaldUnpaint(%(n)d);
-  return JSON.stringify([ms, hash]);
+  return JSON.stringify([times.length, Math.max(...times), half(1) + half(0)]);
 })()"""
 
 
+def desktop_hashes():
+    """The collision hashes the desktop's collision test holds, read from it."""
+    with open(os.path.join(ROOT, "tests", "level", "CollisionMapTest.cpp")) as test:
+        table = re.search(r"kLevelHashes\[kLevelCount\] = \{([^}]*)\}", test.read())
+    return ["%016x" % int(h, 16) for h in re.findall(r"0x[0-9a-fA-F]+", table.group(1))]
+
+
 def paint_levels(browser):
-    """Times each later level's painting (the page freezes that long) and prints its collision hash."""
-    for n in range(1, 5):
-        ms, digest = json.loads(browser.evaluate(PAINT_LEVEL % {"n": n}))
-        print("level %d: painted in %.0f ms, collision hash 0x%s" % (n, ms, digest))
+    """Paints each later level as the passes would, and compares its collision with the desktop's."""
+    expected = desktop_hashes()
+    for n in range(1, len(expected)):
+        passes, longest, digest = json.loads(browser.evaluate(PAINT_LEVEL % {"n": n}))
+        print("level %d: painted in %d passes, the longest painting %.1f ms; collision hash 0x%s"
+              % (n, passes, longest, digest))
+        if digest != expected[n]:
+            raise Failure("level %d's collision hash is 0x%s, the desktop's 0x%s" % (n, digest, expected[n]))
+        if longest > MAX_PAINTING_PASS_MS:
+            raise Failure("painting level %d took %.1f ms in one pass (bound %d ms)"
+                          % (n, longest, MAX_PAINTING_PASS_MS))
+
+
+def check_painting(browser):
+    """Level 0 is painted a slice a pass behind the title's "Loading...": no such pass may freeze the page."""
+    wait_until(browser, "Module._thornwaldLevelReady(0)", "level 0 to be painted")
+    times = browser.evaluate(PASS_TIMES % (0, "true"))
+    if not times:
+        raise Failure("no pass painted level 0")
+    count, median, p95, longest = json.loads(times)
+    print("level 0 painted in %d passes: busy time median %.1f ms, longest %.1f ms" % (count, median, longest))
+    if longest > MAX_PAINTING_PASS_MS:
+        raise Failure("a pass that painted took %.1f ms (bound %d ms)" % (longest, MAX_PAINTING_PASS_MS))
+    hash_of = "(Module._thornwaldCollisionHash(0, %d) >>> 0).toString(16).padStart(8, '0')"
+    digest = browser.evaluate(hash_of % 1) + browser.evaluate(hash_of % 0)
+    if digest != desktop_hashes()[0]:
+        raise Failure("level 0's collision hash is 0x%s, the desktop's 0x%s" % (digest, desktop_hashes()[0]))
+
+
+# The canvas's pixels, and a PNG's as the browser decodes it, each as base64 RGBA.
+CANVAS_RGBA = """(() => {
+  const c = document.getElementById('canvas');
+  const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+  let s = '';
+  for (let i = 0; i < d.length; i += 8192) s += String.fromCharCode.apply(null, d.subarray(i, i + 8192));
+  return btoa(s);
+})()"""
+PNG_RGBA = """(async (b64) => {
+  const bytes = Uint8Array.from(atob(b64), (c) => c.charCodeAt(0));
+  const bitmap = await createImageBitmap(new Blob([bytes], {type: 'image/png'}),
+                                         {colorSpaceConversion: 'none', premultiplyAlpha: 'none'});
+  const c = new OffscreenCanvas(bitmap.width, bitmap.height);
+  c.getContext('2d').drawImage(bitmap, 0, 0);
+  const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+  let s = '';
+  for (let i = 0; i < d.length; i += 8192) s += String.fromCharCode.apply(null, d.subarray(i, i + 8192));
+  return btoa(s);
+})(%s)"""
+# The title's live label, drawn by the game over the picture: the rules line (x0, y0, x1, y1).
+TITLE_LIVE_LABELS = [(150, 436, 350, 480)]
+SCREEN_W, SCREEN_H = 640, 480
+
+
+def compare_title(browser, picture):
+    """Once level 0 is painted (no "Loading..."), the title must be the picture outside its live labels."""
+    shown = base64.b64decode(browser.evaluate(CANVAS_RGBA))
+    with open(picture, "rb") as f:
+        wanted = base64.b64decode(browser.evaluate(PNG_RGBA % json.dumps(base64.b64encode(f.read()).decode()),
+                                                   wait=True))
+    if len(shown) != len(wanted) or len(shown) != SCREEN_W * SCREEN_H * 4:
+        raise Failure("the canvas is not 640 x 480 or %s is not" % picture)
+    differ = []
+    for y in range(SCREEN_H):
+        row = y * SCREEN_W * 4
+        if shown[row:row + SCREEN_W * 4] == wanted[row:row + SCREEN_W * 4]:
+            continue
+        for x in range(SCREEN_W):
+            at = row + x * 4
+            live = any(x0 <= x < x1 and y0 <= y < y1 for x0, y0, x1, y1 in TITLE_LIVE_LABELS)
+            if not live and shown[at:at + 3] != wanted[at:at + 3]:
+                differ.append((x, y))
+    if differ:
+        xs, ys = [p[0] for p in differ], [p[1] for p in differ]
+        raise Failure("the title differs from %s in %d pixels outside its live labels, within x %d-%d, y %d-%d"
+                      % (picture, len(differ), min(xs), max(xs), min(ys), max(ys)))
+    print("the title equals %s outside its live labels" % os.path.relpath(picture, ROOT))
+
+
+def check_memory(browser):
+    """After every level was painted, the page's wasm heap (which never shrinks) must stay under the bound."""
+    heap_mb = browser.evaluate("HEAP8.length / 1048576")
+    print("memory: wasm heap %.0f MB after painting every level (bound %d MB), JavaScript heap %s MB" % (
+        heap_mb, MAX_HEAP_MB,
+        browser.evaluate("performance.memory ? Math.round(performance.memory.usedJSHeapSize / 1048576) : '?'")))
+    if heap_mb > MAX_HEAP_MB:
+        raise Failure("the wasm heap grew to %.0f MB" % heap_mb)
 
 
 def screenshot(browser, path):
@@ -290,6 +403,7 @@ def main():
     parser.add_argument("--serve", metavar="DIR", help="serve this folder instead of loading --url")
     parser.add_argument("--timeout", type=float, default=120, help="seconds for the whole run")
     parser.add_argument("--play", metavar="SHOT", help="then start a game, run right, and save this screenshot")
+    parser.add_argument("--title", metavar="PNG", help="the title picture the page packs, to compare the title with")
     args = parser.parse_args()
     deadline = time.monotonic() + args.timeout
     server, url = serve(args.serve) if args.serve else (None, args.url)
@@ -303,15 +417,16 @@ def main():
         except Failure as failure:
             raise Failure("no frame on the canvas: %s" % failure)
         print("first frame %.0f ms after the page began loading" % shown_ms)
+        check_painting(browser)
         screenshot(browser, args.shot)
         print("screenshot saved to %s" % args.shot)
+        if args.title:
+            compare_title(browser, args.title)
         if args.play:
             play(browser, args.play)
             paint_levels(browser)
+            check_memory(browser)
         print("longest gap between the page's frames: %.0f ms" % browser.evaluate(LONGEST_GAP))
-        print("memory: wasm heap %s MB, JavaScript heap %s MB" % (
-            browser.evaluate("typeof HEAP8 == 'object' ? Math.round(HEAP8.length / 1048576) : '?'"),
-            browser.evaluate("performance.memory ? Math.round(performance.memory.usedJSHeapSize / 1048576) : '?'")))
         return 0
     except Failure as failure:
         print("web smoke test FAILED: %s" % failure, file=sys.stderr)
