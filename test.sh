@@ -3,7 +3,7 @@
 # headless: the tests, the tests again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the whole project built with clang under
 # ThreadSanitizer with the unit tests in a random order, and a minute of fuzzing
-# for each file reader.
+# for each file reader; then the web build, played in headless Chromium.
 set -euo pipefail
 cd "$(dirname "$0")"
 top=$PWD
@@ -43,3 +43,9 @@ for target in LevelMap Scores; do
     "$corpus" "$seeds" 2>&1 | tail -n 4
   rm -rf "$corpus"
 done
+
+echo "== the web build in headless Chromium"
+scripts/build-web.sh
+# Every wait in the script is bounded; it fails with the page's log.
+python3 tests/web/smoke.py build-web/title.png --serve build-web/page --play build-web/play.png \
+  --title build/game/pics/title.png --timeout 240
