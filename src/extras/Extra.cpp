@@ -9,7 +9,6 @@
 namespace {
 
 const float kSpriteCentre = 25.0f;  // px from the corner of a 50 x 50 sprite
-const float kExitCentre = 75.0f;    // px; near the middle of the 150 x 145 exit
 const float kTouchReach = 30.0f;    // px on each axis, exclusive
 
 const int kHazardStep = 50;  // px a touched hazard steps down, for a while

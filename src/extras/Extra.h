@@ -68,6 +68,8 @@ class Extra {
 
 extern Extra extras[kExtraCount];
 
+const float kExitCentre = 75.0f;  // px from the exit's corner; near the middle of the 150 x 145 exit
+
 // The touch rule alone: does the hero with view corner (px, py) touch an extra
 // of `type` whose sprite corner is (x, y)? Pure, so tools can ask it too.
 bool touchesExtra(int type, int x, int y, float px, float py);

@@ -74,7 +74,10 @@ MAX_PAINTING_PASS_MS = 50
 MAX_PLAY_P95_MS = 12
 MAX_HEAP_MB = 200
 PLAYING = 2  # the game's screen number for play
-KEYS = {"1": (49, "Digit1", "1"), "Right": (39, "ArrowRight", ""), "Escape": (27, "Escape", "")}
+KEYS = {"1": (49, "Digit1", "1"), "8": (56, "Digit8", "8"), "Right": (39, "ArrowRight", ""),
+        "Escape": (27, "Escape", ""), "Space": (32, "Space", " ")}
+KEYS.update({c: (ord(c), "Key" + c, c.lower()) for c in "ABCDEFGHIJKLMNOPQRSTUVWXYZ"})
+SCREENS = {"title": 1, "play": 2, "shop": 3, "statistics": 4, "scores": 5, "name entry": 10, "victory": 11}
 TITLE = 1  # the game's screen number for the title
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 POLL_SECONDS = 0.1
@@ -378,6 +381,60 @@ def compare_title(browser, picture):
     print("the title equals %s outside its live labels" % os.path.relpath(picture, ROOT))
 
 
+def press(browser, name):
+    browser.key(name, True)
+    browser.key(name, False)
+
+
+def wait_for_screen(browser, name):
+    wait_until(browser, "Module._thornwaldScreen() == %d" % SCREENS[name], "the %s" % name)
+
+
+def tour(browser, folder, rules):
+    """Plays a whole game from the title to the high scores, each level ended at its
+    exit, and saves a screenshot of every screen on the way into `folder`."""
+    def shot(name):
+        path = os.path.join(folder, "%s-%s.png" % (rules, name))
+        screenshot(browser, path)
+        print("  saved %s" % path)
+
+    print("a whole game under %s rules:" % rules)
+    wait_for_screen(browser, "title")
+    if rules == "wild":
+        press(browser, "8")
+        time.sleep(min(0.2, browser.left()))
+        shot("title")
+    press(browser, "1")
+    for n in range(5):
+        wait_for_screen(browser, "play")
+        time.sleep(min(0.3, browser.left()))
+        if n in (0, 4):
+            shot("level%d" % n)
+        browser.evaluate("Module._thornwaldWarpToExit()")
+        wait_for_screen(browser, "statistics")
+        if n == 0:
+            shot("statistics")
+        press(browser, "Space")
+        wait_for_screen(browser, "shop")
+        if n == 0:
+            shot("shop")
+        # Walking out of the shop to the right starts the next level, or the ending.
+        browser.key("Right", True)
+        wait_until(browser, "Module._thornwaldScreen() != %d" % SCREENS["shop"], "the hero to leave the shop")
+        browser.key("Right", False)
+    wait_for_screen(browser, "victory")
+    shot("victory")
+    press(browser, "Space")
+    wait_for_screen(browser, "name entry")
+    shot("name-entry")
+    for letter in "WEB":
+        press(browser, letter)
+        time.sleep(min(0.15, browser.left()))  # a letter too soon after the one before is dropped
+    wait_for_screen(browser, "scores")
+    shot("scores")
+    press(browser, "1")
+
+
 def check_memory(browser):
     """After every level was painted, the page's wasm heap (which never shrinks) must stay under the bound."""
     heap_mb = browser.evaluate("HEAP8.length / 1048576")
@@ -403,6 +460,7 @@ def main():
     parser.add_argument("--serve", metavar="DIR", help="serve this folder instead of loading --url")
     parser.add_argument("--timeout", type=float, default=120, help="seconds for the whole run")
     parser.add_argument("--play", metavar="SHOT", help="then start a game, run right, and save this screenshot")
+    parser.add_argument("--tour", metavar="DIR", help="then play a whole game under each rule set, saving screenshots")
     parser.add_argument("--title", metavar="PNG", help="the title picture the page packs, to compare the title with")
     args = parser.parse_args()
     deadline = time.monotonic() + args.timeout
@@ -426,6 +484,9 @@ def main():
             play(browser, args.play)
             paint_levels(browser)
             check_memory(browser)
+        if args.tour:
+            for rules in ("classic", "wild"):
+                tour(browser, args.tour, rules)
         print("longest gap between the page's frames: %.0f ms" % browser.evaluate(LONGEST_GAP))
         return 0
     except Failure as failure:
