@@ -3,13 +3,16 @@
 on the game's canvas and saves a screenshot of it.
 
     tests/web/smoke.py SHOT.png [--url URL | --serve DIR] [--timeout SECONDS] [--play SHOT2.png]
+                       [--scores SHOT3.png]
 
 With --serve the script serves DIR (build-web/page) itself on 127.0.0.1;
 otherwise it loads URL (by default the page ./web.sh serves). It talks to
 Chromium over its DevTools pipe, waits at most --timeout seconds in all, and
 fails with a message instead of hanging. Python standard library only.
 With --play it then presses 1, checks that play starts and that the hero
-moves on Right, and saves a second screenshot. The times it prints are the
+moves on Right, and saves a second screenshot. With --scores it saves a name
+in the high scores, reloads the page, checks that the name was kept, and
+saves a screenshot of the list. The times it prints are the
 page's own wall-clock times, for reading, not for asserting.
 """
 import argparse
@@ -58,6 +61,8 @@ PASS_TIMES = """(() => {
 })()"""
 PLAYING = 2  # the game's screen number for play
 KEYS = {"1": (49, "Digit1", "1"), "Right": (39, "ArrowRight", ""), "Escape": (27, "Escape", "")}
+KEYS.update({digit: (ord(digit), "Digit" + digit, digit) for digit in "578"})
+KEYS.update({letter: (ord(letter), "Key" + letter, letter.lower()) for letter in "BTW"})
 TITLE = 1  # the game's screen number for the title
 POLL_SECONDS = 0.1
 
@@ -275,6 +280,70 @@ def paint_levels(browser):
         print("level %d: painted in %.0f ms, collision hash 0x%s" % (n, ms, digest))
 
 
+SUBMIT, SCORES = 10, 5  # the game's screen numbers for the name entry and the list
+SCORE_NAME = "TWB"
+LETTER_GAP_SECONDS = 0.25  # the game drops a letter within 100 ms of the one before
+STORE_SECONDS = 10  # the save reaches IndexedDB within a few frames
+# What the page's IndexedDB holds of the names file, as a reload finds it (null until stored).
+STORED_NAMES = """new Promise((done) => {
+  const open = indexedDB.open('/scores');
+  open.onerror = () => done(null);
+  open.onsuccess = () => {
+    const db = open.result;
+    try {
+      const get = db.transaction('FILE_DATA').objectStore('FILE_DATA').get('/scores/scorenames.txt');
+      get.onsuccess = () => { db.close(); done(get.result ? new TextDecoder().decode(get.result.contents) : null); };
+      get.onerror = () => { db.close(); done(null); };
+    } catch (e) { db.close(); done(null); }
+  };
+})"""
+RELOADED_TITLE = "!window.thornwaldOldPage && window.Module && Module.calledRun && Module._thornwaldScreen() == %d"
+
+
+def saved_score_survives_reload(browser, shot):
+    """From the title: a Wild game, a run right past the first nuts, key 7 and a
+    name; the page then keeps the table in IndexedDB, and a reload shows it."""
+    for name in "81":
+        browser.key(name, True)
+        browser.key(name, False)
+    wait_until(browser, "Module._thornwaldScreen() == %d" % PLAYING, "play to start after keys 8 and 1")
+    browser.key("Right", True)
+    time.sleep(min(4.0, browser.left()))
+    browser.key("Right", False)
+    browser.key("7", True)
+    browser.key("7", False)
+    wait_until(browser, "[%d, %d].includes(Module._thornwaldScreen())" % (SUBMIT, SCORES), "the name entry on key 7")
+    if browser.evaluate("Module._thornwaldScreen()") != SUBMIT:
+        raise Failure("the nuts run right did not score enough for the table")
+    for letter in SCORE_NAME:
+        time.sleep(min(LETTER_GAP_SECONDS, browser.left()))
+        browser.key(letter, True)
+        browser.key(letter, False)
+    wait_until(browser, "Module._thornwaldScreen() == %d" % SCORES, "the list after the name")
+    stored_by = time.monotonic() + STORE_SECONDS
+    while SCORE_NAME not in (browser.send("Runtime.evaluate", {"expression": STORED_NAMES, "awaitPromise": True,
+                                                               "returnByValue": True})["result"].get("value") or ""):
+        if time.monotonic() > stored_by:
+            raise Failure("the name %s was not in the browser's IndexedDB %d s after the save"
+                          % (SCORE_NAME, STORE_SECONDS))
+        time.sleep(min(POLL_SECONDS, browser.left()))
+    browser.evaluate("window.thornwaldOldPage = true")
+    browser.send("Page.reload")
+    wait_until(browser, RELOADED_TITLE % TITLE, "the title after the reload")
+    names = browser.evaluate("Module.FS.readFile('/scorenames.txt', {encoding: 'utf8'})") or ""
+    if SCORE_NAME not in names.split("\n"):
+        raise Failure("after the reload the names file holds %r, not %s" % (names, SCORE_NAME))
+    mode = browser.evaluate("Module.FS.stat('/scores/scorenames.txt').mode & 0o777")
+    if mode != 0o644:
+        raise Failure("the names file has mode %o, not 644" % (mode or 0))
+    browser.key("5", True)
+    browser.key("5", False)
+    wait_until(browser, "Module._thornwaldScreen() == %d" % SCORES, "the list on key 5 after the reload")
+    screenshot(browser, shot)
+    print("%s survived a reload in the browser's IndexedDB (mode 644); list screenshot saved to %s"
+          % (SCORE_NAME, shot))
+
+
 def screenshot(browser, path):
     x, y, w, h = json.loads(browser.evaluate(CANVAS_BOX))
     clip = {"x": x, "y": y, "width": w, "height": h, "scale": 1}
@@ -290,6 +359,7 @@ def main():
     parser.add_argument("--serve", metavar="DIR", help="serve this folder instead of loading --url")
     parser.add_argument("--timeout", type=float, default=120, help="seconds for the whole run")
     parser.add_argument("--play", metavar="SHOT", help="then start a game, run right, and save this screenshot")
+    parser.add_argument("--scores", metavar="SHOT", help="then save a score, reload, and save the list's screenshot")
     args = parser.parse_args()
     deadline = time.monotonic() + args.timeout
     server, url = serve(args.serve) if args.serve else (None, args.url)
@@ -312,6 +382,9 @@ def main():
         print("memory: wasm heap %s MB, JavaScript heap %s MB" % (
             browser.evaluate("typeof HEAP8 == 'object' ? Math.round(HEAP8.length / 1048576) : '?'"),
             browser.evaluate("performance.memory ? Math.round(performance.memory.usedJSHeapSize / 1048576) : '?'")))
+        # Last: it reloads the page, which starts the frame gaps and the memory afresh.
+        if args.scores:
+            saved_score_survives_reload(browser, args.scores)
         return 0
     except Failure as failure:
         print("web smoke test FAILED: %s" % failure, file=sys.stderr)
