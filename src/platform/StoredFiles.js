@@ -7,18 +7,18 @@ var thornwaldStore = {
   folder: '/scores',
   files: ['scoredata.txt', 'scorenames.txt'],
   busy: false,
-  jobs: [],            // copies waiting their turn: {populate, done}
-  fetch: 'idle',       // for a save: 'idle', 'fetching' or 'in'
-  fetchStartedAt: 0,   // ms, performance.now()
-  fetchedAt: 0,        // ms, performance.now()
-  freshMs: 1000,       // files brought in longer ago than this are fetched again
-  giveUpMs: 3000,      // a save waits at most this long for the files to come in
+  jobs: [],           // copies waiting their turn: {populate, done}
+  fetch: 'idle',      // for a save: 'idle', 'fetching' or 'in'
+  fetchStartedAt: 0,  // ms, performance.now()
+  fetchedAt: 0,       // ms, performance.now()
+  freshMs: 1000,      // files brought in longer ago than this are fetched again
+  giveUpMs: 3000,     // a save waits at most this long for the files to come in
 };
 
 // One copy at a time: a copy in that meets a copy out halfway would bring back
 // what the save just replaced.
 function thornwaldCopy(populate, done) {
-  thornwaldStore.jobs.push({ populate: populate, done: done });
+  thornwaldStore.jobs.push({populate: populate, done: done});
   if (!thornwaldStore.busy) thornwaldNextCopy();
 }
 
@@ -26,9 +26,11 @@ function thornwaldNextCopy() {
   var job = thornwaldStore.jobs.shift();
   thornwaldStore.busy = !!job;
   if (!job) return;
-  FS.syncfs(job.populate, function (error) {
+  FS.syncfs(job.populate, function(error) {
     // Without IndexedDB (some private windows) the scores last as long as the page.
-    if (error) err('the high scores could not be ' + (job.populate ? 'read from' : 'kept in') + ' the browser: ' + error);
+    if (error)
+      err('the high scores could not be ' + (job.populate ? 'read from' : 'kept in') +
+          ' the browser: ' + error);
     if (job.done) job.done();
     thornwaldNextCopy();
   });
@@ -36,19 +38,19 @@ function thornwaldNextCopy() {
 
 // Before the game starts: the stored folder, the links to it, and the files
 // brought in, so the game's first read of the table finds them.
-Module['preRun'] = [].concat(Module['preRun'] || [], function () {
+Module['preRun'] = [].concat(Module['preRun'] || [], function() {
   var store = thornwaldStore;
   FS.mkdir(store.folder);
   FS.mount(IDBFS, {}, store.folder);
-  store.files.forEach(function (name) { FS.symlink(store.folder + '/' + name, '/' + name); });
+  store.files.forEach(function(name) { FS.symlink(store.folder + '/' + name, '/' + name); });
   addRunDependency('thornwald-scores');
-  thornwaldCopy(true, function () { removeRunDependency('thornwald-scores'); });
+  thornwaldCopy(true, function() { removeRunDependency('thornwald-scores'); });
 });
 
 // 1 when the files hold what other tabs stored, else 0; the first call starts
 // bringing them in. The game asks once a pass before a save, which re-reads the
 // files and keeps the other tabs' entries.
-Module['thornwaldFetchStored'] = function () {
+Module['thornwaldFetchStored'] = function() {
   var store = thornwaldStore, now = performance.now();
   if (store.fetch == 'in' && now - store.fetchedAt < store.freshMs) {
     store.fetch = 'idle';
@@ -63,7 +65,7 @@ Module['thornwaldFetchStored'] = function () {
   }
   store.fetch = 'fetching';
   store.fetchStartedAt = now;
-  thornwaldCopy(true, function () {
+  thornwaldCopy(true, function() {
     if (store.fetch != 'fetching') return;
     store.fetch = 'in';
     store.fetchedAt = performance.now();
@@ -71,4 +73,4 @@ Module['thornwaldFetchStored'] = function () {
   return 0;
 };
 
-Module['thornwaldStoreSaved'] = function () { thornwaldCopy(false); };
+Module['thornwaldStoreSaved'] = function() { thornwaldCopy(false); };
