@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/StoredFiles.h"
 #include "scores/NameDisplay.h"
 #include "scores/ScoreFiles.h"
 
@@ -132,6 +133,8 @@ void saveScores() {
   // Files that already hold the table are not touched.
   bool same = onDisk[0] == scoresText && onDisk[1] == namesText;
   if (same || files.write(scoresText, namesText)) rememberTable();
+  // In the browser the files are a copy in memory: the save is kept only once stored.
+  if (!same) storeSavedFiles();
 }
 
 void insertScore(const std::string& name, int32_t score) {

@@ -1,6 +1,7 @@
 #include "shell/GameFlow.h"
 
 #include "level/Level.h"
+#include "platform/StoredFiles.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
 
@@ -76,7 +77,9 @@ void actOnNameEntry(float frameMs) {
   } else {
     nameDelay -= static_cast<int32_t>(frameMs);
   }
-  if (playerName.size() == 3) {
+  // The browser first brings in what its other tabs saved, a pass or two, so the
+  // save below keeps their entries; the desktop's files are in at once.
+  if (playerName.size() == 3 && fetchStoredFiles()) {
     insertScore(playerName, player.getScore());
     // Keep and show the new entry at once, so no score is lost at exit; the save
     // may bring in entries another game saved meanwhile, so it comes first.

@@ -25,7 +25,8 @@ extern bool missedTable;
 // Every title pass: the next game starts with full lives and no animals freed.
 void actOnTitle();
 // Every name-entry pass, before it shows: a score that misses the table goes
-// straight to the list, the letter delay runs down, and a whole name is saved.
+// straight to the list, the letter delay runs down, and a whole name is saved
+// (in the browser once the files other tabs stored are in, a pass or two later).
 void actOnNameEntry(float frameMs);
 
 // Shows the name entry with a fresh name: key 7 and every end of a game come here.

@@ -1,6 +1,7 @@
 // Thornwald: start up, then run passes until the player quits.
 #ifdef __EMSCRIPTEN__
 #include <emscripten.h>
+#include <sys/stat.h>
 #endif
 
 #include "extras/Extra.h"
@@ -62,6 +63,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE unsigned thornwaldCollisionHash(int n, int high)
 #endif
 
 int main(int, char**) {
+#ifdef __EMSCRIPTEN__
+  // The browser's C library starts with a mask of 0777, which would save the
+  // score files unreadable; 022 gives them 0644, as a desktop usually does.
+  umask(022);
+#endif
   int status = startUp();
   if (status != 0) return status;
   if (!handleEvents()) shutdown(0);  // Escape, or a signal during start-up
