@@ -113,8 +113,9 @@ class Browser:
             os.dup2(into, 3)
             os.dup2(out, 4)
 
+        # A container's small /dev/shm would not hold a level's canvases.
         args = [exe, "--headless", "--remote-debugging-pipe", "--no-sandbox", "--disable-gpu",
-                "--mute-audio", "--no-first-run", "--no-default-browser-check", "--window-size=800,600",
+                "--disable-dev-shm-usage", "--mute-audio", "--no-first-run", "--no-default-browser-check", "--window-size=800,600",
                 "--user-data-dir=" + self.profile, "about:blank"]
         self.process = subprocess.Popen(args, preexec_fn=wire_pipe, pass_fds=(3, 4),
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
