@@ -2,11 +2,6 @@
 
 #include <cmath>
 
-namespace {
-// The game's font's ascent and descent, of its em (2048 units).
-const double kAscentPerEm = 1901.0 / 2048, kDescentPerEm = 483.0 / 2048;
-}  // namespace
-
 TTF_Font* openFont(const std::string& bytes, const char* path, int size) {
 #ifdef __EMSCRIPTEN__
   // The browser's font engine cannot say whether it was started; the game starts it first.
@@ -22,12 +17,12 @@ TTF_Font* openFont(const std::string& bytes, const char* path, int size) {
 int textDrop(TTF_Font* font) {
 #ifdef __EMSCRIPTEN__
   if (!font) return 0;
+  // The game's font's ascent and descent, of its em (2048 units).
+  const double kAscentPerEm = 1901.0 / 2048, kDescentPerEm = 483.0 / 2048;
   const int size = TTF_FontHeight(font);  // the browser's SDL answers the size in px
   return int(std::ceil(size * kAscentPerEm)) - size + int(std::lround(size * kDescentPerEm));
 #else
   (void)font;
-  (void)kAscentPerEm;
-  (void)kDescentPerEm;
   return 0;
 #endif
 }
