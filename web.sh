@@ -7,9 +7,9 @@ cd "$(dirname "$0")"
 packages=(emscripten chromium)
 scripts/install-missing.sh "${packages[@]}"
 
-# The page packs the pictures and sounds the native generator paints: build the
-# native tree first when they are missing.
-if [[ ! -f build/assets.stamp || ! -f build/game/BoldFaceLie.TTF ]]; then
+# The page packs the pictures and sounds the native generator paints (and its
+# browser's own title and instructions): build the native tree first when they are missing.
+if [[ ! -f build/assets.stamp || ! -f build/game/BoldFaceLie.TTF || ! -f build/game/pics-web/title.png ]]; then
   scripts/setup.sh
 fi
 
