@@ -48,4 +48,4 @@ echo "== the web build in headless Chromium"
 scripts/build-web.sh
 # Every wait in the script is bounded; it fails with the page's log.
 python3 tests/web/smoke.py build-web/title.png --serve build-web/page --play build-web/play.png \
-  --title build/game/pics/title.png --tour build-web --scores build-web/scores-after-reload.png --timeout 300
+  --title build/game/pics-web/title.png --tour build-web --scores build-web/scores-after-reload.png --timeout 300

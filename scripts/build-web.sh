@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds the game for the browser into build-web/page (installing what is
-# missing): the page packs the pictures and sounds the native build paints.
+# missing): the page packs the pictures and sounds the native build paints, and
+# its browser's own title and instructions.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-missing.sh emscripten chromium
-if [[ ! -f build/assets.stamp || ! -f build/game/BoldFaceLie.TTF ]]; then
+if [[ ! -f build/assets.stamp || ! -f build/game/BoldFaceLie.TTF || ! -f build/game/pics-web/title.png ]]; then
   scripts/setup.sh
 fi
 

@@ -5,16 +5,17 @@
 
 #include <vector>
 
+#include "platform/PadLayout.h"
 #include "shell/Actions.h"
 
-// Pad button numbers as SDL reports them; the letters are an Xbox-style pad's.
-const int kPadJump = 0;    // A
-const int kPadSwing = 1;   // B
-const int kPadTrade = 2;   // X
-const int kPadCrouch = 3;  // Y
-const int kPadRules = 4;   // left shoulder
-const int kPadBack = 6;    // Back or Select
-const int kPadStart = 7;   // Start; other pads put a stick click or a trigger here or at 9
+// Pad buttons by what they do; the browser numbers some of them otherwise.
+const int kPadJump = kPadButtonA;
+const int kPadSwing = kPadButtonB;
+const int kPadTrade = kPadButtonX;
+const int kPadCrouch = kPadButtonY;
+const int kPadRules = kPadButtonLeftShoulder;
+const int kPadBack = kPadButtonBack;    // Back or Select
+const int kPadStart = kPadButtonStart;  // desktop pads of other makes may put a stick click here
 
 enum class Source { Key, PadButton, PadHat, PadAxis };
 

@@ -28,6 +28,10 @@ void Gamepad::close() {
   joystick = nullptr;
 }
 
+void Gamepad::lookForLatePad() {
+  if (kPadsArriveLate && !joystick) open();
+}
+
 void Gamepad::handle(const SDL_Event& event) {
   switch (event.type) {
     case SDL_JOYAXISMOTION:
@@ -40,9 +44,21 @@ void Gamepad::handle(const SDL_Event& event) {
       hat = event.jhat.value;
       steer();
       break;
-    case SDL_JOYBUTTONDOWN: pressAction(actionOf(Source::PadButton, event.jbutton.button)); break;
-    case SDL_JOYBUTTONUP: releaseAction(actionOf(Source::PadButton, event.jbutton.button)); break;
+    case SDL_JOYBUTTONDOWN: button(event.jbutton.button, true); break;
+    case SDL_JOYBUTTONUP: button(event.jbutton.button, false); break;
     default: break;
+  }
+}
+
+// Where the d-pad is four buttons (the browser), they steer as the hat's directions do.
+void Gamepad::button(int number, bool down) {
+  if (Uint8 direction = padHatOf(number)) {
+    hat = down ? Uint8(hat | direction) : Uint8(hat & ~direction);
+    steer();
+  } else if (down) {
+    pressAction(actionOf(Source::PadButton, number));
+  } else {
+    releaseAction(actionOf(Source::PadButton, number));
   }
 }
 

@@ -14,6 +14,8 @@ class Gamepad {
   // Opens the first joystick, if one is present; silent either way.
   void open();
   void close();
+  // Opens a pad that came after start-up, where pads come late (the browser).
+  void lookForLatePad();
   // Handles one joystick event (axis, hat or button).
   void handle(const SDL_Event& event);
 
@@ -22,6 +24,7 @@ class Gamepad {
 
   bool pushed(Action action) const;
   void steer();
+  void button(int number, bool down);
 
   SDL_Joystick* joystick = nullptr;
   Uint8 hat = SDL_HAT_CENTERED;

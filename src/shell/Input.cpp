@@ -27,6 +27,7 @@ bool handleEvents() {
   // Whoever leaves the window (focus lost, minimised) finds the game waiting. X
   // hands the focus over as a loss and a gain at once: only a loss left standing counts.
   bool focusGone = false;
+  gamepad.lookForLatePad();
   while (SDL_PollEvent(&event)) {
     bool gone = false;
     if (focusNews(event, gone)) focusGone = gone;

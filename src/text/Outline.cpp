@@ -7,11 +7,14 @@ namespace {
 const Uint8 kClear = 0, kRing = 1, kGlyph = 2;
 
 // The browser's SDL makes every picture 32-bit with alpha, the glyphs and the
-// outline too; there a clear pixel has no alpha.
+// outline too, and draws its glyphs smoothed: there a pixel at least half covered
+// is a glyph's, so the letters keep the desktop's weight.
 bool isGlyph(SDL_Surface* glyphs, int x, int y) {
   const Uint8* row = static_cast<Uint8*>(glyphs->pixels) + y * glyphs->pitch;
   if (glyphs->format->BytesPerPixel != 4) return row[x] != 0;
-  return (reinterpret_cast<const Uint32*>(row)[x] & glyphs->format->Amask) != 0;
+  const SDL_PixelFormat* f = glyphs->format;
+  const Uint32 alpha = (reinterpret_cast<const Uint32*>(row)[x] & f->Amask) >> f->Ashift;
+  return alpha >= (f->Amask >> f->Ashift) / 2 + 1;
 }
 
 void putEntry(SDL_Surface* out, int x, int y, Uint8 entry, const Uint32 (&rgba)[3]) {

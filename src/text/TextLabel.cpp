@@ -1,5 +1,6 @@
 #include "text/TextLabel.h"
 
+#include "platform/FontEngine.h"
 #include "text/FontCache.h"
 #include "text/Outline.h"
 
@@ -44,6 +45,6 @@ void drawLabel(TextLabel& label, SDL_Surface* screen) {
   if (!label.surface || !screen) return;
   SDL_Rect at = label.rect;  // the blit writes the clipped size back
   at.x = static_cast<Sint16>(at.x - label.inset);
-  at.y = static_cast<Sint16>(at.y - label.inset);
+  at.y = static_cast<Sint16>(at.y - label.inset + textDrop(label.font));
   SDL_BlitSurface(label.surface, nullptr, screen, &at);
 }

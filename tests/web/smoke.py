@@ -2,18 +2,27 @@
 """Loads the web build in Debian's headless Chromium, waits for the first frame
 on the game's canvas and saves a screenshot of it.
 
-    tests/web/smoke.py SHOT.png [--url URL | --serve DIR] [--timeout SECONDS] [--play SHOT2.png]
-                       [--scores SHOT3.png]
+    tests/web/smoke.py SHOT.png [--url URL | --serve DIR] [--timeout SECONDS] [--title PNG]
+                       [--play SHOT2.png] [--tour DIR [--scores SHOT3.png]]
 
 With --serve the script serves DIR (build-web/page) itself on 127.0.0.1;
 otherwise it loads URL (by default the page ./web.sh serves). It talks to
 Chromium over its DevTools pipe, waits at most --timeout seconds in all, and
 fails with a message instead of hanging. Python standard library only.
-With --play it then presses 1, checks that play starts and that the hero
-moves on Right, and saves a second screenshot. With --scores it saves a name
-in the high scores, reloads the page, checks that the name was kept, and
-saves a screenshot of the list. The times it prints are the
-page's own wall-clock times, for reading, not for asserting.
+It checks that every pass that paints level 0 behind the title's "Loading..." keeps
+under 50 ms, that the title equals its picture outside the live labels (--title),
+that the game's text is drawn in the game's own font (the page loads it under
+the family the browser's SDL asks for) and that the canvas scales to the window
+in whole multiples. With --play it then checks that the sound wakes on the first
+key that counts, presses 1, checks that play starts and that the hero moves on
+Right, saves a second screenshot and measures the status line's contrast on it
+(at least 4.5 : 1, as on the desktop), plays with a standard-mapping gamepad the
+page is handed late, paints every level as the passes do (no pass over 50 ms,
+each collision as the desktop's) and bounds the wasm heap. With --tour it plays
+a whole game under each rule set, each level ended at its exit, saving a
+screenshot of every screen; with --scores it then reloads the page and checks
+that the tour's name was kept. A pass's times are its busy time (the work
+between the main loop's hooks), never the gaps between frames.
 """
 import argparse
 import base64
@@ -25,10 +34,12 @@ import re
 import select
 import shutil
 import subprocess
+import struct
 import sys
 import tempfile
 import threading
 import time
+import zlib
 
 # Counts the lit pixels in a sample of the canvas: the page starts black, so
 # any lit pixel is a frame the game drew.
@@ -502,6 +513,184 @@ def saved_score_survives_reload(browser, shot):
           % (SCORE_NAME, shot))
 
 
+# The family the game's SDL asked for, and whether the page's font under it is loaded.
+FONT_FAMILIES = "JSON.stringify(SDL.fonts.filter(Boolean).map((f) => f.name))"
+FONT_LOADED = "[...document.fonts].some((f) => f.family.replace(/\"/g, '') == %s && f.status == 'loaded')"
+
+
+def check_font(browser):
+    """The browser's SDL draws text in the CSS family named by the font file: the page
+    must have loaded the game's font under exactly that name before the first text."""
+    families = set(json.loads(browser.evaluate(FONT_FAMILIES) or "[]"))
+    if not families:
+        raise Failure("the game opened no font")
+    for family in families:
+        loaded = browser.evaluate(FONT_LOADED % json.dumps(family))
+        print("the game's text is drawn in the family %r: %s" % (family, "loaded" if loaded else "NOT loaded"))
+        if not loaded:
+            raise Failure("the page has no font loaded under %r; the text falls back to serif" % family)
+
+
+def png_rows(path, last_row):
+    """Rows 0 .. last_row of an 8-bit, non-interlaced RGB or RGBA PNG (as Chromium
+    saves them), each a list of (r, g, b)."""
+    with open(path, "rb") as f:
+        data = f.read()
+    pos, idat = 8, b""
+    while pos < len(data):
+        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
+        body = data[pos + 8:pos + 8 + length]
+        if kind == b"IHDR":
+            width, _, depth, colour, _, _, interlace = struct.unpack(">IIBBBBB", body)
+            if depth != 8 or colour not in (2, 6) or interlace:
+                raise Failure("%s: a PNG this test cannot read" % path)
+        elif kind == b"IDAT":
+            idat += body
+        pos += 12 + length
+    raw = zlib.decompress(idat)
+    step = 3 if colour == 2 else 4
+    stride = width * step
+    rows, previous = [], bytearray(stride)
+    for y in range(last_row + 1):
+        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            a = line[i - step] if i >= step else 0
+            b, c = previous[i], previous[i - step] if i >= step else 0
+            if kind == 1:
+                line[i] = (line[i] + a) & 255
+            elif kind == 2:
+                line[i] = (line[i] + b) & 255
+            elif kind == 3:
+                line[i] = (line[i] + (a + b) // 2) & 255
+            elif kind == 4:
+                p = a + b - c
+                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+                line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
+        rows.append([tuple(line[x:x + 3]) for x in range(0, stride, step)])
+        previous = line
+    return rows
+
+
+def luminance(rgb):
+    """Relative luminance, as the web's contrast guidelines define it."""
+    lin = [v / 12.92 if v <= 0.03928 else ((v + 0.055) / 1.055) ** 2.4 for v in (c / 255.0 for c in rgb)]
+    return 0.2126 * lin[0] + 0.7152 * lin[1] + 0.0722 * lin[2]
+
+
+STATUS_COLOUR = (213, 187, 234)  # the status line's letters
+STATUS_ROWS = (6, 40)  # where the status line lies, drawn at y 10
+
+
+def check_status_contrast(shot):
+    """As the desktop's test: the worst contrast between a letter's pixel and a
+    neighbour that is not a letter's, which must be at least 4.5 : 1."""
+    rows = png_rows(shot, STATUS_ROWS[1] + 1)
+    letter = lambda x, y: all(abs(a - b) <= 8 for a, b in zip(rows[y][x], STATUS_COLOUR))
+    worst, letters = 100.0, 0
+    for y in range(*STATUS_ROWS):
+        for x in range(1, len(rows[y]) - 1):
+            if not letter(x, y):
+                continue
+            letters += 1
+            for nx, ny in ((x + dx, y + dy) for dx in (-1, 0, 1) for dy in (-1, 0, 1)):
+                if not letter(nx, ny):
+                    l1, l2 = luminance(rows[y][x]), luminance(rows[ny][nx])
+                    worst = min(worst, (max(l1, l2) + 0.05) / (min(l1, l2) + 0.05))
+    if letters < 500:
+        raise Failure("the status line is missing from the play screenshot (%d letter pixels)" % letters)
+    print("the status line's contrast in the browser: %.2f : 1 (%d letter pixels)" % (worst, letters))
+    if worst < 4.5:
+        raise Failure("the status line's contrast is %.2f : 1, under 4.5 : 1" % worst)
+
+
+def soon(browser, expression, seconds=3):
+    """Whether `expression` comes true within a few seconds."""
+    give_up = time.monotonic() + seconds
+    while not browser.evaluate(expression):
+        if time.monotonic() > give_up:
+            return False
+        time.sleep(min(POLL_SECONDS, browser.left()))
+    return True
+
+
+# A gamepad with the browser's standard mapping, pressed by the test.
+FAKE_PAD = """(() => {
+  const pad = {id: 'smoke test pad', index: 0, mapping: 'standard', connected: true, timestamp: 1,
+               axes: [0, 0, 0, 0], buttons: []};
+  for (let i = 0; i < 17; ++i) pad.buttons.push({pressed: false, touched: false, value: 0});
+  Object.defineProperty(navigator, 'getGamepads', {value: () => [pad, null, null, null], configurable: true});
+  window.padButton = (i, down) => {
+    pad.buttons[i] = {pressed: down, touched: down, value: down ? 1 : 0};
+    pad.timestamp += 1;
+    return true;
+  };
+  return true;
+})()"""
+PAD_START, PAD_DPAD_RIGHT = 9, 15  # the standard mapping's Start and d-pad right
+
+
+def pad_press(browser, button, seconds):
+    browser.evaluate("padButton(%d, true)" % button)
+    time.sleep(min(seconds, browser.left()))
+    browser.evaluate("padButton(%d, false)" % button)
+    time.sleep(min(0.1, browser.left()))
+
+
+def check_gamepad(browser):
+    """On the title, a pad that shows up late: Start plays, the d-pad runs, Start goes back."""
+    browser.evaluate(FAKE_PAD)
+    time.sleep(min(0.3, browser.left()))  # a pass or two, for the game to open it
+    pad_press(browser, PAD_START, 0.1)
+    if not soon(browser, "Module._thornwaldScreen() == %d" % PLAYING):
+        raise Failure("the pad's Start (button 9) did not start play")
+    time.sleep(min(0.3, browser.left()))
+    before = browser.evaluate("Module._thornwaldHeroX()")
+    pad_press(browser, PAD_DPAD_RIGHT, 0.6)
+    after = browser.evaluate("Module._thornwaldHeroX()")
+    if not after > before:
+        raise Failure("the hero did not move on the pad's d-pad right (button 15): x %s to %s" % (before, after))
+    pad_press(browser, PAD_START, 0.1)
+    if not soon(browser, "Module._thornwaldScreen() == %d" % TITLE):
+        raise Failure("the pad's Start did not go back to the title")
+    print("the standard-mapping pad: Start played, d-pad right ran from x %s to x %s, Start went back" % (before, after))
+
+
+AUDIO_STATE = "typeof SDL == 'object' && SDL.audioContext ? SDL.audioContext.state : 'none'"
+
+
+def check_sound_wakes(browser):
+    """Sound runs after the first key that counts: Escape first (browsers do not count
+    it), then Right (which on the title only turns the hero)."""
+    first = browser.evaluate(AUDIO_STATE)
+    browser.key("Escape", True)
+    browser.key("Escape", False)
+    after_escape = browser.evaluate(AUDIO_STATE)
+    browser.key("Right", True)
+    browser.key("Right", False)
+    if not soon(browser, "(%s) == 'running'" % AUDIO_STATE):
+        raise Failure("the sound is %s after Escape and Right on the title" % browser.evaluate(AUDIO_STATE))
+    print("sound: %s at the title, %s after Escape, running after Right" % (first, after_escape))
+
+
+# The canvas's size on the page for a window of w x h.
+def canvas_size_for(browser, w, h):
+    browser.send("Emulation.setDeviceMetricsOverride", {"width": w, "height": h, "deviceScaleFactor": 1,
+                                                        "mobile": False})
+    time.sleep(min(0.2, browser.left()))
+    return json.loads(browser.evaluate(CANVAS_BOX))[2:]
+
+
+def check_scaling(browser):
+    """Whole multiples of 640 x 480 where they fit, shrunk to fit below 1x."""
+    for (w, h), want in (((1400, 1000), [1280, 960]), ((2000, 1500), [1920, 1440]), ((1000, 700), [640, 480]),
+                         ((500, 600), [500, 375])):
+        got = canvas_size_for(browser, w, h)
+        if [round(v) for v in got] != want:
+            raise Failure("in a window of %d x %d the canvas is %s, not %s" % (w, h, got, want))
+    canvas_size_for(browser, 800, 600)
+    print("the canvas scaled to 2x, 3x, 1x and fit a narrow window")
+
+
 def screenshot(browser, path):
     x, y, w, h = json.loads(browser.evaluate(CANVAS_BOX))
     clip = {"x": x, "y": y, "width": w, "height": h, "scale": 1}
@@ -539,8 +728,13 @@ def main():
         print("screenshot saved to %s" % args.shot)
         if args.title:
             compare_title(browser, args.title)
+        check_font(browser)
+        check_scaling(browser)
         if args.play:
+            check_sound_wakes(browser)
             play(browser, args.play)
+            check_status_contrast(args.play)
+            check_gamepad(browser)
             paint_levels(browser)
             check_memory(browser)
         if args.scores and not args.tour:

@@ -34,7 +34,8 @@ double rowKeys(cairo_t* cr, const KeyRow& row, double x, double top) {
   return x;
 }
 
-double keyTable(cairo_t* cr, double top) {
+// In the browser Escape cannot quit the page; it goes back to the title.
+double keyTable(cairo_t* cr, double top, bool web) {
   const KeyRow rows[] = {
       {{"\u2190", "\u2192"}, "", "Run left or right (let go to slide)"},
       {{"\u2191", "Space"}, "or", "Jump; in the shop: buy; after a level: go on"},
@@ -48,7 +49,7 @@ double keyTable(cairo_t* cr, double top) {
       {{"6"}, "", "Classic rules: go to the shop during play"},
       {{"7"}, "", "Enter your name for the high scores, with the keys A\u2013Z"},
       {{"P"}, "", "Pause during play and in the shop; P again goes on"},
-      {{"Esc"}, "", "Quit the game"},
+      {{"Esc"}, "", web ? "Back to the title" : "Quit the game"},
   };
   const double textX = 190, textRight = 600;
   for (const KeyRow& row : rows) {
@@ -117,15 +118,18 @@ ForestLayout woodLayout(unsigned seed) {
   return layout;
 }
 
-}  // namespace
-
-void paintInstructions(cairo_t* cr) {
+void paintInstructionsFor(cairo_t* cr, bool web) {
   paintForest(cr, woodPalette(), woodLayout(51));
   parchmentPanel(cr, 24, 12, 592, 456);
   heading(cr, "How to play", 320, 42, 28);
-  double bottom = keyTable(cr, 52);
+  double bottom = keyTable(cr, 52, web);
   goalBoxes(cr, bottom + 2);
 }
+
+}  // namespace
+
+void paintInstructions(cairo_t* cr) { paintInstructionsFor(cr, false); }
+void paintInstructionsWeb(cairo_t* cr) { paintInstructionsFor(cr, true); }
 
 void paintStory(cairo_t* cr) {
   ForestLayout layout = woodLayout(61);

@@ -1,5 +1,6 @@
 // The nine 640 x 480 screen pictures: title, instructions, story, about, statistics, high
-// scores, name entry, victory and the shop background. This file paints the title and the screens
+// scores, name entry, victory and the shop background, and the browser's own title and
+// instructions (pics-web/). This file paints the title and the screens
 // over which the game draws live text; GenScreenText.cpp the text-heavy ones and
 // GenShopBackground.cpp the shop.
 #include <string>
@@ -42,7 +43,9 @@ void signBoard(cairo_t* cr, double x, double y, double w, double h, double groun
   }
 }
 
-void titleMenu(cairo_t* cr, double x, double y) {
+// In the browser the page cannot be quit (Escape there goes back to the title),
+// so its menu leaves the last row out.
+void titleMenu(cairo_t* cr, double x, double y, bool web) {
   struct Item {
     const char* key;
     const char* label;
@@ -52,6 +55,7 @@ void titleMenu(cairo_t* cr, double x, double y) {
   double capsW = keycapWidth(cr, "Esc", 18), labelX = x + 22 + capsW + 14;
   double top = y + 50;
   for (const Item& item : items) {
+    if (web && std::string(item.key) == "Esc") continue;
     double kw = keycapWidth(cr, item.key, 18);
     keycap(cr, item.key, x + 22 + (capsW - kw) / 2, top, 18);
     showText(cr, item.label, labelX, top + 21, 21, kInk);
@@ -68,9 +72,7 @@ void rulesPlaque(cairo_t* cr, double x, double y) {
   keycap(cr, "8", x + 10, y + 4, 16);
 }
 
-}  // namespace
-
-void paintTitle(cairo_t* cr) {
+void paintTitleFor(cairo_t* cr, bool web) {
   ForestLayout layout;
   layout.groundY = 425;
   layout.treeX = {18, 628};
@@ -81,13 +83,18 @@ void paintTitle(cairo_t* cr) {
   layout.clouds = {{190, 170, 46}, {480, 150, 36}};
   paintForest(cr, morningPalette(), layout);
   signBoard(cr, 366, 150, 254, 262, 440);
-  titleMenu(cr, 366, 150);
+  titleMenu(cr, 366, 150, web);
   paintPanda(cr, 180, 436, 2.0, PandaPose::Wave);
   paintNut(cr, 262, 417, 18, 0.3);
   rulesPlaque(cr, 150, 441);
   heading(cr, "Thornwald", 320, 100, 86);
   hint(cr, "Free the caged animals of the thorn wood!", 320, 135, 18);
 }
+
+}  // namespace
+
+void paintTitle(cairo_t* cr) { paintTitleFor(cr, false); }
+void paintTitleWeb(cairo_t* cr) { paintTitleFor(cr, true); }
 
 void paintStats(cairo_t* cr) {
   ForestLayout layout;
@@ -174,19 +181,27 @@ void paintSubmit(cairo_t* cr) {
 
 void generateScreens(const std::string& dir) {
   struct Screen {
-    const char* name;
+    const char* file;  // under the game's folder
     void (*paint)(cairo_t*);
-  } screens[] = {{"title.png", scr::paintTitle},   {"inst.png", scr::paintInstructions},
-                 {"story.png", scr::paintStory},   {"about.png", scr::paintAbout},
-                 {"stats.png", scr::paintStats},   {"scores.png", scr::paintScores},
-                 {"submit.png", scr::paintSubmit}, {"shop-background.png", scr::paintShopBackground},
-                 {"victory.png", scr::paintVictory}};
+  } screens[] = {{"pics/title.png", scr::paintTitle},
+                 {"pics/inst.png", scr::paintInstructions},
+                 {"pics/story.png", scr::paintStory},
+                 {"pics/about.png", scr::paintAbout},
+                 {"pics/stats.png", scr::paintStats},
+                 {"pics/scores.png", scr::paintScores},
+                 {"pics/submit.png", scr::paintSubmit},
+                 {"pics/shop-background.png", scr::paintShopBackground},
+                 {"pics/victory.png", scr::paintVictory},
+                 // The browser's title and instructions, where Escape does not quit; the
+                 // web build packs them under the names of the two above.
+                 {"pics-web/title.png", scr::paintTitleWeb},
+                 {"pics-web/inst.png", scr::paintInstructionsWeb}};
   for (const Screen& s : screens) {
     cairo_surface_t* canvas = newCanvas(kScreenWidth, kScreenHeight);
     cairo_t* cr = cairo_create(canvas);
     s.paint(cr);
     cairo_destroy(cr);
-    saveOpaque(canvas, dir + "/pics/" + s.name);
+    saveOpaque(canvas, dir + "/" + s.file);
     cairo_surface_destroy(canvas);
   }
 }
