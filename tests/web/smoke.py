@@ -724,6 +724,10 @@ def main():
             raise Failure("no frame on the canvas: %s" % failure)
         print("first frame %.0f ms after the page began loading" % shown_ms)
         check_painting(browser)
+        # The page's own line under the canvas says "Loading..." only until the game runs.
+        left = browser.evaluate("document.getElementById('status').textContent")
+        if left:
+            raise Failure("the page still says %r under the game" % left)
         screenshot(browser, args.shot)
         print("screenshot saved to %s" % args.shot)
         if args.title:
