@@ -6,7 +6,8 @@
 
 // Keeps at most one level painted: the one played, or the one to be played
 // next, painted on a helper thread while the title, the statistics or the shop
-// show. A finished level's pictures go as soon as nothing draws or probes them.
+// show (where no thread can be had, a slice each pass instead). A finished
+// level's pictures go as soon as nothing draws or probes them.
 // Whatever draws or probes level n must call waitFor(n) first.
 class LevelBuild {
  public:
