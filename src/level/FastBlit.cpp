@@ -41,19 +41,30 @@ Cover alphaCoverOf(SDL_Surface* picture, const SDL_Rect& area) {
   return anyOpaque ? Cover::Opaque : Cover::Clear;
 }
 
-bool copyOpaqueArea(SDL_Surface* sheet, const SDL_Rect& area, SDL_Surface* image, int dx, int dy) {
+namespace {
+// Runs `work(from, to, width)` on each row of `area` of the sheet and the image's
+// rows from (dx, dy), both cut to their pictures; false when the two pictures
+// differ in format and the caller must blit.
+template <typename RowWork>
+bool eachAreaRow(SDL_Surface* sheet, const SDL_Rect& area, SDL_Surface* image, int dx, int dy, RowWork work) {
   if (!hasAlpha32(sheet) || !hasAlpha32(image) || !sameFormat(sheet->format, image->format)) return false;
-  const Uint32 amask = image->format->Amask;
   int w = std::min<int>(area.w, std::min<int>(sheet->w - area.x, image->w - dx));
   int h = std::min<int>(area.h, std::min<int>(sheet->h - area.y, image->h - dy));
   SDL_LockSurface(sheet);
   SDL_LockSurface(image);
   for (int y = 0; y < h; ++y)
-    copyKeepingAlpha(rowOf(sheet, area.y + y) + area.x, const_cast<Uint32*>(rowOf(image, dy + y)) + dx, w,
-                     amask);
+    work(rowOf(sheet, area.y + y) + area.x, const_cast<Uint32*>(rowOf(image, dy + y)) + dx, w);
   SDL_UnlockSurface(image);
   SDL_UnlockSurface(sheet);
   return true;
+}
+}  // namespace
+
+bool copyOpaqueArea(SDL_Surface* sheet, const SDL_Rect& area, SDL_Surface* image, int dx, int dy) {
+  const Uint32 amask = image ? image->format->Amask : 0;
+  return eachAreaRow(sheet, area, image, dx, dy, [amask](const Uint32* from, Uint32* to, int w) {
+    copyKeepingAlpha(from, to, w, amask);
+  });
 }
 
 namespace {
@@ -81,17 +92,9 @@ void blendRow(const Uint32* from, Uint32* to, int width, const SDL_PixelFormat* 
 }  // namespace
 
 bool blendArea(SDL_Surface* sheet, const SDL_Rect& area, SDL_Surface* image, int dx, int dy) {
-  if (!hasAlpha32(sheet) || !hasAlpha32(image) || !sameFormat(sheet->format, image->format)) return false;
-  int w = std::min<int>(area.w, std::min<int>(sheet->w - area.x, image->w - dx));
-  int h = std::min<int>(area.h, std::min<int>(sheet->h - area.y, image->h - dy));
-  SDL_LockSurface(sheet);
-  SDL_LockSurface(image);
-  for (int y = 0; y < h; ++y)
-    blendRow(rowOf(sheet, area.y + y) + area.x, const_cast<Uint32*>(rowOf(image, dy + y)) + dx, w,
-             image->format);
-  SDL_UnlockSurface(image);
-  SDL_UnlockSurface(sheet);
-  return true;
+  const SDL_PixelFormat* f = image ? image->format : nullptr;
+  return eachAreaRow(sheet, area, image, dx, dy,
+                     [f](const Uint32* from, Uint32* to, int w) { blendRow(from, to, w, f); });
 }
 
 std::vector<bool> opaqueRows(SDL_Surface* picture) {
