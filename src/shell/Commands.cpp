@@ -7,6 +7,7 @@ CommandList commands;
 
 namespace {
 void typeLetter(char letter) {
+  if (GameState != Submit || !nameEntryShown) return;
   // z never waits for the delay.
   if (letter != 'Z' && nameDelay != 0) return;
   playerName.push_back(letter);

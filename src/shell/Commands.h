@@ -20,7 +20,7 @@ struct Command {
 const int kNameDelayMs = 100;
 
 // The commands read since they last acted. They act in the order given, all at
-// one tick, so a pass replays exactly whatever asked for them and however fast.
+// one tick, so a replay plays exactly whatever asked for them and however fast.
 class CommandList {
  public:
   void add(const Command& command) { pending.push_back(command); }
@@ -35,6 +35,6 @@ class CommandList {
 extern CommandList commands;
 
 // Asks for the action, or lets go of it: it joins the list, to act when the main
-// loop plays it at the pass's tick.
+// loop plays it, after the events are read.
 void pressAction(Action action);
 void releaseAction(Action action);

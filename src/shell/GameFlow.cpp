@@ -13,13 +13,24 @@ const int kTitleLives = 3;
 void recordSecondsLeft(uint32_t now) {
   secondsLeft = static_cast<int32_t>(levels[levelIndex].timeLeftMs(now) * kSecondsPerMs);
 }
+
+// The seconds left at the last level exit, three points each.
+void payTimeBonus() { player.setScore(player.getScore() + timeBonus()); }
 }  // namespace
 
-void payTimeBonus() { player.setScore(player.getScore() + timeBonus()); }
+// The classic rules pay when the hero walks out of the shop, so a game ended in the
+// statistics or the shop keeps none; the wild rules pay at the exit itself.
+void payBonusAtExit() {
+  if (wildRules) payTimeBonus();
+}
+void payBonusLeavingShop() {
+  if (!wildRules) payTimeBonus();
+}
 
 int32_t GameState = 0;
 uint32_t lastFrameTick = 0;
 int32_t nameDelay = 0;
+bool nameEntryShown = false;
 bool runLeftHeld = false, runRightHeld = false;
 bool gameUnderway = false;
 bool entryEndsGame = false;
@@ -33,6 +44,7 @@ void startNameEntry() {
   // the name: they could fill it with junk or push it past three letters.
   playerName.clear();
   nameDelay = 0;
+  nameEntryShown = false;
   entryEndsGame = gameUnderway;
   gameUnderway = false;
   GameState = Submit;
@@ -44,7 +56,7 @@ void actOnPlayEvents(uint32_t now) {
   if (playEvents.outOfLives) startNameEntry();
   if (playEvents.exitTouched) {
     recordSecondsLeft(now);
-    payTimeBonus();
+    payBonusAtExit();
     player.knockBack = 0;  // a bite's shove ends with the level, not in the shop
     setGameState(LevelStats);
   }
@@ -65,6 +77,7 @@ void actOnTitle() {
 }
 
 void actOnNameEntry(float frameMs) {
+  nameEntryShown = true;  // this pass draws it
   // A score that does not beat the table goes to the list next pass, which says
   // so after a game; the rest of this pass still runs.
   if (player.getScore() <= scoreValues[kScoreEntries - 1]) {

@@ -8,6 +8,9 @@
 extern int32_t GameState;       // the current screen; 0 until start-up sets Title
 extern uint32_t lastFrameTick;  // ms tick of the previous pass
 extern int32_t nameDelay;       // ms to wait before the next letter key counts
+// The name entry has been drawn: only then does a letter key type. A P meant to
+// pause, in the pass that lost the last life, is no letter of the name.
+extern bool nameEntryShown;
 
 void setGameState(int32_t state);
 
@@ -35,9 +38,10 @@ void startNameEntry();
 // After the hero's step: what it and the extras reported (the last life lost, an
 // exit touched) changes the screen, which shows from the next pass.
 void actOnPlayEvents(uint32_t now);
-// Adds the seconds left at the last level exit, three points each, to the score. It is
-// paid as the level is left, so the statistics and the shop show the score the game keeps.
-void payTimeBonus();
+// The time bonus where each rule set pays it: the wild rules at the exit, the classic
+// ones as the hero walks out of the shop (key 6 pays the last exit's seconds again there).
+void payBonusAtExit();
+void payBonusLeavingShop();
 
 // Before the hero's step, under the wild rules: a level clock at 0 costs a life, which
 // that step takes as any other, and the clock starts full again.

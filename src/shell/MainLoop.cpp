@@ -28,13 +28,13 @@ float measureFrame() {
   return frameMs;
 }
 
-Tick runScreenPass(float frameMs) {
+void runScreenPass(float frameMs) {
   // The one read of the game time for the whole pass: everything below plays this tick.
   const Tick tick = {nowMs(), frameMs};
   // Nothing of the game runs while paused; game time stands still as well.
   if (pauseScreen.active()) {
     pauseScreen.draw();
-    return tick;
+    return;
   }
   // Frees the level just finished and starts painting the next one.
   levelBuild.prepare(levelToPaint());
@@ -75,7 +75,6 @@ Tick runScreenPass(float frameMs) {
     default:
       break;
   }
-  return tick;
 }
 
 void playCommandsNow() { commands.apply({nowMs(), 0.0f}); }
@@ -84,11 +83,12 @@ bool runPass() {
   // A fast machine waits here; a slow one goes on at once with its real frame time.
   waitForFrameStep();
   float frameMs = measureFrame();
-  const Tick tick = runScreenPass(frameMs);
+  runScreenPass(frameMs);
   if (ScreenSurface) SDL_Flip(ScreenSurface);
   const bool goOn = handleEvents();
   // What the keys and the pad asked for acts after the pass just shown and before
-  // the next, at the shown pass's tick: so a replay plays every key at a known time.
-  commands.apply(tick);
+  // the next, at the time it is handled: a jump starts when its key is read, not
+  // at the tick the pass began. On the fake clock both are the same.
+  playCommandsNow();
   return goOn;
 }

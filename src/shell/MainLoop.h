@@ -5,9 +5,8 @@
 // Returns false when the game is to end.
 bool runPass();
 
-// The pass of the current screen alone, with the given frame time; returns the
-// tick it played, at which the commands read after it act.
-Tick runScreenPass(float frameMs);
+// The pass of the current screen alone, with the given frame time.
+void runScreenPass(float frameMs);
 
 // Plays the waiting commands at once, at the game time now: for input read
 // between passes (start-up, and the tools that drive the passes themselves).

@@ -74,6 +74,7 @@ void startWaitingGame() {
 void forgetWaitingGame() { newGameWaiting = false; }
 
 void startLevel() {
+  payBonusLeavingShop();
   ++levelIndex;
   levelBuild.waitFor(levelIndex);  // painted during the statistics and the shop
   player.setX(kStartX);
@@ -102,8 +103,7 @@ int levelToPaint() {
 bool skipToShop() {
   // Under the wild rules the shop is reached through the level's exit alone.
   if (wildRules || GameState != Playing) return false;
-  // The level was not finished: the classic rules pay the last exit's seconds again.
-  payTimeBonus();
+  // The level was not finished: walking out of the shop pays the last exit's seconds again.
   setGameState(Shop);
   return true;
 }
@@ -111,6 +111,7 @@ bool skipToShop() {
 void leaveShop() {
   // There is no level after the last: the walk out wins the game.
   if (levelIndex >= kLastLevel) {
+    payBonusLeavingShop();
     setGameState(Victory);
     return;
   }

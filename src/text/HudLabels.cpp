@@ -14,9 +14,8 @@ const SDL_Color kLilac = {213, 187, 234, 0};
 const SDL_Color kWhite = {255, 255, 255, 0};
 const SDL_Color kFlashRed = {255, 80, 64, 0};  // the thorns' red tips
 const int kPromptX = 200;
-// px: on the statistics picture's panel, which ends inside the screen with room
-// round the longest line
-const int kStatsX = 176, kStatsY = 130, kStatsStepY = 50;
+// px: on the statistics picture's panel, which is painted round them
+const int kStatsX = 200, kStatsY = 130, kStatsStepY = 50;
 const int kWildStatsStepY = 40;  // px: six lines on the same panel
 
 // "Lifes: 2  Score: 150  Nuts: 12  Animals: 3  Level: 1", shared by play and shop; under
@@ -49,8 +48,9 @@ void classicStats(int bonus) {
   statsTexts[1] = withNumber(" Nuts collected: ", player.getNuts());
   statsTexts[2] = withNumber(" Animals saved: ", player.getAnimals());
   statsTexts[3] = withNumber(" Time bonus (seconds multiplied by 3): ", bonus);
-  // The score the game holds, the bonus paid: nuts are spent in the shop, not scored.
-  statsTexts[4] = withNumber(" Score: ", player.getScore());
+  // The level's own tally, nuts and bonus; the game's score takes the bonus only
+  // when the hero walks out of the shop.
+  statsTexts[4] = withNumber(" Score: ", player.getNuts() + bonus);
   statsTexts[5].clear();
 }
 

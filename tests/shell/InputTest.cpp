@@ -82,13 +82,19 @@ TEST_F(ShellTest, HeroKeysWorkOnEveryScreen) {
   }
 }
 
-TEST_F(ShellTest, EveryLetterKeyTypesItsCapitalAndOnlySubmitPassesCountTheDelayDown) {
+TEST_F(ShellTest, EveryLetterKeyTypesItsCapitalOnTheNameEntryAndOnlySubmitPassesCountTheDelayDown) {
+  EXPECT_TRUE(press(SDLK_a));  // no name is being entered on the title
+  EXPECT_EQ(playerName, "");
+  GameState = Submit;
+  nameEntryShown = true;
   for (int k = SDLK_a; k <= SDLK_z; ++k) {
     nameDelay = 0;
     EXPECT_TRUE(press(static_cast<SDLKey>(k)));
   }
   EXPECT_EQ(playerName, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-  runPasses(100, 10);          // title passes
+  GameState = Title;
+  runPasses(100, 10);  // title passes
+  GameState = Submit;
   EXPECT_TRUE(press(SDLK_b));  // too soon
   EXPECT_EQ(playerName.size(), 26u);
   // By the time of Submit passes, not their number.
@@ -101,6 +107,21 @@ TEST_F(ShellTest, EveryLetterKeyTypesItsCapitalAndOnlySubmitPassesCountTheDelayD
   EXPECT_EQ(nameDelay, 0);
 }
 
+// A P meant to pause, read in the pass that lost the last life, is no letter of the name.
+TEST_F(ShellTest, ALetterCountsOnlyOnceTheNameEntryHasBeenDrawn) {
+  GameState = Playing;
+  player.setScore(1000000);  // into the table
+  player.setLives(1);
+  player.setHealth(0);
+  runPasses(1, 10);
+  ASSERT_EQ(GameState, Submit);
+  EXPECT_TRUE(press(SDLK_p));
+  EXPECT_EQ(playerName, "");
+  runPasses(1, 10);
+  EXPECT_TRUE(press(SDLK_p));
+  EXPECT_EQ(playerName, "P");
+}
+
 TEST_F(ShellTest, ZCrouchesDuringPlayAndTypesElsewhereAndShiftedLettersTypeAndSwing) {
   GameState = Playing;
   pushKey(SDLK_z, true);
@@ -111,6 +132,7 @@ TEST_F(ShellTest, ZCrouchesDuringPlayAndTypesElsewhereAndShiftedLettersTypeAndSw
   EXPECT_FALSE(player.cro);
 
   GameState = Submit;
+  nameEntryShown = true;
   nameDelay = 0;
   pushKey(SDLK_LSHIFT, true);
   pushKey(SDLK_k, true);

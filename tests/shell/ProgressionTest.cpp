@@ -15,22 +15,28 @@
 
 using ProgressionTest = ShellTest;
 
-TEST_F(ProgressionTest, TheExitPaysTheBonusAndWalkingOutOfTheShopOrKeySixStartsTheNextLevelAfresh) {
+TEST_F(ProgressionTest, WalkingOutOfTheShopPaysTheBonusAndStartsTheNextLevelAfresh) {
   player.setScore(10);
+  player.setNuts(5);
   goblins[2].health = -5;
   extras[70].y += 5000;
   GameState = Playing;
   levels[0].restartTimer(nowMs() - 18000);  // 42 s left
   playEvents.exitTouched = true;
   actOnPlayEvents(nowMs());
-  // Paid as the level ends, so the statistics and the shop show the score the game keeps.
-  EXPECT_EQ(player.getScore(), 10 + 126);
+  // Not before the hero walks out of the shop; the statistics show the level's own tally.
+  EXPECT_EQ(std::tuple(player.getScore(), secondsLeft), std::tuple(10, 42));
   runPasses(3, 10);
-  EXPECT_EQ(statsLabels[4].text, " Score: 136");
+  EXPECT_EQ(statsLabels[3].text, " Time bonus (seconds multiplied by 3): 126");
+  EXPECT_EQ(statsLabels[4].text, " Score: 131");
+  EXPECT_EQ(statsLabels[0].rect.x, 200);
   GameState = Shop;
+  player.setX(639);
+  runPasses(1, 10);
+  EXPECT_EQ(player.getScore(), 10);
   player.setX(650);
   runPasses(1, 10);
-  // The bonus not paid again, the next level, a goblin back on its feet, a nut back in place.
+  // The bonus, the next level, a goblin back on its feet, a nut back in place.
   EXPECT_EQ(std::tuple(player.getScore(), GameState, levelIndex, goblins[2].health, extras[70].y),
             std::tuple(10 + 126, Playing, 1, 100, 600));
   EXPECT_EQ(levels[1].startTick, nowMs());
@@ -38,14 +44,33 @@ TEST_F(ProgressionTest, TheExitPaysTheBonusAndWalkingOutOfTheShopOrKeySixStartsT
   wildRules = true;
   EXPECT_TRUE(press(SDLK_6));
   EXPECT_EQ(GameState, Playing);
-  // The classic key 6 pays the last exit's seconds again, and from far right starts the
-  // next level in the first shop pass.
+  // The classic key 6 goes to the shop, and walking out pays the last exit's seconds again:
+  // from far right the next level starts in the first shop pass.
   wildRules = false;
   player.setX(700);
   EXPECT_TRUE(press(SDLK_6));
-  EXPECT_EQ(player.getScore(), 10 + 2 * 126);
+  EXPECT_EQ(player.getScore(), 10 + 126);
   runPasses(1, 10);
-  EXPECT_EQ(std::tuple(GameState, levelIndex), std::tuple(Playing, 2));
+  EXPECT_EQ(std::tuple(player.getScore(), GameState, levelIndex), std::tuple(10 + 2 * 126, Playing, 2));
+  // A game ended in the shop keeps no bonus.
+  EXPECT_TRUE(press(SDLK_6));
+  EXPECT_TRUE(press(SDLK_7));
+  EXPECT_EQ(std::tuple(player.getScore(), GameState), std::tuple(10 + 2 * 126, Submit));
+}
+
+// The wild rules pay at the exit itself, and walking out of the shop adds nothing.
+TEST_F(ProgressionTest, TheWildExitPaysTheBonusAtOnce) {
+  wildRules = true;
+  player.setScore(10);
+  GameState = Playing;
+  levels[0].restartTimer(nowMs() - 18000);  // 42 s left
+  playEvents.exitTouched = true;
+  actOnPlayEvents(nowMs());
+  EXPECT_EQ(player.getScore(), 10 + 126);
+  GameState = Shop;
+  player.setX(650);
+  runPasses(1, 10);
+  EXPECT_EQ(std::tuple(player.getScore(), GameState, levelIndex), std::tuple(10 + 126, Playing, 1));
 }
 
 TEST_F(ProgressionTest, WalkingOutAfterTheLastLevelShowsTheVictoryThenTheNameEntry) {

@@ -24,6 +24,7 @@ class ShellTest : public testing::Test {
     levelIndex = 0;
     playerName.clear();
     nameDelay = 0;
+    nameEntryShown = false;
   }
 
   // Presses (and releases) a key and lets the game handle it.

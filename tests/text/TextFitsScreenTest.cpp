@@ -56,6 +56,14 @@ int borderFrom(int x, int y, int dx, int dy) {
   return -1;
 }
 
+// One past the rightmost column the letters cover: a line's box ends with blank advance.
+int inkRight(SDL_Surface* s) {
+  for (int x = s->w - 1; x >= 0; --x)
+    for (int y = 0; y < s->h; ++y)
+      if (rawPixel(s, x, y) != s->format->colorkey) return x + 1;
+  return 0;
+}
+
 int countPlaced(int type) {
   return std::count_if(std::begin(extras), std::end(extras), [=](const Extra& e) { return e.type == type; });
 }
@@ -117,7 +125,7 @@ TEST_F(TextFitsScreenTest, EveryLongestLineEndsInsideTheScreen) {
 }
 
 // Each statistics line lies on the panel it is drawn on, and the panel shows whole: from the
-// middle of each line's box the panel's border lies beyond the box on all four sides.
+// middle of each line's letters the panel's border lies beyond them on all four sides.
 TEST_F(TextFitsScreenTest, EveryStatisticsLineLiesOnItsPanelOnEveryLevelUnderBothRules) {
   secondsLeft = kMostSeconds;
   player.setScore(9999);  // more than any game reaches under either rules
@@ -131,7 +139,7 @@ TEST_F(TextFitsScreenTest, EveryStatisticsLineLiesOnItsPanelOnEveryLevelUnderBot
         if (line.text.empty()) continue;  // the classic rules show five lines
         ASSERT_NE(line.surface, nullptr);
         const int left = line.rect.x, top = line.rect.y;
-        const int right = left + line.surface->w, bottom = top + line.surface->h;
+        const int right = left + inkRight(line.surface), bottom = top + line.surface->h;
         const int midX = (left + right) / 2, midY = (top + bottom) / 2;
         const int border[] = {borderFrom(midX, midY, -1, 0), borderFrom(midX, midY, 1, 0),
                               borderFrom(midX, midY, 0, -1), borderFrom(midX, midY, 0, 1)};
@@ -180,14 +188,14 @@ TEST_F(HudLabelsTest, StatusLinesInPlayAndInTheShopAndLevelStatistics) {
   levelIndex = 2;
   buildShopStatusLine();
   EXPECT_EQ(shopStatusLabel.text, "Lifes: 2  Score: -40  Nuts: 12  Animals: 3  Level: 2");
-  player.setScore(60);  // the time bonus paid at the exit: nuts are no points
+  player.setScore(0);  // the bonus is paid walking out of the shop: the line is the level's tally
   player.setNuts(5);
   player.setAnimals(2);
   secondsLeft = 20;
   levelIndex = 0;
   buildLevelStats();
   const char* lines[] = {" You have finished level 0", " Nuts collected: 5", " Animals saved: 2",
-                         " Time bonus (seconds multiplied by 3): 60", " Score: 60"};
+                         " Time bonus (seconds multiplied by 3): 60", " Score: 65"};
   for (int i = 0; i < 5; ++i) EXPECT_EQ(statsLabels[i].text, lines[i]);
 }
 

@@ -110,9 +110,9 @@ void paintStats(cairo_t* cr) {
   paintFireflies(cr, rng, 14, 10, 120, 630, 420);
   paintGate(cr, 92, 432, 128, 200);
   paintPanda(cr, 92, 434, 1.3, PandaPose::Cheer);
-  // Whole on the screen, right of the gate, with room round the longest line the game
-  // writes on it from x = 176 (the time bonus, about 440 px).
-  darkPanel(cr, 160, 115, 472, 255, 0.86);
+  // Whole on the screen, right of the gate, round the lines the game writes on it from
+  // x = 200: the longest, the time bonus, is about 435 px and ends near 635.
+  darkPanel(cr, 186, 115, 452, 255, 0.86);
   heading(cr, "Level complete!", 396, 90, 44);
   for (int i = 0; i < 4; ++i) paintNut(cr, 200 + i * 19, 426 + (i % 2) * 5, 20, -0.4 + 0.25 * i);
   paintNut(cr, 219, 412, 20, 0.2);
