@@ -16,14 +16,15 @@ const bool kBrowserPaces = false;
 // Constant-initialised, so objects built before main may already read it.
 Clock gameClock;
 
-uint32_t Clock::rawTicks() const { return fake ? fakeNow : SDL_GetTicks(); }
+uint32_t Clock::rawTicks() const { return fake ? fakeNow += fakeStep : SDL_GetTicks(); }
 
 uint32_t Clock::ticks() const { return (isPaused ? pausedAt : rawTicks()) - pausedTotal; }
 
 // A switch of timer starts afresh: the old timer's pauses mean nothing to the new one.
-void Clock::useFake(uint32_t startMs) {
+void Clock::useFake(uint32_t startMs, uint32_t msPerRead) {
   fake = true;
   fakeNow = startMs;
+  fakeStep = msPerRead;
   isPaused = false;
   pausedTotal = 0;
 }

@@ -8,7 +8,9 @@
 class Clock {
  public:
   uint32_t ticks() const;
-  void useFake(uint32_t startMs);
+  // With `msPerRead`, every read moves the fake clock on, as the real one moves
+  // while a pass runs.
+  void useFake(uint32_t startMs, uint32_t msPerRead = 0);
   void useReal();
   void advance(uint32_t ms);  // fake clock only; wraps like the real timer
   // Returns once ticks() has reached `tick`: the real clock sleeps, the fake
@@ -24,7 +26,8 @@ class Clock {
   void sleep(uint32_t ms);
 
   bool fake = false;
-  uint32_t fakeNow = 0;
+  mutable uint32_t fakeNow = 0;
+  uint32_t fakeStep = 0;  // ms per read
   bool isPaused = false;
   uint32_t pausedAt = 0;     // raw tick when the pause began
   uint32_t pausedTotal = 0;  // ms of every finished pause

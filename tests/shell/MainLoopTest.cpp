@@ -27,6 +27,20 @@ TEST_F(ShellTest, AnEarlyPassWaitsForTheStepAndALateOneKeepsItsTime) {
   gameClock.useFake(saved);  // the fixture puts the frame tick back
 }
 
+// A key acts at the time it is handled, after the flip, not at the tick the pass began.
+TEST_F(ShellTest, AJumpStartsWhenItsKeyIsHandled) {
+  GameState = Playing;
+  runPasses(60, 16);  // the hero lands
+  ASSERT_FALSE(player.jum);
+  const uint32_t saved = nowMs();
+  gameClock.useFake(saved, 1);  // every read takes a millisecond
+  pushKey(SDLK_UP, true);
+  runPass();
+  const uint32_t passTick = lastFrameTick + 1;  // the pass's own read follows the frame's
+  EXPECT_GT(player.jumpStart, passTick);
+  gameClock.useFake(nowMs());
+}
+
 TEST(ClockTest, TheRealClockSleepsUntilTheTick) {
   Clock real;
   uint32_t target = real.ticks() + 5;
