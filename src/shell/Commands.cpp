@@ -39,6 +39,7 @@ void CommandList::apply(const Tick& tick) {
   // back nothing it was refused, though it let go in the same read.
   bool refused[int(Action::Count)] = {};
   for (const Command& c : due) {
+    if (listener) listener(c);
     bool& stickRefused = refused[int(c.action)];
     if (c.givenNote && !c.down && stickRefused) {
       stickRefused = false;

@@ -27,6 +27,8 @@ class CommandList {
   // Plays every waiting command at `tick` and empties the list.
   void apply(const Tick& tick);
   void clear() { pending.clear(); }
+  // Hears every command as it is played: a replay's recorder.
+  void (*listener)(const Command&) = nullptr;
 
  private:
   std::vector<Command> pending;

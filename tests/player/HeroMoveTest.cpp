@@ -117,6 +117,20 @@ TEST_F(HeroMoveTest, AWallOnOneSidePushesOutWithoutLandingAndWallsOnBothSidesCou
   }
 }
 
+// The hero starts again at the level's start with full health, and the same step
+// reports the game's end, which the flow turns into the name entry.
+TEST_F(HeroMoveTest, TheLastLifeLostRespawnsAndEndsTheGameInTheSameStep) {
+  standOnFloor();
+  player.setHealth(0);
+  player.setLives(1);
+  StdoutCapture out;  // at (100, 100) the probes lie beyond this small world
+  step();
+  EXPECT_EQ(std::tuple(player.getLives(), player.getHealth(), player.getX(), player.getY(), playEvents.outOfLives),
+            std::tuple(0, 100, 100.0f, 100.0f, true));
+  actOnPlayEvents(nowMs());
+  EXPECT_EQ(getGameState(), Submit);
+}
+
 TEST_F(HeroMoveTest, LosingHealthOrALifeBlinksTheHeroForASecond) {
   setGameState(Playing);  // drawn at the view's centre
   standOnFloor();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <tuple>
 #include <vector>
@@ -28,14 +29,33 @@ const int kTradeAtHealth = 40;  // and below, a weapon level is worth more as he
 // the fake clock would fall slower, and the first try of a run would differ.
 const uint32_t kSettledClockMs = 10000;
 
-// What a search overwrites in the hero and the extras, to be put back.
+// What a search overwrites in the hero and the extras, to be put back: all of it,
+// or a replay of the commands alone would not play the game that was recorded.
 auto heroCounters() {
-  return std::tie(player.belongings.health, player.belongings.lives, player.belongings.score,
-                  player.belongings.nuts, player.belongings.animals, player.belongings.weaponLevel,
-                  player.belongings.armourLevel, player.animStart, player.drawnHealth, player.hurtBlink,
-                  player.hurtTick);
+  return std::tie(player.belongings, player.animStart, player.drawnHealth, player.hurtBlink, player.hurtTick,
+                  player.respawnX, player.respawnY, player.knockBack, player.swingStart, player.swingCount,
+                  player.att, player.lifeFlash, player.lifeLostTick, playEvents);
 }
 auto extraState(Extra& e) { return std::tie(e.type, e.x, e.y, e.rescued, e.triggered, e.hitTime); }
+// The search lands the hero, and a landing draws its sound from rand(): the game's
+// own numbers must not move for it. glibc keeps rand()'s state where setstate says.
+class KeptRandomState {
+ public:
+  KeptRandomState() : live(initstate(1, scratch, sizeof scratch)) {
+    std::memcpy(kept, live, sizeof kept);
+    setstate(live);
+  }
+  ~KeptRandomState() {
+    setstate(scratch);
+    std::memcpy(live, kept, sizeof kept);
+    setstate(live);
+  }
+
+ private:
+  char scratch[128], kept[128];  // the default state's size, its type word included
+  char* live;
+};
+
 template <typename Tied>
 auto copyOf(Tied tied) {
   return std::apply([](auto... v) { return std::make_tuple(v...); }, tied);
@@ -54,6 +74,10 @@ Route routeFromHere(int level) {
 }  // namespace
 
 void thinkAhead(int level, const std::function<void(const HeroState&)>& think) {
+  // What the search tries is no command of the game's: a recorder must not hear it.
+  auto listener = commands.listener;
+  commands.listener = nullptr;
+  const KeptRandomState numbers;
   const auto kept = copyOf(heroCounters());
   std::vector<decltype(copyOf(extraState(extras[0])))> lying;
   for (Extra& e : extras) lying.push_back(copyOf(extraState(e)));
@@ -62,6 +86,7 @@ void thinkAhead(int level, const std::function<void(const HeroState&)>& think) {
   HeroSim(levels[level].getCollisionMap(), level).load(start);
   heroCounters() = kept;
   for (int i = 0; i < kExtraCount; ++i) extraState(extras[i]) = lying[i];
+  commands.listener = listener;
 }
 
 void letGo() {
