@@ -39,14 +39,16 @@ bool openBoth(const std::string targets[2], int fds[2]) {
 
 bool makeRoomFor(const int fds[2], const std::string bytes[2]) {
   for (int i = 0; i < 2; ++i)
-    if (!bytes[i].empty() && fileCalls.makeRoom(fds[i], static_cast<off_t>(bytes[i].size())) != 0) return false;
+    if (!bytes[i].empty() && fileCalls.makeRoom(fds[i], static_cast<off_t>(bytes[i].size())) != 0)
+      return false;
   return true;
 }
 
 bool recordInPlace(int lockFd, const std::string bytes[2]) {
   const std::string both = bytes[0] + bytes[1];
   char sizes[64];
-  std::snprintf(sizes, sizeof sizes, "%zu %zu %" PRIu32 "\n", bytes[0].size(), bytes[1].size(), checksum(both));
+  std::snprintf(sizes, sizeof sizes, "%zu %zu %" PRIu32 "\n", bytes[0].size(), bytes[1].size(),
+                checksum(both));
   return writeDurably(lockFd, kRecordHead + std::string(sizes) + both);
 }
 
@@ -58,7 +60,8 @@ bool readInPlaceRecord(const std::string& lockPath, std::string bytes[2]) {
   if (record.compare(0, head.size(), head) != 0 || sizesEnd == std::string::npos) return false;
   size_t sizes[2];
   uint32_t sum;
-  if (std::sscanf(record.c_str() + head.size(), "%zu %zu %" SCNu32, &sizes[0], &sizes[1], &sum) != 3) return false;
+  if (std::sscanf(record.c_str() + head.size(), "%zu %zu %" SCNu32, &sizes[0], &sizes[1], &sum) != 3)
+    return false;
   const std::string both = record.substr(sizesEnd + 1);
   if (sizes[0] > both.size() || both.size() - sizes[0] != sizes[1] || checksum(both) != sum) return false;
   bytes[0] = both.substr(0, sizes[0]);
@@ -75,4 +78,6 @@ int writeBoth(const int fds[2], const std::string bytes[2]) {
   return -1;
 }
 
-bool clearInPlaceRecord(int lockFd) { return fileCalls.truncate(lockFd, 0) == 0 && fileCalls.sync(lockFd) == 0; }
+bool clearInPlaceRecord(int lockFd) {
+  return fileCalls.truncate(lockFd, 0) == 0 && fileCalls.sync(lockFd) == 0;
+}

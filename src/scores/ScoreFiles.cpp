@@ -101,7 +101,8 @@ ScoreFiles::ScoreFiles() {
   journalPath = stemOf(targets[0]) + ".journal";
   // Nothing but a regular file is ever saved to, so no lock is made beside a device.
   struct stat st;
-  if (lstat(targets[0].c_str(), &st) != 0 || S_ISREG(st.st_mode)) lockFd = openLockFile(lockPath, lockWritable);
+  if (lstat(targets[0].c_str(), &st) != 0 || S_ISREG(st.st_mode))
+    lockFd = openLockFile(lockPath, lockWritable);
   locked = lockFd >= 0 && takeLock(lockFd);
   unlockedPath = lockPath;
   // Hard links in other folders lead there from beside other lock files: the
@@ -164,7 +165,8 @@ bool ScoreFiles::finishInPlace() const {
 }
 
 bool ScoreFiles::writeInPlace(const std::string bytes[2]) const {
-  if (!lockWritable) return reportUnsaved(lockPath + " cannot be written to keep the record of a save in place");
+  if (!lockWritable)
+    return reportUnsaved(lockPath + " cannot be written to keep the record of a save in place");
   int fds[2];
   if (!openBoth(targets, fds)) return reportUnsaved("the score files could not be opened for writing");
   bool room = makeRoomFor(fds, bytes);
@@ -179,7 +181,8 @@ bool ScoreFiles::writeInPlace(const std::string bytes[2]) const {
   std::string left[2];
   if (!clearInPlaceRecord(lockFd) && readInPlaceRecord(lockPath, left))
     return reportRecorded("the score files were not written", lockPath);
-  return reportUnsaved(room ? lockPath + " could not keep the record of the save" : "there is no room for the score files");
+  return reportUnsaved(room ? lockPath + " could not keep the record of the save"
+                            : "there is no room for the score files");
 }
 
 bool ScoreFiles::write(const std::string& scores, const std::string& names) {
@@ -228,7 +231,8 @@ bool ScoreFiles::write(const std::string& scores, const std::string& names) {
   // With the names not renamed, the record stays and the next game, or this
   // one's next save, finishes the change before anyone reads the files; until
   // then they read the table it restores.
-  if (!namesRenamed) return reportRecorded(std::string(kFileNames[1]) + " could not be replaced", journalPath);
+  if (!namesRenamed)
+    return reportRecorded(std::string(kFileNames[1]) + " could not be replaced", journalPath);
   clearChange(journalPath);
   return true;
 }

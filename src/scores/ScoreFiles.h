@@ -40,6 +40,6 @@ class ScoreFiles {
   bool inPlaceRecord = false;
   std::string recorded[2];  // the files' bytes in an unfinished record in the lock file
   std::string lockPath, journalPath;
-  std::string unlockedPath;  // the file whose lock was not taken
+  std::string unlockedPath;                                              // the file whose lock was not taken
   FileState states[2] = {FileState::Unreadable, FileState::Unreadable};  // until read
 };

@@ -81,5 +81,6 @@ bool finishChange(const std::string& journal, const std::string targets[2]) {
 void recordedSources(const std::string& journal, const std::string targets[2], std::string sources[2]) {
   Replacement pair[2];
   bool recorded = readRecord(journal, targets, pair);
-  for (int i = 0; i < 2; ++i) sources[i] = recorded && isRegularFile(pair[i].temp) ? pair[i].temp : targets[i];
+  for (int i = 0; i < 2; ++i)
+    sources[i] = recorded && isRegularFile(pair[i].temp) ? pair[i].temp : targets[i];
 }

@@ -365,10 +365,10 @@ TEST_F(ScoreFilesTest, AReadOnlyFoldersSaveThatFailsOrStopsAtAnyStepLeavesAWhole
   struct Step {
     const char* call;
     const char* path;
-  } steps[] = {{"room", "scoredata.txt"},    {"room", "scorenames.txt"},  {"write", "scoredata.lock"},
-               {"sync", "scoredata.lock"},   {"write", "scoredata.txt"},  {"truncate", "scoredata.txt"},
-               {"sync", "scoredata.txt"},    {"write", "scorenames.txt"}, {"truncate", "scorenames.txt"},
-               {"sync", "scorenames.txt"},   {"truncate", "scoredata.lock"}};
+  } steps[] = {{"room", "scoredata.txt"},  {"room", "scorenames.txt"},    {"write", "scoredata.lock"},
+               {"sync", "scoredata.lock"}, {"write", "scoredata.txt"},    {"truncate", "scoredata.txt"},
+               {"sync", "scoredata.txt"},  {"write", "scorenames.txt"},   {"truncate", "scorenames.txt"},
+               {"sync", "scorenames.txt"}, {"truncate", "scoredata.lock"}};
   for (const Step& step : steps) {
     for (int error : {ENOSPC, EIO, kStop}) {
       std::string what = std::string(step.call) + " " + step.path + " " + std::to_string(error);
@@ -401,7 +401,8 @@ TEST_F(ScoreFilesTest, AReadOnlyFoldersSaveThatFailsOrStopsAtAnyStepLeavesAWhole
       bool notSaved = said.find("; the high scores are not saved\n") != std::string::npos;
       EXPECT_EQ(seen == oldPair, notSaved) << what << ": " << said;
       EXPECT_LE(std::count(said.begin(), said.end(), '\n'), 1) << what << ": " << said;
-      EXPECT_EQ(said.empty() || notSaved, said.find("until the score files can be written") == std::string::npos)
+      EXPECT_EQ(said.empty() || notSaved,
+                said.find("until the score files can be written") == std::string::npos)
           << what << ": " << said;
     }
   }
@@ -425,7 +426,8 @@ TEST_F(ScoreFilesTest, ARenameThatKeepsFailingSaysSoAndEveryReaderSeesTheTableIt
   saveScores();
   said = next.text();
   EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-  EXPECT_NE(said.find("names a save that could not be finished; the high scores are not saved"), std::string::npos);
+  EXPECT_NE(said.find("names a save that could not be finished; the high scores are not saved"),
+            std::string::npos);
   faultError = 0;
   startAGame();
   EXPECT_EQ(tableOnDisk(), kNewScores + kNewNames);
