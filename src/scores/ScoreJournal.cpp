@@ -31,6 +31,11 @@ bool readRecord(const std::string& journal, const std::string targets[2], Replac
   }
   return bytes.back() == '\n';
 }
+
+bool isRegularFile(const std::string& path) {
+  struct stat st;
+  return lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
 }  // namespace
 
 bool recordChange(const std::string& journal, const Replacement pair[2]) {
@@ -62,10 +67,7 @@ bool finishChange(const std::string& journal, const std::string targets[2]) {
     // The record was written after both temporary files were complete; one
     // already renamed is simply gone.
     for (const Replacement& r : pair) {
-      struct stat st;
-      if (lstat(r.temp.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-          fileCalls.rename(r.temp.c_str(), r.target.c_str()) != 0)
-        return false;
+      if (isRegularFile(r.temp) && fileCalls.rename(r.temp.c_str(), r.target.c_str()) != 0) return false;
       syncFolder(r.target);
     }
   }
@@ -74,4 +76,11 @@ bool finishChange(const std::string& journal, const std::string targets[2]) {
   for (int i = 0; i < 2; ++i) removeTemporariesOf(targets[i]);
   removeTemporariesOf(journal);
   return true;
+}
+
+void recordedSources(const std::string& journal, const std::string targets[2], std::string sources[2]) {
+  Replacement pair[2];
+  bool recorded = readRecord(journal, targets, pair);
+  for (int i = 0; i < 2; ++i)
+    sources[i] = recorded && isRegularFile(pair[i].temp) ? pair[i].temp : targets[i];
 }

@@ -21,3 +21,6 @@ void clearChange(const std::string& journal);
 // others; then removes every temporary file a dead game left. False when a
 // recorded change could not be finished: the record and its files stay for later.
 bool finishChange(const std::string& journal, const std::string targets[2]);
+// The files that hold the table an unfinished record restores: each temporary
+// file still there, else its target; the targets when there is no record.
+void recordedSources(const std::string& journal, const std::string targets[2], std::string sources[2]);

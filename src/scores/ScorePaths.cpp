@@ -94,15 +94,17 @@ void syncFolder(const std::string& path) {
   close(fd);
 }
 
-bool writeDurably(int fd, const std::string& bytes) {
+bool writeAll(int fd, const std::string& bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
-    ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    ssize_t n = fileCalls.writeAt(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
     if (n <= 0) return false;
     done += static_cast<size_t>(n);
   }
-  return fileCalls.sync(fd) == 0;
+  return true;
 }
+
+bool writeDurably(int fd, const std::string& bytes) { return writeAll(fd, bytes) && fileCalls.sync(fd) == 0; }
 
 FileState readScoreFile(const std::string& path, int linesWanted, std::string& bytes) {
   FileRead found = readRegularFile(path.c_str(), kMaxFileBytes, bytes, Oversize::Cut);

@@ -20,7 +20,9 @@ bool isTemporaryOf(const std::string& temp, const std::string& path);
 void removeTemporariesOf(const std::string& path);
 // Makes the renames and removals in the folder of `path` durable.
 void syncFolder(const std::string& path);
-// Writes all the bytes and makes them durable; false when any of it failed.
+// Writes all the bytes from the file's start; false when any of it failed.
+bool writeAll(int fd, const std::string& bytes);
+// The same, made durable.
 bool writeDurably(int fd, const std::string& bytes);
 enum class FileState { Missing, Read, Unreadable };
 // At most the first 1 MB of a regular file, which bounds memory; a file cut

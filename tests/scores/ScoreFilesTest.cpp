@@ -65,14 +65,17 @@ void fillTable() {
   for (int i = 0; i < kScoreEntries; ++i) scoreNames[i] = std::to_string(scoreValues[i] = i);
 }
 
-// The save's calls, as "sync file", "rename from to" and "remove file", named
-// within the test folder, the temporary files' unique letters left out; and a
-// fault to plant: the call `faultCall` on a path holding `faultPath` fails with
-// `faultError` (once, with `faultOnce`).
+// The save's calls, as "sync file", "rename from to", "remove file", "truncate
+// file" and "room file", named within the test folder, the temporary files'
+// unique letters left out; and a fault to plant: the call `faultCall` on a path
+// holding `faultPath` fails with `faultError` (once, with `faultOnce`), or, with
+// kStop, ends the process there, as a kill would. With `readOnlyFolder` no
+// temporary file can be made.
 std::vector<std::string> calls;
 std::string faultCall, faultPath, testDir;
 int faultError = 0;
-bool faultOnce = false;
+bool faultOnce = false, readOnlyFolder = false;
+const int kStop = -1;
 
 bool noteCall(const char* call, std::string path, const char* to = nullptr) {
   auto shortName = [](std::string p) {
@@ -82,24 +85,32 @@ bool noteCall(const char* call, std::string path, const char* to = nullptr) {
     return name.size() > kUnique && name[name.size() - kUnique] == '-' ? name.substr(0, name.size() - kUnique)
                                                                        : name;
   };
-  if (call != std::string("temp"))
+  if (call != std::string("temp") && call != std::string("write"))
     calls.push_back(call + (" " + shortName(path)) + (to ? " " + shortName(to) : ""));
   if (to) path = to;
   if (faultError == 0 || faultCall != call || path.find(faultPath) == std::string::npos) return false;
+  if (faultError == kStop) _exit(0);
   errno = faultError;
   faultError = faultOnce ? 0 : faultError;
   return true;
 }
-int loggedSync(int fd) {
+bool noteCallOn(const char* call, int fd) {
   char path[4096] = {};
   ssize_t n = readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, sizeof path - 1);
-  return n < 0 || noteCall("sync", path) ? -1 : fsync(fd);
+  return n < 0 || noteCall(call, path);
 }
+int loggedSync(int fd) { return noteCallOn("sync", fd) ? -1 : fsync(fd); }
+ssize_t failingWrite(int fd, const void* bytes, size_t count, off_t at) {
+  return noteCallOn("write", fd) ? -1 : pwrite(fd, bytes, count, at);
+}
+int loggedTruncate(int fd, off_t size) { return noteCallOn("truncate", fd) ? -1 : ftruncate(fd, size); }
+int loggedRoom(int fd, off_t) { return noteCallOn("room", fd) ? -1 : 0; }
 int loggedRename(const char* from, const char* to) {
   return noteCall("rename", from, to) ? -1 : std::rename(from, to);
 }
 int failingMakeTemp(char* pattern, int flags) {
-  return noteCall("temp", pattern) ? -1 : mkostemp(pattern, flags);
+  if (readOnlyFolder) errno = EACCES;
+  return readOnlyFolder || noteCall("temp", pattern) ? -1 : mkostemp(pattern, flags);
 }
 int loggedRemove(const char* path) { return noteCall("remove", path) ? -1 : std::remove(path); }
 
@@ -111,11 +122,13 @@ class ScoreFilesTest : public testing::Test {
         std::string(fs::is_directory("/dev/shm") ? "/dev/shm" : "/tmp") + "/thornwald-scores-XXXXXX";
     dir = mkdtemp(&pattern[0]);
     testDir = fs::canonical(dir);
-    fileCalls = {loggedSync, loggedRename, failingMakeTemp, loggedRemove};
+    fileCalls = {loggedSync,   loggedRename,   failingMakeTemp, loggedRemove,
+                 failingWrite, loggedTruncate, loggedRoom};
   }
   void TearDown() override {
     fileCalls = realCalls;
     faultError = 0;
+    readOnlyFolder = faultOnce = false;
     calls.clear();
     clearStopRequest();
     if (!home.empty()) fs::current_path(home);
@@ -190,15 +203,18 @@ TEST_F(ScoreFilesTest, StartUpWritesBackTheTenLinesItReadsAndLeavesAFileItCannot
 }
 
 TEST_F(ScoreFilesTest, APlayersSaveWritesThroughLinksAndInPlaceOnlyInAReadOnlyFolderWithItsLock) {
+  enum Lock { None, Own, Others };  // the lock file an earlier game made, if any, and whose
   struct Case {
     mode_t folderMode, fileMode;
-    bool lockFile, saved, linked;
+    Lock lockFile;
+    bool saved, linked;
   } cases[] = {
-      {0555, 0666, true, true, false},    // in place, under the lock
-      {0555, 0666, false, false, false},  // no lock to take
-      {0777, 0444, true, false, false},   // read-only files
-      {0777, 0200, true, false, false},   // files that cannot be read
-      {0777, 0606, false, true, true},    // links, written through; the targets keep their bits
+      {0555, 0666, Own, true, false},      // in place, under the lock and its record
+      {0555, 0666, Others, false, false},  // the lock, but no room for the record
+      {0555, 0666, None, false, false},    // no lock to take
+      {0777, 0444, Own, false, false},     // read-only files
+      {0777, 0200, Own, false, false},     // files that cannot be read
+      {0777, 0606, None, true, true},      // links, written through; the targets keep their bits
   };
   for (const Case& c : cases) {
     const fs::path files = c.linked ? dir / "real" : dir;
@@ -213,7 +229,8 @@ TEST_F(ScoreFilesTest, APlayersSaveWritesThroughLinksAndInPlaceOnlyInAReadOnlyFo
     if (c.linked) fs::create_symlink("real/scoredata.txt", dir / "scoredata.txt");  // relative to its folder
     if (c.linked) fs::create_symlink(dir / "real/scorenames.txt", dir / "scorenames.txt");
     std::remove((dir / "scoredata.lock").c_str());
-    if (c.lockFile) std::ofstream(dir / "scoredata.lock");
+    if (c.lockFile != None) std::ofstream(dir / "scoredata.lock");
+    if (c.lockFile == Own) chown((dir / "scoredata.lock").c_str(), kNobody, kNobody);
     chmod(dir.c_str(), c.folderMode);
     if (!saveAsAPlayer()) GTEST_SKIP() << "root could not become an ordinary user here";
     std::string what = "folder " + std::to_string(c.folderMode) + " files " + std::to_string(c.fileMode);
@@ -318,6 +335,160 @@ TEST_F(ScoreFilesTest, ASaveThatCannotTakeItsLockOrFailsPartWayLeavesBothFilesAl
     for (const char* name : {"scoredata.txt", "scorenames.txt", "scoredata.lock", "shared"})
       fs::remove_all(name);
   }
+}
+
+namespace {
+// A game that starts afresh: its table is what the files, or a record, give it.
+void startAGame() {
+  std::fill_n(scoreValues, kScoreEntries, 0);
+  std::fill_n(scoreNames, kScoreEntries, "");
+  loadScores();
+}
+
+std::string tableOnDisk() { return readFile("scoredata.txt") + readFile("scorenames.txt"); }
+
+// The table in memory as the two files would hold it.
+std::string tableText() {
+  std::string scores, names;
+  for (int i = 0; i < kScoreEntries; ++i) {
+    scores += std::to_string(scoreValues[i]) + "\n";
+    names += scoreNames[i] + "\n";
+  }
+  return scores + names;
+}
+}  // namespace
+
+TEST_F(ScoreFilesTest, AReadOnlyFoldersSaveThatFailsOrStopsAtAnyStepLeavesAWholePairAndSaysSo) {
+  enterDir();
+  const std::string oldFiles = std::string(kOld) + kOld, newPair = kNewScores + kNewNames;
+  const std::string oldPair = "0\n0\n0\n0\n0\n0\n0\n0\n0\n0\nold\n" + std::string(9, '\n');
+  struct Step {
+    const char* call;
+    const char* path;
+  } steps[] = {{"room", "scoredata.txt"},  {"room", "scorenames.txt"},    {"write", "scoredata.lock"},
+               {"sync", "scoredata.lock"}, {"write", "scoredata.txt"},    {"truncate", "scoredata.txt"},
+               {"sync", "scoredata.txt"},  {"write", "scorenames.txt"},   {"truncate", "scorenames.txt"},
+               {"sync", "scorenames.txt"}, {"truncate", "scoredata.lock"}};
+  for (const Step& step : steps) {
+    for (int error : {ENOSPC, EIO, kStop}) {
+      std::string what = std::string(step.call) + " " + step.path + " " + std::to_string(error);
+      writeOldFiles(".", "scoredata.txt", "scorenames.txt", 0644);
+      readOnlyFolder = true;
+      StdoutCapture out;
+      pid_t game = error == kStop ? fork() : 0;
+      if (game == 0) {
+        startAGame();
+        std::tie(faultCall, faultPath, faultError) = std::make_tuple(step.call, step.path, error);
+        insertScore("NEW", 777);
+        saveScores();
+        if (error == kStop) _exit(1);
+      }
+      if (error == kStop) {
+        int status = 0;
+        waitpid(game, &status, 0);
+        EXPECT_EQ(WEXITSTATUS(status), 0) << what << ": the save never reached the step";
+      }
+      std::string said = out.text();
+      // The next game, the fault still there: the table is whole, the record's when one stands.
+      startAGame();
+      std::string seen = tableText();
+      faultError = 0;
+      startAGame();
+      EXPECT_EQ(tableOnDisk(), seen == newPair ? newPair : oldFiles) << what;
+      EXPECT_TRUE(seen == oldPair || seen == newPair) << what << ": " << seen;
+      if (error == kStop) continue;
+      // Said in one line: not saved, with the files as they were; or kept until written.
+      bool notSaved = said.find("; the high scores are not saved\n") != std::string::npos;
+      EXPECT_EQ(seen == oldPair, notSaved) << what << ": " << said;
+      EXPECT_LE(std::count(said.begin(), said.end(), '\n'), 1) << what << ": " << said;
+      EXPECT_EQ(said.empty() || notSaved,
+                said.find("until the score files can be written") == std::string::npos)
+          << what << ": " << said;
+    }
+  }
+}
+
+TEST_F(ScoreFilesTest, ARenameThatKeepsFailingSaysSoAndEveryReaderSeesTheTableItsRecordRestores) {
+  enterDir();
+  writeOldFiles(".", "scoredata.txt", "scorenames.txt", 0644);
+  startAGame();
+  std::tie(faultCall, faultPath, faultError) = std::make_tuple("rename", "scorenames.txt", EIO);
+  StdoutCapture out;
+  insertScore("NEW", 777);
+  saveScores();
+  std::string said = out.text();
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_EQ(said.find("scorenames.txt could not be replaced; the high scores are kept in "), 0u) << said;
+  startAGame();
+  EXPECT_EQ(tableText(), kNewScores + kNewNames) << "a mixed pair was read";
+  StdoutCapture next;
+  insertScore("JJJ", 500);
+  saveScores();
+  said = next.text();
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_NE(said.find("names a save that could not be finished; the high scores are not saved"),
+            std::string::npos);
+  faultError = 0;
+  startAGame();
+  EXPECT_EQ(tableOnDisk(), kNewScores + kNewNames);
+}
+
+TEST_F(ScoreFilesTest, HardLinkedScoreFilesKeepTheirLinksAndEveryFoldersEntries) {
+  enterDir();
+  fs::create_directory("shared");
+  writeOldFiles("shared", "scoredata.txt", "scorenames.txt", 0644);
+  const char* folders[] = {"a", "b", "c", "d"};
+  for (const char* folder : folders) {
+    fs::create_directory(folder);
+    for (const char* name : {"scoredata.txt", "scorenames.txt"})
+      fs::create_hard_link(fs::path("shared") / name, fs::path(folder) / name);
+  }
+  int entry = 0;
+  for (int round = 0; round < 2; ++round) {
+    for (const char* folder : folders) {
+      fs::current_path(dir / folder);
+      startAGame();
+      insertScore(folder + std::to_string(round), 100 + entry++);
+      saveScores();
+    }
+  }
+  fs::current_path(dir / "shared");
+  startAGame();
+  std::string names;
+  for (int i = 0; i < 8; ++i) names += scoreNames[i] + " ";
+  EXPECT_EQ(names, "d1 c1 b1 a1 d0 c0 b0 a0 ");
+  EXPECT_EQ(std::tuple(fs::hard_link_count("scoredata.txt"), fs::hard_link_count("scorenames.txt")),
+            std::tuple(5u, 5u));
+  // A game in another folder holds the shared file: no save beside it, and that is said.
+  int held = open("scoredata.txt", O_RDONLY);
+  ASSERT_EQ(flock(held, LOCK_EX), 0);
+  requestStop();
+  fs::current_path(dir / "a");
+  StdoutCapture out;
+  insertScore("XXX", 9999);
+  saveScores();
+  EXPECT_NE(out.text().find("/a/scoredata.txt could not be locked"), std::string::npos);
+  EXPECT_EQ(readFile("scoredata.txt").substr(0, 4), "107\n");
+  close(held);
+  clearStopRequest();
+  loadScores();  // the lock taken again, so the next outage is said
+}
+
+TEST_F(ScoreFilesTest, ALockThatCannotBeTakenIsSaidOnceAGame) {
+  enterDir();
+  int lock = open("scoredata.lock", O_RDWR | O_CREAT, 0644);
+  ASSERT_EQ(flock(lock, LOCK_EX), 0);
+  requestStop();  // so each save gives up at once
+  StdoutCapture out;
+  for (int32_t score : {100, 200, 300}) {
+    insertScore("NEW", score);
+    saveScores();
+  }
+  std::string said = out.text();
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  close(lock);
+  clearStopRequest();
+  loadScores();  // the lock taken again, so the next outage is said
 }
 
 TEST_F(ScoreFilesTest, ARenameThatFailsOnceThenAnotherGameKeepEachEntryOnce) {
