@@ -13,11 +13,13 @@
 #include "platform/Clock.h"
 #include "platform/Message.h"
 #include "platform/StopRequest.h"
+#include "platform/WaitWork.h"
 #include "platform/Video.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
 #include "shell/GameFlow.h"
 #include "shell/Gamepad.h"
+#include "shell/Input.h"
 #include "shell/Screens.h"
 #include "shell/Shop.h"
 
@@ -43,15 +45,19 @@ int startUp() {
   }
   SDL_WM_SetCaption(kCaption, kCaption);
   TTF_Init();
+  SDL_EnableKeyRepeat(0, 0);
+  gamepad.open();
+  // Another game may hold the score files' lock for a while; the window is open
+  // and the player may type meanwhile.
+  waitWork.set(handleEventsWhileWaiting);
   loadScores();
   saveScores();
+  waitWork.set(nullptr);
   renderScores();
   GameState = Title;
   lastFrameTick = 0;
   openAudio();
-  SDL_EnableKeyRepeat(0, 0);
   SDL_ShowCursor(SDL_DISABLE);
-  gamepad.open();
   seedRandom();
   loadScreenImages();
   rememberFullRacks();
