@@ -19,7 +19,6 @@
 #include "scores/HighScores.h"
 #include "shell/GameFlow.h"
 #include "shell/Gamepad.h"
-#include "shell/Input.h"
 #include "shell/Screens.h"
 #include "shell/Shop.h"
 
@@ -33,7 +32,7 @@ void seedRandom() {
 }
 }  // namespace
 
-int startUp() {
+int startUp(void (*whileWaiting)()) {
   if (SDL_Init(kSdlSystems) < 0) {
     printMessage("Couldn't initialize SDL: %s\n", SDL_GetError());
     printError("Couldn't initialize SDL: %s\n", SDL_GetError());
@@ -49,7 +48,7 @@ int startUp() {
   gamepad.open();
   // Another game may hold the score files' lock for a while; the window is open
   // and the player may type meanwhile.
-  waitWork.set(handleEventsWhileWaiting);
+  waitWork.set(whileWaiting);
   loadScores();
   saveScores();
   waitWork.set(nullptr);

@@ -73,7 +73,7 @@ int main(int, char**) {
   // score files unreadable; 022 gives them 0644, as a desktop usually does.
   umask(022);
 #endif
-  int status = startUp();
+  int status = startUp(handleEventsWhileWaiting);
   if (status != 0) return status;
   if (!handleEvents()) shutdown(0);  // Escape, or a signal during start-up
   playCommandsNow();
