@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(build-essential cmake pkg-config
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev
   libcairo2-dev libpng-dev fonts-dejavu-core fonts-dejavu-extra googletest libgtest-dev
-  xvfb xdotool x11-utils x11-apps imagemagick clang libclang-rt-dev)
+  xvfb xdotool x11-utils x11-apps imagemagick strace clang libclang-rt-dev)
 
 scripts/install-missing.sh "${packages[@]}"
 

@@ -18,10 +18,14 @@ void catchStopSignals() {
   action.sa_handler = onStopSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;  // file reads and waits go on; the loop notices the flag
-  // Caught even when inherited as ignored or blocked: a blocked one that came
-  // before the handler was in place is delivered to it now.
+  // Caught even when inherited as blocked, and SIGTERM even when inherited as
+  // ignored: a blocked one that came before the handler was in place is
+  // delivered to it now. A SIGINT inherited as ignored was meant not to reach
+  // the game (a script's background job, nohup): it stays ignored.
   sigaction(SIGTERM, &action, nullptr);
-  sigaction(SIGINT, &action, nullptr);
+  struct sigaction inherited;
+  if (sigaction(SIGINT, nullptr, &inherited) != 0 || inherited.sa_handler != SIG_IGN)
+    sigaction(SIGINT, &action, nullptr);
   sigset_t stops;
   sigemptyset(&stops);
   sigaddset(&stops, SIGTERM);

@@ -10,6 +10,7 @@
 
 #include "platform/Message.h"
 #include "platform/StopRequest.h"
+#include "platform/WaitWork.h"
 #include "scores/FileCalls.h"
 #include "scores/InPlaceRecord.h"
 #include "scores/ScoreJournal.h"
@@ -67,6 +68,7 @@ bool takeLock(int fd) {
   for (int retry = 0;; ++retry) {
     if (flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
     if ((errno != EWOULDBLOCK && errno != EINTR) || retry == kLockRetries || stopRequested()) return false;
+    waitWork.run();
     usleep(kLockRetryUs);
   }
 }

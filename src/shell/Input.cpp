@@ -54,3 +54,7 @@ bool handleEvents() {
   if (focusGone) pressAction(Action::LoseFocus);
   return true;
 }
+
+void handleEventsWhileWaiting() {
+  if (!handleEvents()) requestStop();
+}

@@ -13,6 +13,7 @@
 #include "platform/Clock.h"
 #include "platform/Message.h"
 #include "platform/StopRequest.h"
+#include "platform/WaitWork.h"
 #include "platform/Video.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
@@ -31,7 +32,7 @@ void seedRandom() {
 }
 }  // namespace
 
-int startUp() {
+int startUp(void (*whileWaiting)()) {
   if (SDL_Init(kSdlSystems) < 0) {
     printMessage("Couldn't initialize SDL: %s\n", SDL_GetError());
     printError("Couldn't initialize SDL: %s\n", SDL_GetError());
@@ -43,15 +44,19 @@ int startUp() {
   }
   SDL_WM_SetCaption(kCaption, kCaption);
   TTF_Init();
+  SDL_EnableKeyRepeat(0, 0);
+  gamepad.open();
+  // Another game may hold the score files' lock for a while; the window is open
+  // and the player may type meanwhile.
+  waitWork.set(whileWaiting);
   loadScores();
   saveScores();
+  waitWork.set(nullptr);
   renderScores();
   GameState = Title;
   lastFrameTick = 0;
   openAudio();
-  SDL_EnableKeyRepeat(0, 0);
   SDL_ShowCursor(SDL_DISABLE);
-  gamepad.open();
   seedRandom();
   loadScreenImages();
   rememberFullRacks();

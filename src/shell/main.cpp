@@ -7,6 +7,7 @@
 #include "extras/Extra.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
+#include "platform/StandardFiles.h"
 #include "platform/StopRequest.h"
 #include "player/Player.h"
 #include "shell/Commands.h"
@@ -22,8 +23,12 @@ namespace {
 // order of the objects and the library, so this is the game's first code to run;
 // only the loading of the shared libraries comes before it, and the front
 // (front.cpp) holds the signals back until then. Here and not in the library,
-// so the tests keep the default one.
-[[gnu::constructor(101)]] void catchSignalsFirst() { catchStopSignals(); }
+// so the tests keep the default one. Closed standard files are filled first, as
+// the front does, for a game started without it.
+[[gnu::constructor(101)]] void catchSignalsFirst() {
+  fillStandardFiles();
+  catchStopSignals();
+}
 
 void runOnePass() {
 #ifdef __EMSCRIPTEN__
@@ -68,7 +73,7 @@ int main(int, char**) {
   // score files unreadable; 022 gives them 0644, as a desktop usually does.
   umask(022);
 #endif
-  int status = startUp();
+  int status = startUp(handleEventsWhileWaiting);
   if (status != 0) return status;
   if (!handleEvents()) shutdown(0);  // Escape, or a signal during start-up
   playCommandsNow();

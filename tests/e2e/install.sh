@@ -52,10 +52,17 @@ else
     bash -c "$(declare -f run); run"
 fi
 
-# A link left by a copy installed elsewhere is renewed.
+# A link left by a copy installed elsewhere (its launcher noted its data folder) is renewed.
 ln -sfn /old/prefix/share/thornwald/sound "$player_dir/sound"
+echo /old/prefix/share/thornwald >>"$player_dir/datalinks.txt"
 HOME=$work/home run
 [[ $(readlink -f "$player_dir/sound") == $(readlink -f "$prefix/share/thornwald/sound") ]] || fail "an old link was kept"
+# The player's own link is left alone, even one into a folder named thornwald.
+mkdir -p "$work/mine/thornwald/sound"
+ln -sfn "$work/mine/thornwald/sound" "$player_dir/sound"
+HOME=$work/home run 2>refusal.txt
+[[ $(readlink "$player_dir/sound") == "$work/mine/thornwald/sound" ]] || fail "the player's own link was replaced"
+[[ $(cat refusal.txt) == thornwald:* ]] || fail "the player's own link: said '$(cat refusal.txt)'"
 
 # Two first launches at once: each finds the other's fresh links, and neither may
 # take them for the player's. A stand-in game, beside the installed launcher and data,

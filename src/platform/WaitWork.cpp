@@ -1,0 +1,3 @@
+#include "platform/WaitWork.h"
+
+WaitWork waitWork;
