@@ -21,7 +21,9 @@ std::string littleEndian(uint32_t v, int width) {
 std::string chunk(const std::string& id, const std::string& body) {
   return id + littleEndian(body.size(), 4) + body;
 }
-std::string riff(const std::string& chunks) { return "RIFF" + littleEndian(4 + chunks.size(), 4) + "WAVE" + chunks; }
+std::string riff(const std::string& chunks) {
+  return "RIFF" + littleEndian(4 + chunks.size(), 4) + "WAVE" + chunks;
+}
 
 const uint32_t kBlockBytes = 256, kMsBlockSamples = 500, kImaBlockSamples = 505;  // mono blocks
 // Two mono ADPCM blocks at 22050 Hz of `encoding` (2: MS, 0x11: IMA), 4 bits a sample.
@@ -29,7 +31,8 @@ std::string adpcm(uint32_t encoding, uint32_t channels, uint32_t blockBytes = kB
   const bool ms = encoding == 2;
   std::string format = littleEndian(encoding, 2) + littleEndian(channels, 2) + littleEndian(22050, 4) +
                        littleEndian(11100, 4) + littleEndian(blockBytes, 2) + littleEndian(4, 2);
-  const int coefficients[7][2] = {{256, 0}, {512, -256}, {0, 0}, {192, 64}, {240, 0}, {460, -208}, {392, -232}};
+  const int coefficients[7][2] = {{256, 0}, {512, -256}, {0, 0},     {192, 64},
+                                  {240, 0}, {460, -208}, {392, -232}};
   std::string extra = littleEndian(ms ? kMsBlockSamples : kImaBlockSamples, 2);
   if (ms) {
     extra += littleEndian(7, 2);

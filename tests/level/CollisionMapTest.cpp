@@ -66,8 +66,8 @@ TEST(CollisionMapTest, ALevelPictureIsTheBackgroundWhereTheMapHasAir) {
     for (int column = 0; column < image->w / tile::kSize; ++column) {
       const size_t at = size_t(y) * image->pitch + size_t(column) * cellBytes;
       if (column == 3 || column == (y / tile::kSize % 3 ? 0 : 1)) continue;  // a tile
-      ASSERT_EQ(std::memcmp(static_cast<char*>(image->pixels) + at, static_cast<char*>(background->pixels) + at,
-                            cellBytes),
+      ASSERT_EQ(std::memcmp(static_cast<char*>(image->pixels) + at,
+                            static_cast<char*>(background->pixels) + at, cellBytes),
                 0)
           << "row " << y << ", cell " << column;
     }
