@@ -39,7 +39,7 @@ std::string adpcm(uint32_t encoding, uint32_t channels, uint32_t blockBytes = kB
     for (const auto& c : coefficients) extra += littleEndian(c[0], 2) + littleEndian(c[1], 2);
   }
   // Each block: its header (MS: predictor 0, delta 16, two samples; IMA: a sample,
-  // step 0), then nibbles that climb and fall.
+  // step 0), then the same nibbles to its end.
   std::string block = ms ? std::string("\0\x10\0\0\0\0\0", 7) : std::string(4, '\0');
   block += std::string(kBlockBytes - block.size(), '\x71');
   return riff(chunk("fmt ", format + littleEndian(extra.size(), 2) + extra) + chunk("data", block + block));
