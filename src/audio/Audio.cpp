@@ -14,11 +14,10 @@ const Uint16 kSampleFormat = 0x8010;  // signed 16-bit little-endian
 const int kChannels = 2;
 const int kBufferSamples = 512;
 
-const size_t kMaxSoundFileBytes = 4u << 20;  // bytes; the game's own are a few dozen kilobytes
-const uint16_t kPcm = 1;                     // the one wave encoding taken
-// Hz; SDL's conversion to the device's rate takes one step per doubling, and
-// runs out of steps (and memory) far from it.
-const uint32_t kMinWaveRate = 8000, kMaxWaveRate = 192000;
+const uint16_t kPcm = 1;  // the one encoding SDL decodes without dividing by its block size
+// Hz; SDL's conversion to the device's rate takes one step per doubling and has
+// room for five: further off it writes past its list of steps.
+const uint32_t kMinWaveRate = 1000, kMaxWaveRate = 1000000;
 const size_t kChunkHeaderBytes = 8, kFormatBytes = 16;  // bytes
 
 uint32_t littleEndianAt(const std::string& bytes, size_t at, int width) {
@@ -27,11 +26,14 @@ uint32_t littleEndianAt(const std::string& bytes, size_t at, int width) {
   return v;
 }
 
+// Whether SDL's loader takes the format without crashing and the mixer's channels
+// can play it; what else SDL cannot decode (other encodings and sample sizes) it
+// refuses by itself.
 bool playableFormat(const std::string& bytes, size_t at) {
   const uint32_t encoding = littleEndianAt(bytes, at, 2), channels = littleEndianAt(bytes, at + 2, 2),
-                 rate = littleEndianAt(bytes, at + 4, 4), bits = littleEndianAt(bytes, at + 14, 2);
-  return encoding == kPcm && (channels == 1 || channels == 2) && rate >= kMinWaveRate &&
-         rate <= kMaxWaveRate && (bits == 8 || bits == 16);
+                 rate = littleEndianAt(bytes, at + 4, 4), blockAlign = littleEndianAt(bytes, at + 12, 2);
+  return channels >= 1 && channels <= uint32_t(kChannels) && rate >= kMinWaveRate && rate <= kMaxWaveRate &&
+         (encoding == kPcm || blockAlign > 0);
 }
 }  // namespace
 
@@ -66,7 +68,7 @@ Mix_Chunk* loadEffect(const char* fileName) {
   // Read here, so that a FIFO or a device is never waited on, and checked before
   // SDL converts it: a header of 0 channels or 0 Hz crashes the conversion.
   std::string bytes;
-  if (!wasRead(readRegularFile(fileName, kMaxSoundFileBytes, bytes)) || !isPlayableWave(bytes))
+  if (!wasRead(readRegularFile(fileName, kMaxMediaFileBytes, bytes)) || !isPlayableWave(bytes))
     return nullptr;
   SDL_RWops* file = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
   return file ? Mix_LoadWAV_RW(file, 1) : nullptr;  // the mixer closes it; the samples are copied

@@ -15,8 +15,8 @@ void openAudio();
 // Decodes a wave file, or returns nullptr when it is missing, no regular file,
 // or no wave the mixer converts safely (see isPlayableWave).
 Mix_Chunk* loadEffect(const char* fileName);
-// A RIFF wave of PCM samples, 8 or 16 bits, mono or stereo, at 8000 to 192000 Hz,
-// whose chunks lie within the file.
+// A RIFF wave SDL's loader can take without crashing: mono or stereo, at 1000 to
+// 1000000 Hz, an ADPCM one with a block size, its chunks within the file.
 bool isPlayableWave(const std::string& bytes);
 // The one way every effect is played.
 void playEffect(Mix_Chunk* sound, int mode);

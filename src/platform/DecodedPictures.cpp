@@ -24,9 +24,8 @@ void freeDecoded(SDL_Surface* picture) {
   SDL_FreeSurface(picture);
 }
 
-// The cap on a picture file and on its decoded pixels: the largest picture, the
-// background, is under 1 MB as a file and 38.5 MiB decoded.
-const size_t kMaxPictureFileBytes = 64u << 20;   // bytes
+// The cap on a picture's decoded pixels: the largest picture, the background,
+// is 38.5 MiB decoded.
 const size_t kMaxPicturePixelBytes = 64u << 20;  // bytes, at 4 bytes a pixel
 const size_t kBytesPerPixel = 4;                 // the most a decoded PNG takes
 
@@ -99,7 +98,7 @@ SDL_Surface* decodePng(const std::string& bytes) { return IMG_Load_RW(stoppableS
 DecodedPicture decode(const std::string& path) {
   DecodedPicture d;
   std::string bytes;
-  if (stopRequested() || !wasRead(readRegularFile(path.c_str(), kMaxPictureFileBytes, bytes)) ||
+  if (stopRequested() || !wasRead(readRegularFile(path.c_str(), kMaxMediaFileBytes, bytes)) ||
       !decodesWithinCap(bytes))
     return d;
   if (SDL_Surface* picture = decodePng(bytes)) {

@@ -4,6 +4,8 @@
 
 // The bound on a map or an extras file read: the game's own are a few kilobytes.
 const size_t kMaxTextFileBytes = 1u << 20;  // bytes
+// The bound on a picture, a sound or the font: ours are each under 1 MB.
+const size_t kMaxMediaFileBytes = 64u << 20;  // bytes
 
 // What a read does with a file larger than its bound: refuse it, or take its first bytes.
 enum class Oversize { Refuse, Cut };

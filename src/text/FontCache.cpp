@@ -5,7 +5,6 @@
 
 namespace {
 const char* kFontFile = "BoldFaceLie.TTF";
-const size_t kMaxFontFileBytes = 32u << 20;  // bytes; ours is under 1 MB
 }  // namespace
 
 FontCache fontCache;
@@ -16,7 +15,7 @@ TTF_Font* FontCache::get(int size) {
   // waited on. A missing font is tried once; the texts then stay empty.
   if (!fileRead) {
     fileRead = true;
-    readRegularFile(kFontFile, kMaxFontFileBytes, file);
+    readRegularFile(kFontFile, kMaxMediaFileBytes, file);
   }
   if (!tried[size]) {
     tried[size] = true;

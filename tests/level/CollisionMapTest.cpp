@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <utility>
 
 #include "TestSupport.h"
@@ -41,6 +43,34 @@ TEST(CollisionMapTest, ALevelPaintedInSlicesIsTheLevelPaintedAtOnce) {
   const SDL_Surface *a = whole.levelImage, *b = sliced.levelImage;
   ASSERT_TRUE(a && b && a->pitch == b->pitch && a->h == b->h);
   EXPECT_EQ(std::memcmp(a->pixels, b->pixels, size_t(a->pitch) * a->h), 0);
+}
+
+// The slices above share any fault of the painting itself: where the map has air
+// the level picture must be the background, on its first and last rows too.
+TEST(CollisionMapTest, ALevelPictureIsTheBackgroundWhereTheMapHasAir) {
+  namespace fs = std::filesystem;
+  const fs::path home = fs::current_path(), dir = makeScratchGameDir(home);
+  fs::remove(dir / "level0.txt");
+  std::ofstream map(dir / "level0.txt");
+  for (int row = 0; row < 28; ++row) map << (row % 3 ? "h..a" : ".h.a") << std::string(140, '.') << "\n";
+  map.close();
+  fs::current_path(dir);
+  Level level;
+  level.paint(0);  // level 0's air is clear in the sheet
+  fs::current_path(home);
+  fs::remove_all(dir);
+  const SDL_Surface *image = level.levelImage, *background = level.background;
+  ASSERT_TRUE(image && background && image->pitch == background->pitch && image->h == background->h);
+  const int cellBytes = tile::kSize * background->format->BytesPerPixel;
+  for (int y = 0; y < image->h; ++y)
+    for (int column = 0; column < image->w / tile::kSize; ++column) {
+      const size_t at = size_t(y) * image->pitch + size_t(column) * cellBytes;
+      if (column == 3 || column == (y / tile::kSize % 3 ? 0 : 1)) continue;  // a tile
+      ASSERT_EQ(std::memcmp(static_cast<char*>(image->pixels) + at,
+                            static_cast<char*>(background->pixels) + at, cellBytes),
+                0)
+          << "row " << y << ", cell " << column;
+    }
 }
 
 TEST(CollisionMapTest, OutsidePointsPrintTheFirstFailedCheckAndAreNotSolid) {

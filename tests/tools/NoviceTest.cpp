@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "NovicePlay.h"
+#include "NoviceSwing.h"
 #include "TestSupport.h"
 #include "state/GameState.h"
 
@@ -40,4 +41,25 @@ TEST(NoviceTest, KeysComeLateAndHoldsAreOffByLittleAndLevelZeroIsFinished) {
     EXPECT_LT(earliest, kNoviceLateMinMs + 30) << "seed " << seed;
     EXPECT_GT(latest, kNoviceLateMaxMs - 30) << "seed " << seed;
   }
+}
+
+// A new player sees a goblin come into his reach 200 ms before he swings at it:
+// a quicker novice loses less health and the level checker's figures change.
+// Passes every 16 ms, a goblin in reach from 1000 to 1600 ms and again from 2000.
+TEST(NoviceTest, SwingsOnlyAtAGoblinThatStoodInReach200Ms) {
+  const uint32_t kReactionMs = 200, kPassMs = 16;
+  const auto firstPassFrom = [&](uint32_t ms) { return (ms + kPassMs - 1) / kPassMs * kPassMs; };
+  NoviceSwing swing;
+  std::vector<uint32_t> presses;
+  bool wasDown = false;
+  for (uint32_t now = 0; now < 2600; now += kPassMs) {
+    const bool down = swing.down((now >= 1000 && now < 1600) || now >= 2000, now);
+    if (down && !wasDown) presses.push_back(now);
+    wasDown = down;
+  }
+  const auto pressFrom = [&](uint32_t ms) { return *std::lower_bound(presses.begin(), presses.end(), ms); };
+  ASSERT_FALSE(presses.empty());
+  EXPECT_EQ(presses.front(), firstPassFrom(firstPassFrom(1000) + kReactionMs));
+  EXPECT_EQ(pressFrom(1600), firstPassFrom(2000 + kReactionMs));  // he waits again for one come back
+  EXPECT_EQ(pressFrom(2300), pressFrom(2250) + 2 * kPassMs);      // and swings every other pass
 }

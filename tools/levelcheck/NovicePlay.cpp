@@ -8,6 +8,7 @@
 
 #include "ExpertPlay.h"
 #include "LevelSearch.h"
+#include "NoviceSwing.h"
 #include "RouteFigures.h"
 #include "level/Level.h"
 #include "platform/Clock.h"
@@ -182,8 +183,9 @@ NoviceRun novicePlaysLevel(int level, unsigned seed, std::vector<HandKey>* playe
   NoviceHands hands(seed);
   NoviceRun run;
   const uint32_t start = nowMs();
-  bool replan = true, swinging = false, inReach = false;
-  uint32_t lookAgainAt = start, reachSince = start;
+  bool replan = true;
+  uint32_t lookAgainAt = start;
+  NoviceSwing swing;
   float lowestY = 0.0f;
   for (;;) {
     const uint32_t now = nowMs();
@@ -203,11 +205,7 @@ NoviceRun novicePlaysLevel(int level, unsigned seed, std::vector<HandKey>* playe
       lookAgainAt = now + kPuzzledMs;
     }
     tradeWhenLow();
-    const bool reach = goblinInReach();
-    if (reach && !inReach) reachSince = now;
-    inReach = reach;
-    swinging = !swinging && reach && now - reachSince >= kNoviceSwingWaitMs;
-    commands.add({Action::Swing, swinging});
+    commands.add({Action::Swing, swing.down(goblinInReach(), now)});
     const int health = player.belongings.health, lives = player.belongings.lives;
     const bool airborne = player.jum;
     hands.pass();

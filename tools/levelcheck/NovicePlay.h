@@ -12,7 +12,6 @@
 
 const int kNoviceLateMinMs = 120, kNoviceLateMaxMs = 260;  // every key of a plan comes this late
 const int kNoviceHoldSlackMs = 60;          // every hold is its planned time, give or take this
-const uint32_t kNoviceSwingWaitMs = 200;    // a goblin in reach this long before he swings
 const uint32_t kNoviceTimeLimitMs = 60000;  // the level clock: a try ends when it runs out
 
 // A key of a plan as the hands play it.
