@@ -7,6 +7,7 @@
 #include "platform/Message.h"
 #include "player/Player.h"
 #include "state/GameState.h"
+#include "state/Rules.h"
 
 Contacts contacts;
 
@@ -26,7 +27,7 @@ const float kOutOfViewY = -100.0f;
 
 // Wild rules only: points for what the hero did, the safety after a hurt.
 void earn(Deed deed) {
-  if (wildRules) player.belongings.earn(deed);
+  if (rules().scoresDeeds) player.belongings.earn(deed);
 }
 bool heroShielded(uint32_t now) { return wildRules && player.shielded(now); }
 void shieldHero(uint32_t now) {

@@ -1,0 +1,12 @@
+#pragma once
+// What a rule set changes, in one table for each: the movers, contacts, view and
+// screens read their numbers and switches here instead of asking which rules are
+// played. A new difference between the rules is a field here.
+struct Rules {
+  bool scoresDeeds;  // nuts, animals and goblins knocked out earn points
+};
+
+extern const Rules kClassicRules, kWildRules;
+
+// The table of the rules chosen for this game (wildRules).
+const Rules& rules();
