@@ -4,6 +4,9 @@
 // played. A new difference between the rules is a field here.
 struct Rules {
   bool scoresDeeds;  // nuts, animals and goblins knocked out earn points
+  // The statistics lines: the classic five where they always stood, the wild six
+  // closer together and further left, clear of the panel's edge.
+  int statsX, statsStepY;  // px
 };
 
 extern const Rules kClassicRules, kWildRules;

@@ -5,6 +5,7 @@
 #include "level/Level.h"
 #include "player/Player.h"
 #include "state/GameState.h"
+#include "state/Rules.h"
 
 namespace {
 const int kHudSize = 20;         // points
@@ -14,9 +15,7 @@ const SDL_Color kLilac = {213, 187, 234, 0};
 const SDL_Color kWhite = {255, 255, 255, 0};
 const SDL_Color kFlashRed = {255, 80, 64, 0};  // the thorns' red tips
 const int kPromptX = 200;
-// px: on the statistics picture's panel, which is painted round them
-const int kStatsX = 200, kStatsY = 130, kStatsStepY = 50;
-const int kWildStatsStepY = 40;  // px: six lines on the same panel
+const int kStatsY = 130;  // px: the first line, on the statistics picture's panel
 
 // "Lifes: 2  Score: 150  Nuts: 12  Animals: 3  Level: 1", shared by play and shop; under
 // the wild rules, where bites and thorns cost it, the health follows the lives.
@@ -98,9 +97,9 @@ void buildLevelStats() {
   } else {
     classicStats(bonus);
   }
-  int step = wildRules ? kWildStatsStepY : kStatsStepY;
+  const Rules& r = rules();
   for (int i = 0; i < kStatsLineCount; ++i)
-    renderLabel(statsLabels[i], statsTexts[i], kStatsX, kStatsY + step * i, kHudSize, kLilac);
+    renderLabel(statsLabels[i], statsTexts[i], r.statsX, kStatsY + r.statsStepY * i, kHudSize, kLilac);
 }
 
 void buildNameLabel() { renderLabel(nameLabel, playerName, 270, 200, kNameSize, kWhite); }

@@ -19,7 +19,8 @@ TEST(WildRampTest, HealthLostOnTheExpertsWayRisesFromLevelZeroToFour) {
     int lost = 0;
     ASSERT_TRUE(expertPlaysLevel(n, lost)) << "level " << n;
     std::printf("level %d cost the expert %d health\n", n, lost);
-    EXPECT_EQ(player.getLives(), 3) << "level " << n;
+    // The goblins of the last level may cost even him a life.
+    EXPECT_GE(player.getLives(), n < kLevelCount - 1 ? 3 : 2) << "level " << n;
     EXPECT_GT(lost, before) << "level " << n;
     before = lost;
   }

@@ -111,8 +111,8 @@ void paintStats(cairo_t* cr) {
   paintGate(cr, 92, 432, 128, 200);
   paintPanda(cr, 92, 434, 1.3, PandaPose::Cheer);
   // Whole on the screen, right of the gate, round the lines the game writes on it from
-  // x = 200: the longest, the time bonus, is about 435 px and ends near 635.
-  darkPanel(cr, 186, 115, 452, 255, 0.86);
+  // x = 200 (classic) or 176 (wild): the longest, the time bonus, is about 435 px.
+  darkPanel(cr, 162, 115, 476, 255, 0.86);
   heading(cr, "Level complete!", 396, 90, 44);
   for (int i = 0; i < 4; ++i) paintNut(cr, 200 + i * 19, 426 + (i % 2) * 5, 20, -0.4 + 0.25 * i);
   paintNut(cr, 219, 412, 20, 0.2);
