@@ -20,10 +20,10 @@ TEST_P(ReplayTest, PlaysTheStoredGamePassForPassToTheSameFigures) {
   Replay stored;
   ASSERT_TRUE(readReplay(std::string(STORED_REPLAYS "/") + GetParam() + ".txt", stored));
   const ReplayRun run = playReplay(stored, stored.passHashes.size());
-  for (size_t i = 0; i < run.passHashes.size(); ++i)
-    ASSERT_EQ(run.passHashes[i], stored.passHashes[i])
-        << "the first pass that differs: " << i << ", " << i * kReplayStepMs << " ms into the game, on screen "
-        << GameState << " of level " << levelIndex;
+  const size_t i = run.firstDifference;
+  ASSERT_EQ(i, stored.passHashes.size()) << "the first pass that differs: " << i << ", " << i * kReplayStepMs
+                                         << " ms into the game, on screen " << run.screen << " of level "
+                                         << run.level;
   EXPECT_EQ(run.figures, stored.figures);
 }
 

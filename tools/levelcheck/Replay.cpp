@@ -133,9 +133,13 @@ ReplayRun playReplay(const Replay& replay, size_t passes) {
     for (; next < replay.commands.size() && replay.commands[next].ms <= at; ++next)
       commands.add({replay.commands[next].action, replay.commands[next].down});
     const int32_t before = GameState;
+    run.screen = GameState;
+    run.level = levelIndex;
     pass();
     run.passHashes.push_back(gameStateHash());
     if (before == Playing && GameState == LevelStats) run.figures.push_back(levelFigures());
+    if (i < replay.passHashes.size() && run.passHashes[i] != replay.passHashes[i]) return run;
+    run.firstDifference = i + 1;
   }
   run.figures.push_back(endFigures());
   return run;

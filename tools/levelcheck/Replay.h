@@ -34,8 +34,13 @@ void startReplayGame(bool wild, unsigned seed);
 struct ReplayRun {
   std::vector<uint32_t> passHashes;
   std::vector<std::string> figures;
+  // The first pass whose state's hash is not the replay's own (passes when none),
+  // and the screen and level it played.
+  size_t firstDifference = 0;
+  int32_t screen = 0, level = 0;
 };
-// Plays the replay's commands from its start for `passes` passes, each at its time.
+// Plays the replay's commands from its start for `passes` passes, each at its time,
+// and stops after the first pass that differs from the replay's hashes, if it has them.
 ReplayRun playReplay(const Replay& replay, size_t passes);
 
 // The hero's, goblins' and extras' state, the screen and the level, hashed.
