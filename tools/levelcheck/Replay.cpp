@@ -22,9 +22,10 @@ namespace {
 const uint32_t kReplayStartMs = 100000;  // far from 0, as a game started after a while
 const int kHashesPerLine = 8;
 
-const char* const kActionNames[] = {"None",  "RunLeft", "RunRight",     "Jump",  "Drop",   "Crouch", "Swing",
-                                    "Trade", "Start",   "Instructions", "Story", "About",  "Scores", "Shop",
-                                    "NameEntry", "Pause", "Rules",      "Quit",  "LoseFocus"};
+const char* const kActionNames[] = {"None",   "RunLeft", "RunRight", "Jump",     "Drop",
+                                    "Crouch", "Swing",   "Trade",    "Start",    "Instructions",
+                                    "Story",  "About",   "Scores",   "Shop",     "NameEntry",
+                                    "Pause",  "Rules",   "Quit",     "LoseFocus"};
 static_assert(sizeof kActionNames / sizeof *kActionNames == size_t(Action::Count), "a name for each action");
 
 // FNV-1a over the bytes of each value mixed in.
@@ -56,8 +57,8 @@ void mixHero(Hash& h) {
 void mixGoblins(Hash& h) {
   for (const Goblin& g : goblins)
     h << g.x << g.y << g.movingRight << g.health << g.animStart << g.walkSpeed << g.speedy << g.airborne
-      << g.breed << g.kind << g.onGround << g.attacking << g.waiting << g.knockBack << g.struckBy << g.poseTick
-      << g.airTick << g.struckCycle;
+      << g.breed << g.kind << g.onGround << g.attacking << g.waiting << g.knockBack << g.struckBy
+      << g.poseTick << g.airTick << g.struckCycle;
 }
 
 void mixExtras(Hash& h) {
@@ -98,9 +99,9 @@ void startReplayGame(bool wild, unsigned seed) {
   player.hurtTick = player.lifeLostTick = 0;
   // What a spawn leaves as the last game had it, alike for every replay.
   for (Goblin& g : goblins) {
-    g.movingRight = g.airborne = g.attacking = false;
+    g.movingRight = g.airborne = g.attacking = g.heroInReach = false;
     g.speedy = 0.0f;
-    g.animStart = g.airTick = g.poseTick = g.struckCycle = g.hitTick = 0;
+    g.animStart = g.airTick = g.poseTick = g.struckCycle = g.hitTick = g.reachTick = 0;
   }
   levelIndex = 0;
   secondsLeft = 0;
@@ -182,6 +183,7 @@ bool writeReplay(const std::string& path, const Replay& replay) {
   for (const std::string& f : replay.figures) out << f << '\n';
   out << "hashes\n" << std::hex;
   for (size_t i = 0; i < replay.passHashes.size(); ++i)
-    out << replay.passHashes[i] << ((i + 1) % kHashesPerLine && i + 1 < replay.passHashes.size() ? ' ' : '\n');
+    out << replay.passHashes[i]
+        << ((i + 1) % kHashesPerLine && i + 1 < replay.passHashes.size() ? ' ' : '\n');
   return bool(out);
 }
