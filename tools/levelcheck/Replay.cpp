@@ -22,10 +22,9 @@ namespace {
 const uint32_t kReplayStartMs = 100000;  // far from 0, as a game started after a while
 const int kHashesPerLine = 8;
 
-const char* const kActionNames[] = {"None",   "RunLeft", "RunRight", "Jump",     "Drop",
-                                    "Crouch", "Swing",   "Trade",    "Start",    "Instructions",
-                                    "Story",  "About",   "Scores",   "Shop",     "NameEntry",
-                                    "Pause",  "Rules",   "Quit",     "LoseFocus"};
+const char* const kActionNames[] = {"None",  "RunLeft", "RunRight",     "Jump",  "Drop",   "Crouch", "Swing",
+                                    "Trade", "Start",   "Instructions", "Story", "About",  "Scores", "Shop",
+                                    "NameEntry", "Pause", "Rules",      "Quit",  "LoseFocus"};
 static_assert(sizeof kActionNames / sizeof *kActionNames == size_t(Action::Count), "a name for each action");
 
 // FNV-1a over the bytes of each value mixed in.
@@ -57,8 +56,8 @@ void mixHero(Hash& h) {
 void mixGoblins(Hash& h) {
   for (const Goblin& g : goblins)
     h << g.x << g.y << g.movingRight << g.health << g.animStart << g.walkSpeed << g.speedy << g.airborne
-      << g.breed << g.kind << g.onGround << g.attacking << g.waiting << g.knockBack << g.struckBy
-      << g.poseTick << g.airTick << g.struckCycle;
+      << g.breed << g.kind << g.onGround << g.attacking << g.waiting << g.knockBack << g.struckBy << g.poseTick
+      << g.airTick << g.struckCycle;
 }
 
 void mixExtras(Hash& h) {
@@ -183,7 +182,6 @@ bool writeReplay(const std::string& path, const Replay& replay) {
   for (const std::string& f : replay.figures) out << f << '\n';
   out << "hashes\n" << std::hex;
   for (size_t i = 0; i < replay.passHashes.size(); ++i)
-    out << replay.passHashes[i]
-        << ((i + 1) % kHashesPerLine && i + 1 < replay.passHashes.size() ? ' ' : '\n');
+    out << replay.passHashes[i] << ((i + 1) % kHashesPerLine && i + 1 < replay.passHashes.size() ? ' ' : '\n');
   return bool(out);
 }
