@@ -176,10 +176,7 @@ TEST_F(GoblinMoveTest, AWildGoblinStopsAtTheHerosBodyAndAClassicOneWalksThrough)
     goblin.movingRight = true;
     heroLevelAt(150.0f);  // his sprite corner at 545
     float farthest = 0.0f;
-    for (int i = 0; i < 125; ++i) {
-      frame(16);
-      farthest = std::max(farthest, goblin.x);
-    }
+    for (int i = 0; i < 125; ++i) frame(16), farthest = std::max(farthest, goblin.x);
     EXPECT_TRUE(wild ? farthest == 513.0f && goblin.x == 513.0f : farthest > 545.0f)
         << wild << ": " << farthest << ", " << goblin.x;
   }
