@@ -16,7 +16,7 @@ namespace {
 // The hero and his swing.
 const float kHitOffset = -7.0f;  // px right of and below a swinger's sprite corner: the hit point
 const float kHitHeight = 30.0f;  // px; targets this far above or below are missed
-const int kReachBase = 30;       // px; a goblin swings like an unarmed hero
+const int kReachBase = 30;       // px; an unarmed hero's
 const int kReachPerWeapon = 5;   // px per weapon level
 // Wild rules: the part of its 50 px cell a goblin's body covers, in px.
 const float kBodyLeft = 8.0f, kBodyTop = 6.0f, kBodyRight = 42.0f, kBoxSize = 50.0f;
