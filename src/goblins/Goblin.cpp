@@ -72,12 +72,16 @@ void Goblin::spawn(int index) {
   knockBack = 0;
   struckBy = 0;
   hitFlash = false;
+  heroInReach = false;
+  hasPost = false;
 }
 
 void Goblin::lieInWait(float postX, float postY, uint32_t now) {
-  x = postX;
-  y = postY;
-  waiting = true;
+  x = this->postX = postX;
+  y = this->postY = postY;
+  hasPost = waiting = true;
+  attacking = heroInReach = false;  // a new meeting when the hero comes again
+  knockBack = 0;
   // A goblin at its post starts afresh, facing left, the way the hero comes: nothing
   // of where it was in the last level (facing, fall, cycle) carries over to it.
   movingRight = false;
@@ -85,6 +89,11 @@ void Goblin::lieInWait(float postX, float postY, uint32_t now) {
   airTick = now;
   animStart = now;
   struckCycle = 0;
+}
+
+bool Goblin::backToPost(uint32_t now) {
+  if (hasPost) lieInWait(postX, postY, now);
+  return hasPost;
 }
 
 namespace {

@@ -24,6 +24,8 @@ class Goblin {
   // Wild rules: moves a spawned goblin to a level's post (sprite corner, level px),
   // where it stands still until the hero, in view, comes within its notice.
   void lieInWait(float postX, float postY, uint32_t now);
+  // Wild rules: back to its post, if it has one, waiting again; false when it has none.
+  bool backToPost(uint32_t now);
   // A pass of play is move, then (with the hero's swing on it) watchHero, then (with
   // its bite) land; play/Contacts.h runs them in that order.
   // Moves by its speeds and any push; false when it sits the pass out (knocked out,
@@ -51,7 +53,7 @@ class Goblin {
   // cycle and, at the end of a walking one, roll a jump.
   void pickFrame(uint32_t now);
   void drawHealthBar(SDL_Surface* screen, int spriteX, int spriteY) const;
-  uint32_t strikeMs() const;  // ms into the attack cycle where its last frame, the strike, shows
+  uint32_t strikeMs() const;  // ms into the attack cycle where the blow after the raised weapon shows
 
   SDL_Surface* spriteSheet = nullptr;
   SDL_Surface* healthBarImage = nullptr;
@@ -84,7 +86,11 @@ class Goblin {
   int knockBack = 0;      // px still to be pushed by a hit; + right, - left
   int struckBy = 0;       // the hero's swing that hit it last (a swing hits once)
   bool hitFlash = false;
-  uint32_t hitTick = 0;  // ms tick of the last hit, for the flash
+  uint32_t hitTick = 0;      // ms tick of the last hit, for the flash
+  bool heroInReach = false;  // the hero is in its bite's reach, since reachTick
+  uint32_t reachTick = 0;
+  bool hasPost = false;  // the level posted it at (postX, postY), sprite corner, level px
+  float postX = 0.0f, postY = 0.0f;
 };
 
 extern Goblin goblins[kGoblinCount];

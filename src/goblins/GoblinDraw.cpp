@@ -1,9 +1,11 @@
+#include <algorithm>
 #include <cstdlib>
 
 #include "goblins/Goblin.h"
 #include "platform/Layout.h"
 #include "platform/SurfaceFormat.h"
 #include "player/Player.h"
+#include "state/Rules.h"
 
 namespace {
 using goblinSheet::Cell;
@@ -19,6 +21,8 @@ const int kBarOffsetX = 23;       // px right of the sprite's left edge
 const int kBarOffsetY = -40;      // px below the sprite's top, plus the bar height
 const uint32_t kHitFlashMs = 100;
 const int kFlashLightPercent = 60;  // of the way from a pixel's colour to white
+// Every attack run draws back or raises its weapon on this frame, and strikes on the next.
+const uint32_t kRaisedFrame = 2;
 
 // The goblin's attack and walk, by its breed, kind and facing.
 const goblinSheet::Runs& runsOf(const Goblin& g) {
@@ -61,6 +65,9 @@ void Goblin::pickFrame(uint32_t now) {
     walking = true;
   }
   uint32_t elapsed = now - animStart;
+  // Under the wild rules the raised weapon stays up until the bite, a warning the player can read.
+  if (attacking && rules().goblinsHoldWindUp && struckCycle != animStart)
+    elapsed = std::min(elapsed, kFrameMs * kRaisedFrame);
   Cell cell = first;
   if (elapsed < kFrameMs * frames) {
     cell = goblinSheet::cellAfter(first, static_cast<int>(elapsed / kFrameMs));
@@ -128,4 +135,4 @@ void Goblin::drawHealthBar(SDL_Surface* screen, int spriteX, int spriteY) const 
   SDL_BlitSurface(healthBarImage, &src, screen, &dst);
 }
 
-uint32_t Goblin::strikeMs() const { return kFrameMs * static_cast<uint32_t>(runsOf(*this).attackFrames - 1); }
+uint32_t Goblin::strikeMs() const { return kFrameMs * (kRaisedFrame + 1); }

@@ -1,5 +1,6 @@
 #include "play/Contacts.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "extras/Extra.h"
@@ -15,11 +16,13 @@ namespace {
 // The hero and his swing.
 const float kHitOffset = -7.0f;  // px right of and below a swinger's sprite corner: the hit point
 const float kHitHeight = 30.0f;  // px; targets this far above or below are missed
-const int kReachBase = 30;       // px; a goblin swings like an unarmed hero
+const int kReachBase = 30;       // px; an unarmed hero's
 const int kReachPerWeapon = 5;   // px per weapon level
 // Wild rules: the part of its 50 px cell a goblin's body covers, in px.
 const float kBodyLeft = 8.0f, kBodyTop = 6.0f, kBodyRight = 42.0f, kBoxSize = 50.0f;
-const uint32_t kBiteWindUpMs = 250;  // from striking the pose to the first bite: time to react
+// The hero's body, in px from his sprite corner: between his side probes, head to foot.
+const float kHeroLeft = 10.0f, kHeroTop = 5.0f, kHeroRight = 34.0f, kHeroBottom = 43.0f;
+const float kBiteReach = 5.0f;  // px from the goblin's body to the hero's, in front of it
 
 // The pickups.
 const float kShopEntryX = 50.0f;  // px; where the shop starts the hero
@@ -81,6 +84,52 @@ void reportUnknown(Extra& extra, float heroX, float heroY) {
 
 // Wild rules: the swing running at `now` (its number, from 1), else 0.
 int runningSwing(uint32_t now) { return player.swinging(now) ? player.swingCount : 0; }
+
+struct Box {
+  float left, top, right, bottom;  // right and bottom edges excluded
+  float middle() const { return (left + right) / 2; }
+  bool overlaps(const Box& o) const {
+    return left < o.right && right > o.left && top < o.bottom && bottom > o.top;
+  }
+};
+Box heroBody(float px, float py) {
+  float x = px + kHeroScreenX, y = py + kHeroScreenY;
+  return {x + kHeroLeft, y + kHeroTop, x + kHeroRight, y + kHeroBottom};
+}
+Box goblinBody(const Goblin& g) {
+  return {g.x + kBodyLeft, g.y + kBodyTop, g.x + kBodyRight, g.y + kBoxSize};
+}
+
+// A walking goblin stops where its body meets the hero's; one already in him stands.
+void stopAtHero(Goblin& goblin, float xBefore) {
+  if (!rules().goblinsStopAtHero || goblin.x == xBefore) return;
+  Box hero = heroBody(player.x, player.y), body = goblinBody(goblin);
+  if (body.top >= hero.bottom || body.bottom <= hero.top) return;  // not level with him
+  bool headingRight = goblin.x > xBefore, heroRight = hero.middle() > body.middle() - (goblin.x - xBefore);
+  if (headingRight != heroRight) return;  // walking away from him
+  float touching = headingRight ? hero.left - kBodyRight : hero.right - kBodyLeft;
+  goblin.x = headingRight ? std::min(goblin.x, std::max(touching, xBefore))
+                          : std::max(goblin.x, std::min(touching, xBefore));
+}
+
+// Wild rules: the hero's body just in front of the goblin, at a height his own swing
+// would reach it: a goblin bites only what can hit it back.
+bool biteReaches(const Goblin& goblin) {
+  Box hero = heroBody(player.x, player.y), body = goblinBody(goblin);
+  ArcBox arc = swingArc(player.x, player.y, 0, player.getWeaponLevel());
+  if (body.top >= arc.bottom || body.bottom <= arc.top) return false;
+  if (goblin.movingRight ? hero.middle() <= body.middle() : hero.middle() >= body.middle()) return false;
+  float gap = goblin.movingRight ? hero.left - body.right : body.left - hero.right;
+  return gap < kBiteReach;
+}
+
+// Wild rules: goblins near where a lost life starts go back to their posts.
+void clearRespawn(uint32_t now) {
+  const float heroX = player.x + kHeroScreenX, heroY = player.y + kHeroScreenY;
+  for (Goblin& goblin : goblins)
+    if (goblin.health > 0 && std::hypot(goblin.x - heroX, goblin.y - heroY) < rules().respawnClearPx)
+      goblin.backToPost(now);
+}
 }  // namespace
 
 bool swingReaches(float hitX, float hitY, bool facingLeft, float targetX, float targetY, float reach) {
@@ -95,14 +144,18 @@ void Contacts::swing(uint32_t now) {
 }
 
 void Contacts::stepHero(const Tick& tick, const CollisionMap& collision) {
+  const int lives = player.getLives();
   player.step(tick, collision);
+  if (player.getLives() < lives) clearRespawn(tick.now);
   // Must run after the push out of the ground, or the pickups test a position inside it.
   pickUpAll(player.x, player.y, tick.now);
   player.settle(tick.now);
 }
 
 void Contacts::stepGoblin(Goblin& goblin, const Tick& tick, const CollisionMap& collision) {
+  const float xBefore = goblin.x;
   if (!goblin.move(tick, collision)) return;
+  stopAtHero(goblin, xBefore);
   if (wildRules) {
     hitGoblin(goblin, player.x, player.y, player.ori, tick.now);  // a swing hits while it plays
     if (goblin.health <= 0) return;
@@ -146,6 +199,8 @@ void Contacts::pickUpAll(float px, float py, uint32_t now) {
 bool Contacts::heroReaches(const Goblin& goblin, float px, float py, uint8_t ori) const {
   const float x = goblin.x, y = goblin.y;
   if (wildRules) {
+    // One in his body is hit whichever way he faces.
+    if (goblinBody(goblin).overlaps(heroBody(px, py))) return true;
     // In front: the goblin's middle lies past the hero's on the side he faces.
     float ahead = (x + kBoxSize / 2) - (px + kHeroScreenX + kBoxSize / 2);
     if (ori != 0 ? ahead >= 0.0f : ahead <= 0.0f) return false;
@@ -163,7 +218,9 @@ void Contacts::hitGoblin(Goblin& goblin, float px, float py, uint8_t ori, uint32
   if (wildRules) {
     int swing = runningSwing(now);
     if (swing == 0 || swing == goblin.struckBy || !heroReaches(goblin, px, py, ori)) return;
-    goblin.takeWildHit(ori == 0, swing, player.getWeaponLevel(), now);
+    // Away from the hero, which for a goblin in front is the way he faces.
+    float ahead = goblin.x - (px + kHeroScreenX);
+    goblin.takeWildHit(ahead != 0.0f ? ahead > 0.0f : ori == 0, swing, player.getWeaponLevel(), now);
   } else {
     if (!heroReaches(goblin, px, py, ori)) return;
     goblin.takeClassicHit(px + (kHeroScreenX + kHitOffset), ori != 0);
@@ -172,14 +229,14 @@ void Contacts::hitGoblin(Goblin& goblin, float px, float py, uint8_t ori, uint32
 }
 
 void Contacts::goblinBites(Goblin& goblin, uint32_t now) {
+  // The time in reach counts from his arrival, whatever else holds the bite back.
+  bool inReach = goblin.attacking && biteReaches(goblin);
+  if (inReach && !goblin.heroInReach) goblin.reachTick = now;
+  goblin.heroInReach = inReach;
   // A shielded hero draws no swing, so the cycle runs on as drawn.
-  if (!goblin.attacking || goblin.struckCycle == goblin.animStart || heroShielded(now)) return;
-  if (now - goblin.poseTick < kBiteWindUpMs) return;
-  // The classic hero's swing, mirrored: from the goblin's hit point to the hero's sprite corner.
-  float heroX = player.getX() + kHeroScreenX, heroY = player.getY() + kHeroScreenY;
-  if (!swingReaches(goblin.x + kHitOffset, goblin.y + kHitOffset, !goblin.movingRight, heroX, heroY,
-                    static_cast<float>(kReachBase)))
-    return;
+  if (!inReach || goblin.struckCycle == goblin.animStart || heroShielded(now)) return;
+  // The raised weapon warns first, and a hero who just came has time to act.
+  if (now - goblin.poseTick < rules().biteWindUpMs || now - goblin.reachTick < rules().biteGraceMs) return;
   goblin.strike(now);
   player.bite(goblin.movingRight, now);  // away from the goblin
 }

@@ -29,12 +29,14 @@ class Contacts {
   void pickUpAll(float px, float py, uint32_t now);
 
   // Does the hero's swing from view position (px, py) facing ori (0 right, 1 left) reach
-  // the goblin? Under the wild rules: does its drawn arc, in front of him, overlap the body?
+  // the goblin? Under the wild rules: does its drawn arc, in front of him, overlap the body,
+  // or does the body overlap his?
   bool heroReaches(const Goblin& goblin, float px, float py, uint8_t ori) const;
   // The hero's swing from view position (px, py) facing ori on one goblin, at `now`.
   // Under the wild rules it also catches the running swing in every step, once.
   void hitGoblin(Goblin& goblin, float px, float py, uint8_t ori, uint32_t now);
-  // Wild rules: once per attack cycle, a hero in reach is bitten, on the strike frame.
+  // Wild rules: once per attack cycle, a hero in reach is bitten, on the strike frame, once
+  // the raised weapon has warned him and he has had his time in reach.
   void goblinBites(Goblin& goblin, uint32_t now);
 };
 

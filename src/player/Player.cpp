@@ -32,6 +32,7 @@ void Player::reset(uint32_t now) {
   swingCount = 0;
   drawnHealth = kFullHealth;
   hurtBlink = false;
+  shieldMs = kBlinkMs;
   lifeFlash = false;
 }
 

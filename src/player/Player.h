@@ -14,6 +14,10 @@ const float kStartX = 100.0f, kStartY = 100.0f;
 // The hero's sprite corner on the screen during play, in px from the view's corner.
 const float kHeroScreenX = 295.0f, kHeroScreenY = 215.0f;
 
+// How long the blink after a hurt lasts, in ms; under the wild rules nothing hurts
+// the hero meanwhile.
+const uint32_t kBlinkMs = 1000;
+
 // The hero. During play (x, y) is the top-left corner of the 640 x 480 view into
 // the level and the hero is drawn at (kHeroScreenX, kHeroScreenY) on the screen; in
 // the shop (x, y) is the screen position of the sprite's centre. The hero is his
@@ -104,16 +108,13 @@ class Player {
   // and the status line's lives flash after a lost life.
   int drawnHealth = 100;  // health at the last draw, to see a loss
   bool hurtBlink = false;
-  uint32_t hurtTick = 0;  // ms tick when the blink began
+  uint32_t hurtTick = 0;         // ms tick when the blink began
+  uint32_t shieldMs = kBlinkMs;  // how long this blink keeps harm away; longer after a lost life
   bool lifeFlash = false;
   uint32_t lifeLostTick = 0;  // ms tick when the last life was lost
 };
 
 extern Player player;
-
-// How long the blink after a hurt lasts, in ms; under the wild rules nothing hurts
-// the hero meanwhile.
-const uint32_t kBlinkMs = 1000;
 
 // How long a swing plays under the wild rules, in ms: its three frames.
 const uint32_t kSwingMs = 300;

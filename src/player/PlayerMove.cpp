@@ -7,6 +7,7 @@
 #include "level/Pixels.h"
 #include "player/Player.h"
 #include "state/GameState.h"
+#include "state/Rules.h"
 
 namespace {
 const double kMoveFactor = kMotionPerMs;
@@ -79,6 +80,7 @@ void loseLifeIfHurt(Player& p, uint32_t now) {
   // The hero reappears blinking, and the lives on the status line flash.
   p.hurtBlink = p.lifeFlash = true;
   p.hurtTick = p.lifeLostTick = now;
+  p.shieldMs = rules().respawnShieldMs;  // under the wild rules, time to get his bearings
 }
 
 // A bite's shove, a pixel at a time so that it stops at a wall instead of passing
@@ -121,6 +123,7 @@ void noticeHealthLoss(Player& p, uint32_t now) {
   if (p.belongings.health < p.drawnHealth) {
     p.hurtBlink = true;
     p.hurtTick = now;
+    p.shieldMs = kBlinkMs;
   }
   p.drawnHealth = p.belongings.health;
 }

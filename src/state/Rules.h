@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+
 // What a rule set changes, in one table for each: the movers, contacts, view and
 // screens read their numbers and switches here instead of asking which rules are
 // played. A new difference between the rules is a field here.
@@ -7,6 +9,14 @@ struct Rules {
   // The statistics lines: the classic five where they always stood, the wild six
   // closer together and further left, clear of the panel's edge.
   int statsX, statsStepY;  // px
+  // Goblins: a fair fight (classic goblins never bite, so their numbers rest unused).
+  uint32_t biteWindUpMs;     // a goblin's raised weapon shows this long before a meeting's first bite
+  uint32_t biteGraceMs;      // a hero who comes in a goblin's reach is not bitten for this long
+  bool goblinsHoldWindUp;    // the attack cycle holds the raised weapon until the bite: the warning
+  bool goblinsStopAtHero;    // a walking goblin stops at the hero's body instead of passing through
+  int biteShovePx;           // how far a bite pushes the hero away from the goblin
+  float respawnClearPx;      // goblins nearer than this where a lost life starts go back to their posts
+  uint32_t respawnShieldMs;  // the safety after a lost life
 };
 
 extern const Rules kClassicRules, kWildRules;

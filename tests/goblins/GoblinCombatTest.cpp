@@ -72,15 +72,16 @@ class WildSwingTest : public GoblinCombatTest {
 };
 }  // namespace
 
-TEST_F(WildSwingTest, HitsWhatTheArcCoversInFrontAndNothingBehind) {
+TEST_F(WildSwingTest, HitsWhatTheArcCoversInFrontAndWhatOverlapsHimButNothingBehind) {
   const struct {
     int weapon;
     uint8_t ori;
     float dx, dy;
     bool hit;
   } cases[] = {
-      {0, kFacingRight, 45, -7, true},  {0, kFacingRight, -5, -7, false},
-      {0, kFacingLeft, -45, -7, true},  {0, kFacingLeft, 5, -7, false},
+      {0, kFacingRight, 45, -7, true},  {0, kFacingRight, -35, -7, false},
+      {0, kFacingLeft, -45, -7, true},  {0, kFacingLeft, 35, -7, false},
+      {0, kFacingRight, -5, -7, true},  {0, kFacingLeft, 5, -7, true},    // in his body, behind his middle
       {0, kFacingRight, 60, -7, false}, {5, kFacingRight, 60, -7, true},  // past the stick, not the blade
       {0, kFacingRight, 30, -60, false}};
   for (const auto& c : cases) {
@@ -89,6 +90,8 @@ TEST_F(WildSwingTest, HitsWhatTheArcCoversInFrontAndNothingBehind) {
     newSwing();
     swing(c.ori);
     EXPECT_EQ(goblin.health < 100, c.hit) << c.weapon << " " << int(c.ori) << " " << c.dx << "," << c.dy;
+    // Pushed away from him, so one behind his middle is not pushed through him.
+    EXPECT_TRUE(!c.hit || goblin.knockBack == (c.dx > 0 ? 16 : -16)) << c.dx;
   }
 }
 
@@ -169,6 +172,7 @@ TEST_F(GoblinSpawnTest, PlacesTheGoblinAheadOfTheHeroReadyToFightWithItsSound) {
 // with a knock-back away from the goblin. The hero's view corner is (100, 100).
 namespace {
 const float kHeroCornerX = 395.0f, kHeroCornerY = 315.0f;  // the hero's sprite corner in the level
+const uint32_t kWarnMs = 400;  // the wind-up, and the time a hero in reach has to act
 
 class GoblinBiteTest : public GoblinTest {
  protected:
@@ -177,12 +181,14 @@ class GoblinBiteTest : public GoblinTest {
     goblin.health = 100;
     goblin.attacking = true;
   }
-  // A goblin at `dx` from the hero's corner, facing right or left, reaching the strike
-  // frame of a new attack cycle.
+  // A goblin at `dx` from the hero's corner, facing right or left, long wound up: the hero
+  // comes in reach, and after his time to act a new attack cycle reaches its strike frame.
   void strike(float dx, bool facingRight, float dy = -7.0f) {
     std::tie(goblin.x, goblin.y, goblin.movingRight) =
         std::tuple(kHeroCornerX + dx, kHeroCornerY + dy, facingRight);
-    gameClock.advance(1);
+    goblin.poseTick = nowMs() - kWarnMs;
+    contacts.goblinBites(goblin, nowMs());
+    gameClock.advance(kWarnMs);
     goblin.animStart = nowMs() - goblin.strikeMs();
     contacts.goblinBites(goblin, nowMs());
   }
@@ -191,17 +197,18 @@ class GoblinBiteTest : public GoblinTest {
     for (int i = 0; i < 10; ++i) contacts.stepHero(tickNow(16.0f), world);
   }
   const CollisionMap world = collisionOf(rgbaPicture(1000, 700, 0).get());  // nothing solid stops the shove
-  Picture screen = rgbaPicture(640, 480, 0);
 };
 }  // namespace
 
-TEST_F(GoblinBiteTest, CostsHealthByArmourAndShovesAwayFromTheGoblin) {
+// From the farthest place a goblin bites, on either side, the shove leaves it in the
+// reach of the shortest weapon: the answer to a bite is a swing.
+TEST_F(GoblinBiteTest, CostsHealthByArmourAndShovesTheHeroAwayButInReach) {
   const struct {
     int armour, health;
     float dx;
     bool facingRight;
     float heroX;
-  } cases[] = {{0, 80, -10.0f, true, 140.0f}, {1, 84, 20.0f, false, 60.0f}, {5, 100, -10.0f, true, 140.0f}};
+  } cases[] = {{0, 80, -36.0f, true, 112.0f}, {1, 84, 30.0f, false, 88.0f}, {5, 100, -36.0f, true, 112.0f}};
   for (const auto& c : cases) {
     player.reset(nowMs());
     player.setArmourLevel(c.armour);
@@ -210,6 +217,8 @@ TEST_F(GoblinBiteTest, CostsHealthByArmourAndShovesAwayFromTheGoblin) {
     heroSettles();
     EXPECT_EQ(player.getX(), c.heroX) << "armour " << c.armour;
     EXPECT_TRUE(player.shielded(nowMs()));
+    player.setY(100.0f);  // fallen meanwhile through this empty world
+    EXPECT_TRUE(contacts.heroReaches(goblin, player.x, player.y, c.facingRight ? kFacingLeft : kFacingRight));
   }
 }
 
@@ -244,26 +253,52 @@ TEST_F(GoblinBiteTest, BitesOncePerSafetyWindowAndOnlyWhatItFacesInReach) {
   EXPECT_EQ(player.getHealth(), 20);
 }
 
-// A wild goblin winds up: it strikes its pose as the hero comes near and bites a quarter
-// of a second later at the earliest, so the player can react.
-TEST_F(GoblinBiteTest, ClassicGoblinsNeverBiteThroughTheirUpdateAndWildOnesWindUpFirst) {
+// A wild goblin winds up: it raises its weapon as the hero comes near and holds it up,
+// and bites a hero who steps in its reach no sooner than 400 ms later.
+TEST_F(GoblinBiteTest, ClassicGoblinsNeverBiteThroughTheirUpdateAndWildOnesWarnFirst) {
+  const goblinSheet::Cell raised = goblinSheet::cellAfter(goblinSheet::kBreeds[0].runs[0][1].attack, 2);
   for (bool wild : {false, true}) {
     wildRules = wild;
     player.reset(nowMs());
-    std::tie(goblin.attacking, goblin.x, goblin.y, goblin.movingRight, goblin.walkSpeed) =
-        std::tuple(false, kHeroCornerX - 10.0f, kHeroCornerY - 7.0f, true, 0.0f);
-    uint32_t posedAt = 0, bitAt = 0;
-    for (int i = 0; i < 60; ++i) {
+    std::tie(goblin.attacking, goblin.movingRight, goblin.walkSpeed) = std::tuple(false, true, 0.0f);
+    uint32_t arrivedAt = 0, bitAt = 0;
+    for (int i = 0; i < 120; ++i) {
+      // Near but out of its reach for a second, then in it; held level in this empty world.
+      if (i == 60) arrivedAt = nowMs() + 16;
+      std::tie(goblin.x, goblin.y) = std::tuple(kHeroCornerX - (i < 60 ? 60.0f : 10.0f), kHeroCornerY - 7.0f);
       gameClock.advance(16);
       contacts.stepGoblin(goblin, tickNow(16.0f), world);
-      goblin.draw(screen.get(), nowMs());
-      goblin.y = kHeroCornerY - 7.0f;  // held level with the hero, in the air of this empty world
-      if (!posedAt && goblin.attacking) posedAt = nowMs();
       if (!bitAt && player.getHealth() < 100) bitAt = nowMs();
+      if (wild && i == 58) {  // a second after the pose, still raised
+        EXPECT_EQ(std::pair(int(goblin.srcRect.x), int(goblin.srcRect.y)), std::pair(raised.x, raised.y));
+      }
     }
     EXPECT_EQ(player.getHealth(), wild ? 80 : 100) << wild;
     if (!wild) continue;
-    EXPECT_GE(bitAt - posedAt, 250u);
-    EXPECT_LT(bitAt - posedAt, 250u + 16u);
+    EXPECT_GE(bitAt - arrivedAt, kWarnMs);
+    EXPECT_LT(bitAt - arrivedAt, kWarnMs + 16u);
   }
+}
+
+// A lost life starts clear: goblins within 200 px of the hero go back to their posts,
+// and he is safe for 2 s.
+TEST_F(GoblinBiteTest, ALostLifeSendsNearGoblinsToTheirPostsAndShieldsTwoSeconds) {
+  for (Goblin& g : goblins) g.health = 0;
+  // Near, far, and near but knocked out, of the hero's new start at his corner (395, 315).
+  const float dx[] = {150.0f, -250.0f, 50.0f};
+  for (int i = 0; i < 3; ++i) {
+    goblins[i].lieInWait(1000.0f + 100.0f * float(i), 200.0f, nowMs());
+    std::tie(goblins[i].x, goblins[i].y, goblins[i].waiting, goblins[i].health) =
+        std::tuple(kHeroCornerX + dx[i], kHeroCornerY, false, i == 2 ? 0 : 100);
+  }
+  player.reset(nowMs());
+  player.setHealth(0);
+  gameClock.advance(16);
+  contacts.stepHero(tickNow(16.0f), world);
+  const uint32_t startedAt = nowMs();
+  EXPECT_EQ(std::tuple(goblins[0].x, goblins[0].y, goblins[0].waiting), std::tuple(1000.0f, 200.0f, true));
+  for (int i = 1; i < 3; ++i) EXPECT_EQ(goblins[i].x, kHeroCornerX + dx[i]) << i;
+  EXPECT_TRUE(player.shielded(startedAt + 1999));
+  EXPECT_FALSE(player.shielded(startedAt + 2000));
+  for (Goblin& g : goblins) std::tie(g.health, g.hasPost, g.waiting) = std::tuple(0, false, false);
 }

@@ -167,6 +167,21 @@ TEST_F(GoblinMoveTest, AttackPoseHoldsUntilTheNextSpawn) {
   EXPECT_FALSE(goblin.attacking);
 }
 
+// Under the wild rules a walking goblin stops where its body (8 px in) meets the hero's
+// (10 px in): its corner 32 px short of his. Under the classic ones it walks through him.
+TEST_F(GoblinMoveTest, AWildGoblinStopsAtTheHerosBodyAndAClassicOneWalksThrough) {
+  for (bool wild : {true, false}) {
+    wildRules = wild;
+    standOnFloor(400.0f, 500);
+    goblin.movingRight = true;
+    heroLevelAt(150.0f);  // his sprite corner at 545
+    float farthest = 0.0f;
+    for (int i = 0; i < 125; ++i) frame(16), farthest = std::max(farthest, goblin.x);
+    EXPECT_TRUE(wild ? farthest == 513.0f && goblin.x == 513.0f : farthest > 545.0f)
+        << wild << ": " << farthest << ", " << goblin.x;
+  }
+}
+
 namespace {
 const uint32_t kBackground = 0xFFFFFFFF;
 const uint32_t kBarColour = 0xFF0000FF;  // opaque red

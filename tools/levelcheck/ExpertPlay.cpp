@@ -33,8 +33,8 @@ const uint32_t kSettledClockMs = 10000;
 // or a replay of the commands alone would not play the game that was recorded.
 auto heroCounters() {
   return std::tie(player.belongings, player.animStart, player.drawnHealth, player.hurtBlink, player.hurtTick,
-                  player.respawnX, player.respawnY, player.knockBack, player.swingStart, player.swingCount,
-                  player.att, player.lifeFlash, player.lifeLostTick, playEvents);
+                  player.shieldMs, player.respawnX, player.respawnY, player.knockBack, player.swingStart,
+                  player.swingCount, player.att, player.lifeFlash, player.lifeLostTick, playEvents);
 }
 auto extraState(Extra& e) { return std::tie(e.type, e.x, e.y, e.rescued, e.triggered, e.hitTime); }
 // The search lands the hero, and a landing draws its sound from rand(): the game's

@@ -98,9 +98,9 @@ void startReplayGame(bool wild, unsigned seed) {
   player.hurtTick = player.lifeLostTick = 0;
   // What a spawn leaves as the last game had it, alike for every replay.
   for (Goblin& g : goblins) {
-    g.movingRight = g.airborne = g.attacking = false;
+    g.movingRight = g.airborne = g.attacking = g.heroInReach = false;
     g.speedy = 0.0f;
-    g.animStart = g.airTick = g.poseTick = g.struckCycle = g.hitTick = 0;
+    g.animStart = g.airTick = g.poseTick = g.struckCycle = g.hitTick = g.reachTick = 0;
   }
   levelIndex = 0;
   secondsLeft = 0;
