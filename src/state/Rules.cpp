@@ -2,7 +2,15 @@
 
 #include "state/GameState.h"
 
-const Rules kClassicRules = {false};
-const Rules kWildRules = {true};
+const Rules kClassicRules = {
+    false,  // scoresDeeds
+    // Forgiving a new player:
+    false,  // buyBackAtLevelPrice
+};
+const Rules kWildRules = {
+    true,  // scoresDeeds
+    // Forgiving a new player:
+    true,  // buyBackAtLevelPrice
+};
 
 const Rules& rules() { return wildRules ? kWildRules : kClassicRules; }

@@ -4,6 +4,9 @@
 // played. A new difference between the rules is a field here.
 struct Rules {
   bool scoresDeeds;  // nuts, animals and goblins knocked out earn points
+
+  // Forgiving a new player: the shop, the clock, the blink, the thorns, the jumps.
+  bool buyBackAtLevelPrice;  // a weapon level traded away costs its own price again
 };
 
 extern const Rules kClassicRules, kWildRules;

@@ -91,3 +91,22 @@ TEST_F(ShopTest, AnEmptyingPassMovesTheHeroTwice) {
   shopPass(tickNow(10));
   EXPECT_FLOAT_EQ(player.getX() - 300, 2 * oneStep);
 }
+
+TEST_F(ShopTest, AWeaponLevelTradedAwayCostsItsOwnPriceAgainUnderWildRulesOnly) {
+  // The rules, and what buying back the traded second level costs.
+  for (auto [wild, buyBack] : {std::pair{true, 20}, {false, 30}}) {
+    SCOPED_TRACE(wild);
+    player.reset(nowMs());
+    resetShop();
+    wildRules = wild;
+    player.setNuts(100);
+    standAt(100);
+    buyUpgrade();
+    buyUpgrade();
+    tapAction(Action::Trade);
+    readInput();
+    EXPECT_EQ(std::pair(player.getWeaponLevel(), weaponCost), std::pair(1, buyBack));
+    buyUpgrade();
+    EXPECT_EQ(std::pair(player.getWeaponLevel(), player.getNuts()), std::pair(2, 70 - buyBack));
+  }
+}
