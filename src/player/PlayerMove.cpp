@@ -79,6 +79,7 @@ void loseLifeIfHurt(Player& p, uint32_t now) {
   // The hero reappears blinking, and the lives on the status line flash.
   p.hurtBlink = p.lifeFlash = true;
   p.hurtTick = p.lifeLostTick = now;
+  playEvents.lifeLost = true;
 }
 
 // A bite's shove, a pixel at a time so that it stops at a wall instead of passing

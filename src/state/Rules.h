@@ -7,6 +7,7 @@ struct Rules {
 
   // Forgiving a new player: the shop, the clock, the blink, the thorns, the jumps.
   bool buyBackAtLevelPrice;  // a weapon level traded away costs its own price again
+  bool lifeOnTheClock;       // the level clock at 0 costs a life, and every lost life fills it
 };
 
 extern const Rules kClassicRules, kWildRules;

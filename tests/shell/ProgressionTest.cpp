@@ -183,6 +183,36 @@ TEST_F(WildRulesTest, TheClockAtZeroCostsALifeAndStartsAgainOnlyUnderWildRules) 
   EXPECT_EQ(GameState, Submit);
 }
 
+TEST_F(WildRulesTest, EveryLostLifeFillsTheWildClockTheClassicOneRunsOn) {
+  enum Cause { TimeOut, Trap, Thorn, Bite };
+  for (bool wild : {false, true}) {
+    for (Cause cause : {TimeOut, Trap, Thorn, Bite}) {
+      SCOPED_TRACE(std::to_string(wild) + " " + std::to_string(cause));
+      resetGame();
+      wildRules = wild;
+      startNewGame();
+      levels[0].restartTimer(nowMs() - (cause == TimeOut ? kLevelTimeMs : 30000));
+      // A pool extra no level places, laid where the hero touches it; it keeps its
+      // type through every placing, so the test gives it back.
+      Extra& extra = extras[kPlacelessExtra];
+      const int typeBefore = extra.type;
+      extra.x = static_cast<int>(player.getX() + kHeroScreenX) - 25;
+      extra.y = static_cast<int>(player.getY() + kHeroScreenY) - 25;
+      extra.type = cause == Trap ? DeadlyHazard : Hazard;
+      if (cause != Trap && cause != Thorn) extra.y = -1000;
+      if (cause == Thorn) player.setHealth(1);  // halved to 0
+      if (cause == Bite) player.setHealth(5);
+      if (cause == Bite) player.bite(true, nowMs());
+      runPasses(2, 10);
+      const uint32_t left = levels[0].timeLeftMs(nowMs());
+      EXPECT_EQ(player.getLives(), cause == TimeOut && !wild ? 3 : 2);
+      // Wild: full at the pass the life was lost, one pass (10 ms) ago at most.
+      EXPECT_TRUE(wild ? left >= kLevelTimeMs - 20 : left <= kLevelTimeMs - 30000) << left;
+      extra.type = typeBefore;
+    }
+  }
+}
+
 TEST_F(WildRulesTest, GoblinsWaitAtTheirPostsUntilTheHeroComesLevelWithThem) {
   wildRules = true;
   startNewGame();
