@@ -7,12 +7,14 @@ const Rules kClassicRules = {
     // Forgiving a new player:
     false,  // buyBackAtLevelPrice
     false,  // lifeOnTheClock
+    false,  // faintBlink
 };
 const Rules kWildRules = {
     true,  // scoresDeeds
     // Forgiving a new player:
     true,  // buyBackAtLevelPrice
     true,  // lifeOnTheClock
+    true,  // faintBlink
 };
 
 const Rules& rules() { return wildRules ? kWildRules : kClassicRules; }

@@ -8,6 +8,7 @@ struct Rules {
   // Forgiving a new player: the shop, the clock, the blink, the thorns, the jumps.
   bool buyBackAtLevelPrice;  // a weapon level traded away costs its own price again
   bool lifeOnTheClock;       // the level clock at 0 costs a life, and every lost life fills it
+  bool faintBlink;           // the blink's dark periods show the hero faint, not not at all
 };
 
 extern const Rules kClassicRules, kWildRules;
