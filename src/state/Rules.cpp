@@ -8,6 +8,7 @@ const Rules kClassicRules = {
     false,  // buyBackAtLevelPrice
     false,  // lifeOnTheClock
     false,  // faintBlink
+    false,  // thornsWilt
 };
 const Rules kWildRules = {
     true,  // scoresDeeds
@@ -15,6 +16,7 @@ const Rules kWildRules = {
     true,  // buyBackAtLevelPrice
     true,  // lifeOnTheClock
     true,  // faintBlink
+    true,  // thornsWilt
 };
 
 const Rules& rules() { return wildRules ? kWildRules : kClassicRules; }

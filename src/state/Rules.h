@@ -9,6 +9,7 @@ struct Rules {
   bool buyBackAtLevelPrice;  // a weapon level traded away costs its own price again
   bool lifeOnTheClock;       // the level clock at 0 costs a life, and every lost life fills it
   bool faintBlink;           // the blink's dark periods show the hero faint, not not at all
+  bool thornsWilt;           // a touched thorn lies flat in place, not 50 px down in the ground
 };
 
 extern const Rules kClassicRules, kWildRules;

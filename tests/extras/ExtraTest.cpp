@@ -162,10 +162,10 @@ TEST_F(ExtraTest, SpriteSitsAtItsPlaceInTheView) {
 
 TEST_F(ExtraTest, WildThornsAndTrapsHurtOncePerSafetyWindow) {
   wildRules = true;
-  Extra& hazard = extras[18];
-  for (auto [ms, health] : {std::pair{0u, 50}, {16u, 50}, {kBlinkMs, 25}}) {
+  // When, which thorn, and the health after its touch.
+  for (auto [ms, thorn, health] : {std::tuple{0u, 18, 50}, {16u, 19, 50}, {kBlinkMs, 20, 25}}) {
     gameClock.advance(ms);
-    touch(hazard);
+    touch(extras[thorn]);
     EXPECT_EQ(player.getHealth(), health) << ms;
   }
   gameClock.advance(kBlinkMs);
@@ -264,4 +264,48 @@ TEST_F(LevelExtrasTest, ABadOrMissingFileIsNamedAndTheLevelKeepsTheClassicTable)
     EXPECT_EQ(extras[17].type, DeadlyHazard) << c.said;
   }
   fs::remove_all(dir);
+}
+
+TEST_F(ExtraTest, AWildThornWiltsInPlaceAndIsHarmlessUntilItStandsAgain) {
+  Picture screen = rgbaPicture(640, 480, 0xFF000001);
+  // Lit pixels of the thorn's place on the screen, in its upper and lower half.
+  auto drawnHalves = [&](Extra& thorn) {
+    paintRect(screen.get(), 0, 0, 640, 480, 0xFF000001);
+    thorn.pickFrame(nowMs());
+    thorn.draw(screen.get());
+    std::pair<int, int> lit{0, 0};
+    for (int y = 200; y < 250; ++y)
+      for (int x = 300; x < 350; ++x)
+        if ((getPixel32(screen.get(), x, y) & 0xFFFFFF) != 1) ++(y < 225 ? lit.first : lit.second);
+    return lit;
+  };
+  for (bool wild : {true, false}) {
+    SCOPED_TRACE(wild);
+    wildRules = false;
+    placeAll();  // the classic table: extra 18 is a thorn
+    wildRules = wild;
+    player.reset(nowMs());
+    player.setX(850 - 300), player.setY(1100 - 200);  // extra 18, at (850, 1100), shows at (300, 200)
+    Extra& thorn = extras[18];
+    const std::pair<int, int> standing = drawnHalves(thorn);
+    EXPECT_GT(standing.first, 0);
+    const float atX = 850 + 25 - 295.0f, atY = 1100 + 25 - 215.0f;  // a hero touching its place
+    contacts.pickUp(thorn, atX, atY, nowMs());
+    EXPECT_EQ(std::tuple(player.getHealth(), thorn.y), std::tuple(50, wild ? 1100 : 1150));
+    gameClock.advance(kBlinkMs + 1);  // the safety is over: a wilted thorn still does nothing
+    thorn.step(tickNow());
+    contacts.pickUp(thorn, atX, atY, nowMs());
+    EXPECT_EQ(player.getHealth(), 50);
+    if (wild) {
+      // Flat in its place: nothing in the upper half, its picture squashed into the lower.
+      const std::pair<int, int> wilted = drawnHalves(thorn);
+      EXPECT_EQ(wilted.first, 0);
+      EXPECT_GT(wilted.second, standing.second / 2);
+    }
+    gameClock.advance(4000);  // five seconds after the touch it stands again, and hurts
+    thorn.step(tickNow());
+    EXPECT_EQ(drawnHalves(thorn), standing);
+    contacts.pickUp(thorn, atX, atY, nowMs());
+    EXPECT_EQ(player.getHealth(), 25);
+  }
 }
