@@ -7,6 +7,7 @@
 #include "level/Pixels.h"
 #include "player/Player.h"
 #include "state/GameState.h"
+#include "state/Rules.h"
 
 namespace {
 const double kMoveFactor = kMotionPerMs;
@@ -51,7 +52,7 @@ void growFallSpeed(Player& p, float frameMs, uint32_t now) {
 void decaySlide(Player& p, float frameMs, uint32_t now) {
   if (!p.sli) return;
   uint32_t slidingMs = now - p.slideStart;
-  double decay = slidingMs * frameMs * kSlideDecay;
+  double decay = slidingMs * frameMs * kSlideDecay * rules().slideDecayScale;
   if (p.speedx > 0.0f) {
     p.speedx = static_cast<float>(p.speedx - decay);
     if (p.speedx < 0.0f) {
@@ -117,6 +118,16 @@ void land(Player& p) {
   if (p.speedy > 0.0f) p.speedy = 0.0f;
 }
 
+// Must run after the collisions, which find the ledge walked off and the landing.
+void noteGroundChange(Player& p, bool wasAirborne, uint32_t now) {
+  if (!wasAirborne && p.jum) {
+    p.jumpGrace.offLedge = true;
+    p.jumpGrace.offLedgeTick = now;
+  } else if (wasAirborne && !p.jum) {
+    p.jumpOnLanding(now);
+  }
+}
+
 // Any loss of health since the last draw starts the blink, whatever caused it.
 void noticeHealthLoss(Player& p, uint32_t now) {
   if (p.belongings.health < p.drawnHealth) {
@@ -140,7 +151,9 @@ void Player::step(const Tick& tick, const CollisionMap& collision) {
   loseLifeIfHurt(*this, tick.now);
   // The rest of this call still runs; the game flow starts the name entry after it.
   if (belongings.lives < 1) playEvents.outOfLives = true;
+  const bool wasAirborne = jum;
   resolveCollisions(collision);
+  noteGroundChange(*this, wasAirborne, tick.now);
 }
 
 void Player::settle(uint32_t now) {

@@ -9,6 +9,9 @@ const Rules kClassicRules = {
     false,  // lifeOnTheClock
     false,  // faintBlink
     false,  // thornsWilt
+    0,      // lateJumpMs
+    0,      // earlyJumpMs
+    1.0,    // slideDecayScale
 };
 const Rules kWildRules = {
     true,  // scoresDeeds
@@ -17,6 +20,9 @@ const Rules kWildRules = {
     true,  // lifeOnTheClock
     true,  // faintBlink
     true,  // thornsWilt
+    100,   // lateJumpMs
+    100,   // earlyJumpMs
+    4.0,   // slideDecayScale
 };
 
 const Rules& rules() { return wildRules ? kWildRules : kClassicRules; }

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+
 // What a rule set changes, in one table for each: the movers, contacts, view and
 // screens read their numbers and switches here instead of asking which rules are
 // played. A new difference between the rules is a field here.
@@ -10,6 +12,9 @@ struct Rules {
   bool lifeOnTheClock;       // the level clock at 0 costs a life, and every lost life fills it
   bool faintBlink;           // the blink's dark periods show the hero faint, not not at all
   bool thornsWilt;           // a touched thorn lies flat in place, not 50 px down in the ground
+  uint32_t lateJumpMs;       // a jump pressed this long after walking off a ledge still jumps
+  uint32_t earlyJumpMs;      // a jump pressed this long before landing jumps on landing
+  double slideDecayScale;    // times the classic slowing of a slide: 4 slides half as far
 };
 
 extern const Rules kClassicRules, kWildRules;
