@@ -168,47 +168,19 @@ TEST_F(WildRulesTest, KeyEightAndTheLeftShoulderSwitchTheBadgeOnTheTitleOnly) {
   }
 }
 
-TEST_F(WildRulesTest, TheClockAtZeroCostsALifeAndStartsAgainOnlyUnderWildRules) {
-  for (bool wild : {false, true}) {
-    resetGame();
-    wildRules = wild;
-    startNewGame();
-    player.setX(900.0f);
-    runPasses(1, kLevelTimeMs + 1000);  // the classic clock stops at zero
-    EXPECT_EQ(std::tuple(player.getLives(), player.getX(), levels[0].timeLeftMs(nowMs())),
-              std::tuple(wild ? 2 : 3, wild ? kStartX : 900.0f, wild ? kLevelTimeMs : 0u));
-  }
-  player.setLives(1);
-  runPasses(1, kLevelTimeMs);
-  EXPECT_EQ(GameState, Submit);
-}
-
 TEST_F(WildRulesTest, EveryLostLifeFillsTheWildClockTheClassicOneRunsOn) {
-  enum Cause { TimeOut, Trap, Thorn, Bite };
+  Extra& extra = extras[1];  // made a thorn or a trap where the hero touches it; placed afresh after
   for (bool wild : {false, true}) {
-    for (Cause cause : {TimeOut, Trap, Thorn, Bite}) {
-      SCOPED_TRACE(std::to_string(wild) + " " + std::to_string(cause));
-      resetGame();
-      wildRules = wild;
-      startNewGame();
-      levels[0].restartTimer(nowMs() - (cause == TimeOut ? kLevelTimeMs : 30000));
-      // A pool extra no level places, laid where the hero touches it; it keeps its
-      // type through every placing, so the test gives it back.
-      Extra& extra = extras[kPlacelessExtra];
-      const int typeBefore = extra.type;
-      extra.x = static_cast<int>(player.getX() + kHeroScreenX) - 25;
-      extra.y = static_cast<int>(player.getY() + kHeroScreenY) - 25;
-      extra.type = cause == Trap ? DeadlyHazard : Hazard;
-      if (cause != Trap && cause != Thorn) extra.y = -1000;
-      if (cause == Thorn) player.setHealth(1);  // halved to 0
-      if (cause == Bite) player.setHealth(5);
-      if (cause == Bite) player.bite(true, nowMs());
+    for (int cause : {0, int(Hazard), int(DeadlyHazard), 1}) {  // the clock, a thorn, a trap, a bite
+      resetGame(), wildRules = wild, startNewGame();
+      levels[0].restartTimer(nowMs() - (cause == 0 ? kLevelTimeMs : 30000));
+      extra.type = cause, extra.x = int(player.getX()) + 270, extra.y = int(player.getY()) + (cause > 1 ? 190 : -900);
+      player.setHealth(cause == Hazard ? 1 : 5);  // a thorn halves 1 to 0
+      if (cause == 1) player.bite(true, nowMs());
       runPasses(2, 10);
       const uint32_t left = levels[0].timeLeftMs(nowMs());
-      EXPECT_EQ(player.getLives(), cause == TimeOut && !wild ? 3 : 2);
-      // Wild: full at the pass the life was lost, one pass (10 ms) ago at most.
-      EXPECT_TRUE(wild ? left >= kLevelTimeMs - 20 : left <= kLevelTimeMs - 30000) << left;
-      extra.type = typeBefore;
+      EXPECT_EQ(std::pair(player.getLives(), wild ? left >= kLevelTimeMs - 20 : left <= kLevelTimeMs - 30000),
+                std::pair(cause == 0 && !wild ? 3 : 2, true)) << wild << " " << cause << " " << left;
     }
   }
 }

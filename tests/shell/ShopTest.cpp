@@ -93,20 +93,10 @@ TEST_F(ShopTest, AnEmptyingPassMovesTheHeroTwice) {
 }
 
 TEST_F(ShopTest, AWeaponLevelTradedAwayCostsItsOwnPriceAgainUnderWildRulesOnly) {
-  // The rules, and what buying back the traded second level costs.
-  for (auto [wild, buyBack] : {std::pair{true, 20}, {false, 30}}) {
-    SCOPED_TRACE(wild);
-    player.reset(nowMs());
-    resetShop();
+  for (auto [wild, buyBack] : {std::pair{true, 20}, {false, 30}}) {  // the second level's price again
+    player.reset(nowMs()), resetShop(), player.setNuts(100), standAt(100);
     wildRules = wild;
-    player.setNuts(100);
-    standAt(100);
-    buyUpgrade();
-    buyUpgrade();
-    tapAction(Action::Trade);
-    readInput();
-    EXPECT_EQ(std::pair(player.getWeaponLevel(), weaponCost), std::pair(1, buyBack));
-    buyUpgrade();
-    EXPECT_EQ(std::pair(player.getWeaponLevel(), player.getNuts()), std::pair(2, 70 - buyBack));
+    buyUpgrade(), buyUpgrade(), tapAction(Action::Trade), readInput(), buyUpgrade();
+    EXPECT_EQ(std::pair(player.getWeaponLevel(), player.getNuts()), std::pair(2, 70 - buyBack)) << wild;
   }
 }
