@@ -5,6 +5,7 @@
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "player/Player.h"
+#include "state/Rules.h"
 
 namespace {
 
@@ -29,7 +30,11 @@ bool touchesExtra(int type, int x, int y, float px, float py) {
 }
 
 void Extra::stepAside(uint32_t now) {
-  y += kHazardStep;
+  // Stepped into the ground, a thorn looked like a drawing fault: the wild one stays put.
+  if (rules().thornsWilt)
+    wilted = true;
+  else
+    y += kHazardStep;
   hitTime = now;
 }
 
@@ -41,7 +46,8 @@ void Extra::step(const Tick& tick) {
   // Before the frame is picked, so a hazard is drawn back in its place the frame it returns.
   // One step only, however many touches pushed it down.
   if (hitTime != 0 && tick.now - hitTime > kStepAsideMs) {
-    y -= kHazardStep;
+    if (!wilted) y -= kHazardStep;
+    wilted = false;
     hitTime = 0;
   }
   pickFrame(tick.now);

@@ -34,12 +34,13 @@ class Extra {
   void place(int index);
   void place(int index, int level);
   // What a touch does to the extra itself (play/Contacts.h decides the touch): a hazard
-  // steps down out of the way for a while, a taken nut drops out of the level, and an
-  // extra of no known type moves down a little.
+  // steps down out of the way for a while (under the wild rules it wilts in place for
+  // that while), a taken nut drops out of the level, and an extra of no known type moves
+  // down a little.
   void stepAside(uint32_t now);
   void takeAway();
   void nudgeDown();
-  // Ends a hazard's step-aside, then picks the frame to show.
+  // Ends a hazard's step-aside or wilt, then picks the frame to show.
   void step(const Tick& tick);
   // The frame for `now` and its place in the hero's view, into srcRect and dstRect.
   // The timed effects of the look happen here: the cycles' restarts, the spent trap's
@@ -56,6 +57,7 @@ class Extra {
   int type = 0;  // an ExtraType; 0 (unknown) until placed
   bool rescued = false;
   bool triggered = false;
+  bool wilted = false;  // wild rules: a touched thorn lying flat, harmless until it stands again
   // The last step's frame taken from the sheet, and where on the screen it goes
   // before clipping.
   SDL_Rect srcRect = {0, 0, 0, 0};

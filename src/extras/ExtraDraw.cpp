@@ -95,10 +95,21 @@ void Extra::pickFrame(uint32_t now) {
   dstRect = {sx, sy, srcRect.w, srcRect.h};
 }
 
-// Off-screen extras are drawn too; the blit clips them.
+// Off-screen extras are drawn too; the blit clips them. A wilted thorn is its picture
+// squashed to the lower half of its place: every other row, one row at a time.
 void Extra::draw(SDL_Surface* screen) const {
   if (!sheet) return;
-  SDL_Rect src = srcRect;  // the blit clips its own copies
-  SDL_Rect dst = dstRect;
-  SDL_BlitSurface(sheet, &src, screen, &dst);
+  const int squash = wilted ? 2 : 1;
+  if (squash == 1) {
+    SDL_Rect src = srcRect;  // the blit clips its own copies
+    SDL_Rect dst = dstRect;
+    SDL_BlitSurface(sheet, &src, screen, &dst);
+    return;
+  }
+  const int rows = srcRect.h / squash;
+  for (int row = 0; row < rows; ++row) {
+    SDL_Rect src = {srcRect.x, static_cast<Sint16>(srcRect.y + row * squash), srcRect.w, 1};
+    SDL_Rect dst = {dstRect.x, static_cast<Sint16>(dstRect.y + srcRect.h - rows + row), 0, 0};
+    SDL_BlitSurface(sheet, &src, screen, &dst);
+  }
 }

@@ -74,6 +74,7 @@ void Extra::place(int poolIndex, int level) {
   }
   rescued = false;
   triggered = false;
+  wilted = false;
   // A step-aside still running when the last level ended would otherwise finish
   // here and leave this hazard 50 px above its place for the whole level.
   hitTime = 0;

@@ -45,8 +45,9 @@ void leaveLevel() {
 }
 
 void hurtByThorn(Extra& thorn, uint32_t now) {
-  // Under the wild rules a thorn hurts once, then the hero's blink keeps it off.
-  if (heroShielded(now)) return;
+  // Under the wild rules a thorn hurts once, then the hero's blink keeps it off; lying
+  // wilted, it is out of the way as a classic thorn stepped into the ground is.
+  if (thorn.wilted || heroShielded(now)) return;
   player.setHealth(static_cast<int>(player.getHealth() * 0.5));  // cut toward zero: 1 becomes 0
   thorn.stepAside(now);
   shieldHero(now);  // so a second thorn in the same place waits its turn

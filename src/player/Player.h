@@ -5,6 +5,7 @@
 
 #include "platform/Tick.h"
 #include "player/Belongings.h"
+#include "player/JumpGrace.h"
 #include "player/PlayerLook.h"
 
 class CollisionMap;
@@ -52,7 +53,11 @@ class Player {
   void runLeft();
   void releaseRight(uint32_t now);
   void releaseLeft(uint32_t now);
+  // A jump from the ground, or (wild rules) just after walking off a ledge; in the air
+  // otherwise it is kept for jumpOnLanding.
   void jump(uint32_t now);
+  // The step that lands the hero: a jump pressed just before (wild rules) jumps now.
+  void jumpOnLanding(uint32_t now);
   // True when the press starts a swing that hits now: always under the classic rules,
   // under the wild ones unless a swing still plays.
   bool attack(uint32_t now);
@@ -92,6 +97,7 @@ class Player {
   float speedy = 0.0f;  // tenths of a px per ms; negative is up
   uint32_t jumpStart = 0;
   uint32_t slideStart = 0;
+  JumpGrace jumpGrace;
   bool att = false;  // attacking
   bool cro = false;  // crouching
   bool jum = true;   // airborne

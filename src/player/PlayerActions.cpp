@@ -2,6 +2,7 @@
 #include "audio/Audio.h"
 #include "player/Player.h"
 #include "state/GameState.h"
+#include "state/Rules.h"
 
 namespace {
 const float kRunSpeed = 3.0f;    // tenths of a px per ms
@@ -15,6 +16,9 @@ void startRun(Player& p, float speed, uint8_t facing) {
   p.sli = false;
   p.ori = facing;
 }
+
+// A window of 0 ms takes nothing, not even a press in the same ms.
+bool within(uint32_t since, uint32_t now, uint32_t windowMs) { return windowMs > 0 && now - since <= windowMs; }
 
 void startSlide(Player& p, uint32_t now) {
   p.look.playSound(p.look.soundRunning, kSoundStop);
@@ -36,11 +40,22 @@ void Player::releaseLeft(uint32_t now) {
 }
 
 void Player::jump(uint32_t now) {
-  if (jum) return;
+  if (jum && !(jumpGrace.offLedge && within(jumpGrace.offLedgeTick, now, rules().lateJumpMs))) {
+    jumpGrace.pressed = true;  // for the landing (jumpOnLanding)
+    jumpGrace.pressTick = now;
+    return;
+  }
+  jumpGrace = {};
   jum = true;
   look.playSound(look.soundRunning, kSoundStop);
   jumpStart = now;
   speedy = kJumpSpeed;
+}
+
+void Player::jumpOnLanding(uint32_t now) {
+  const bool early = jumpGrace.pressed && within(jumpGrace.pressTick, now, rules().earlyJumpMs);
+  jumpGrace = {};
+  if (early) jump(now);
 }
 
 bool Player::attack(uint32_t now) {

@@ -3,6 +3,7 @@
 #include "platform/Message.h"
 #include "player/Player.h"
 #include "state/GameState.h"
+#include "state/Rules.h"
 
 namespace {
 const int kCellPx = heroSheet::kFrame;  // px, body frames and indicator cells
@@ -86,11 +87,26 @@ void bodyCorner(const Player& p, Sint16& bodyX, Sint16& bodyY) {
   bodyY = static_cast<Sint16>(static_cast<int>(p.y - kShopBodyOffset));
 }
 
-void drawBody(const Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY, uint32_t now) {
+// Faint: every other row of the frame, so a blinking hero never vanishes in a crowd.
+void drawBody(const Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY, uint32_t now, bool faint) {
   BodyLadder ladder = chooseLadder(p, p.att || p.swinging(now));
-  SDL_Rect src = {ladderColumn(p, ladder, now), static_cast<Sint16>(ladder.run.y), kCellPx, kCellPx};
-  SDL_Rect dst = {bodyX, bodyY, 0, 0};
-  SDL_BlitSurface(p.look.spriteSheet, &src, screen, &dst);
+  const Sint16 column = ladderColumn(p, ladder, now), top = static_cast<Sint16>(ladder.run.y);
+  if (!faint) {
+    SDL_Rect src = {column, top, kCellPx, kCellPx};
+    SDL_Rect dst = {bodyX, bodyY, 0, 0};
+    SDL_BlitSurface(p.look.spriteSheet, &src, screen, &dst);
+    return;
+  }
+  for (Sint16 row = 0; row < kCellPx; row += 2) {
+    SDL_Rect src = {column, static_cast<Sint16>(top + row), kCellPx, 1};
+    SDL_Rect dst = {bodyX, static_cast<Sint16>(bodyY + row), 0, 0};
+    SDL_BlitSurface(p.look.spriteSheet, &src, screen, &dst);
+  }
+}
+
+// In a dark period of the blink: the classic hero is not drawn, the wild one drawn faint.
+bool bodyHidden(const Player& p, uint32_t now) {
+  return blinkDark(p.hurtBlink, p.hurtTick, now) && !rules().faintBlink;
 }
 
 // One pixel of height per 10 health, growing downward to the body's top edge.
@@ -149,24 +165,24 @@ ArcBox swingArc(float px, float py, uint8_t ori, int weaponLevel) {
 }
 
 // The only timed effect of the hero's look: the restart of a cycle that ran out, or of
-// the crouch on every step. None in the dark periods of a blink, which draw nothing.
+// the crouch on every step. None while a blink hides the body.
 void Player::animate(uint32_t now) {
-  if (blinkDark(hurtBlink, hurtTick, now)) return;
+  if (bodyHidden(*this, now)) return;
   BodyLadder ladder = chooseLadder(*this, att || swinging(now));
   if (ladder.undefined) reportUndefined(*this);
   if (ladder.restartsEveryCall || now - animStart >= kFrameMs * ladder.run.frames) animStart = now;
 }
 
-// Three blits in this order, so the weapon indicator lies on top; none in the dark
-// periods of a blink.
+// Three blits in this order, so the weapon indicator lies on top; in the dark periods
+// of a blink none, or under the wild rules all three with the body faint.
 void Player::draw(SDL_Surface* screen, uint32_t now) const {
   // The frame belongs to play: the blink's first dark period must not hide it.
   if (screen && wildRules && getGameState() == Playing && hurtBlink && now - hurtTick < kHurtFrameMs)
     drawHurtFrame(screen);
-  if (blinkDark(hurtBlink, hurtTick, now)) return;
+  if (bodyHidden(*this, now)) return;
   Sint16 bodyX, bodyY;
   bodyCorner(*this, bodyX, bodyY);
-  drawBody(*this, screen, bodyX, bodyY, now);
+  drawBody(*this, screen, bodyX, bodyY, now, blinkDark(hurtBlink, hurtTick, now));
   drawHealthBar(*this, screen, bodyX, bodyY);
   drawWeaponIndicator(*this, screen, bodyX, bodyY, now);
 }

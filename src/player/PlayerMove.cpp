@@ -52,7 +52,7 @@ void growFallSpeed(Player& p, float frameMs, uint32_t now) {
 void decaySlide(Player& p, float frameMs, uint32_t now) {
   if (!p.sli) return;
   uint32_t slidingMs = now - p.slideStart;
-  double decay = slidingMs * frameMs * kSlideDecay;
+  double decay = slidingMs * frameMs * kSlideDecay * rules().slideDecayScale;
   if (p.speedx > 0.0f) {
     p.speedx = static_cast<float>(p.speedx - decay);
     if (p.speedx < 0.0f) {
@@ -81,6 +81,7 @@ void loseLifeIfHurt(Player& p, uint32_t now) {
   p.hurtBlink = p.lifeFlash = true;
   p.hurtTick = p.lifeLostTick = now;
   p.shieldMs = rules().respawnShieldMs;  // under the wild rules, time to get his bearings
+  playEvents.lifeLost = true;
 }
 
 // A bite's shove, a pixel at a time so that it stops at a wall instead of passing
@@ -118,6 +119,16 @@ void land(Player& p) {
   if (p.speedy > 0.0f) p.speedy = 0.0f;
 }
 
+// Must run after the collisions, which find the ledge walked off and the landing.
+void noteGroundChange(Player& p, bool wasAirborne, uint32_t now) {
+  if (!wasAirborne && p.jum) {
+    p.jumpGrace.offLedge = true;
+    p.jumpGrace.offLedgeTick = now;
+  } else if (wasAirborne && !p.jum) {
+    p.jumpOnLanding(now);
+  }
+}
+
 // Any loss of health since the last draw starts the blink, whatever caused it.
 void noticeHealthLoss(Player& p, uint32_t now) {
   if (p.belongings.health < p.drawnHealth) {
@@ -142,7 +153,9 @@ void Player::step(const Tick& tick, const CollisionMap& collision) {
   loseLifeIfHurt(*this, tick.now);
   // The rest of this call still runs; the game flow starts the name entry after it.
   if (belongings.lives < 1) playEvents.outOfLives = true;
+  const bool wasAirborne = jum;
   resolveCollisions(collision);
+  noteGroundChange(*this, wasAirborne, tick.now);
 }
 
 void Player::settle(uint32_t now) {

@@ -61,7 +61,7 @@ bool playAction(Action action, uint32_t now) {
       player.crouch();
       break;
     case Action::Swing: contacts.swing(now); break;
-    case Action::Trade: player.belongings.consumeWeapon(); break;
+    case Action::Trade: tradeWeapon(); break;
     case Action::Start: startOrLeaveForTitle(); break;
     case Action::Instructions: goFrom(Title, Instructions); break;
     case Action::Story: goFrom(Title, Story); break;

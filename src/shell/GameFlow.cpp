@@ -4,6 +4,7 @@
 #include "platform/StoredFiles.h"
 #include "player/Player.h"
 #include "scores/HighScores.h"
+#include "state/Rules.h"
 
 namespace {
 const double kSecondsPerMs = 0.001;
@@ -53,6 +54,8 @@ void startNameEntry() {
 // In the order the hero's step found them: a lost last life comes before the
 // pickups, so an exit touched in the same step has the last word.
 void actOnPlayEvents(uint32_t now) {
+  // A trap, a bite, a thorn or the clock: each gives the next life a full clock.
+  if (playEvents.lifeLost && rules().lifeOnTheClock) levels[levelIndex].restartTimer(now);
   if (playEvents.outOfLives) startNameEntry();
   if (playEvents.exitTouched) {
     recordSecondsLeft(now);
@@ -65,10 +68,10 @@ void actOnPlayEvents(uint32_t now) {
 
 void actOnLevelClock(uint32_t now) {
   Level& level = levels[levelIndex];
-  if (!wildRules || level.timeLeftMs(now) > 0) return;
+  if (!rules().lifeOnTheClock || level.timeLeftMs(now) > 0) return;
   // The goblins and the extras stay as they are: what was collected stays collected.
+  // The step takes the life, and the flow fills the clock again after it.
   player.setHealth(0);
-  level.restartTimer(now);
 }
 
 void actOnTitle() {

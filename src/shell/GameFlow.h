@@ -36,7 +36,8 @@ void actOnNameEntry(float frameMs);
 void startNameEntry();
 
 // After the hero's step: what it and the extras reported (the last life lost, an
-// exit touched) changes the screen, which shows from the next pass.
+// exit touched) changes the screen, which shows from the next pass; under the wild
+// rules any lost life fills the level clock again.
 void actOnPlayEvents(uint32_t now);
 // The time bonus where each rule set pays it: the wild rules at the exit, the classic
 // ones as the hero walks out of the shop (key 6 pays the last exit's seconds again there).
@@ -44,5 +45,5 @@ void payBonusAtExit();
 void payBonusLeavingShop();
 
 // Before the hero's step, under the wild rules: a level clock at 0 costs a life, which
-// that step takes as any other, and the clock starts full again.
+// that step takes as any other, and the clock starts full again after it.
 void actOnLevelClock(uint32_t now);

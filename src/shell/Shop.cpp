@@ -7,6 +7,7 @@
 #include "player/Player.h"
 #include "shell/GameFlow.h"
 #include "shell/Screens.h"
+#include "state/Rules.h"
 #include "text/HudLabels.h"
 
 namespace {
@@ -117,6 +118,14 @@ bool shopPass(const Tick& tick) {
     walkHero(tick);
   }
   return x >= kShopExitX;
+}
+
+void tradeWeapon() {
+  const int before = player.getWeaponLevel();
+  player.belongings.consumeWeapon();
+  // The classic price keeps rising with every purchase, traded or not.
+  if (rules().buyBackAtLevelPrice && player.getWeaponLevel() < before)
+    weaponCost = kUpgradeStartCost + player.getWeaponLevel() * kUpgradePriceStep;
 }
 
 void buyUpgrade() {

@@ -21,6 +21,8 @@ const int kUpgradePriceStep = 10;  // nuts
 bool shopPass(const Tick& tick);
 // The action key in the shop: buys the upgrade of the rack the hero stands at.
 void buyUpgrade();
+// The trade key, on any screen: a weapon level for health (Belongings::consumeWeapon).
+void tradeWeapon();
 // What the hero's walk in the shop probes: the background picture's solid pixels,
 // made into a map the first time it is asked for.
 const CollisionMap& shopCollision();

@@ -40,6 +40,7 @@ int timeBonus();
 // these, and the game flow acts on them once the step is over, so the new
 // screen shows from the next pass.
 struct PlayEvents {
+  bool lifeLost = false;     // a life is lost, by whatever cause
   bool outOfLives = false;   // the last life is lost
   bool exitTouched = false;  // the hero reached a level exit
   bool leftLevel() const { return outOfLives || exitTouched; }

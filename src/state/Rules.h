@@ -17,6 +17,15 @@ struct Rules {
   int biteShovePx;           // how far a bite pushes the hero away from the goblin
   float respawnClearPx;      // goblins nearer than this where a lost life starts go back to their posts
   uint32_t respawnShieldMs;  // the safety after a lost life
+
+  // Forgiving a new player: the shop, the clock, the blink, the thorns, the jumps.
+  bool buyBackAtLevelPrice;  // a weapon level traded away costs its own price again
+  bool lifeOnTheClock;       // the level clock at 0 costs a life, and every lost life fills it
+  bool faintBlink;           // the blink's dark periods show the hero faint, not not at all
+  bool thornsWilt;           // a touched thorn lies flat in place, not 50 px down in the ground
+  uint32_t lateJumpMs;       // a jump pressed this long after walking off a ledge still jumps
+  uint32_t earlyJumpMs;      // a jump pressed this long before landing jumps on landing
+  double slideDecayScale;    // times the classic slowing of a slide: 4 slides half as far
 };
 
 extern const Rules kClassicRules, kWildRules;

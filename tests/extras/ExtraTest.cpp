@@ -162,10 +162,10 @@ TEST_F(ExtraTest, SpriteSitsAtItsPlaceInTheView) {
 
 TEST_F(ExtraTest, WildThornsAndTrapsHurtOncePerSafetyWindow) {
   wildRules = true;
-  Extra& hazard = extras[18];
-  for (auto [ms, health] : {std::pair{0u, 50}, {16u, 50}, {kBlinkMs, 25}}) {
+  // When, which thorn, and the health after its touch.
+  for (auto [ms, thorn, health] : {std::tuple{0u, 18, 50}, {16u, 19, 50}, {kBlinkMs, 20, 25}}) {
     gameClock.advance(ms);
-    touch(hazard);
+    touch(extras[thorn]);
     EXPECT_EQ(player.getHealth(), health) << ms;
   }
   gameClock.advance(kBlinkMs);
@@ -264,4 +264,17 @@ TEST_F(LevelExtrasTest, ABadOrMissingFileIsNamedAndTheLevelKeepsTheClassicTable)
     EXPECT_EQ(extras[17].type, DeadlyHazard) << c.said;
   }
   fs::remove_all(dir);
+}
+
+TEST_F(ExtraTest, AWildThornWiltsInPlaceAndIsHarmlessUntilItStandsAgain) {
+  wildRules = true;
+  Extra& thorn = extras[18];  // the classic table's thorn at (850, 1100)
+  // Touched at its place: it stays there, does nothing after the hero's safety, and hurts
+  // again once it stands, 5 s after the touch.
+  for (auto [ms, health] : {std::pair{0u, 50}, {kBlinkMs + 1, 50}, {4000u, 25}}) {
+    gameClock.advance(ms);
+    thorn.step(tickNow());
+    contacts.pickUp(thorn, 850 + 25 - 295.0f, 1100 + 25 - 215.0f, nowMs());
+    EXPECT_EQ(std::tuple(player.getHealth(), thorn.y, thorn.wilted), std::tuple(health, 1100, true)) << ms;
+  }
 }

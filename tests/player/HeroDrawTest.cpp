@@ -134,3 +134,18 @@ TEST_F(HeroDrawTest, OutsidePlayTheBodyIsCentredOnThePosition) {
   EXPECT_EQ(getPixel32(screen, 74, 307), kScreen);
 }
 }  // namespace
+
+TEST_F(HeroDrawTest, TheWildBlinkShowsTheHeroFaintTheClassicOneHidesHim) {
+  // The rules, the longest time the body's row 44 is not drawn, and the passes without row 45.
+  for (auto [wild, longestHidden] : {std::pair{true, 0u}, {false, 100u}}) {
+    wildRules = wild;
+    player.shield(nowMs());
+    uint32_t hidden = 0, longest = 0, faint = 0;
+    for (uint32_t t = 0; t < kBlinkMs; t += 5, gameClock.advance(5)) {
+      paintRect(screen, 0, 0, 640, 480, kScreen);
+      faint += drawnBody() == (kScreen & 0xFFFFFF);
+      longest = std::max(longest, hidden = drawnBody(295, 214) == (kScreen & 0xFFFFFF) ? hidden + 5 : 0);
+    }
+    EXPECT_EQ(std::pair(longest, faint), std::pair(longestHidden, 100u)) << wild;  // 500 ms dark
+  }
+}

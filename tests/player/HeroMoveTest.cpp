@@ -89,6 +89,26 @@ TEST_F(HeroMoveTest, LongFramesMoveLikeOneOf100MsAndASlideFromFullSpeedLastsSixU
   EXPECT_EQ(std::tuple(updates, player.getX() - kViewX, player.speedx), std::tuple(6, 30.0f + 14.0f, 0.0f));
 }
 
+// Classic's jumps and slide: the tests above. The floor ends at x 100, which the foot probe
+// (x + 320) walks off at view x -220.
+TEST_F(HeroMoveTest, WildJumpsTakeALatePressOffALedgeAndAnEarlyOneBeforeLandingAndSlideHalfAsFar) {
+  wildRules = true;
+  for (auto [ms, jumps] : {std::pair{100u, true}, {110u, false}}) {
+    player.reset(nowMs()), standOnFloor(), player.runRight();
+    for (int i = 0; i < 100 && !player.jum; ++i) step();
+    for (uint32_t late = 0; late < ms; late += 10) step();
+    player.jump(nowMs());  // this late after walking off the ledge
+    EXPECT_EQ(player.speedy < 0.0f, jumps) << ms;
+    placeHero(kViewX, kGroundY - 0.3f * static_cast<float>(ms)), player.speedy = 3.0f;  // lands in `ms`
+    player.jump(nowMs());  // this early before landing
+    for (int i = 0; i < 20; ++i) step();
+    EXPECT_EQ(player.getY() < kGroundY - 20.0f, jumps) << ms;
+  }
+  player.reset(nowMs()), standOnFloor(), player.runRight(), step(250.0f), player.releaseRight(nowMs());
+  for (int i = 0; i < 50 && player.sli; ++i) step();
+  EXPECT_EQ(player.getX() - kViewX, 30.0f + 6.0f);  // 14 px under Classic
+}
+
 TEST_F(HeroMoveTest, CrouchingHalvesTheMoveAndRoundsHalvesUp) {
   standOnFloor();
   player.crouch();

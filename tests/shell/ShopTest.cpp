@@ -91,3 +91,12 @@ TEST_F(ShopTest, AnEmptyingPassMovesTheHeroTwice) {
   shopPass(tickNow(10));
   EXPECT_FLOAT_EQ(player.getX() - 300, 2 * oneStep);
 }
+
+TEST_F(ShopTest, AWeaponLevelTradedAwayCostsItsOwnPriceAgainUnderWildRulesOnly) {
+  for (auto [wild, buyBack] : {std::pair{true, 20}, {false, 30}}) {  // the second level's price again
+    player.reset(nowMs()), resetShop(), player.setNuts(100), standAt(100);
+    wildRules = wild;
+    buyUpgrade(), buyUpgrade(), tapAction(Action::Trade), readInput(), buyUpgrade();
+    EXPECT_EQ(std::pair(player.getWeaponLevel(), player.getNuts()), std::pair(2, 70 - buyBack)) << wild;
+  }
+}

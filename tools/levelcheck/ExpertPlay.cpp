@@ -36,7 +36,7 @@ auto heroCounters() {
                   player.shieldMs, player.respawnX, player.respawnY, player.knockBack, player.swingStart,
                   player.swingCount, player.att, player.lifeFlash, player.lifeLostTick, playEvents);
 }
-auto extraState(Extra& e) { return std::tie(e.type, e.x, e.y, e.rescued, e.triggered, e.hitTime); }
+auto extraState(Extra& e) { return std::tie(e.type, e.x, e.y, e.rescued, e.triggered, e.hitTime, e.wilted); }
 // The search lands the hero, and a landing draws its sound from rand(): the game's
 // own numbers must not move for it. glibc keeps rand()'s state where setstate says.
 class KeptRandomState {

@@ -38,6 +38,7 @@ void HeroSim::load(const HeroState& s) {
   player.jum = s.jum;
   player.sli = s.sli;
   player.ori = s.ori;
+  player.jumpGrace = s.jumpGrace;
   player.att = false;
   player.belongings.health = 100;
   player.belongings.lives = 3;
@@ -46,7 +47,7 @@ void HeroSim::load(const HeroState& s) {
 
 HeroState HeroSim::save() const {
   return {player.x, player.y,   player.speedx, player.speedy, player.jumpStart, player.slideStart,
-          nowMs(),  player.cro, player.jum,    player.sli,    player.ori};
+          nowMs(),  player.cro, player.jum,    player.sli,    player.ori, player.jumpGrace};
 }
 
 void HeroSim::step(const std::vector<RouteStep>& keys) {

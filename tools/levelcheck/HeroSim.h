@@ -6,6 +6,7 @@
 
 #include "Route.h"
 #include "level/CollisionMap.h"
+#include "player/JumpGrace.h"
 
 const float kLostBelowY = 1400.0f;  // px of view y; a hero below this has fallen out of the level
 
@@ -15,6 +16,7 @@ struct HeroState {
   uint32_t jumpStart, slideStart, now;
   bool cro, jum, sli;
   uint8_t ori;
+  JumpGrace jumpGrace;
 };
 
 // An extra as placed, and what touching it means for the search.
