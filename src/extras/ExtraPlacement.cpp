@@ -1,6 +1,7 @@
 #include "extras/Extra.h"
 #include "extras/LevelExtras.h"
 #include "state/GameState.h"
+#include "state/Rules.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ void Extra::place(int poolIndex) { place(poolIndex, levelIndex); }
 
 void Extra::place(int poolIndex, int level) {
   index = poolIndex;
-  const std::vector<ExtraSpot>* own = wildRules ? levelExtras.of(level) : nullptr;
+  const std::vector<ExtraSpot>* own = rules().ownExtras ? levelExtras.of(level) : nullptr;
   if (own) {
     placeWild(*own);
   } else {

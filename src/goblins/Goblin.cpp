@@ -14,6 +14,7 @@
 #include "platform/Video.h"
 #include "player/Player.h"
 #include "state/GameState.h"
+#include "state/Rules.h"
 
 namespace {
 const float kSpawnTopY = 400.0f;  // px, level y of goblin 0
@@ -103,14 +104,10 @@ const float kGravityGrowth = static_cast<float>(kFallGrowth);  // per ms of fram
 // The point goblins watch lies this far right of and below the hero's sprite corner.
 const float kWatchOffset = 5.0f;     // px
 const float kNoticeHeight = 100.0f;  // px; farther above or below, the hero goes unnoticed
-const float kAttackReach = 60.0f;    // px; nearer than this the goblin strikes its pose
-// Under the wild rules the pose warns of a bite, so it comes sooner: a hero running in
-// arrives as the wind-up ends.
-const float kWildAttackReach = 110.0f;  // px
-const float kBoxSize = 50.0f;           // px, the goblin's square
-const float kHalfBox = 25.0f;           // px: wall probes at mid-height, feet probe mid-width
-const float kLiftRow = 49.0f;           // px, the lowest row inside the box
-const float kKnockBackSpeed = 0.4f;     // px per ms: a hit's push takes a few frames
+const float kBoxSize = 50.0f;        // px, the goblin's square
+const float kHalfBox = 25.0f;        // px: wall probes at mid-height, feet probe mid-width
+const float kLiftRow = 49.0f;        // px, the lowest row inside the box
+const float kKnockBackSpeed = 0.4f;  // px per ms: a hit's push takes a few frames
 
 // Walking speed taken up again when the hero leaves notice: the common breed's, by kind.
 float restoredSpeed(int kind) { return kSpawnPlaces[goblinSheet::kCommonBreed][kind].walkSpeed; }
@@ -147,7 +144,7 @@ bool Goblin::move(const Tick& tick, const CollisionMap& collision) {
   x += movingRight ? step : -step;
   x = static_cast<float>(roundToInt(x));
   y = static_cast<float>(roundToInt(y));
-  if (wildRules) pushByKnockBack(frameMs, collision);
+  if (rules().goblinsRecoil) pushByKnockBack(frameMs, collision);
   return true;
 }
 
@@ -168,13 +165,13 @@ void Goblin::watchHero(uint32_t now) {
   bool near = false;
   if (std::fabs(heroDy()) >= kNoticeHeight) {
     walkSpeed = restoredSpeed(kind);
-  } else if (std::fabs(dx) >= (wildRules ? kWildAttackReach : kAttackReach)) {
+  } else if (std::fabs(dx) >= rules().goblinAttackReach) {
     movingRight = dx > 0.0f;
     if (isKind1) walkSpeed = 0.0f;  // kind 1 stands and waits for the hero
   } else {
     near = true;
   }
-  if (!wildRules) {
+  if (!rules().goblinsBite) {
     attacking = attacking || near;  // until the next spawn
     return;
   }

@@ -32,9 +32,9 @@ const float kOutOfViewY = -100.0f;
 void earn(Deed deed) {
   if (rules().scoresDeeds) player.belongings.earn(deed);
 }
-bool heroShielded(uint32_t now) { return wildRules && player.shielded(now); }
+bool heroShielded(uint32_t now) { return rules().hurtShields && player.shielded(now); }
 void shieldHero(uint32_t now) {
-  if (wildRules) player.shield(now);
+  if (rules().hurtShields) player.shield(now);
 }
 
 void leaveLevel() {
@@ -73,7 +73,7 @@ void rescueAnimal(Extra& animal) {
   animal.rescued = true;
   earn(Deed::Animal);
   // A freed cage is where the next lost life starts: the hero standing where the cage was.
-  if (wildRules) player.setRespawn(animal.x - kHeroScreenX, animal.y - kHeroScreenY);
+  if (rules().cagesAreCheckpoints) player.setRespawn(animal.x - kHeroScreenX, animal.y - kHeroScreenY);
 }
 
 // Distances from the extra's own corner, not its centre.
@@ -157,14 +157,14 @@ void Contacts::stepGoblin(Goblin& goblin, const Tick& tick, const CollisionMap& 
   const float xBefore = goblin.x;
   if (!goblin.move(tick, collision)) return;
   stopAtHero(goblin, xBefore);
-  if (wildRules) {
+  if (rules().swingPlaysOut) {
     hitGoblin(goblin, player.x, player.y, player.ori, tick.now);  // a swing hits while it plays
     if (goblin.health <= 0) return;
   }
   // The walls are tested after the turn toward the hero, so a wall has the last word.
   goblin.watchHero(tick.now);
   // Before the frame is picked, which restarts the attack cycle after its last frame.
-  if (wildRules) goblinBites(goblin, tick.now);
+  if (rules().goblinsBite) goblinBites(goblin, tick.now);
   goblin.land(collision, tick.now);
 }
 
@@ -199,7 +199,7 @@ void Contacts::pickUpAll(float px, float py, uint32_t now) {
 
 bool Contacts::heroReaches(const Goblin& goblin, float px, float py, uint8_t ori) const {
   const float x = goblin.x, y = goblin.y;
-  if (wildRules) {
+  if (rules().swingPlaysOut) {
     // One in his body is hit whichever way he faces.
     if (goblinBody(goblin).overlaps(heroBody(px, py))) return true;
     // In front: the goblin's middle lies past the hero's on the side he faces.
@@ -216,7 +216,7 @@ bool Contacts::heroReaches(const Goblin& goblin, float px, float py, uint8_t ori
 
 void Contacts::hitGoblin(Goblin& goblin, float px, float py, uint8_t ori, uint32_t now) {
   if (goblin.health <= 0) return;
-  if (wildRules) {
+  if (rules().swingPlaysOut) {
     int swing = runningSwing(now);
     if (swing == 0 || swing == goblin.struckBy || !heroReaches(goblin, px, py, ori)) return;
     // Away from the hero, which for a goblin in front is the way he faces.

@@ -1,11 +1,11 @@
 #include "player/Belongings.h"
 
 #include "state/GameState.h"
+#include "state/Rules.h"
 
 namespace {
 const int kWeaponHealth = 30;      // health points a consumed weapon level gives
 const int kPoints[] = {1, 10, 5};  // by Deed: nut, animal, goblin knocked out
-const int kLevelStartHealth = 60;  // at least; a hero near 0 would lose a life to the first bite
 }  // namespace
 
 void Belongings::reset() { *this = Belongings{}; }
@@ -34,5 +34,5 @@ void Belongings::consumeWeapon() {
 }
 
 void Belongings::healForLevel() {
-  if (wildRules && health < kLevelStartHealth) health = kLevelStartHealth;
+  if (health < rules().levelStartHealth) health = rules().levelStartHealth;
 }

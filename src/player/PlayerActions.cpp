@@ -61,7 +61,7 @@ void Player::jumpOnLanding(uint32_t now) {
 bool Player::attack(uint32_t now) {
   // Under the wild rules a press while a swing still plays is no new swing: each one
   // plays out whole and hits as it goes (the goblins catch it in their steps).
-  if (wildRules) {
+  if (rules().swingPlaysOut) {
     if (swinging(now)) {
       att = true;
       return false;
@@ -76,5 +76,5 @@ bool Player::attack(uint32_t now) {
 }
 
 bool Player::swinging(uint32_t now) const {
-  return wildRules && swingCount > 0 && now - swingStart < kSwingMs;
+  return rules().swingPlaysOut && swingCount > 0 && now - swingStart < kSwingMs;
 }

@@ -177,7 +177,7 @@ void Player::animate(uint32_t now) {
 // of a blink none, or under the wild rules all three with the body faint.
 void Player::draw(SDL_Surface* screen, uint32_t now) const {
   // The frame belongs to play: the blink's first dark period must not hide it.
-  if (screen && wildRules && getGameState() == Playing && hurtBlink && now - hurtTick < kHurtFrameMs)
+  if (screen && rules().hurtFrame && getGameState() == Playing && hurtBlink && now - hurtTick < kHurtFrameMs)
     drawHurtFrame(screen);
   if (bodyHidden(*this, now)) return;
   Sint16 bodyX, bodyY;

@@ -22,10 +22,10 @@ void payTimeBonus() { player.setScore(player.getScore() + timeBonus()); }
 // The classic rules pay when the hero walks out of the shop, so a game ended in the
 // statistics or the shop keeps none; the wild rules pay at the exit itself.
 void payBonusAtExit() {
-  if (wildRules) payTimeBonus();
+  if (rules().bonusAtExit) payTimeBonus();
 }
 void payBonusLeavingShop() {
-  if (!wildRules) payTimeBonus();
+  if (!rules().bonusAtExit) payTimeBonus();
 }
 
 int32_t GameState = 0;

@@ -9,6 +9,7 @@
 #include "player/Player.h"
 #include "shell/GameFlow.h"
 #include "shell/Shop.h"
+#include "state/Rules.h"
 
 namespace {
 const int kLastLevel = kLevelCount - 1;
@@ -30,7 +31,7 @@ void respawnLevelObjects() {
   // Goblins are placed relative to the hero, so the hero must be in place first.
   // The posts come after the spawn, which rolls each goblin's breed and kind.
   for (int i = 0; i < kGoblinCount; ++i) goblins[i].spawn(i);
-  if (const std::vector<ExtraSpot>* posts = wildRules ? levelExtras.postsOf(levelIndex) : nullptr)
+  if (const std::vector<ExtraSpot>* posts = rules().ownExtras ? levelExtras.postsOf(levelIndex) : nullptr)
     postGoblins(*posts);
   for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
 }
@@ -102,7 +103,7 @@ int levelToPaint() {
 
 bool skipToShop() {
   // Under the wild rules the shop is reached through the level's exit alone.
-  if (wildRules || GameState != Playing) return false;
+  if (!rules().shopKey || GameState != Playing) return false;
   // The level was not finished: walking out of the shop pays the last exit's seconds again.
   setGameState(Shop);
   return true;

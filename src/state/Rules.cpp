@@ -7,7 +7,13 @@ const Rules kClassicRules = {
     200,    // statsX
     50,     // statsStepY
     // Goblins: a fair fight (classic goblins never bite, so these rest unused).
-    250, 0, false, false, 40, 0.0f, 1000,
+    250,    // biteWindUpMs
+    0,      // biteGraceMs
+    false,  // goblinsHoldWindUp
+    false,  // goblinsStopAtHero
+    40,     // biteShovePx
+    0.0f,   // respawnClearPx
+    1000,   // respawnShieldMs
     // Forgiving a new player:
     false,  // buyBackAtLevelPrice
     false,  // lifeOnTheClock
@@ -16,14 +22,36 @@ const Rules kClassicRules = {
     0,      // lateJumpMs
     0,      // earlyJumpMs
     1.0,    // slideDecayScale
+    // The wild game's own ways:
+    false,  // hurtShields
+    false,  // hurtFrame
+    false,  // ceilingsStop
+    false,  // cagesAreCheckpoints
+    0,      // levelStartHealth
+    false,  // swingPlaysOut
+    false,  // goblinsBite
+    false,  // goblinsRecoil
+    60.0f,  // goblinAttackReach
+    // The level, the road and the screens:
+    false,  // ownExtras
+    true,   // shopKey
+    false,  // bonusAtExit
+    false,  // showsHealth
+    20,     // statusPoints
 };
+
 const Rules kWildRules = {
     true,  // scoresDeeds
     176,   // statsX
     40,    // statsStepY
-    // Goblins: biteWindUpMs, biteGraceMs, goblinsHoldWindUp, goblinsStopAtHero, biteShovePx,
-    // respawnClearPx, respawnShieldMs.
-    400, 400, true, true, 12, 200.0f, 2000,
+    // Goblins: a fair fight.
+    400,     // biteWindUpMs
+    400,     // biteGraceMs
+    true,    // goblinsHoldWindUp
+    true,    // goblinsStopAtHero
+    12,      // biteShovePx
+    200.0f,  // respawnClearPx
+    2000,    // respawnShieldMs
     // Forgiving a new player:
     true,  // buyBackAtLevelPrice
     true,  // lifeOnTheClock
@@ -32,6 +60,23 @@ const Rules kWildRules = {
     100,   // lateJumpMs
     100,   // earlyJumpMs
     4.0,   // slideDecayScale
+    // The wild game's own ways (a hero near 0 health would lose a life to the first bite;
+    // the pose warns of a bite, so it comes sooner: a hero running in arrives as the wind-up ends):
+    true,    // hurtShields
+    true,    // hurtFrame
+    true,    // ceilingsStop
+    true,    // cagesAreCheckpoints
+    60,      // levelStartHealth
+    true,    // swingPlaysOut
+    true,    // goblinsBite
+    true,    // goblinsRecoil
+    110.0f,  // goblinAttackReach
+    // The level, the road and the screens (16 points: the status lines with the health fit):
+    true,   // ownExtras
+    false,  // shopKey
+    true,   // bonusAtExit
+    true,   // showsHealth
+    16,     // statusPoints
 };
 
 const Rules& rules() { return wildRules ? kWildRules : kClassicRules; }

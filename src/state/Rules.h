@@ -26,6 +26,24 @@ struct Rules {
   uint32_t lateJumpMs;       // a jump pressed this long after walking off a ledge still jumps
   uint32_t earlyJumpMs;      // a jump pressed this long before landing jumps on landing
   double slideDecayScale;    // times the classic slowing of a slide: 4 slides half as far
+
+  // The wild game's own ways: the hero, his swing and the goblins.
+  bool hurtShields;          // a bite, a thorn or a lost life starts a safety: nothing hurts during the blink
+  bool hurtFrame;            // a hurt flashes a red frame round the screen
+  bool ceilingsStop;         // a rising hero's head stops under solid ground
+  bool cagesAreCheckpoints;  // a freed cage is where the next lost life starts
+  int levelStartHealth;      // a level starts with at least this much health
+  bool swingPlaysOut;        // a swing plays whole and hits what its arc covers, once a goblin
+  bool goblinsBite;          // goblins strike at a hero in reach (classic ones only strike a pose)
+  bool goblinsRecoil;        // a hit pushes the goblin away from the hero
+  float goblinAttackReach;   // px; nearer than this a goblin strikes its attack pose
+
+  // The level, the road and the screens.
+  bool ownExtras;    // each level's own nuts, cages, thorns, traps and goblin posts (its extras file)
+  bool shopKey;      // key 6 goes straight to the shop
+  bool bonusAtExit;  // the time bonus is paid at the exit, not walking out of the shop
+  bool showsHealth;  // the status lines show the health after the lives
+  int statusPoints;  // the status lines' font size
 };
 
 extern const Rules kClassicRules, kWildRules;

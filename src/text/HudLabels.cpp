@@ -9,7 +9,6 @@
 
 namespace {
 const int kHudSize = 20;         // points
-const int kWildStatusSize = 16;  // points: the status lines with the health still fit the screen
 const int kNameSize = 40;        // points
 const SDL_Color kLilac = {213, 187, 234, 0};
 const SDL_Color kWhite = {255, 255, 255, 0};
@@ -22,13 +21,13 @@ const int kStatsY = 130;  // px: the first line, on the statistics picture's pan
 std::string counters() {
   std::ostringstream s;
   s << "Lifes: " << player.getLives();
-  if (wildRules) s << "  Health: " << player.getHealth();
+  if (rules().showsHealth) s << "  Health: " << player.getHealth();
   s << "  Score: " << player.getScore() << "  Nuts: " << player.getNuts()
     << "  Animals: " << player.getAnimals() << "  Level: " << levelIndex;
   return s.str();
 }
 
-int statusSize() { return wildRules ? kWildStatusSize : kHudSize; }
+int statusSize() { return rules().statusPoints; }
 
 std::string withNumber(const char* label, int n) {
   std::ostringstream s;
@@ -92,7 +91,7 @@ void buildArmourPrompt() {
 void buildLevelStats() {
   int bonus = timeBonus();
   statsTexts[0] = withNumber(" You have finished level ", levelIndex);
-  if (wildRules) {
+  if (rules().scoresDeeds) {
     wildStats(bonus);
   } else {
     classicStats(bonus);
