@@ -61,3 +61,13 @@ find_window() {
 # Keys go to the game's own window, whatever else has the focus.
 send() { timeout 10 xdotool "$@" || fail "xdotool $* did not finish"; }
 press() { send key --window "$wid" "$@"; }
+
+# Waits (at most 2 s) until the shell started for the game ($pid) has become it.
+exec_seen() {
+  local comm start=${EPOCHREALTIME/./}  # µs
+  while read -r comm <"/proc/$pid/comm"; do
+    [[ $comm == thornwald* ]] && return 0
+    ((${EPOCHREALTIME/./} - start < 2000000)) || break
+  done 2>/dev/null
+  fail "the game did not start within 2 s"
+}

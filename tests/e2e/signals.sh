@@ -55,15 +55,6 @@ done
 # machine may stretch them) still end it by the signal. A read from a FIFO
 # nobody writes times the delays without starting a program.
 mkfifo idle.fifo && exec {idle}<>idle.fifo
-# Waits (at most 2 s) until the shell started for the game has become it.
-exec_seen() {
-  local comm start=${EPOCHREALTIME/./}  # µs
-  while read -r comm <"/proc/$pid/comm"; do
-    [[ $comm == thornwald* ]] && return 0
-    ((${EPOCHREALTIME/./} - start < 2000000)) || break
-  done 2>/dev/null
-  fail "the game did not start within 2 s"
-}
 at_ms() {
   exec_seen
   read -r -t "0.$(printf %03d "$1")" -u "$idle"
