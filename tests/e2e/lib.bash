@@ -71,3 +71,21 @@ exec_seen() {
   done 2>/dev/null
   fail "the game did not start within 2 s"
 }
+
+# Waits at most `bound` seconds for the game ($pid) to end; fails unless it ended with
+# status 0. Counts the case in `passed`, and keeps the longest wait in `slowest` (ms).
+passed=0 slowest=0
+ends_within_bound() {
+  local why=$1 start=${EPOCHREALTIME/./}  # µs
+  while kill -0 "$pid" 2>/dev/null && ((${EPOCHREALTIME/./} - start < bound * 1000000)); do sleep 0.02; done
+  local took=$(((${EPOCHREALTIME/./} - start) / 1000))
+  ((took <= slowest)) || slowest=$took
+  if kill -0 "$pid" 2>/dev/null; then
+    kill -9 "$pid"
+    fail "$why: still running $bound s later"
+  fi
+  wait "$pid"
+  local status=$?
+  [[ $status == 0 ]] || { cat game.log; fail "$why: status $status"; }
+  passed=$((passed + 1))
+}

@@ -14,8 +14,6 @@ bound=1  # seconds from the signal to the end
 # start-up is seen once start-up is over.
 fill=5     # seconds for the out-of-bounds lines to fill a pipe
 grep -q __asan_init "$game_dir/thornwald-game" && bound=4 fill=12
-passed=0
-slowest=0  # ms
 
 # A script's background job starts with SIGINT ignored, which the game keeps:
 # these are started with its default action.
@@ -23,21 +21,6 @@ launch() {
   env --default-signal=INT ./thornwald >"${1:-game.log}" 2>&1 &
   pid=$!
   cleanup_steps+=("kill -9 $pid 2>/dev/null")
-}
-
-# Waits at most `bound` seconds for the game to end; fails unless it ended with status 0.
-ends_within_bound() {
-  local why=$1 start=${EPOCHREALTIME/./}  # µs
-  while kill -0 "$pid" 2>/dev/null && ((${EPOCHREALTIME/./} - start < bound * 1000000)); do sleep 0.02; done
-  slowest=$(((${EPOCHREALTIME/./} - start) / 1000 > slowest ? (${EPOCHREALTIME/./} - start) / 1000 : slowest))
-  if kill -0 "$pid" 2>/dev/null; then
-    kill -9 "$pid"
-    fail "$why: still running $bound s later"
-  fi
-  wait "$pid"
-  local status=$?
-  [[ $status == 0 ]] || { cat game.log; fail "$why: status $status"; }
-  passed=$((passed + 1))
 }
 
 # At fixed moments of start-up (the levels are painted from about half a second on).
