@@ -108,7 +108,7 @@ rm level0.txt && mv saved level0.txt
 flip_times=$game_dir/../e2e/libflip_times.so
 [[ -f $flip_times ]] || fail "no $flip_times"
 exec {lock}>scoredata.lock
-flock "$lock"
+flock -w 10 "$lock" || fail "lock wait: the score lock could not be taken within 10 s"
 LD_PRELOAD=$flip_times THORNWALD_FLIP_LOG=$work/flips.txt ASAN_OPTIONS=${ASAN_OPTIONS:-}:verify_asan_link_order=0 \
   ./thornwald >game.log 2>&1 &
 track $!

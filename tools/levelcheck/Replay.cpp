@@ -1,6 +1,5 @@
 #include "Replay.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
