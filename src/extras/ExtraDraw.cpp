@@ -3,7 +3,7 @@
 
 #include "extras/Extra.h"
 #include "platform/Layout.h"
-#include "player/Player.h"
+#include "player/View.h"
 
 namespace {
 
@@ -89,8 +89,8 @@ Sint16 toScreen(int level, float view) {
 
 void Extra::pickFrame(uint32_t now) {
   // The position is taken before the timed changes, so a move of y shows next frame.
-  const Sint16 sx = toScreen(x, player.getX());
-  const Sint16 sy = toScreen(y, player.getY());
+  const Sint16 sx = toScreen(x, view.left());
+  const Sint16 sy = toScreen(y, view.top());
   srcRect = chooseFrame(*this, now);
   dstRect = {sx, sy, srcRect.w, srcRect.h};
 }

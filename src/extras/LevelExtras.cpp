@@ -26,8 +26,15 @@ bool typeNamed(const std::string& name, int& type) {
 bool parseSpot(const std::string& line, ExtraSpot& spot, std::string& why) {
   std::istringstream in(line);
   std::string name, rest;
-  if (!(in >> name) || !typeNamed(name, spot.type))
-    return why = "unknown extra \"" + name + "\" (nut, animal, thorn, trap, exit or goblin)", false;
+  in >> name;
+  if (name == "clock") {
+    spot = {kLevelClock, 0, 0};
+    if (!(in >> spot.x) || (in >> rest) || spot.x < kMinClockSeconds || spot.x > kMaxClockSeconds)
+      return why = "expected \"clock seconds\", 60 to 999 seconds", false;
+    return true;
+  }
+  if (!typeNamed(name, spot.type))
+    return why = "unknown extra \"" + name + "\" (nut, animal, thorn, trap, exit, goblin or clock)", false;
   if (!(in >> spot.x >> spot.y) || (in >> rest)) return why = "expected \"" + name + " x y\"", false;
   if (spot.x < 0 || spot.x >= kLevelWidth || spot.y < 0 || spot.y >= kLevelHeight)
     return why = "x must be 0 to 7199 and y 0 to 1399", false;
@@ -38,17 +45,22 @@ bool parseSpot(const std::string& line, ExtraSpot& spot, std::string& why) {
 LevelExtras levelExtras;
 
 namespace {
-// Moves the goblin posts out of a file's list, which keeps the extras in their order.
-void splitPosts(std::vector<ExtraSpot>& spots, std::vector<ExtraSpot>& posts) {
+// Moves the goblin posts and the clock out of a file's list, which keeps the extras in their order.
+void splitPosts(std::vector<ExtraSpot>& spots, std::vector<ExtraSpot>& posts, int& clockSeconds) {
   std::vector<ExtraSpot> kept;
-  for (const ExtraSpot& s : spots) (s.type == kGoblinPost ? posts : kept).push_back(s);
+  for (const ExtraSpot& s : spots) {
+    if (s.type == kLevelClock)
+      clockSeconds = s.x;
+    else
+      (s.type == kGoblinPost ? posts : kept).push_back(s);
+  }
   spots.swap(kept);
 }
 }  // namespace
 
 bool parseExtras(const std::string& text, std::vector<ExtraSpot>& out, int& badLine, std::string& why) {
   out.clear();
-  int extrasRead = 0, goblins = 0;
+  int extrasRead = 0, goblins = 0, clocks = 0;
   std::istringstream lines(text);
   std::string line;
   for (badLine = 1; std::getline(lines, line); ++badLine) {
@@ -57,6 +69,11 @@ bool parseExtras(const std::string& text, std::vector<ExtraSpot>& out, int& badL
     if (first == std::string::npos || line[first] == '#') continue;
     ExtraSpot spot;
     if (!parseSpot(line, spot, why)) return false;
+    if (spot.type == kLevelClock && ++clocks > 1) return why = "more than one clock", false;
+    if (spot.type == kLevelClock) {
+      out.push_back(spot);
+      continue;
+    }
     if (spot.type == kGoblinPost ? ++goblins > kGoblinCount : ++extrasRead > kMaxLevelExtras)
       return why = spot.type == kGoblinPost ? "more than 10 goblins" : "more than 99 extras", false;
     out.push_back(spot);
@@ -70,6 +87,7 @@ void LevelExtras::load(const std::string& dir) {
   loaded = true;
   spots.assign(kLevelCount, {});
   posts.assign(kLevelCount, {});
+  clockSeconds.assign(kLevelCount, 0);
   for (int n = 0; n < kLevelCount; ++n) {
     std::string name = "level" + std::to_string(n) + "-extras.txt";
     std::string path = dir.empty() ? name : dir + "/" + name;
@@ -78,10 +96,11 @@ void LevelExtras::load(const std::string& dir) {
     if (!wasRead(readRegularFile(path.c_str(), kMaxTextFileBytes, text))) {
       why = "missing or unreadable";
     } else if (parseExtras(text, spots[n], line, why)) {
-      splitPosts(spots[n], posts[n]);
+      splitPosts(spots[n], posts[n], clockSeconds[n]);
       continue;
     }
     spots[n].clear();
+    clockSeconds[n] = 0;
     std::string where = line > 0 ? " line " + std::to_string(line) : "";
     // The line's own bytes go to a terminal: escapes and bytes outside printable ASCII show as '?'.
     for (char& c : why)
@@ -100,4 +119,9 @@ const std::vector<ExtraSpot>* LevelExtras::of(int level) {
 const std::vector<ExtraSpot>* LevelExtras::postsOf(int level) {
   if (!of(level) || posts[level].empty()) return nullptr;
   return &posts[level];
+}
+
+uint32_t LevelExtras::clockMsOf(int level) {
+  if (!of(level) || clockSeconds[level] == 0) return kLevelTimeMs;
+  return uint32_t(clockSeconds[level]) * 1000u;
 }

@@ -2,6 +2,7 @@
 // Each level's own extras under the wild rules, read once from
 // levelN-extras.txt beside the maps. A level whose file is missing or bad
 // keeps the classic placement, and the game says why on standard output.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@ struct ExtraSpot {
 // The type of a file line "goblin x y": not an extra but the post where a goblin
 // lies in wait, its sprite corner in level px.
 const int kGoblinPost = 100;
+// The type of a file line "clock seconds": the level's own clock, in x. One line at most.
+const int kLevelClock = 101;
+const int kMinClockSeconds = 60, kMaxClockSeconds = 999;  // the status line has room for three digits
 
 class LevelExtras {
  public:
@@ -23,11 +27,14 @@ class LevelExtras {
   const std::vector<ExtraSpot>* of(int level);
   // The goblin posts of `level`; null when its goblins appear as under the classic rules.
   const std::vector<ExtraSpot>* postsOf(int level);
+  // The level's own clock in ms, or the classic 60 s when its file has none.
+  uint32_t clockMsOf(int level);
 
  private:
   bool loaded = false;
   std::vector<std::vector<ExtraSpot>> spots;  // empty for a level without its own
   std::vector<std::vector<ExtraSpot>> posts;  // empty for a level without goblin posts
+  std::vector<int> clockSeconds;              // 0 for a level without a clock line
 };
 
 extern LevelExtras levelExtras;

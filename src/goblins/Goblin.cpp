@@ -13,6 +13,7 @@
 #include "platform/PictureFiles.h"
 #include "platform/Video.h"
 #include "player/Player.h"
+#include "player/View.h"
 #include "state/GameState.h"
 #include "state/Rules.h"
 
@@ -154,8 +155,8 @@ void Goblin::land(const CollisionMap& collision, uint32_t now) {
 }
 
 bool Goblin::inView() const {
-  return x + kBoxSize > player.getX() && x < player.getX() + kScreenWidth && y + kBoxSize > player.getY() &&
-         y < player.getY() + kScreenHeight;
+  return x + kBoxSize > view.left() && x < view.left() + kScreenWidth && y + kBoxSize > view.top() &&
+         y < view.top() + kScreenHeight;
 }
 
 float Goblin::heroDy() const { return (player.getY() + (kHeroScreenY + kWatchOffset)) - y; }

@@ -4,7 +4,7 @@
 #include "goblins/Goblin.h"
 #include "platform/Layout.h"
 #include "platform/SurfaceFormat.h"
-#include "player/Player.h"
+#include "player/View.h"
 #include "state/Rules.h"
 
 namespace {
@@ -42,8 +42,8 @@ SDL_Rect makeRect(int x, int y, int w, int h) {
 void Goblin::draw(SDL_Surface* screen, uint32_t now) const {
   if (!shown) return;
   // Cut toward zero, as the 16-bit blit coordinates take them.
-  int spriteX = static_cast<Sint16>(static_cast<int>(x - player.getX()));
-  int spriteY = static_cast<Sint16>(static_cast<int>(y - player.getY()));
+  int spriteX = static_cast<Sint16>(static_cast<int>(x - view.left()));
+  int spriteY = static_cast<Sint16>(static_cast<int>(y - view.top()));
   SDL_Rect src = srcRect, dst = makeRect(spriteX, spriteY, 0, 0);  // the blit clips its own copies
   SDL_BlitSurface(spriteSheet, &src, screen, &dst);
   if (hitFlash && now - hitTick < kHitFlashMs) drawHitFlash(screen, spriteX, spriteY, src);

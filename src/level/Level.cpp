@@ -91,5 +91,5 @@ uint32_t Level::timeLeftMs(uint32_t now) const {
   // Counted from the elapsed time so that the clock stops at 0 instead of wrapping
   // to values near 2^32, which the status line and the time bonus would show.
   uint32_t elapsed = now - startTick;
-  return elapsed >= kLevelTimeMs ? 0 : kLevelTimeMs - elapsed;
+  return elapsed >= clockMs ? 0 : clockMs - elapsed;
 }

@@ -9,7 +9,7 @@
 #include "level/LevelPainting.h"
 #include "platform/Layout.h"
 
-const uint32_t kLevelTimeMs = 60000;  // each level's clock
+const uint32_t kLevelTimeMs = 60000;  // a level's clock, unless the wild rules give it its own
 
 // One level: painted from its text map into a picture that scrolls behind the
 // action and a collision map that decides what is solid. Only the level that is
@@ -34,9 +34,9 @@ class Level {
   // ones into the level picture, the collision ones over the background into the map.
   void load(int n);
   const CollisionMap& getCollisionMap() const { return collision; }
-  // The level clock starts its 60 seconds at game time `now`.
+  // The level clock starts its clockMs at game time `now`.
   void restartTimer(uint32_t now);
-  // Milliseconds left on the level clock at game time `now`; 0 once the 60 seconds are up.
+  // Milliseconds left on the level clock at game time `now`; 0 once its time is up.
   uint32_t timeLeftMs(uint32_t now) const;
   // Draws the 640 x 480 view whose top-left corner is (vx, vy) in level pixels.
   void draw(SDL_Surface* screen, float vx, float vy);
@@ -48,6 +48,7 @@ class Level {
   SDL_Surface* levelImage = nullptr;
   CollisionMap collision;
   uint32_t startTick = 0;
+  uint32_t clockMs = kLevelTimeMs;  // the classic 60 s, or under the wild rules the level's own
 
   // Which rows of levelImage are fully opaque, and for which picture that was
   // worked out: those rows are copied to the screen instead of blended.

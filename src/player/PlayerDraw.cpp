@@ -2,6 +2,7 @@
 #include "platform/Layout.h"
 #include "platform/Message.h"
 #include "player/Player.h"
+#include "player/View.h"
 #include "state/GameState.h"
 #include "state/Rules.h"
 
@@ -80,8 +81,8 @@ const Uint8 kHurtRed[] = {220, 24, 24};
 // elsewhere (the shop) (x, y) is the sprite's centre, cut toward zero. A hero who
 // left the level in this very step (exit, last life) is already drawn as there.
 void bodyCorner(const Player& p, Sint16& bodyX, Sint16& bodyY) {
-  bodyX = static_cast<Sint16>(kHeroScreenX);
-  bodyY = static_cast<Sint16>(kHeroScreenY);
+  bodyX = static_cast<Sint16>(view.heroScreenX());
+  bodyY = static_cast<Sint16>(view.heroScreenY());
   if (getGameState() == Playing && !playEvents.leftLevel()) return;
   bodyX = static_cast<Sint16>(static_cast<int>(p.x - kShopBodyOffset));
   bodyY = static_cast<Sint16>(static_cast<int>(p.y - kShopBodyOffset));

@@ -7,6 +7,7 @@
 #include "level/LevelBuild.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
+#include "player/View.h"
 #include "shell/GameFlow.h"
 #include "shell/Shop.h"
 #include "state/Rules.h"
@@ -28,6 +29,8 @@ void postGoblins(const std::vector<ExtraSpot>& posts) {
 }  // namespace
 
 void respawnLevelObjects() {
+  view.reset();  // a level starts with the view on the hero
+  levels[levelIndex].clockMs = rules().ownExtras ? levelExtras.clockMsOf(levelIndex) : kLevelTimeMs;
   // Goblins are placed relative to the hero, so the hero must be in place first.
   // The posts come after the spawn, which rolls each goblin's breed and kind.
   for (int i = 0; i < kGoblinCount; ++i) goblins[i].spawn(i);

@@ -1,5 +1,6 @@
 #include "shell/Screens.h"
 
+#include "extras/ExitArrow.h"
 #include "extras/Extra.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
@@ -9,8 +10,10 @@
 #include "platform/Video.h"
 #include "play/Contacts.h"
 #include "player/Player.h"
+#include "player/View.h"
 #include "scores/HighScores.h"
 #include "shell/GameFlow.h"
+#include "state/Rules.h"
 #include "text/HudLabels.h"
 #include "text/ScreenLabels.h"
 
@@ -51,6 +54,19 @@ void drawImage(SDL_Surface* image, int x, int y) {
   SDL_BlitSurface(image, nullptr, ScreenSurface, &at);
 }
 
+namespace {
+// Under the wild rules the status lines sit on a band of their own above the play.
+void drawStatusBand(SDL_Surface* screen) {
+  const int band = rules().statusBandPx;
+  if (band == 0) return;
+  const int kEdgePx = 2;  // a lighter line where the band meets the play
+  SDL_Rect fill = {0, 0, kScreenWidth, Uint16(band - kEdgePx)},
+           edge = {0, Sint16(band - kEdgePx), kScreenWidth, kEdgePx};
+  SDL_FillRect(screen, &fill, SDL_MapRGB(screen->format, 0x1d, 0x2a, 0x4a));
+  SDL_FillRect(screen, &edge, SDL_MapRGB(screen->format, 0x8c, 0xc0, 0x63));
+}
+}  // namespace
+
 void titlePass() {
   drawImage(titleImage, 0, 0);
   buildRulesLine();
@@ -69,7 +85,9 @@ void playingPass(const Tick& tick) { playPass(tick, ScreenSurface); }
 void playPass(const Tick& tick, SDL_Surface* screen) {
   levelBuild.waitFor(levelIndex);  // at once unless a test jumped straight into play
   Level& level = levels[levelIndex];
-  if (screen) level.draw(screen, player.getX(), player.getY());
+  // The view is set once a pass, before anything is drawn from it.
+  view.follow(player.x, player.speedx, tick.movedMs());
+  if (screen) level.draw(screen, view.left(), view.top());
   // Later objects cover earlier ones: extras, then goblins, then the hero. Each is
   // drawn right after its step, before the next one moves the hero or the view.
   for (Extra& extra : extras) {
@@ -86,6 +104,8 @@ void playPass(const Tick& tick, SDL_Surface* screen) {
   // Right after the hero's step, where the hero and the extras found it.
   actOnPlayEvents(tick.now);
   if (!screen) return;
+  if (rules().exitArrow) exitArrow.draw(screen, view.left(), view.top(), rules().statusBandPx);
+  drawStatusBand(screen);
   buildStatusLine(tick.now);
   drawLabel(statusLabel, screen);
   buildLivesFlash(tick.now);

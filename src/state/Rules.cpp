@@ -38,6 +38,9 @@ const Rules kClassicRules = {
     false,  // bonusAtExit
     false,  // showsHealth
     20,     // statusPoints
+    0,      // statusBandPx
+    0.0f,   // viewLeadPx
+    false,  // exitArrow
 };
 
 const Rules kWildRules = {
@@ -72,11 +75,14 @@ const Rules kWildRules = {
     true,    // goblinsRecoil
     110.0f,  // goblinAttackReach
     // The level, the road and the screens (16 points: the status lines with the health fit):
-    true,   // ownExtras
-    false,  // shopKey
-    true,   // bonusAtExit
-    true,   // showsHealth
-    16,     // statusPoints
+    true,    // ownExtras
+    false,   // shopKey
+    true,    // bonusAtExit
+    true,    // showsHealth
+    16,      // statusPoints
+    36,      // statusBandPx
+    120.0f,  // viewLeadPx
+    true,    // exitArrow
 };
 
 const Rules& rules() { return wildRules ? kWildRules : kClassicRules; }

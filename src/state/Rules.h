@@ -44,6 +44,9 @@ struct Rules {
   bool bonusAtExit;  // the time bonus is paid at the exit, not walking out of the shop
   bool showsHealth;  // the status lines show the health after the lives
   int statusPoints;  // the status lines' font size
+  int statusBandPx;  // the play is drawn this far down, below a band that holds the status lines
+  float viewLeadPx;  // the view leads the running hero by up to this much, eased
+  bool exitArrow;    // an arrow at the screen's edge points to an exit out of view
 };
 
 extern const Rules kClassicRules, kWildRules;

@@ -219,6 +219,7 @@ TEST_F(LevelExtrasTest, EveryLevelPlacesItsOwnExtrasAndClassicKeepsTheTable) {
     }
     EXPECT_EQ(animals, 5) << "level " << n;
     EXPECT_EQ(exits, 1) << "level " << n;
+    EXPECT_GE(levelExtras.clockMsOf(n), 90000u) << "level " << n;  // time to find the way
     EXPECT_EQ(extras[1].x, (*own)[1].x);
     EXPECT_EQ(extras[kPlacelessExtra].type, 0);  // the extra without a place stays one
     // The hero walks the shop with the last level's extras still in place.
@@ -245,6 +246,8 @@ TEST_F(LevelExtrasTest, ABadOrMissingFileIsNamedAndTheLevelKeepsTheClassicTable)
       {"thorn 7200 10\n", "line 1: x must be 0 to 7199"},
       {"# nothing\n", "level0-extras.txt: no extras"},
       {"goblin 10 20\n", "level0-extras.txt: no extras"},  // goblins are not extras
+      {"clock 59\nnut 1 2\n", "line 1: expected \"clock seconds\", 60 to 999"},
+      {"clock 90\nclock 90\nnut 1 2\n", "line 2: more than one clock"},
   };
   const fs::path dir = fs::temp_directory_path() / ("thornwald-extras-" + std::to_string(getpid()));
   fs::create_directories(dir);
@@ -260,6 +263,7 @@ TEST_F(LevelExtrasTest, ABadOrMissingFileIsNamedAndTheLevelKeepsTheClassicTable)
     EXPECT_NE(out.text().find(c.said), std::string::npos) << c.said;
     EXPECT_EQ(levelExtras.of(0), nullptr);
     EXPECT_NE(levelExtras.of(1), nullptr);
+    EXPECT_EQ(levelExtras.clockMsOf(0), kLevelTimeMs);
     extras[17].place(17, 0);
     EXPECT_EQ(extras[17].type, DeadlyHazard) << c.said;
   }
