@@ -1,24 +1,27 @@
 #pragma once
-// The novice: the expert's plans played with a new player's hands and eyes. He
-// sees only the view, so he plans to the best place on screen on the way to the
-// exit and plans again from there; each key he presses or lets go comes late,
-// each hold is a little off, and he swings only at a goblin that has stood in
-// his reach a while.
+// The novice: a new player who has never seen the level. He knows only the ground
+// the view has shown him and which way the exit arrow points; he heads for the exit
+// once he has seen a way to it, and otherwise for the ground he has not stood on
+// that lies nearest the exit. Each key he presses or lets go comes late, each hold
+// and each take-off is a little off, and he swings only at a goblin in front of him
+// that has stood in his reach a while.
 #include <cstdint>
 #include <random>
 #include <vector>
 
 #include "Route.h"
 
-const int kNoviceLateMinMs = 120, kNoviceLateMaxMs = 260;  // every key of a plan comes this late
-const int kNoviceHoldSlackMs = 60;          // every hold is its planned time, give or take this
-const uint32_t kNoviceTimeLimitMs = 60000;  // the level clock: a try ends when it runs out
+const int kNoviceLateMinMs = 150, kNoviceLateMaxMs = 300;  // every key of a plan comes this late
+const int kNoviceHoldSlackMs = 80;     // every hold is its planned time, give or take this
+const int kNoviceTakeOffSlackPx = 25;  // a jump with a run key held takes off this far early or late, at most
+const float kNoviceRunPxPerMs = 0.3f;  // the hero's run, which turns a take-off error into time
 
 // A key of a plan as the hands play it.
 struct HandKey {
   Action action;
   bool down;
   uint32_t plannedMs;  // game time the plan wants it
+  uint32_t aimMs;      // game time he means it, off the plan by his take-off error
   uint32_t atMs;       // game time the hands press or let go; the game's clock when it was handled
   int plan;            // which plan it belongs to, counted from 0
 };
@@ -46,7 +49,7 @@ class NoviceHands {
 
 // How one try at a level went.
 struct NoviceRun {
-  bool finished = false;  // reached the exit with lives left within the time limit
+  bool finished = false;  // reached the exit with lives left before the level's clock ran out
   bool timedOut = false;
   bool fellOut = false;                  // fell below the level
   uint32_t ms = 0;                       // game time from the level start to the end of the try

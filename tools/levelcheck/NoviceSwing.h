@@ -1,5 +1,5 @@
 #pragma once
-// When the novice swings: only at a goblin that has stood in his reach a while,
+// When the novice swings: only at a goblin in front of him that has stood in his reach a while,
 // as a new player takes that long to see it; then on every other pass while it
 // stays, as the expert does.
 #include <cstdint>
@@ -15,3 +15,6 @@ class NoviceSwing {
   bool swinging = false, inReach = false;
   uint32_t reachSince = 0;  // ms, when the goblin in reach came into it
 };
+
+// Does his swing reach a goblin in front of him now (not one behind his back)?
+bool goblinInFront();
