@@ -6,9 +6,9 @@ const float kDropSpeed = 1.0f;        // tenths of a px per ms, downward
 const uint32_t kBlinkPeriodMs = 100;  // dark and lit periods take turns
 }  // namespace
 
-bool blinkDark(bool started, uint32_t startTick, uint32_t now) {
+bool blinkDark(bool started, uint32_t startTick, uint32_t now, uint32_t lengthMs) {
   uint32_t elapsed = now - startTick;
-  return started && elapsed < kBlinkMs && (elapsed / kBlinkPeriodMs) % 2 == 0;
+  return started && elapsed < lengthMs && (elapsed / kBlinkPeriodMs) % 2 == 0;
 }
 
 void Player::reset(uint32_t now) {

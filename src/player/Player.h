@@ -126,8 +126,8 @@ extern Player player;
 const uint32_t kSwingMs = 300;
 
 // Of a blink begun at `startTick` (if `started`): true at `now` in its dark periods,
-// 100 ms every other 100 ms from the start, for a second.
-bool blinkDark(bool started, uint32_t startTick, uint32_t now);
+// 100 ms every other 100 ms from the start, for `lengthMs`.
+bool blinkDark(bool started, uint32_t startTick, uint32_t now, uint32_t lengthMs = kBlinkMs);
 
 // Under the wild rules the swing reaches what it draws: the box, in level px, that the
 // swung weapon and its swoosh cover for a hero whose view corner is (px, py).

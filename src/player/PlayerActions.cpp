@@ -18,7 +18,9 @@ void startRun(Player& p, float speed, uint8_t facing) {
 }
 
 // A window of 0 ms takes nothing, not even a press in the same ms.
-bool within(uint32_t since, uint32_t now, uint32_t windowMs) { return windowMs > 0 && now - since <= windowMs; }
+bool within(uint32_t since, uint32_t now, uint32_t windowMs) {
+  return windowMs > 0 && now - since <= windowMs;
+}
 
 void startSlide(Player& p, uint32_t now) {
   p.look.playSound(p.look.soundRunning, kSoundStop);

@@ -107,7 +107,7 @@ void drawBody(const Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY, 
 
 // In a dark period of the blink: the classic hero is not drawn, the wild one drawn faint.
 bool bodyHidden(const Player& p, uint32_t now) {
-  return blinkDark(p.hurtBlink, p.hurtTick, now) && !rules().faintBlink;
+  return blinkDark(p.hurtBlink, p.hurtTick, now, p.shieldMs) && !rules().faintBlink;
 }
 
 // One pixel of height per 10 health, growing downward to the body's top edge.
@@ -183,7 +183,8 @@ void Player::draw(SDL_Surface* screen, uint32_t now) const {
   if (bodyHidden(*this, now)) return;
   Sint16 bodyX, bodyY;
   bodyCorner(*this, bodyX, bodyY);
-  drawBody(*this, screen, bodyX, bodyY, now, blinkDark(hurtBlink, hurtTick, now));
+  // The blink lasts as long as the safety, so the player sees how long it holds.
+  drawBody(*this, screen, bodyX, bodyY, now, blinkDark(hurtBlink, hurtTick, now, shieldMs));
   drawHealthBar(*this, screen, bodyX, bodyY);
   drawWeaponIndicator(*this, screen, bodyX, bodyY, now);
 }

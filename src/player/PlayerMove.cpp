@@ -106,7 +106,8 @@ void pushByKnockBack(Player& p, float frameMs, const CollisionMap& collision) {
 // The head goes back at most to where this frame's move began: a head already in
 // the ground is left to the usual push out, not shoved down through it.
 void stopHeadUnderCeiling(Player& p, float yBefore, const CollisionMap& collision) {
-  if (!rules().ceilingsStop || p.speedy >= 0.0f || !solidAt(collision, p.x + kFootProbeX, p.y + kHeadProbeY)) return;
+  if (!rules().ceilingsStop || p.speedy >= 0.0f || !solidAt(collision, p.x + kFootProbeX, p.y + kHeadProbeY))
+    return;
   while (p.y < yBefore && solidAt(collision, p.x + kFootProbeX, p.y + kHeadProbeY)) p.y += 1.0f;
   p.speedy = 0.0f;
 }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "TestSupport.h"
+#include "extras/ExitArrow.h"
 #include "extras/LevelExtras.h"
 #include "level/Level.h"
 #include "play/Contacts.h"
@@ -281,4 +282,18 @@ TEST_F(ExtraTest, AWildThornWiltsInPlaceAndIsHarmlessUntilItStandsAgain) {
     contacts.pickUp(thorn, 850 + 25 - 295.0f, 1100 + 25 - 215.0f, nowMs());
     EXPECT_EQ(std::tuple(player.getHealth(), thorn.y, thorn.wilted), std::tuple(health, 1100, true)) << ms;
   }
+}
+
+TEST_F(ExtraTest, TheExitArrowPointsFromTheScreensEdgeOnlyWhileTheExitIsOutOfView) {
+  Picture screen = rgbaPicture(640, 480, 0xFF000000);
+  Extra& exit = extras[0];
+  exit.type = LevelExit, exit.x = 6650, exit.y = 570;
+  // A view far left of the gate: the point near the right edge at the gate's height, aimed right.
+  exitArrow.draw(screen.get(), 0.0f, 400.0f, 36);
+  EXPECT_EQ(rgbOfPixel(screen.get(), 600, 570 + 72 - 400), 0xe8a33du);
+  EXPECT_EQ(rgbOfPixel(screen.get(), 560, 570 + 72 - 400), 0u);
+  paintRect(screen.get(), 0, 0, 640, 480, 0xFF000000);
+  exitArrow.draw(screen.get(), 6400.0f, 400.0f, 36);  // the gate in view
+  for (int x = 0; x < 640; x += 4)
+    for (int y = 0; y < 480; y += 4) ASSERT_EQ(rgbOfPixel(screen.get(), x, y), 0u) << x << ", " << y;
 }

@@ -96,14 +96,13 @@ void goalBoxes(cairo_t* cr, double top) {
   double bottom =
       noteBox(cr, top,
               "Goal: save the caged animals, collect nuts to buy upgrades in the shop, avoid thorns "
-              "and traps, and reach the glowing gate. Each second left on the 60-second clock then "
-              "adds 3 points.",
+              "and traps, and reach the glowing gate. Each second left on the clock then adds 3 points.",
               "#e0c38c", nutMark);
   noteBox(cr, bottom + 4,
-          "Wild rules: goblins bite and push you away; knock them out or jump over them. A thorn halves "
-          "your health once per touch; after any hurt you blink safe for a second. When the clock runs out "
-          "you lose a life and it starts again. A lost life starts again at the last freed cage. Points: 1 a "
-          "nut, 10 an animal, 5 a goblin knocked out, 3 a second left.",
+          "Wild rules: goblins raise their weapon, then bite; knock them out or jump over them. A thorn "
+          "halves your health once per touch; after a hurt you blink safe (2 s after a lost life). At 0 "
+          "on the clock you lose a life and it fills again. You start again at the last freed cage. An "
+          "arrow points to the gate. Points: 1 a nut, 10 an animal, 5 a goblin, 3 a second left.",
           "#e8c0a0", thornMark);
 }
 
