@@ -2,11 +2,13 @@
 
 #include <cmath>
 #include <cstdio>
+#include <set>
 
 #include "extras/Extra.h"
 #include "extras/LevelExtras.h"
 #include "level/Level.h"
 #include "state/GameState.h"
+#include "state/Rules.h"
 
 namespace {
 const int kViewW = 640, kViewH = 480;
@@ -15,6 +17,7 @@ const int kExtraPx = 50;               // a sprite's side, but the exit's
 const int kExitW = 150, kExitH = 145;
 const int kGroundShareDivisor = 5;   // more than a fifth inside the ground is a fault
 const float kUnfairPostPx = 400.0f;  // a post this close to where the hero (re)starts
+const int kFaultCellPx = 50;         // faults of moves from places in one cell are named once
 
 bool solid(const Level& level, int x, int y) {
   const CollisionMap& c = level.getCollisionMap();
@@ -31,9 +34,14 @@ bool risesThrough(const Level& level, const HeroState& a, const HeroState& b) {
   return false;
 }
 
+// The level area shown is x from the hero's corner plus the lead to 640 px on, y from
+// his corner down to the screen's foot, less the wild status band. The lead is held so
+// that it never shows more past the left or right edge than the hero's own corner
+// does: with no lead the view shows the most, and that is what is judged.
 bool showsVoid(const Level& level, const HeroState& s) {
   const CollisionMap& c = level.getCollisionMap();
-  return s.x < 0 || s.y < 0 || int(s.x) + kViewW > c.width() || int(s.y) + kViewH > c.height();
+  const int shownH = kViewH - rules().statusBandPx;
+  return s.x < 0 || s.y < 0 || int(s.x) + kViewW > c.width() || int(s.y) + shownH > c.height();
 }
 
 const char* nameOf(int type) {
@@ -87,34 +95,44 @@ int unfairPosts(int level, const SearchResult& r) {
 }
 }  // namespace
 
-MapFaults findMapFaults(int level, const SearchResult& r, const RouteFigures& fig) {
+MapFaults findMapFaults(int level, const SearchResult& r) {
   MapFaults faults;
   const Level& map = levels[level];
   faults.extrasInGround = extrasInGround(map, r);
   faults.unfairPosts = unfairPosts(level, r);
-  if (!fig.found) return faults;
+  if (r.places.empty()) return faults;
   HeroSim sim(map.getCollisionMap(), level);
-  // The fall at the level start, then every move on the way, frame by frame.
-  std::vector<std::vector<HeroState>> moves(1);
-  sim.load(r.from);
-  moves[0].push_back(sim.save());
-  for (int f = 0; f < r.startFrames; ++f) sim.step({}), moves[0].push_back(sim.save());
-  for (int i : fig.moves) {
-    const Edge& e = r.edges[i];
-    moves.emplace_back(1, r.places[e.from]);
-    playMove(sim, r.places[e.from], searchMoves()[e.move], &moves.back());
-  }
-  for (const std::vector<HeroState>& frames : moves) {
-    bool pops = false, shows = false;
+  std::set<std::pair<int, int>> popCells, voidCells;
+  // A fault is named once for each cell of the places its moves start from.
+  auto judge = [&](const std::vector<HeroState>& frames) {
+    bool pops = false;
+    const HeroState* shows = nullptr;
     for (size_t f = 0; f < frames.size(); ++f) {
       pops = pops || (f > 0 && risesThrough(map, frames[f - 1], frames[f]));
-      shows = shows || showsVoid(map, frames[f]);
+      if (!shows && showsVoid(map, frames[f])) shows = &frames[f];
     }
     auto [x, y] = spriteCorner(frames.front());
-    if (pops) std::printf("  pop-through on the move from (%d, %d)\n", x, y);
-    if (shows) std::printf("  void in view on the move from (%d, %d)\n", x, y);
-    faults.popThroughs += pops;
-    faults.voidInView += shows;
+    const std::pair<int, int> cell = {x / kFaultCellPx, y / kFaultCellPx};
+    if (pops && popCells.insert(cell).second) std::printf("  pop-through on a move from (%d, %d)\n", x, y);
+    if (shows && voidCells.insert(cell).second) {
+      auto [vx, vy] = spriteCorner(*shows);
+      std::printf("  void in view on a move from (%d, %d), with the hero at (%d, %d)\n", x, y, vx, vy);
+    }
+  };
+  // The fall at the level start, then every move kept, frame by frame. A move
+  // that leaves the level is a dead end of its own and not judged here.
+  std::vector<HeroState> frames;
+  sim.load(r.from);
+  frames.push_back(sim.save());
+  for (int f = 0; f < r.startFrames; ++f) sim.step({}), frames.push_back(sim.save());
+  judge(frames);
+  for (const Edge& e : r.edges) {
+    if (e.to == kLostPlace) continue;
+    frames.assign(1, r.places[e.from]);
+    playMove(sim, r.places[e.from], searchMoves()[e.move], &frames);
+    judge(frames);
   }
+  faults.popThroughs = int(popCells.size());
+  faults.voidInView = int(voidCells.size());
   return faults;
 }
