@@ -7,6 +7,7 @@
 #include "extras/Extra.h"
 #include "extras/LevelExtras.h"
 #include "level/Level.h"
+#include "player/View.h"
 #include "state/GameState.h"
 #include "state/Rules.h"
 
@@ -34,14 +35,15 @@ bool risesThrough(const Level& level, const HeroState& a, const HeroState& b) {
   return false;
 }
 
-// The level area shown is x from the hero's corner plus the lead to 640 px on, y from
-// his corner down to the screen's foot, less the wild status band. The lead is held so
-// that it never shows more past the left or right edge than the hero's own corner
-// does: with no lead the view shows the most, and that is what is judged.
+// The level area shown is the game's own view (the wild one below the status band and
+// held inside the level). The lead never shows more past the left or right edge than
+// the hero's own corner does: with no lead the view shows the most, and that is judged.
 bool showsVoid(const Level& level, const HeroState& s) {
   const CollisionMap& c = level.getCollisionMap();
+  const ViewCorner v = viewCorner(s.x, s.y, 0.0f);
+  const float left = s.x + v.left, top = s.y + v.top + float(rules().statusBandPx);
   const int shownH = kViewH - rules().statusBandPx;
-  return s.x < 0 || s.y < 0 || int(s.x) + kViewW > c.width() || int(s.y) + shownH > c.height();
+  return left < 0 || top < 0 || int(left) + kViewW > c.width() || int(top) + shownH > c.height();
 }
 
 const char* nameOf(int type) {

@@ -37,7 +37,9 @@ bool solid(const Level& level, int x, int y) {
 }
 
 bool shows(const WayFrame& f, const Target& t) {
-  const float left = f.hero.x + f.lead, top = f.hero.y, bottom = top + float(kViewH - rules().statusBandPx);
+  const ViewCorner v = viewCorner(f.hero.x, f.hero.y, f.lead);
+  const float left = f.hero.x + v.left, top = f.hero.y + v.top + float(rules().statusBandPx),
+              bottom = top + float(kViewH - rules().statusBandPx);
   return t.x + kExtraPx > left && t.x < left + kViewW && t.y + kExtraPx > top && t.y < bottom;
 }
 
