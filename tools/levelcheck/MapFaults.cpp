@@ -97,7 +97,7 @@ int unfairPosts(int level, const SearchResult& r) {
 }
 }  // namespace
 
-MapFaults findMapFaults(int level, const SearchResult& r) {
+MapFaults findMapFaults(int level, const SearchResult& r, const std::vector<int>& wayMoves) {
   MapFaults faults;
   const Level& map = levels[level];
   faults.extrasInGround = extrasInGround(map, r);
@@ -106,13 +106,15 @@ MapFaults findMapFaults(int level, const SearchResult& r) {
   HeroSim sim(map.getCollisionMap(), level);
   std::set<std::pair<int, int>> popCells, voidCells;
   // A fault is named once for each cell of the places its moves start from.
-  auto judge = [&](const std::vector<HeroState>& frames) {
+  auto judge = [&](const std::vector<HeroState>& frames, bool onWay) {
     bool pops = false;
     const HeroState* shows = nullptr;
     for (size_t f = 0; f < frames.size(); ++f) {
       pops = pops || (f > 0 && risesThrough(map, frames[f - 1], frames[f]));
       if (!shows && showsVoid(map, frames[f])) shows = &frames[f];
     }
+    faults.popThroughsOnWay += onWay && pops;
+    faults.voidOnWay += onWay && shows;
     auto [x, y] = spriteCorner(frames.front());
     const std::pair<int, int> cell = {x / kFaultCellPx, y / kFaultCellPx};
     if (pops && popCells.insert(cell).second) std::printf("  pop-through on a move from (%d, %d)\n", x, y);
@@ -127,12 +129,14 @@ MapFaults findMapFaults(int level, const SearchResult& r) {
   sim.load(r.from);
   frames.push_back(sim.save());
   for (int f = 0; f < r.startFrames; ++f) sim.step({}), frames.push_back(sim.save());
-  judge(frames);
-  for (const Edge& e : r.edges) {
+  judge(frames, true);
+  const std::set<int> way(wayMoves.begin(), wayMoves.end());
+  for (size_t i = 0; i < r.edges.size(); ++i) {
+    const Edge& e = r.edges[i];
     if (e.to == kLostPlace) continue;
     frames.assign(1, r.places[e.from]);
     playMove(sim, r.places[e.from], searchMoves()[e.move], &frames);
-    judge(frames);
+    judge(frames, way.count(int(i)) > 0);
   }
   faults.popThroughs = int(popCells.size());
   faults.voidInView = int(voidCells.size());
