@@ -25,7 +25,18 @@ float easedLead(float lead, float heroX, float speedx, float ms) {
 
 void View::follow(float heroX, float speedx, float ms) { lead = easedLead(lead, heroX, speedx, ms); }
 
-float View::left() const { return player.x + lead; }
-float View::top() const { return player.y - float(rules().statusBandPx); }
-float View::heroScreenX() const { return kHeroScreenX - lead; }
-float View::heroScreenY() const { return kHeroScreenY + float(rules().statusBandPx); }
+ViewCorner viewCorner(float heroX, float heroY, float lead) {
+  const Rules& r = rules();
+  ViewCorner v = {lead, -float(r.statusBandPx)};
+  if (r.viewInLevel) {
+    // Near the level's ends the hero leaves the middle of the screen instead.
+    v.left = std::clamp(heroX + lead, 0.0f, float(kLevelWidth - kScreenWidth)) - heroX;
+    v.top = std::clamp(heroY, 0.0f, float(kLevelHeight - (kScreenHeight - r.statusBandPx))) - heroY + v.top;
+  }
+  return v;
+}
+
+float View::left() const { return player.x + viewCorner(player.x, player.y, lead).left; }
+float View::top() const { return player.y + viewCorner(player.x, player.y, lead).top; }
+float View::heroScreenX() const { return kHeroScreenX - viewCorner(player.x, player.y, lead).left; }
+float View::heroScreenY() const { return kHeroScreenY - viewCorner(player.x, player.y, lead).top; }

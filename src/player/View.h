@@ -20,6 +20,14 @@ class View {
 
 extern View view;
 
+// Where the view's corner lies from the hero's own corner (heroX, heroY), level px, for
+// a lead of `lead`: below the status band, and under the wild rules held inside the
+// level picture, so no void shows.
+struct ViewCorner {
+  float left, top;  // added to the hero's corner
+};
+ViewCorner viewCorner(float heroX, float heroY, float lead);
+
 // The lead after `ms` more of a run at `speedx` (tenths of a px per ms), held within
 // the level's width as far as the hero's own corner is: the lead never shows void.
 float easedLead(float lead, float heroX, float speedx, float ms);

@@ -41,6 +41,7 @@ const Rules kClassicRules = {
     0,      // statusBandPx
     0.0f,   // viewLeadPx
     false,  // exitArrow
+    false,  // viewInLevel
 };
 
 const Rules kWildRules = {
@@ -83,6 +84,7 @@ const Rules kWildRules = {
     36,      // statusBandPx
     120.0f,  // viewLeadPx
     true,    // exitArrow
+    true,    // viewInLevel
 };
 
 const Rules& rules() { return wildRules ? kWildRules : kClassicRules; }

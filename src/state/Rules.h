@@ -47,6 +47,7 @@ struct Rules {
   int statusBandPx;  // the play is drawn this far down, below a band that holds the status lines
   float viewLeadPx;  // the view leads the running hero by up to this much, eased
   bool exitArrow;    // an arrow at the screen's edge points to an exit out of view
+  bool viewInLevel;  // the view stays inside the level picture; near its ends the hero leaves the middle
 };
 
 extern const Rules kClassicRules, kWildRules;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "TestSupport.h"
+#include "goblins/Goblin.h"
 #include "platform/Layout.h"
 #include "play/Contacts.h"
 #include "player/Player.h"
@@ -96,7 +97,7 @@ TEST_F(HeroDrawTest, HealthBarIsOnePixelPerTenHealthAndTheWeaponIndicatorFollows
 TEST_F(HeroDrawTest, AWildTapPlaysTheWholeSwingAndAClassicOneStopsAtTheRelease) {
   for (bool wild : {false, true}) {
     wildRules = wild;
-    player.y = -10000.0f;  // no goblin in reach
+    for (Goblin& g : goblins) g.x = -10000.0f;  // no goblin in reach
     const uint32_t start = nowMs();
     contacts.swing(start);
     player.stopAttack();

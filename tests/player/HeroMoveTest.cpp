@@ -145,8 +145,9 @@ TEST_F(HeroMoveTest, TheLastLifeLostRespawnsAndEndsTheGameInTheSameStep) {
   player.setLives(1);
   StdoutCapture out;  // at (100, 100) the probes lie beyond this small world
   step();
-  EXPECT_EQ(std::tuple(player.getLives(), player.getHealth(), player.getX(), player.getY(), playEvents.outOfLives),
-            std::tuple(0, 100, 100.0f, 100.0f, true));
+  EXPECT_EQ(
+      std::tuple(player.getLives(), player.getHealth(), player.getX(), player.getY(), playEvents.outOfLives),
+      std::tuple(0, 100, 100.0f, 100.0f, true));
   actOnPlayEvents(nowMs());
   EXPECT_EQ(getGameState(), Submit);
 }

@@ -35,5 +35,8 @@ TEST_F(ShellTest, TheWildViewLeadsTheRunAndTheClassicOneStaysOnTheHero) {
     runPasses(120, 16);
     EXPECT_EQ(view.lead, std::max(-120.0f, -player.x));
     pushKey(SDLK_LEFT, false);
+    // At the level's left end the view stays inside the level and the hero leaves the middle.
+    player.x = -200.0f;
+    EXPECT_EQ(std::pair(view.left(), view.heroScreenX()), std::pair(0.0f, 95.0f));
   }
 }

@@ -10,6 +10,7 @@
 #include "MapFaults.h"
 #include "RouteFigures.h"
 #include "TestSupport.h"
+#include "WayFaults.h"
 #include "level/LevelBuild.h"
 
 namespace fs = std::filesystem;
@@ -114,7 +115,7 @@ TEST_F(LevelDeadEndsTest, FaultsOnTheWayAreJumpsUpThroughGroundExtrasInItAndView
   auto faultsOf = [this](const std::vector<std::string>& rows, float startX = kStartX) {
     load(rows);
     SearchResult r = search(startX);
-    return findMapFaults(kLevel, r, measureRoute(kLevel, r));
+    return findMapFaults(kLevel, r);
   };
   const MapFaults plain = faultsOf(floorMap());
   EXPECT_EQ(plain.popThroughs + plain.voidInView + plain.unfairPosts, 0);
@@ -135,4 +136,11 @@ TEST_F(LevelDeadEndsTest, FaultsOnTheWayAreJumpsUpThroughGroundExtrasInItAndView
   for (int r = 0; r < kFloorRow; ++r)
     for (int c = kWallColumn; c < kCols; ++c) rows[r][c] = '.';
   EXPECT_GE(faultsOf(rows, 6605.0f).voidInView, 1);
+
+  // A one-cell gap, three deep, on the way: its far wall is higher than a jump.
+  rows = floorMap();
+  for (int r = kFloorRow; r < kFloorRow + 3; ++r) rows[r][124] = '.';
+  load(rows);
+  SearchResult r = search();
+  EXPECT_EQ(findWayFaults(kLevel, r, measureRoute(kLevel, r)).tightRises, 1);
 }

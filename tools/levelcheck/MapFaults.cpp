@@ -2,11 +2,14 @@
 
 #include <cmath>
 #include <cstdio>
+#include <set>
 
 #include "extras/Extra.h"
 #include "extras/LevelExtras.h"
 #include "level/Level.h"
+#include "player/View.h"
 #include "state/GameState.h"
+#include "state/Rules.h"
 
 namespace {
 const int kViewW = 640, kViewH = 480;
@@ -15,6 +18,7 @@ const int kExtraPx = 50;               // a sprite's side, but the exit's
 const int kExitW = 150, kExitH = 145;
 const int kGroundShareDivisor = 5;   // more than a fifth inside the ground is a fault
 const float kUnfairPostPx = 400.0f;  // a post this close to where the hero (re)starts
+const int kFaultCellPx = 50;         // faults of moves from places in one cell are named once
 
 bool solid(const Level& level, int x, int y) {
   const CollisionMap& c = level.getCollisionMap();
@@ -31,9 +35,15 @@ bool risesThrough(const Level& level, const HeroState& a, const HeroState& b) {
   return false;
 }
 
+// The level area shown is the game's own view (the wild one below the status band and
+// held inside the level). The lead never shows more past the left or right edge than
+// the hero's own corner does: with no lead the view shows the most, and that is judged.
 bool showsVoid(const Level& level, const HeroState& s) {
   const CollisionMap& c = level.getCollisionMap();
-  return s.x < 0 || s.y < 0 || int(s.x) + kViewW > c.width() || int(s.y) + kViewH > c.height();
+  const ViewCorner v = viewCorner(s.x, s.y, 0.0f);
+  const float left = s.x + v.left, top = s.y + v.top + float(rules().statusBandPx);
+  const int shownH = kViewH - rules().statusBandPx;
+  return left < 0 || top < 0 || int(left) + kViewW > c.width() || int(top) + shownH > c.height();
 }
 
 const char* nameOf(int type) {
@@ -87,34 +97,48 @@ int unfairPosts(int level, const SearchResult& r) {
 }
 }  // namespace
 
-MapFaults findMapFaults(int level, const SearchResult& r, const RouteFigures& fig) {
+MapFaults findMapFaults(int level, const SearchResult& r, const std::vector<int>& wayMoves) {
   MapFaults faults;
   const Level& map = levels[level];
   faults.extrasInGround = extrasInGround(map, r);
   faults.unfairPosts = unfairPosts(level, r);
-  if (!fig.found) return faults;
+  if (r.places.empty()) return faults;
   HeroSim sim(map.getCollisionMap(), level);
-  // The fall at the level start, then every move on the way, frame by frame.
-  std::vector<std::vector<HeroState>> moves(1);
-  sim.load(r.from);
-  moves[0].push_back(sim.save());
-  for (int f = 0; f < r.startFrames; ++f) sim.step({}), moves[0].push_back(sim.save());
-  for (int i : fig.moves) {
-    const Edge& e = r.edges[i];
-    moves.emplace_back(1, r.places[e.from]);
-    playMove(sim, r.places[e.from], searchMoves()[e.move], &moves.back());
-  }
-  for (const std::vector<HeroState>& frames : moves) {
-    bool pops = false, shows = false;
+  std::set<std::pair<int, int>> popCells, voidCells;
+  // A fault is named once for each cell of the places its moves start from.
+  auto judge = [&](const std::vector<HeroState>& frames, bool onWay) {
+    bool pops = false;
+    const HeroState* shows = nullptr;
     for (size_t f = 0; f < frames.size(); ++f) {
       pops = pops || (f > 0 && risesThrough(map, frames[f - 1], frames[f]));
-      shows = shows || showsVoid(map, frames[f]);
+      if (!shows && showsVoid(map, frames[f])) shows = &frames[f];
     }
+    faults.popThroughsOnWay += onWay && pops;
+    faults.voidOnWay += onWay && shows;
     auto [x, y] = spriteCorner(frames.front());
-    if (pops) std::printf("  pop-through on the move from (%d, %d)\n", x, y);
-    if (shows) std::printf("  void in view on the move from (%d, %d)\n", x, y);
-    faults.popThroughs += pops;
-    faults.voidInView += shows;
+    const std::pair<int, int> cell = {x / kFaultCellPx, y / kFaultCellPx};
+    if (pops && popCells.insert(cell).second) std::printf("  pop-through on a move from (%d, %d)\n", x, y);
+    if (shows && voidCells.insert(cell).second) {
+      auto [vx, vy] = spriteCorner(*shows);
+      std::printf("  void in view on a move from (%d, %d), with the hero at (%d, %d)\n", x, y, vx, vy);
+    }
+  };
+  // The fall at the level start, then every move kept, frame by frame. A move
+  // that leaves the level is a dead end of its own and not judged here.
+  std::vector<HeroState> frames;
+  sim.load(r.from);
+  frames.push_back(sim.save());
+  for (int f = 0; f < r.startFrames; ++f) sim.step({}), frames.push_back(sim.save());
+  judge(frames, true);
+  const std::set<int> way(wayMoves.begin(), wayMoves.end());
+  for (size_t i = 0; i < r.edges.size(); ++i) {
+    const Edge& e = r.edges[i];
+    if (e.to == kLostPlace) continue;
+    frames.assign(1, r.places[e.from]);
+    playMove(sim, r.places[e.from], searchMoves()[e.move], &frames);
+    judge(frames, way.count(int(i)) > 0);
   }
+  faults.popThroughs = int(popCells.size());
+  faults.voidInView = int(voidCells.size());
   return faults;
 }

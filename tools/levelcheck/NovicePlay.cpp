@@ -21,10 +21,11 @@
 #include "shell/Commands.h"
 #include "shell/GameFlow.h"
 #include "shell/MainLoop.h"
+#include "state/Rules.h"
 
 namespace {
 const uint32_t kFrameMs = static_cast<uint32_t>(kRouteFrameMs);
-const int kViewW = 640, kPlayH = 444, kHeroPx = 50;  // the play shown below the status band, px
+const int kViewW = 640, kViewH = 480, kHeroPx = 50;  // the screen, px; the play shows below the band
 const int kCellPx = 10;                              // what he has seen is kept in cells this wide
 const int kCellsX = kLevelWidth / kCellPx, kCellsY = kLevelHeight / kCellPx;
 const int kFootX = 320, kFootY = 258;   // the ground under a hero, px from his view corner
@@ -86,7 +87,8 @@ struct Memory {
 
 // The play area the view shows now, level px.
 SDL_Rect viewNow() {
-  return {Sint16(player.x + view.lead), Sint16(player.y), Uint16(kViewW), Uint16(kPlayH)};
+  const int band = rules().statusBandPx;
+  return {Sint16(view.left()), Sint16(view.top() + float(band)), Uint16(kViewW), Uint16(kViewH - band)};
 }
 
 void lookAround(const Knowledge& k, Memory& m) {
