@@ -373,6 +373,7 @@ NoviceRun novicePlaysLevel(int level, unsigned seed, std::vector<HandKey>* playe
     commands.add({Action::Swing, swing.down(goblinInFront(), now)});
     const int health = player.belongings.health, lives = player.belongings.lives;
     const bool airborne = player.jum;
+    const float xBefore = player.x;
     hands.pass();
     lookAround(known, memory);
     if (!player.jum) standOn(known, memory);
@@ -396,8 +397,9 @@ NoviceRun novicePlaysLevel(int level, unsigned seed, std::vector<HandKey>* playe
       ++run.falls;
       replan = true;
     }
-    // There, or stuck where a missed key left him: he looks again.
-    if (hands.idle() && !player.jum && player.speedx == 0.0f) replan = true;
+    // There, stuck where a missed key left him, or running into a wall with the key
+    // his plan for the exit never let go of: he looks again.
+    if (hands.idle() && !player.jum && (player.speedx == 0.0f || player.x == xBefore)) replan = true;
   }
   letGo();
   run.ms = nowMs() - start;
