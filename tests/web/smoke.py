@@ -278,6 +278,7 @@ def play(browser, shot):
                       % (p95, MAX_PLAY_P95_MS))
     screenshot(browser, shot)
     print("play screenshot saved to %s" % shot)
+    check_fullscreen(browser)
     # A page that loses the focus pauses the game: Right then moves nothing.
     browser.evaluate("window.dispatchEvent(new Event('blur')); true")
     time.sleep(min(0.2, browser.left()))
@@ -293,6 +294,37 @@ def play(browser, shot):
     browser.key("Escape", False)
     wait_until(browser, "Module._thornwaldScreen() == %d" % TITLE, "Escape to go back to the title")
     print("Escape went back to the title")
+
+
+def click(browser, x, y):
+    """A real left click at (x, y), CSS px in the window: a user gesture for the page."""
+    for kind in ("mousePressed", "mouseReleased"):
+        browser.send("Input.dispatchMouseEvent", {"type": kind, "x": x, "y": y, "button": "left", "clickCount": 1})
+
+
+def click_element(browser, element_id):
+    x, y, w, h = json.loads(browser.evaluate(
+        "JSON.stringify((r => [r.x, r.y, r.width, r.height])(document.getElementById('%s').getBoundingClientRect()))"
+        % element_id))
+    click(browser, x + w / 2, y + h / 2)
+
+
+def check_fullscreen(browser):
+    """During play, the page's button shows the game full screen, fitted to the screen; Escape
+    leaves full screen and play goes on (it does not also go back to the title)."""
+    click_element(browser, "fullscreen")
+    if not soon(browser, "document.fullscreenElement && document.fullscreenElement.id == 'stage'"):
+        raise Failure("the full screen button did not show the game full screen")
+    size = json.loads(browser.evaluate(CANVAS_BOX))[2:]
+    room = json.loads(browser.evaluate("JSON.stringify([innerWidth, innerHeight])"))
+    print("full screen: the canvas is %g x %g in %d x %d" % (size[0], size[1], room[0], room[1]))
+    press(browser, "Escape")
+    if not soon(browser, "!document.fullscreenElement"):
+        raise Failure("Escape did not leave full screen")
+    time.sleep(min(0.3, browser.left()))
+    if browser.evaluate("Module._thornwaldScreen()") != PLAYING:
+        raise Failure("Escape that left full screen also left play")
+    print("Escape left full screen and play went on")
 
 
 # Paints level n afresh on the title as the passes of the statistics and the shop
@@ -680,15 +712,62 @@ def canvas_size_for(browser, w, h):
     return json.loads(browser.evaluate(CANVAS_BOX))[2:]
 
 
-def check_scaling(browser):
-    """Whole multiples of 640 x 480 where they fit, shrunk to fit below 1x."""
-    for (w, h), want in (((1400, 1000), [1280, 960]), ((2000, 1500), [1920, 1440]), ((1000, 700), [640, 480]),
-                         ((500, 600), [500, 375])):
+def block_size(browser, shown, block):
+    """Whether the screenshot `shown` draws each of the canvas's pixels as a block x block
+    square of its own colour (never smoothed): the rows of the title's heading are compared."""
+    game = base64.b64decode(browser.evaluate(CANVAS_RGBA))
+    last = int(HEADING_ROWS[1] * block)
+    rows = png_rows(shown, last)
+    wrong = total = 0
+    for y in range(int(HEADING_ROWS[0] * block), last + 1, 3):
+        for x, pixel in enumerate(rows[y]):
+            at = (int(y / block) * SCREEN_W + int(x / block)) * 4
+            total += 1
+            wrong += any(abs(a - b) > 2 for a, b in zip(pixel, game[at:at + 3]))
+    return wrong, total
+
+
+HEADING_ROWS = (40, 110)  # the title's "Thornwald", game px: sharp edges that smoothing would blur
+# A window, the canvas's CSS size in it, and the block each game pixel takes on the screen.
+WINDOWS = (((800, 600), (640, 480), 1), ((1280, 720), (640, 480), 1), ((1920, 1080), (1280, 960), 2),
+           ((2000, 1500), (1920, 1440), 3), ((500, 600), None, None))
+
+
+def check_scaling(browser, folder):
+    """Whole multiples of 640 x 480 where they fit, the exact fit below 1x, never smoothed;
+    the page's lines under the canvas (taller than the window at 800 x 600) do not shrink it.
+    Saves the page at the three common windows into `folder`."""
+    for (w, h), want, block in WINDOWS:
         got = canvas_size_for(browser, w, h)
-        if [round(v) for v in got] != want:
+        if not want:  # narrower than 640: the whole width the page leaves beside its scroll bar
+            room = browser.evaluate("document.documentElement.clientWidth")
+            want, block = (room, int(room * 3 / 4)), room / SCREEN_W
+        shot = os.path.join(folder, "canvas-%dx%d.png" % (w, h))
+        whole = [round(v) for v in got] == list(want) and block >= 1
+        if whole:
+            screenshot(browser, shot)
+            wrong, total = block_size(browser, shot, block)
+        print("window %d x %d: canvas %g x %g CSS px%s" % (
+            w, h, got[0], got[1], ", each game pixel a %d x %d block (%d of %d sampled pixels differ)"
+            % (block, block, wrong, total) if whole else " (the exact fit, %.3fx)" % block))
+        if [round(v) for v in got] != list(want):
             raise Failure("in a window of %d x %d the canvas is %s, not %s" % (w, h, got, want))
+        if whole and wrong > total // 1000:
+            raise Failure("in a window of %d x %d the game's pixels are not %d x %d blocks: %d of %d differ"
+                          % (w, h, block, block, wrong, total))
+        if whole and (w, h) in ((800, 600), (1280, 720), (1920, 1080)):
+            browser_shot(browser, os.path.join(folder, "page-%dx%d.png" % (w, h)))
     canvas_size_for(browser, 800, 600)
-    print("the canvas scaled to 2x, 3x, 1x and fit a narrow window")
+    rendering = browser.evaluate("getComputedStyle(document.getElementById('canvas')).imageRendering")
+    if rendering not in ("pixelated", "crisp-edges"):
+        raise Failure("the canvas is drawn with image-rendering %r" % rendering)
+
+
+def browser_shot(browser, path):
+    """The whole window, the page's own lines and buttons too."""
+    data = browser.send("Page.captureScreenshot", {"format": "png"})["data"]
+    with open(path, "wb") as out:
+        out.write(base64.b64decode(data))
 
 
 def screenshot(browser, path):
@@ -733,7 +812,7 @@ def main():
         if args.title:
             compare_title(browser, args.title)
         check_font(browser)
-        check_scaling(browser)
+        check_scaling(browser, os.path.dirname(os.path.abspath(args.shot)))
         if args.play:
             check_sound_wakes(browser)
             play(browser, args.play)
