@@ -1,5 +1,6 @@
 // Thornwald: start up, then run passes until the player quits.
 #ifdef __EMSCRIPTEN__
+#include <SDL/SDL_mixer.h>
 #include <emscripten.h>
 #include <sys/stat.h>
 #endif
@@ -11,8 +12,10 @@
 #include "platform/StopRequest.h"
 #include "player/Player.h"
 #include "shell/Commands.h"
+#include "shell/Controls.h"
 #include "shell/Input.h"
 #include "shell/MainLoop.h"
+#include "shell/PauseScreen.h"
 #include "shell/Startup.h"
 #include "state/GameState.h"
 
@@ -38,6 +41,18 @@ void runOnePass() {
   if (!runPass()) shutdown(0);
 #endif
 }
+
+#ifdef __EMSCRIPTEN__
+// A key pressed or let go by the page (a click, a tap): through the controls
+// table and the command list, as the keyboard's.
+void pageKey(SDLKey key, bool down) {
+  const Action action = actionOf(Source::Key, key);
+  if (down)
+    pressAction(action);
+  else
+    releaseAction(action);
+}
+#endif
 }  // namespace
 
 #ifdef __EMSCRIPTEN__
@@ -45,6 +60,19 @@ void runOnePass() {
 extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldScreen() { return int(getGameState()); }
 extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldHeroX() { return int(player.getX()); }
 extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldLevelReady(int n) { return levelBuild.ready(n); }
+
+// A click or tap on the canvas at (x, y), game px: a paused game goes on, as P
+// does. 1 when it did something.
+extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldClick(int, int) {
+  const SDLKey key = pauseScreen.active() ? keyFor(Action::Pause) : SDLK_UNKNOWN;
+  if (key == SDLK_UNKNOWN) return 0;
+  pageKey(key, true);
+  pageKey(key, false);
+  return 1;
+}
+
+// The page's sound switch: every channel silent, or at full volume.
+extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldMute(int on) { Mix_Volume(-1, on ? 0 : MIX_MAX_VOLUME); }
 
 // Puts the hero in the middle of the level's exit, which the next pass takes: the
 // browser test's tour of every screen walks no level.
@@ -78,6 +106,10 @@ int main(int, char**) {
   if (!handleEvents()) shutdown(0);  // Escape, or a signal during start-up
   playCommandsNow();
 #ifdef __EMSCRIPTEN__
+  // The sound is open now: the page applies the player's mute.
+  EM_ASM({
+    if (Module['thornwaldStarted']) Module['thornwaldStarted']();
+  });
   // The page must return to the browser between passes: the browser calls the
   // same pass once a frame, and main ends here without returning.
   emscripten_set_main_loop(runOnePass, 0, 1);

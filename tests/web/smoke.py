@@ -111,6 +111,7 @@ class Browser:
         self.buffer = b""
         self.session = None
         self.console = []
+        self.missing = []  # addresses the page asked for and did not get (404 and such)
         exe = shutil.which("chromium") or shutil.which("chromium-browser")
         if not exe:
             raise Failure("chromium is not installed (./web.sh installs it)")
@@ -168,6 +169,9 @@ class Browser:
 
     def note(self, message):
         method = message.get("method")
+        if method == "Network.responseReceived" and message["params"]["response"]["status"] >= 400:
+            self.missing.append("%s (%d)" % (message["params"]["response"]["url"],
+                                             message["params"]["response"]["status"]))
         if method == "Runtime.consoleAPICalled":
             args = message["params"]["args"]
             self.console.append(" ".join(str(a.get("value", a.get("description", ""))) for a in args))
@@ -187,6 +191,7 @@ class Browser:
                                  session=False)["sessionId"]
         self.send("Page.enable")
         self.send("Runtime.enable")
+        self.send("Network.enable")
         # Room for the whole canvas: the window's own size leaves less.
         self.send("Emulation.setDeviceMetricsOverride",
                   {"width": 800, "height": 600, "deviceScaleFactor": 1, "mobile": False})
@@ -289,7 +294,17 @@ def play(browser, shot):
     after = browser.evaluate("Module._thornwaldHeroX()")
     if after != before:
         raise Failure("the hero moved from x %s to x %s after the page lost the focus" % (before, after))
-    print("losing the focus paused the game")
+    paused = os.path.join(os.path.dirname(shot), "paused.png")
+    screenshot(browser, paused)
+    # A click on the picture plays on, as its line under "Paused" says.
+    click_canvas(browser, SCREEN_W // 2, SCREEN_H // 2)
+    time.sleep(min(0.2, browser.left()))
+    browser.key("Right", True)
+    time.sleep(min(0.5, browser.left()))
+    browser.key("Right", False)
+    if not browser.evaluate("Module._thornwaldHeroX()") > after:
+        raise Failure("the hero did not move after a click on the paused game")
+    print("losing the focus paused the game (screenshot %s); a click played on" % paused)
     browser.key("Escape", True)
     browser.key("Escape", False)
     wait_until(browser, "Module._thornwaldScreen() == %d" % TITLE, "Escape to go back to the title")
@@ -302,11 +317,65 @@ def click(browser, x, y):
         browser.send("Input.dispatchMouseEvent", {"type": kind, "x": x, "y": y, "button": "left", "clickCount": 1})
 
 
+def click_canvas(browser, x, y):
+    """A click on the game's pixel (x, y), wherever the canvas sits and however large."""
+    left, top, w, h = json.loads(browser.evaluate(CANVAS_BOX))
+    click(browser, left + (x + 0.5) * w / SCREEN_W, top + (y + 0.5) * h / SCREEN_H)
+
+
 def click_element(browser, element_id):
     x, y, w, h = json.loads(browser.evaluate(
         "JSON.stringify((r => [r.x, r.y, r.width, r.height])(document.getElementById('%s').getBoundingClientRect()))"
         % element_id))
     click(browser, x + w / 2, y + h / 2)
+
+
+# Whether a keydown sent to the focused canvas came back cancelled: [key, code, ctrl, shift].
+KEY_CANCELLED = """((key, code, ctrl, shift) => {
+  const e = new KeyboardEvent('keydown', {key: key, code: code, ctrlKey: ctrl, shiftKey: shift,
+                                          bubbles: true, cancelable: true});
+  document.getElementById('canvas').dispatchEvent(e);
+  document.getElementById('canvas').dispatchEvent(new KeyboardEvent('keyup', {key: key, code: code, bubbles: true}));
+  return e.defaultPrevented;
+})(%s)"""
+BROWSER_KEYS = [["F5", "F5", False, False], ["F11", "F11", False, False], ["F12", "F12", False, False],
+                ["Tab", "Tab", False, False], ["Backspace", "Backspace", False, False],
+                ["r", "KeyR", True, False], ["I", "KeyI", True, True]]
+GAME_KEYS = [["ArrowDown", "ArrowDown", False, False], [" ", "Space", False, False]]
+# What the page lists under the canvas: every key of the game's, as the README's table.
+LISTED_KEYS = ["\u2190", "\u2192", "\u2191", "\u2193", "Space", "Z", "Left Shift", "Left Ctrl", "P", "1", "2", "5",
+               "6", "7", "8", "A", "Esc", "F"]
+
+
+def check_manners(browser):
+    """On the title: the browser's own keys reach the browser, the game's are the game's
+    (no scrolling); the page lists the controls; the mute button silences every channel and
+    is remembered; the tab's icon loads."""
+    for key in BROWSER_KEYS + GAME_KEYS:
+        cancelled = browser.evaluate(KEY_CANCELLED % json.dumps(key)[1:-1])
+        if cancelled != (key in GAME_KEYS):
+            raise Failure("a keydown of %s came back %s" % ("+".join(
+                ["Ctrl"] * key[2] + ["Shift"] * key[3] + [key[1]]), "cancelled" if cancelled else "not cancelled"))
+    print("F5, F11, F12, Tab, Backspace, Ctrl+R and Ctrl+Shift+I reach the browser; Down and Space are the game's")
+    listed = browser.evaluate("[...document.querySelectorAll('#controls kbd')].map((k) => k.textContent)")
+    missing = [k for k in LISTED_KEYS if k not in listed]
+    if missing:
+        raise Failure("the page's controls do not list %s" % missing)
+    if browser.evaluate("fetch('favicon.png').then((r) => r.ok && r.headers.get('content-type'))", wait=True) \
+            != "image/png":
+        raise Failure("the page's favicon.png does not load")
+    if browser.missing:
+        raise Failure("the page asked for what is not there: %s" % ", ".join(browser.missing))
+    click_element(browser, "mute")
+    if not soon(browser, "SDL.channels.length && SDL.channels.every((c) => c.volume == 0)"):
+        raise Failure("the mute button did not silence the sound")
+    if browser.evaluate("localStorage.getItem('thornwald.muted')") != "1":
+        raise Failure("the mute button was not remembered")
+    click_element(browser, "mute")
+    if not soon(browser, "SDL.channels.every((c) => c.volume == 1)"):
+        raise Failure("the mute button did not bring the sound back")
+    print("the controls are listed, the favicon loads, mute silences %d channels and is remembered"
+          % browser.evaluate("SDL.channels.length"))
 
 
 def check_fullscreen(browser):
@@ -529,9 +598,13 @@ def saved_score_survives_reload(browser, shot):
             raise Failure("the name %s was not in the browser's IndexedDB %d s after the save"
                           % (SCORE_NAME, STORE_SECONDS))
         time.sleep(min(POLL_SECONDS, browser.left()))
-    browser.evaluate("window.thornwaldOldPage = true")
+    browser.evaluate("window.thornwaldOldPage = true; localStorage.setItem('thornwald.muted', '1')")
     browser.send("Page.reload")
     wait_until(browser, RELOADED_TITLE % TITLE, "the title after the reload")
+    if not soon(browser, "SDL.channels.length && SDL.channels.every((c) => c.volume == 0)"):
+        raise Failure("the page did not keep the sound muted across the reload")
+    click_element(browser, "mute")
+    print("the mute was kept across the reload")
     names = browser.evaluate("Module.FS.readFile('/scorenames.txt', {encoding: 'utf8'})") or ""
     if SCORE_NAME not in names.split("\n"):
         raise Failure("after the reload the names file holds %r, not %s" % (names, SCORE_NAME))
@@ -814,7 +887,9 @@ def main():
         check_font(browser)
         check_scaling(browser, os.path.dirname(os.path.abspath(args.shot)))
         if args.play:
-            check_sound_wakes(browser)
+            check_sound_wakes(browser)  # first: the mute button's click would wake it
+        check_manners(browser)
+        if args.play:
             play(browser, args.play)
             check_status_contrast(args.play)
             check_gamepad(browser)
