@@ -8,6 +8,7 @@
 #include "extras/Extra.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
+#include "platform/Layout.h"
 #include "platform/StandardFiles.h"
 #include "platform/StopRequest.h"
 #include "player/Player.h"
@@ -43,6 +44,20 @@ void runOnePass() {
 }
 
 #ifdef __EMSCRIPTEN__
+bool inside(int x, int y, int left, int top, int width, int height) {
+  return x >= left && x < left + width && y >= top && y < top + height;
+}
+
+// The key of the title's choice at (x, y), game px: a menu row or the rules board.
+SDLKey titleChoiceAt(int x, int y) {
+  using namespace titleMenu;
+  const SDLKey rows[kRows] = {SDLK_1, SDLK_2, SDLK_3, SDLK_4, SDLK_5};
+  for (int row = 0; row < kRows; ++row)
+    if (inside(x, y, kX, kFirstRowY + row * kRowHeight, kWidth, kRowHeight)) return rows[row];
+  if (inside(x, y, kRulesX, kRulesY, kRulesWidth, kRulesHeight)) return SDLK_8;
+  return SDLK_UNKNOWN;
+}
+
 // A key pressed or let go by the page (a click, a tap): through the controls
 // table and the command list, as the keyboard's.
 void pageKey(SDLKey key, bool down) {
@@ -62,9 +77,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldHeroX() { return int(player.getX())
 extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldLevelReady(int n) { return levelBuild.ready(n); }
 
 // A click or tap on the canvas at (x, y), game px: a paused game goes on, as P
-// does. 1 when it did something.
-extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldClick(int, int) {
-  const SDLKey key = pauseScreen.active() ? keyFor(Action::Pause) : SDLK_UNKNOWN;
+// does; on the title a choice does what its key does. 1 when it did something.
+extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldClick(int x, int y) {
+  const SDLKey key = pauseScreen.active()      ? keyFor(Action::Pause)
+                     : getGameState() == Title ? titleChoiceAt(x, y)
+                                               : SDLK_UNKNOWN;
   if (key == SDLK_UNKNOWN) return 0;
   pageKey(key, true);
   pageKey(key, false);

@@ -378,6 +378,25 @@ def check_manners(browser):
           % browser.evaluate("SDL.channels.length"))
 
 
+def play_row_centre():
+    """The middle of the title's "1 Play" row, game px, from the layout the generator's
+    title painter and the game's click both read."""
+    with open(os.path.join(ROOT, "src", "platform", "Layout.h")) as layout:
+        menu = re.search(r"namespace titleMenu \{(.*?)\}", layout.read(), re.S).group(1)
+    number = lambda name: int(re.search(name + r" = (\d+)", menu).group(1))
+    return number("kX") + number("kWidth") // 2, number("kFirstRowY") + number("kRowHeight") // 2
+
+
+def check_title_click(browser):
+    """A click on the title's "Play" starts a game, as key 1 does; Escape goes back."""
+    click_canvas(browser, *play_row_centre())
+    if not soon(browser, "Module._thornwaldScreen() == %d" % PLAYING):
+        raise Failure("a click on the title's Play did not start a game")
+    press(browser, "Escape")
+    wait_for_screen(browser, "title")
+    print("a click on the title's Play started a game")
+
+
 def check_fullscreen(browser):
     """During play, the page's button shows the game full screen, fitted to the screen; Escape
     leaves full screen and play goes on (it does not also go back to the title)."""
@@ -890,6 +909,7 @@ def main():
             check_sound_wakes(browser)  # first: the mute button's click would wake it
         check_manners(browser)
         if args.play:
+            check_title_click(browser)
             play(browser, args.play)
             check_status_contrast(args.play)
             check_gamepad(browser)
