@@ -74,6 +74,7 @@ void pageKey(SDLKey key, bool down) {
 // What the browser test reads from the page: the screen shown and where the hero stands.
 extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldScreen() { return int(getGameState()); }
 extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldHeroX() { return int(player.getX()); }
+extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldHeroY() { return int(player.getY()); }
 extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldLevelReady(int n) { return levelBuild.ready(n); }
 
 // A click or tap on the canvas at (x, y), game px: a paused game goes on, as P
@@ -86,6 +87,15 @@ extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldClick(int x, int y) {
   pageKey(key, true);
   pageKey(key, false);
   return 1;
+}
+
+// The page's touch buttons, by their number on the page (data-button), and the
+// key whose row of the controls table each plays: left, right, jump, drop,
+// crouch, swing, trade, pause, and 1 (play on the title, else back to it).
+extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldTouch(int button, int down) {
+  const SDLKey keys[] = {SDLK_LEFT,   SDLK_RIGHT, SDLK_UP, SDLK_DOWN, SDLK_z,
+                         SDLK_LSHIFT, SDLK_LCTRL, SDLK_p,  SDLK_1};
+  if (button >= 0 && button < int(sizeof keys / sizeof keys[0])) pageKey(keys[button], down != 0);
 }
 
 // The page's sound switch: every channel silent, or at full volume.

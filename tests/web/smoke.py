@@ -637,6 +637,72 @@ def saved_score_survives_reload(browser, shot):
           % (SCORE_NAME, shot))
 
 
+PHONE = {"width": 390, "height": 844, "deviceScaleFactor": 1, "mobile": True}  # CSS px, upright
+TOUCH_SHOWN = "getComputedStyle(document.getElementById('touch')).display != 'none'"
+
+
+def tap(browser, x, y, seconds=0.05):
+    """A finger on (x, y), CSS px, for `seconds`."""
+    browser.send("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
+    time.sleep(min(seconds, browser.left()))
+    browser.send("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+
+
+def centre_of(browser, selector):
+    x, y, w, h = json.loads(browser.evaluate(
+        "JSON.stringify((r => [r.x, r.y, r.width, r.height])(document.querySelector(%s).getBoundingClientRect()))"
+        % json.dumps(selector)))
+    return x + w / 2, y + h / 2
+
+
+def check_touch(browser, url, shot):
+    """In a window that plays by touch (a phone's, upright): the touch controls show under the
+    game; a tap on the title's Play starts a game; holding the right button runs, Jump jumps."""
+    if browser.evaluate(TOUCH_SHOWN):
+        raise Failure("the touch controls show on a page played with a mouse")
+    first = browser.session
+    target = browser.send("Target.createTarget", {"url": "about:blank", "newWindow": True}, session=False)["targetId"]
+    browser.session = browser.send("Target.attachToTarget", {"targetId": target, "flatten": True},
+                                   session=False)["sessionId"]
+    try:
+        browser.send("Runtime.enable")
+        browser.send("Emulation.setDeviceMetricsOverride", PHONE)
+        browser.send("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+        browser.send("Page.navigate", {"url": url})
+        wait_until(browser, PAGE_READY % TITLE + " && Module._thornwaldLevelReady(0)", "the title on the phone")
+        if not browser.evaluate(TOUCH_SHOWN):
+            raise Failure("the touch controls do not show on a touch screen")
+        size = json.loads(browser.evaluate(CANVAS_BOX))[2:]
+        left, top, w, h = json.loads(browser.evaluate(CANVAS_BOX))
+        x, y = play_row_centre()
+        tap(browser, left + x * w / SCREEN_W, top + y * h / SCREEN_H)
+        if not soon(browser, "Module._thornwaldScreen() == %d" % PLAYING):
+            raise Failure("a tap on the title's Play did not start a game")
+        time.sleep(min(0.3, browser.left()))
+        start_x = browser.evaluate("Module._thornwaldHeroX()")
+        tap(browser, *centre_of(browser, "#touch [data-button='1']"), seconds=0.6)
+        ran_to = browser.evaluate("Module._thornwaldHeroX()")
+        if not ran_to > start_x:
+            raise Failure("the hero did not run on the touch right button: x %s to %s" % (start_x, ran_to))
+        time.sleep(min(0.5, browser.left()))  # to a stop
+        ground = browser.evaluate("Module._thornwaldHeroY()")
+        browser.evaluate("window.thornwaldHighest = 1e9; (function watch() { if (window.thornwaldHighest > -1) {"
+                         " thornwaldHighest = Math.min(thornwaldHighest, Module._thornwaldHeroY());"
+                         " requestAnimationFrame(watch); } })(); true")
+        tap(browser, *centre_of(browser, "#touch [data-button='2']"), seconds=0.2)
+        time.sleep(min(0.6, browser.left()))
+        highest = browser.evaluate("thornwaldHighest")
+        if not highest < ground:
+            raise Failure("the hero did not jump on the touch Jump button: y %s, highest %s" % (ground, highest))
+        browser_shot(browser, shot)
+        print("touch: the controls show on a %d x %d phone (canvas %g x %g); a tap on Play started a game,"
+              " the right button ran from x %s to x %s, Jump rose from y %s to y %s; screenshot %s"
+              % (PHONE["width"], PHONE["height"], size[0], size[1], start_x, ran_to, ground, highest, shot))
+    finally:
+        browser.session = first
+        browser.send("Target.closeTarget", {"targetId": target}, session=False)
+
+
 # A key typed into the page as the keyboard would (the game's SDL reads keyCode), at
 # once or at the wall-clock millisecond `at`; notes when it was sent (ms, fractional).
 TYPE_KEY = """((letter, at) => {
@@ -1001,6 +1067,7 @@ def main():
             check_gamepad(browser)
             paint_levels(browser)
             check_memory(browser)
+            check_touch(browser, url, os.path.join(os.path.dirname(os.path.abspath(args.play)), "touch.png"))
         if args.scores and not args.tour:
             raise Failure("--scores checks the score the tour saves: give --tour too")
         if args.tour:
