@@ -98,6 +98,16 @@ extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldTouch(int button, int down) {
   if (button >= 0 && button < int(sizeof keys / sizeof keys[0])) pageKey(keys[button], down != 0);
 }
 
+// A letter of the page's letter buttons (the name entry on a touch screen), typed
+// as its key types it: its row of the controls table, then the letter if the
+// row's action is not taken.
+extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldLetter(int letter) {
+  if (letter < 'A' || letter > 'Z') return;
+  const SDLKey key = static_cast<SDLKey>(SDLK_a + (letter - 'A'));
+  commands.add({actionOf(Source::Key, key), true, static_cast<char>(letter)});
+  pageKey(key, false);
+}
+
 // The page's sound switch: every channel silent, or at full volume.
 extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldMute(int on) { Mix_Volume(-1, on ? 0 : MIX_MAX_VOLUME); }
 

@@ -638,6 +638,7 @@ def saved_score_survives_reload(browser, shot):
 
 
 PHONE = {"width": 390, "height": 844, "deviceScaleFactor": 1, "mobile": True}  # CSS px, upright
+TOUCH_NAME, TOUCH_SCORE = "TAP", 5000  # typed on the name entry's letter buttons
 TOUCH_SHOWN = "getComputedStyle(document.getElementById('touch')).display != 'none'"
 
 
@@ -695,9 +696,24 @@ def check_touch(browser, url, shot):
         if not highest < ground:
             raise Failure("the hero did not jump on the touch Jump button: y %s, highest %s" % (ground, highest))
         browser_shot(browser, shot)
+        # The name entry (reached here by key 7) shows letter buttons; P among them types P.
+        browser.evaluate("Module._thornwaldSetScore(%d)" % TOUCH_SCORE)
+        press_in_page(browser, "7")
+        wait_for_screen(browser, "name entry")
+        if not soon(browser, "getComputedStyle(document.getElementById('letters')).display != 'none'"):
+            raise Failure("the name entry shows no letter buttons on a touch screen")
+        browser_shot(browser, shot.replace(".png", "-name.png"))
+        for letter in TOUCH_NAME:
+            tap(browser, *centre_of(browser, "#letters button:nth-child(%d)" % (ord(letter) - ord("A") + 1)))
+            time.sleep(min(0.2, browser.left()))  # a letter too soon after the one before is dropped
+        wait_for_screen(browser, "scores")
+        names = browser.evaluate("Module.FS.readFile('/scorenames.txt', {encoding: 'utf8'})") or ""
+        if TOUCH_NAME not in names.split("\n"):
+            raise Failure("the name tapped on the letter buttons is not in the table: %r" % names)
         print("touch: the controls show on a %d x %d phone (canvas %g x %g); a tap on Play started a game,"
-              " the right button ran from x %s to x %s, Jump rose from y %s to y %s; screenshot %s"
-              % (PHONE["width"], PHONE["height"], size[0], size[1], start_x, ran_to, ground, highest, shot))
+              " the right button ran from x %s to x %s, Jump rose from y %s to y %s, the letter buttons typed %s;"
+              " screenshot %s" % (PHONE["width"], PHONE["height"], size[0], size[1], start_x, ran_to, ground,
+                                  highest, TOUCH_NAME, shot))
     finally:
         browser.session = first
         browser.send("Target.closeTarget", {"targetId": target}, session=False)
