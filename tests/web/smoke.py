@@ -356,6 +356,17 @@ def check_manners(browser):
         if cancelled != (key in GAME_KEYS):
             raise Failure("a keydown of %s came back %s" % ("+".join(
                 ["Ctrl"] * key[2] + ["Shift"] * key[3] + [key[1]]), "cancelled" if cancelled else "not cancelled"))
+    released = browser.evaluate("""(() => {
+      let heard = false;
+      const hear = () => { heard = true; };
+      document.addEventListener('keyup', hear);
+      document.getElementById('canvas').dispatchEvent(new KeyboardEvent('keyup', {key: 'ArrowRight',
+          code: 'ArrowRight', altKey: true, bubbles: true}));
+      document.removeEventListener('keyup', hear);
+      return heard;
+    })()""")
+    if not released:
+        raise Failure("a game key let go with Alt held did not reach the game")
     print("F5, F11, F12, Tab, Backspace, Ctrl+R and Ctrl+Shift+I reach the browser; Down and Space are the game's")
     listed = browser.evaluate("[...document.querySelectorAll('#controls kbd')].map((k) => k.textContent)")
     missing = [k for k in LISTED_KEYS if k not in listed]
