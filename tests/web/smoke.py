@@ -12,16 +12,24 @@ fails with a message instead of hanging. Python standard library only.
 It checks that every pass that paints level 0 behind the title's "Loading..." keeps
 under 50 ms, that the title equals its picture outside the live labels (--title),
 that the game's text is drawn in the game's own font (the page loads it under
-the family the browser's SDL asks for) and that the canvas scales to the window
-in whole multiples. With --play it then checks that the sound wakes on the first
+the family the browser's SDL asks for), that the canvas takes whole multiples
+of 640 x 480 (each game pixel a square block) at 800 x 600, 1280 x 720 and
+1920 x 1080 windows and the exact fit below, and the page's manners (F5 and the
+browser's other keys not cancelled, the controls listed, no 404, the mute). With
+--play it then checks that a click on the title's Play starts a game, that the
+full screen button works and Escape leaves it without leaving play, that a click
+plays on after a lost focus, and that the sound wakes on the first
 key that counts, presses 1, checks that play starts and that the hero moves on
 Right, saves a second screenshot and measures the status line's contrast on it
 (at least 4.5 : 1, as on the desktop), plays with a standard-mapping gamepad the
 page is handed late, paints every level as the passes do (no pass over 50 ms,
-each collision as the desktop's) and bounds the wasm heap. With --tour it plays
+each collision as the desktop's), bounds the wasm heap, and plays by touch in a
+phone's window (tap Play, run right, jump, type a name). With --tour it plays
 a whole game under each rule set, each level ended at its exit, saving a
 screenshot of every screen; with --scores it then reloads the page and checks
-that the tour's name was kept. A pass's times are its busy time (the work
+that the tour's name and the mute were kept, then ends games in two windows
+at once, five times, the last letters sent in the same millisecond: both names
+must be kept every time. A pass's times are its busy time (the work
 between the main loop's hooks), never the gaps between frames.
 """
 import argparse
