@@ -1007,22 +1007,27 @@ def block_size(browser, shown, block):
 
 
 HEADING_ROWS = (40, 110)  # the title's "Thornwald", game px: sharp edges that smoothing would blur
+# The room the page keeps under the canvas for its buttons, CSS px.
+BAR_ROOM = ("document.getElementById('bar').getBoundingClientRect().bottom"
+            " - document.getElementById('stage').getBoundingClientRect().bottom + 8")
+
 # A window, the canvas's CSS size in it, and the block each game pixel takes on the screen.
-WINDOWS = (((800, 600), (640, 480), 1), ((1280, 720), (640, 480), 1), ((1920, 1080), (1280, 960), 2),
+WINDOWS = (((800, 600), None, None), ((1280, 720), None, None), ((1920, 1080), (1280, 960), 2),
            ((2000, 1500), (1920, 1440), 3), ((500, 600), None, None))
 
 
 def check_scaling(browser, folder):
-    """Whole multiples of 640 x 480 where they fit, the exact fit below 1x, never smoothed;
+    """Whole multiples of 640 x 480 from 2x up, the exact fit below 2x, never smoothed;
     the page's lines under the canvas (taller than the window at 800 x 600) do not shrink it.
     Saves the page at the three common windows into `folder`."""
     for (w, h), want, block in WINDOWS:
         got = canvas_size_for(browser, w, h)
-        if not want:  # narrower than 640: the whole width the page leaves beside its scroll bar
+        if not want:  # below 2x: the largest fit in the room the page leaves beside its scroll bar
             room = browser.evaluate("document.documentElement.clientWidth")
-            want, block = (room, int(room * 3 / 4)), room / SCREEN_W
+            block = min(room / SCREEN_W, (h - browser.evaluate(BAR_ROOM)) / SCREEN_H)
+            want = (int(SCREEN_W * block), int(SCREEN_H * block))
         shot = os.path.join(folder, "canvas-%dx%d.png" % (w, h))
-        whole = [round(v) for v in got] == list(want) and block >= 1
+        whole = [round(v) for v in got] == list(want) and block >= 1 and block == int(block)
         if whole:
             screenshot(browser, shot)
             wrong, total = block_size(browser, shot, block)
@@ -1034,7 +1039,7 @@ def check_scaling(browser, folder):
         if whole and wrong > total // 1000:
             raise Failure("in a window of %d x %d the game's pixels are not %d x %d blocks: %d of %d differ"
                           % (w, h, block, block, wrong, total))
-        if whole and (w, h) in ((800, 600), (1280, 720), (1920, 1080)):
+        if (w, h) in ((800, 600), (1280, 720), (1920, 1080)):
             browser_shot(browser, os.path.join(folder, "page-%dx%d.png" % (w, h)))
     canvas_size_for(browser, 800, 600)
     rendering = browser.evaluate("getComputedStyle(document.getElementById('canvas')).imageRendering")
