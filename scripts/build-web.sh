@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-missing.sh emscripten chromium
-if [[ ! -f build/assets.stamp || ! -f build/game/BoldFaceLie.TTF || ! -f build/game/pics-web/title.png ]]; then
+if [[ ! -f build/assets.stamp || ! -f build/game/BoldFaceLie.TTF || ! -f build/game/pics-web/title.png
+      || ! -f build/game/pics-web/favicon.png ]]; then
   scripts/setup.sh
 fi
 

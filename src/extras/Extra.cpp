@@ -25,7 +25,8 @@ Extra::~Extra() { freeImage(sheet); }
 
 bool touchesExtra(int type, int x, int y, float px, float py) {
   const float centre = type == LevelExit ? kExitCentre : kSpriteCentre;
-  return std::fabs(x + centre - (px + kHeroScreenX)) < kTouchReach &&
+  const float across = type == LevelExit ? rules().exitReachPx : kTouchReach;
+  return std::fabs(x + centre - (px + kHeroScreenX)) < across &&
          std::fabs(y + centre - (py + kHeroScreenY)) < kTouchReach;
 }
 

@@ -12,6 +12,18 @@ const int kScreenHeight = 480;  // px
 const int kLevelWidth = 7200;   // px, the background, and so every level picture
 const int kLevelHeight = 1400;  // px
 
+// The title's menu board: one row a choice, keys 1 to 5 from the top (the
+// desktop's title adds Esc below), and the small rules board with key 8 under
+// the panda. The page's clicks and taps find the choices by these, px.
+namespace titleMenu {
+constexpr int kX = 366, kY = 150;  // the board's top-left corner
+constexpr int kWidth = 254;        // the board, and each row across it
+constexpr int kFirstRowY = 200;    // the top of row 0, under the board's "Press a key:"
+constexpr int kRowHeight = 38;     // from one row's top to the next
+constexpr int kRows = 5;           // 1 Play to 5 High scores
+constexpr int kRulesX = 150, kRulesY = 441, kRulesWidth = 196, kRulesHeight = 34;
+}  // namespace titleMenu
+
 // A frame on a sheet: its top-left corner and size, px.
 struct SheetRect {
   int x, y, w, h;

@@ -6,8 +6,11 @@
 // all there is, and both calls do nothing.
 
 // Whether the files now hold what other tabs stored, for a save that reads them
-// first: the first call starts bringing them in, later ones say when they are in
-// (a pass or two). The desktop's are in at once.
+// first: the first call asks for the page's lock on the stored files (a Web Lock
+// every tab shares) and brings them in once it is this tab's; later ones say
+// when they are in (a pass or two). True means: save now, in this pass. The
+// desktop's are in at once, and its save takes its own lock on the files.
 bool fetchStoredFiles();
-// After a save: stores the files, so a reload or another tab finds them.
+// After a save: stores the files, so a reload or another tab finds them, and lets
+// go of the lock once they are stored (a save that stored nothing lets go too).
 void storeSavedFiles();

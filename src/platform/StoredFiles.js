@@ -10,9 +10,13 @@ var thornwaldStore = {
   jobs: [],           // copies waiting their turn: {populate, done}
   fetch: 'idle',      // for a save: 'idle', 'fetching' or 'in'
   fetchStartedAt: 0,  // ms, performance.now()
-  fetchedAt: 0,       // ms, performance.now()
-  freshMs: 1000,      // files brought in longer ago than this are fetched again
   giveUpMs: 3000,     // a save waits at most this long for the files to come in
+  // Every tab of the page saves under this Web Lock, from bringing the files in to
+  // storing them back, so two tabs ending games together keep both names.
+  lockName: 'thornwald-scores',
+  release: null,      // lets go of the lock while this tab holds it for a save
+  holdMs: 3000,       // a tab that stops before its save lets go after this
+  ticket: 0,          // the fetch under way; a fetch given up is no longer it
 };
 
 // One copy at a time: a copy in that meets a copy out halfway would bring back
@@ -47,30 +51,61 @@ Module['preRun'] = [].concat(Module['preRun'] || [], function() {
   thornwaldCopy(true, function() { removeRunDependency('thornwald-scores'); });
 });
 
-// 1 when the files hold what other tabs stored, else 0; the first call starts
-// bringing them in. The game asks once a pass before a save, which re-reads the
-// files and keeps the other tabs' entries.
+function thornwaldLetGo() {
+  var release = thornwaldStore.release;
+  thornwaldStore.release = null;
+  if (release) release();
+}
+
+// 1 when the files hold what other tabs stored, else 0; the first call asks for the
+// lock and, once it is this tab's, brings them in. The game asks once a pass before
+// a save, and saves in the same pass once this says 1: it re-reads the files, keeps
+// the other tabs' entries and stores (thornwaldStoreSaved), and the lock is let go
+// when the files are stored. Without Web Locks (a page not served securely) the
+// files are brought in all the same, and two saves at once may lose a name.
 Module['thornwaldFetchStored'] = function() {
   var store = thornwaldStore, now = performance.now();
-  if (store.fetch == 'in' && now - store.fetchedAt < store.freshMs) {
+  if (store.fetch == 'in') {
     store.fetch = 'idle';
+    // The save runs in this same pass; one that changed nothing stores nothing,
+    // and lets go of the lock here.
+    var release = store.release;
+    setTimeout(function() { if (store.release == release) thornwaldLetGo(); }, 0);
     return 1;
   }
   if (store.fetch == 'fetching') {
     if (now - store.fetchStartedAt < store.giveUpMs) return 0;
-    // A store that never answers must not hold the name entry up for good.
+    // A store, or another tab, that never answers must not hold the name entry up for good.
     err('the browser did not bring in the high scores in time; saving without the other tabs\' entries');
     store.fetch = 'idle';
+    ++store.ticket;
     return 1;
   }
   store.fetch = 'fetching';
   store.fetchStartedAt = now;
-  thornwaldCopy(true, function() {
-    if (store.fetch != 'fetching') return;
-    store.fetch = 'in';
-    store.fetchedAt = performance.now();
-  });
+  var ticket = ++store.ticket;
+  var bringIn = function(release) {
+    if (ticket != store.ticket) return release();
+    thornwaldCopy(true, function() {
+      if (ticket != store.ticket) return release();
+      store.release = release;
+      store.fetch = 'in';
+      setTimeout(function() {
+        if (store.release != release) return;
+        store.fetch = 'idle';
+        thornwaldLetGo();
+      }, store.holdMs);
+    });
+  };
+  if (navigator.locks)
+    navigator.locks.request(store.lockName, function() { return new Promise(bringIn); });
+  else
+    bringIn(function() {});
   return 0;
 };
 
-Module['thornwaldStoreSaved'] = function() { thornwaldCopy(false); };
+Module['thornwaldStoreSaved'] = function() {
+  var release = thornwaldStore.release;
+  thornwaldStore.release = null;
+  thornwaldCopy(false, release);
+};

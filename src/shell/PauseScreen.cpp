@@ -10,6 +10,13 @@ const int kPausedSize = 48;  // points
 const SDL_Color kPausedColour = {255, 255, 255, 0};
 const int kPausedY = 120;     // px: above the hero, who stands at y 215
 const Uint8 kDimAlpha = 150;  // of 255: how dark the veil over the frozen picture is
+#ifdef __EMSCRIPTEN__
+// The page's pause comes mostly from a lost focus: it says how to go on (the page
+// hands a click on the canvas to the game as P).
+const char* const kHint = "Press P or click to play on";
+const int kHintSize = 20;  // points
+const int kHintY = 190;    // px: under the word
+#endif
 
 bool pausable() { return GameState == Playing || GameState == Shop; }
 
@@ -63,4 +70,9 @@ void PauseScreen::draw() {
   renderLabel(label, "Paused", 0, kPausedY, kPausedSize, kPausedColour);
   if (label.surface) label.rect.x = static_cast<Sint16>((kScreenWidth - label.surface->w) / 2);
   drawLabel(label, ScreenSurface);
+#ifdef __EMSCRIPTEN__
+  renderLabel(hint, kHint, 0, kHintY, kHintSize, kPausedColour);
+  if (hint.surface) hint.rect.x = static_cast<Sint16>((kScreenWidth - hint.surface->w) / 2);
+  drawLabel(hint, ScreenSurface);
+#endif
 }

@@ -27,6 +27,7 @@ class PauseScreen {
   bool on = false;
   SDL_Surface* frozen = nullptr;
   TextLabel label;
+  TextLabel hint;  // the page's "how to go on"
 };
 
 extern PauseScreen pauseScreen;

@@ -1,5 +1,6 @@
 // Thornwald: start up, then run passes until the player quits.
 #ifdef __EMSCRIPTEN__
+#include <SDL/SDL_mixer.h>
 #include <emscripten.h>
 #include <sys/stat.h>
 #endif
@@ -7,12 +8,15 @@
 #include "extras/Extra.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
+#include "platform/Layout.h"
 #include "platform/StandardFiles.h"
 #include "platform/StopRequest.h"
 #include "player/Player.h"
 #include "shell/Commands.h"
+#include "shell/Controls.h"
 #include "shell/Input.h"
 #include "shell/MainLoop.h"
+#include "shell/PauseScreen.h"
 #include "shell/Startup.h"
 #include "state/GameState.h"
 
@@ -38,13 +42,77 @@ void runOnePass() {
   if (!runPass()) shutdown(0);
 #endif
 }
+
+#ifdef __EMSCRIPTEN__
+bool inside(int x, int y, int left, int top, int width, int height) {
+  return x >= left && x < left + width && y >= top && y < top + height;
+}
+
+// The key of the title's choice at (x, y), game px: a menu row or the rules board.
+SDLKey titleChoiceAt(int x, int y) {
+  using namespace titleMenu;
+  const SDLKey rows[kRows] = {SDLK_1, SDLK_2, SDLK_3, SDLK_4, SDLK_5};
+  for (int row = 0; row < kRows; ++row)
+    if (inside(x, y, kX, kFirstRowY + row * kRowHeight, kWidth, kRowHeight)) return rows[row];
+  if (inside(x, y, kRulesX, kRulesY, kRulesWidth, kRulesHeight)) return SDLK_8;
+  return SDLK_UNKNOWN;
+}
+
+// A key pressed or let go by the page (a click, a tap): through the controls
+// table and the command list, as the keyboard's.
+void pageKey(SDLKey key, bool down) {
+  const Action action = actionOf(Source::Key, key);
+  if (down)
+    pressAction(action);
+  else
+    releaseAction(action);
+}
+#endif
 }  // namespace
 
 #ifdef __EMSCRIPTEN__
 // What the browser test reads from the page: the screen shown and where the hero stands.
 extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldScreen() { return int(getGameState()); }
 extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldHeroX() { return int(player.getX()); }
+extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldHeroY() { return int(player.getY()); }
 extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldLevelReady(int n) { return levelBuild.ready(n); }
+
+// A click or tap on the canvas at (x, y), game px: a paused game goes on, as P
+// does; on the title a choice does what its key does. 1 when it did something.
+extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldClick(int x, int y) {
+  const SDLKey key = pauseScreen.active()      ? keyFor(Action::Pause)
+                     : getGameState() == Title ? titleChoiceAt(x, y)
+                                               : SDLK_UNKNOWN;
+  if (key == SDLK_UNKNOWN) return 0;
+  pageKey(key, true);
+  pageKey(key, false);
+  return 1;
+}
+
+// The page's touch buttons, by their number on the page (data-button), and the
+// key whose row of the controls table each plays: left, right, jump, drop,
+// crouch, swing, trade, pause, and 1 (play on the title, else back to it).
+extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldTouch(int button, int down) {
+  const SDLKey keys[] = {SDLK_LEFT,   SDLK_RIGHT, SDLK_UP, SDLK_DOWN, SDLK_z,
+                         SDLK_LSHIFT, SDLK_LCTRL, SDLK_p,  SDLK_1};
+  if (button >= 0 && button < int(sizeof keys / sizeof keys[0])) pageKey(keys[button], down != 0);
+}
+
+// A letter of the page's letter buttons (the name entry on a touch screen), typed
+// as its key types it: its row of the controls table, then the letter if the
+// row's action is not taken.
+extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldLetter(int letter) {
+  if (letter < 'A' || letter > 'Z') return;
+  const SDLKey key = static_cast<SDLKey>(SDLK_a + (letter - 'A'));
+  commands.add({actionOf(Source::Key, key), true, static_cast<char>(letter)});
+  pageKey(key, false);
+}
+
+// The page's sound switch: every channel silent, or at full volume.
+extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldMute(int on) { Mix_Volume(-1, on ? 0 : MIX_MAX_VOLUME); }
+
+// Gives the hero a score, for the browser test's name entries (key 7) in two tabs at once.
+extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldSetScore(int score) { player.setScore(score); }
 
 // Puts the hero in the middle of the level's exit, which the next pass takes: the
 // browser test's tour of every screen walks no level.
@@ -78,6 +146,10 @@ int main(int, char**) {
   if (!handleEvents()) shutdown(0);  // Escape, or a signal during start-up
   playCommandsNow();
 #ifdef __EMSCRIPTEN__
+  // The sound is open now: the page applies the player's mute.
+  EM_ASM({
+    if (Module['thornwaldStarted']) Module['thornwaldStarted']();
+  });
   // The page must return to the browser between passes: the browser calls the
   // same pass once a frame, and main ends here without returning.
   emscripten_set_main_loop(runOnePass, 0, 1);

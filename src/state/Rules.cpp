@@ -42,6 +42,7 @@ const Rules kClassicRules = {
     0.0f,   // viewLeadPx
     false,  // exitArrow
     false,  // viewInLevel
+    30.0f,  // exitReachPx
 };
 
 const Rules kWildRules = {
@@ -85,6 +86,7 @@ const Rules kWildRules = {
     120.0f,  // viewLeadPx
     true,    // exitArrow
     true,    // viewInLevel
+    60.0f,   // exitReachPx: a hero anywhere in the gate's middle walks through it
 };
 
 const Rules& rules() { return wildRules ? kWildRules : kClassicRules; }

@@ -48,6 +48,7 @@ struct Rules {
   float viewLeadPx;  // the view leads the running hero by up to this much, eased
   bool exitArrow;    // an arrow at the screen's edge points to an exit out of view
   bool viewInLevel;  // the view stays inside the level picture; near its ends the hero leaves the middle
+  float exitReachPx;  // px across within which the hero's corner touches the gate's middle
 };
 
 extern const Rules kClassicRules, kWildRules;

@@ -284,6 +284,15 @@ TEST_F(ExtraTest, AWildThornWiltsInPlaceAndIsHarmlessUntilItStandsAgain) {
   }
 }
 
+// A hero who hops on past the gate's middle and stops against the wall still walks through it.
+TEST_F(ExtraTest, TheWildGateTakesAHeroAnywhereInItsMiddle) {
+  for (bool wild : {false, true}) {
+    wildRules = wild;
+    EXPECT_EQ(touchesExtra(LevelExit, 6650, 570, 6765 - 295.0f, 650 - 215.0f), wild);
+    EXPECT_FALSE(touchesExtra(LevelExit, 6650, 570, 6785 - 295.0f, 650 - 215.0f));
+  }
+}
+
 TEST_F(ExtraTest, TheExitArrowPointsFromTheScreensEdgeOnlyWhileTheExitIsOutOfView) {
   Picture screen = rgbaPicture(640, 480, 0xFF000000);
   Extra& exit = extras[0];

@@ -12,16 +12,24 @@ fails with a message instead of hanging. Python standard library only.
 It checks that every pass that paints level 0 behind the title's "Loading..." keeps
 under 50 ms, that the title equals its picture outside the live labels (--title),
 that the game's text is drawn in the game's own font (the page loads it under
-the family the browser's SDL asks for) and that the canvas scales to the window
-in whole multiples. With --play it then checks that the sound wakes on the first
+the family the browser's SDL asks for), that the canvas takes whole multiples
+of 640 x 480 (each game pixel a square block) at 800 x 600, 1280 x 720 and
+1920 x 1080 windows and the exact fit below, and the page's manners (F5 and the
+browser's other keys not cancelled, the controls listed, no 404, the mute). With
+--play it then checks that a click on the title's Play starts a game, that the
+full screen button works and Escape leaves it without leaving play, that a click
+plays on after a lost focus, and that the sound wakes on the first
 key that counts, presses 1, checks that play starts and that the hero moves on
 Right, saves a second screenshot and measures the status line's contrast on it
 (at least 4.5 : 1, as on the desktop), plays with a standard-mapping gamepad the
 page is handed late, paints every level as the passes do (no pass over 50 ms,
-each collision as the desktop's) and bounds the wasm heap. With --tour it plays
+each collision as the desktop's), bounds the wasm heap, and plays by touch in a
+phone's window (tap Play, run right, jump, type a name). With --tour it plays
 a whole game under each rule set, each level ended at its exit, saving a
 screenshot of every screen; with --scores it then reloads the page and checks
-that the tour's name was kept. A pass's times are its busy time (the work
+that the tour's name and the mute were kept, then ends games in two windows
+at once, five times, the last letters sent in the same millisecond: both names
+must be kept every time. A pass's times are its busy time (the work
 between the main loop's hooks), never the gaps between frames.
 """
 import argparse
@@ -111,6 +119,7 @@ class Browser:
         self.buffer = b""
         self.session = None
         self.console = []
+        self.missing = []  # addresses the page asked for and did not get (404 and such)
         exe = shutil.which("chromium") or shutil.which("chromium-browser")
         if not exe:
             raise Failure("chromium is not installed (./web.sh installs it)")
@@ -168,6 +177,9 @@ class Browser:
 
     def note(self, message):
         method = message.get("method")
+        if method == "Network.responseReceived" and message["params"]["response"]["status"] >= 400:
+            self.missing.append("%s (%d)" % (message["params"]["response"]["url"],
+                                             message["params"]["response"]["status"]))
         if method == "Runtime.consoleAPICalled":
             args = message["params"]["args"]
             self.console.append(" ".join(str(a.get("value", a.get("description", ""))) for a in args))
@@ -187,6 +199,7 @@ class Browser:
                                  session=False)["sessionId"]
         self.send("Page.enable")
         self.send("Runtime.enable")
+        self.send("Network.enable")
         # Room for the whole canvas: the window's own size leaves less.
         self.send("Emulation.setDeviceMetricsOverride",
                   {"width": 800, "height": 600, "deviceScaleFactor": 1, "mobile": False})
@@ -278,6 +291,7 @@ def play(browser, shot):
                       % (p95, MAX_PLAY_P95_MS))
     screenshot(browser, shot)
     print("play screenshot saved to %s" % shot)
+    check_fullscreen(browser)
     # A page that loses the focus pauses the game: Right then moves nothing.
     browser.evaluate("window.dispatchEvent(new Event('blur')); true")
     time.sleep(min(0.2, browser.left()))
@@ -288,11 +302,136 @@ def play(browser, shot):
     after = browser.evaluate("Module._thornwaldHeroX()")
     if after != before:
         raise Failure("the hero moved from x %s to x %s after the page lost the focus" % (before, after))
-    print("losing the focus paused the game")
+    paused = os.path.join(os.path.dirname(shot), "paused.png")
+    screenshot(browser, paused)
+    # A click on the picture plays on, as its line under "Paused" says.
+    click_canvas(browser, SCREEN_W // 2, SCREEN_H // 2)
+    time.sleep(min(0.2, browser.left()))
+    browser.key("Right", True)
+    time.sleep(min(0.5, browser.left()))
+    browser.key("Right", False)
+    if not browser.evaluate("Module._thornwaldHeroX()") > after:
+        raise Failure("the hero did not move after a click on the paused game")
+    print("losing the focus paused the game (screenshot %s); a click played on" % paused)
     browser.key("Escape", True)
     browser.key("Escape", False)
     wait_until(browser, "Module._thornwaldScreen() == %d" % TITLE, "Escape to go back to the title")
     print("Escape went back to the title")
+
+
+def click(browser, x, y):
+    """A real left click at (x, y), CSS px in the window: a user gesture for the page."""
+    for kind in ("mousePressed", "mouseReleased"):
+        browser.send("Input.dispatchMouseEvent", {"type": kind, "x": x, "y": y, "button": "left", "clickCount": 1})
+
+
+def click_canvas(browser, x, y):
+    """A click on the game's pixel (x, y), wherever the canvas sits and however large."""
+    left, top, w, h = json.loads(browser.evaluate(CANVAS_BOX))
+    click(browser, left + (x + 0.5) * w / SCREEN_W, top + (y + 0.5) * h / SCREEN_H)
+
+
+def click_element(browser, element_id):
+    x, y, w, h = json.loads(browser.evaluate(
+        "JSON.stringify((r => [r.x, r.y, r.width, r.height])(document.getElementById('%s').getBoundingClientRect()))"
+        % element_id))
+    click(browser, x + w / 2, y + h / 2)
+
+
+# Whether a keydown sent to the focused canvas came back cancelled: [key, code, ctrl, shift].
+KEY_CANCELLED = """((key, code, ctrl, shift) => {
+  const e = new KeyboardEvent('keydown', {key: key, code: code, ctrlKey: ctrl, shiftKey: shift,
+                                          bubbles: true, cancelable: true});
+  document.getElementById('canvas').dispatchEvent(e);
+  document.getElementById('canvas').dispatchEvent(new KeyboardEvent('keyup', {key: key, code: code, bubbles: true}));
+  return e.defaultPrevented;
+})(%s)"""
+BROWSER_KEYS = [["F5", "F5", False, False], ["F11", "F11", False, False], ["F12", "F12", False, False],
+                ["Tab", "Tab", False, False], ["Backspace", "Backspace", False, False],
+                ["r", "KeyR", True, False], ["I", "KeyI", True, True]]
+GAME_KEYS = [["ArrowDown", "ArrowDown", False, False], [" ", "Space", False, False]]
+# What the page lists under the canvas: every key of the game's, as the README's table.
+LISTED_KEYS = ["\u2190", "\u2192", "\u2191", "\u2193", "Space", "Z", "Left Shift", "Left Ctrl", "P", "1", "2", "5",
+               "6", "7", "8", "A", "Esc", "F"]
+
+
+def check_manners(browser):
+    """On the title: the browser's own keys reach the browser, the game's are the game's
+    (no scrolling); the page lists the controls; the mute button silences every channel and
+    is remembered; the tab's icon loads."""
+    for key in BROWSER_KEYS + GAME_KEYS:
+        cancelled = browser.evaluate(KEY_CANCELLED % json.dumps(key)[1:-1])
+        if cancelled != (key in GAME_KEYS):
+            raise Failure("a keydown of %s came back %s" % ("+".join(
+                ["Ctrl"] * key[2] + ["Shift"] * key[3] + [key[1]]), "cancelled" if cancelled else "not cancelled"))
+    released = browser.evaluate("""(() => {
+      let heard = false;
+      const hear = () => { heard = true; };
+      document.addEventListener('keyup', hear);
+      document.getElementById('canvas').dispatchEvent(new KeyboardEvent('keyup', {key: 'ArrowRight',
+          code: 'ArrowRight', altKey: true, bubbles: true}));
+      document.removeEventListener('keyup', hear);
+      return heard;
+    })()""")
+    if not released:
+        raise Failure("a game key let go with Alt held did not reach the game")
+    print("F5, F11, F12, Tab, Backspace, Ctrl+R and Ctrl+Shift+I reach the browser; Down and Space are the game's")
+    listed = browser.evaluate("[...document.querySelectorAll('#controls kbd')].map((k) => k.textContent)")
+    missing = [k for k in LISTED_KEYS if k not in listed]
+    if missing:
+        raise Failure("the page's controls do not list %s" % missing)
+    if browser.evaluate("fetch('favicon.png').then((r) => r.ok && r.headers.get('content-type'))", wait=True) \
+            != "image/png":
+        raise Failure("the page's favicon.png does not load")
+    if browser.missing:
+        raise Failure("the page asked for what is not there: %s" % ", ".join(browser.missing))
+    click_element(browser, "mute")
+    if not soon(browser, "SDL.channels.length && SDL.channels.every((c) => c.volume == 0)"):
+        raise Failure("the mute button did not silence the sound")
+    if browser.evaluate("localStorage.getItem('thornwald.muted')") != "1":
+        raise Failure("the mute button was not remembered")
+    click_element(browser, "mute")
+    if not soon(browser, "SDL.channels.every((c) => c.volume == 1)"):
+        raise Failure("the mute button did not bring the sound back")
+    print("the controls are listed, the favicon loads, mute silences %d channels and is remembered"
+          % browser.evaluate("SDL.channels.length"))
+
+
+def play_row_centre():
+    """The middle of the title's "1 Play" row, game px, from the layout the generator's
+    title painter and the game's click both read."""
+    with open(os.path.join(ROOT, "src", "platform", "Layout.h")) as layout:
+        menu = re.search(r"namespace titleMenu \{(.*?)\}", layout.read(), re.S).group(1)
+    number = lambda name: int(re.search(name + r" = (\d+)", menu).group(1))
+    return number("kX") + number("kWidth") // 2, number("kFirstRowY") + number("kRowHeight") // 2
+
+
+def check_title_click(browser):
+    """A click on the title's "Play" starts a game, as key 1 does; Escape goes back."""
+    click_canvas(browser, *play_row_centre())
+    if not soon(browser, "Module._thornwaldScreen() == %d" % PLAYING):
+        raise Failure("a click on the title's Play did not start a game")
+    press(browser, "Escape")
+    wait_for_screen(browser, "title")
+    print("a click on the title's Play started a game")
+
+
+def check_fullscreen(browser):
+    """During play, the page's button shows the game full screen, fitted to the screen; Escape
+    leaves full screen and play goes on (it does not also go back to the title)."""
+    click_element(browser, "fullscreen")
+    if not soon(browser, "document.fullscreenElement && document.fullscreenElement.id == 'stage'"):
+        raise Failure("the full screen button did not show the game full screen")
+    size = json.loads(browser.evaluate(CANVAS_BOX))[2:]
+    room = json.loads(browser.evaluate("JSON.stringify([innerWidth, innerHeight])"))
+    print("full screen: the canvas is %g x %g in %d x %d" % (size[0], size[1], room[0], room[1]))
+    press(browser, "Escape")
+    if not soon(browser, "!document.fullscreenElement"):
+        raise Failure("Escape did not leave full screen")
+    time.sleep(min(0.3, browser.left()))
+    if browser.evaluate("Module._thornwaldScreen()") != PLAYING:
+        raise Failure("Escape that left full screen also left play")
+    print("Escape left full screen and play went on")
 
 
 # Paints level n afresh on the title as the passes of the statistics and the shop
@@ -497,9 +636,13 @@ def saved_score_survives_reload(browser, shot):
             raise Failure("the name %s was not in the browser's IndexedDB %d s after the save"
                           % (SCORE_NAME, STORE_SECONDS))
         time.sleep(min(POLL_SECONDS, browser.left()))
-    browser.evaluate("window.thornwaldOldPage = true")
+    browser.evaluate("window.thornwaldOldPage = true; localStorage.setItem('thornwald.muted', '1')")
     browser.send("Page.reload")
     wait_until(browser, RELOADED_TITLE % TITLE, "the title after the reload")
+    if not soon(browser, "SDL.channels.length && SDL.channels.every((c) => c.volume == 0)"):
+        raise Failure("the page did not keep the sound muted across the reload")
+    click_element(browser, "mute")
+    print("the mute was kept across the reload")
     names = browser.evaluate("Module.FS.readFile('/scorenames.txt', {encoding: 'utf8'})") or ""
     if SCORE_NAME not in names.split("\n"):
         raise Failure("after the reload the names file holds %r, not %s" % (names, SCORE_NAME))
@@ -511,6 +654,174 @@ def saved_score_survives_reload(browser, shot):
     screenshot(browser, shot)
     print("%s survived a reload in the browser's IndexedDB (mode 644); list screenshot saved to %s"
           % (SCORE_NAME, shot))
+
+
+PHONE = {"width": 390, "height": 844, "deviceScaleFactor": 1, "mobile": True}  # CSS px, upright
+TOUCH_NAME, TOUCH_SCORE = "TAP", 5000  # typed on the name entry's letter buttons
+TOUCH_SHOWN = "getComputedStyle(document.getElementById('touch')).display != 'none'"
+
+
+def tap(browser, x, y, seconds=0.05):
+    """A finger on (x, y), CSS px, for `seconds`."""
+    browser.send("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
+    time.sleep(min(seconds, browser.left()))
+    browser.send("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+
+
+def centre_of(browser, selector):
+    x, y, w, h = json.loads(browser.evaluate(
+        "JSON.stringify((r => [r.x, r.y, r.width, r.height])(document.querySelector(%s).getBoundingClientRect()))"
+        % json.dumps(selector)))
+    return x + w / 2, y + h / 2
+
+
+def check_touch(browser, url, shot):
+    """In a window that plays by touch (a phone's, upright): the touch controls show under the
+    game; a tap on the title's Play starts a game; holding the right button runs, Jump jumps."""
+    if browser.evaluate(TOUCH_SHOWN):
+        raise Failure("the touch controls show on a page played with a mouse")
+    first = browser.session
+    target = browser.send("Target.createTarget", {"url": "about:blank", "newWindow": True}, session=False)["targetId"]
+    browser.session = browser.send("Target.attachToTarget", {"targetId": target, "flatten": True},
+                                   session=False)["sessionId"]
+    try:
+        browser.send("Runtime.enable")
+        browser.send("Emulation.setDeviceMetricsOverride", PHONE)
+        browser.send("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+        browser.send("Page.navigate", {"url": url})
+        wait_until(browser, PAGE_READY % TITLE + " && Module._thornwaldLevelReady(0)", "the title on the phone")
+        if not browser.evaluate(TOUCH_SHOWN):
+            raise Failure("the touch controls do not show on a touch screen")
+        size = json.loads(browser.evaluate(CANVAS_BOX))[2:]
+        left, top, w, h = json.loads(browser.evaluate(CANVAS_BOX))
+        x, y = play_row_centre()
+        tap(browser, left + x * w / SCREEN_W, top + y * h / SCREEN_H)
+        if not soon(browser, "Module._thornwaldScreen() == %d" % PLAYING):
+            raise Failure("a tap on the title's Play did not start a game")
+        time.sleep(min(0.3, browser.left()))
+        start_x = browser.evaluate("Module._thornwaldHeroX()")
+        tap(browser, *centre_of(browser, "#touch [data-button='1']"), seconds=0.6)
+        ran_to = browser.evaluate("Module._thornwaldHeroX()")
+        if not ran_to > start_x:
+            raise Failure("the hero did not run on the touch right button: x %s to %s" % (start_x, ran_to))
+        time.sleep(min(0.5, browser.left()))  # to a stop
+        ground = browser.evaluate("Module._thornwaldHeroY()")
+        browser.evaluate("window.thornwaldHighest = 1e9; (function watch() { if (window.thornwaldHighest > -1) {"
+                         " thornwaldHighest = Math.min(thornwaldHighest, Module._thornwaldHeroY());"
+                         " requestAnimationFrame(watch); } })(); true")
+        tap(browser, *centre_of(browser, "#touch [data-button='2']"), seconds=0.2)
+        time.sleep(min(0.6, browser.left()))
+        highest = browser.evaluate("thornwaldHighest")
+        if not highest < ground:
+            raise Failure("the hero did not jump on the touch Jump button: y %s, highest %s" % (ground, highest))
+        browser_shot(browser, shot)
+        # The name entry (reached here by key 7) shows letter buttons; P among them types P.
+        browser.evaluate("Module._thornwaldSetScore(%d)" % TOUCH_SCORE)
+        press_in_page(browser, "7")
+        wait_for_screen(browser, "name entry")
+        if not soon(browser, "getComputedStyle(document.getElementById('letters')).display != 'none'"):
+            raise Failure("the name entry shows no letter buttons on a touch screen")
+        browser_shot(browser, shot.replace(".png", "-name.png"))
+        for letter in TOUCH_NAME:
+            tap(browser, *centre_of(browser, "#letters button:nth-child(%d)" % (ord(letter) - ord("A") + 1)))
+            time.sleep(min(0.2, browser.left()))  # a letter too soon after the one before is dropped
+        wait_for_screen(browser, "scores")
+        names = browser.evaluate("Module.FS.readFile('/scorenames.txt', {encoding: 'utf8'})") or ""
+        if TOUCH_NAME not in names.split("\n"):
+            raise Failure("the name tapped on the letter buttons is not in the table: %r" % names)
+        print("touch: the controls show on a %d x %d phone (canvas %g x %g); a tap on Play started a game,"
+              " the right button ran from x %s to x %s, Jump rose from y %s to y %s, the letter buttons typed %s;"
+              " screenshot %s" % (PHONE["width"], PHONE["height"], size[0], size[1], start_x, ran_to, ground,
+                                  highest, TOUCH_NAME, shot))
+    finally:
+        browser.session = first
+        browser.send("Target.closeTarget", {"targetId": target}, session=False)
+
+
+# A key typed into the page as the keyboard would (the game's SDL reads keyCode), at
+# once or at the wall-clock millisecond `at`; notes when it was sent (ms, fractional).
+TYPE_KEY = """((letter, at) => {
+  const send = () => {
+    window.thornwaldSentAt = performance.timeOrigin + performance.now();
+    for (const type of ['keydown', 'keyup']) {
+      const e = new KeyboardEvent(type, {key: letter.toLowerCase(), code: 'Key' + letter, bubbles: true, cancelable: true});
+      Object.defineProperty(e, 'keyCode', {value: letter.charCodeAt(0)});
+      document.dispatchEvent(e);
+    }
+  };
+  // A timer wakes a few ms early, and the last of the wait is spun, to the millisecond.
+  const spin = () => { while (Date.now() < at); send(); };
+  if (at) setTimeout(spin, at - Date.now() - 4); else send();
+  return true;
+})(%s, %s)"""
+TAB_TRIES = 5
+TAB_NAMES = ("B%sJ", "B%sK")  # each try's names in the two tabs: the last letters go together
+TRY_LETTERS = "CDEGH"
+PAGE_READY = "window.Module && Module.calledRun && Module._thornwaldScreen() == %d"
+
+
+def type_letter(browser, letter, at=0):
+    browser.evaluate(TYPE_KEY % (json.dumps(letter), at))
+
+
+def two_tabs_keep_both_names(browser, url):
+    """Two tabs of the page end games with their last letters sent in the same millisecond,
+    TAB_TRIES times: the stored table keeps both names every time."""
+    first = browser.session
+    target = browser.send("Target.createTarget", {"url": url, "newWindow": True}, session=False)["targetId"]
+    second = browser.send("Target.attachToTarget", {"targetId": target, "flatten": True}, session=False)["sessionId"]
+    tabs = (first, second)
+    try:
+        browser.session = second
+        browser.send("Runtime.enable")
+        wait_until(browser, PAGE_READY % TITLE, "the second tab's title")
+        gaps = []
+        for t in range(TAB_TRIES):
+            names = [pattern % TRY_LETTERS[t] for pattern in TAB_NAMES]
+            for n, tab in enumerate(tabs):
+                browser.session = tab
+                if browser.evaluate("Module._thornwaldScreen()") == SCREENS["scores"]:
+                    press_in_page(browser, "1")  # back to the title
+                    wait_for_screen(browser, "title")
+                browser.evaluate("Module._thornwaldSetScore(%d)" % (900000 + 10 * t + n))
+                press_in_page(browser, "7")
+                wait_for_screen(browser, "name entry")
+                for letter in names[n][:2]:
+                    type_letter(browser, letter)
+                    time.sleep(min(0.15, browser.left()))  # a letter too soon after the one before is dropped
+            at = int(time.time() * 1000) + 400
+            for n, tab in enumerate(tabs):
+                browser.session = tab
+                type_letter(browser, names[n][2], at)
+            sent = []
+            for tab in tabs:
+                browser.session = tab
+                wait_for_screen(browser, "scores")
+                sent.append(browser.evaluate("window.thornwaldSentAt"))
+            gaps.append(abs(sent[0] - sent[1]))
+            stored_by = time.monotonic() + STORE_SECONDS
+            while True:
+                stored = stored_names(browser).split("\n")
+                if all(name in stored for name in names):
+                    break
+                if time.monotonic() > stored_by:
+                    raise Failure("try %d: the stored table holds %s, not both %s" % (t + 1, stored, names))
+                time.sleep(min(POLL_SECONDS, browser.left()))
+        print("two tabs kept both names in %d of %d tries, the last letters sent %s ms apart"
+              % (TAB_TRIES, TAB_TRIES, ", ".join("%.1f" % g for g in gaps)))
+    finally:
+        browser.session = first
+        browser.send("Target.closeTarget", {"targetId": target}, session=False)
+
+
+def press_in_page(browser, key):
+    """A digit key typed into the page (any tab, shown or not)."""
+    browser.evaluate(TYPE_KEY.replace("'Key' + letter", "'Digit' + letter") % (json.dumps(key), 0))
+
+
+def stored_names(browser):
+    return browser.send("Runtime.evaluate", {"expression": STORED_NAMES, "awaitPromise": True,
+                                             "returnByValue": True})["result"].get("value") or ""
 
 
 # The family the game's SDL asked for, and whether the page's font under it is loaded.
@@ -680,15 +991,67 @@ def canvas_size_for(browser, w, h):
     return json.loads(browser.evaluate(CANVAS_BOX))[2:]
 
 
-def check_scaling(browser):
-    """Whole multiples of 640 x 480 where they fit, shrunk to fit below 1x."""
-    for (w, h), want in (((1400, 1000), [1280, 960]), ((2000, 1500), [1920, 1440]), ((1000, 700), [640, 480]),
-                         ((500, 600), [500, 375])):
+def block_size(browser, shown, block):
+    """Whether the screenshot `shown` draws each of the canvas's pixels as a block x block
+    square of its own colour (never smoothed): the rows of the title's heading are compared."""
+    game = base64.b64decode(browser.evaluate(CANVAS_RGBA))
+    last = int(HEADING_ROWS[1] * block)
+    rows = png_rows(shown, last)
+    wrong = total = 0
+    for y in range(int(HEADING_ROWS[0] * block), last + 1, 3):
+        for x, pixel in enumerate(rows[y]):
+            at = (int(y / block) * SCREEN_W + int(x / block)) * 4
+            total += 1
+            wrong += any(abs(a - b) > 2 for a, b in zip(pixel, game[at:at + 3]))
+    return wrong, total
+
+
+HEADING_ROWS = (40, 110)  # the title's "Thornwald", game px: sharp edges that smoothing would blur
+# The room the page keeps under the canvas for its buttons, CSS px.
+BAR_ROOM = ("document.getElementById('bar').getBoundingClientRect().bottom"
+            " - document.getElementById('stage').getBoundingClientRect().bottom + 8")
+
+# A window, the canvas's CSS size in it, and the block each game pixel takes on the screen.
+WINDOWS = (((800, 600), None, None), ((1280, 720), None, None), ((1920, 1080), (1280, 960), 2),
+           ((2000, 1500), (1920, 1440), 3), ((500, 600), None, None))
+
+
+def check_scaling(browser, folder):
+    """Whole multiples of 640 x 480 from 2x up, the exact fit below 2x, never smoothed;
+    the page's lines under the canvas (taller than the window at 800 x 600) do not shrink it.
+    Saves the page at the three common windows into `folder`."""
+    for (w, h), want, block in WINDOWS:
         got = canvas_size_for(browser, w, h)
-        if [round(v) for v in got] != want:
+        if not want:  # below 2x: the largest fit in the room the page leaves beside its scroll bar
+            room = browser.evaluate("document.documentElement.clientWidth")
+            block = min(room / SCREEN_W, (h - browser.evaluate(BAR_ROOM)) / SCREEN_H)
+            want = (int(SCREEN_W * block), int(SCREEN_H * block))
+        shot = os.path.join(folder, "canvas-%dx%d.png" % (w, h))
+        whole = [round(v) for v in got] == list(want) and block >= 1 and block == int(block)
+        if whole:
+            screenshot(browser, shot)
+            wrong, total = block_size(browser, shot, block)
+        print("window %d x %d: canvas %g x %g CSS px%s" % (
+            w, h, got[0], got[1], ", each game pixel a %d x %d block (%d of %d sampled pixels differ)"
+            % (block, block, wrong, total) if whole else " (the exact fit, %.3fx)" % block))
+        if [round(v) for v in got] != list(want):
             raise Failure("in a window of %d x %d the canvas is %s, not %s" % (w, h, got, want))
+        if whole and wrong > total // 1000:
+            raise Failure("in a window of %d x %d the game's pixels are not %d x %d blocks: %d of %d differ"
+                          % (w, h, block, block, wrong, total))
+        if (w, h) in ((800, 600), (1280, 720), (1920, 1080)):
+            browser_shot(browser, os.path.join(folder, "page-%dx%d.png" % (w, h)))
     canvas_size_for(browser, 800, 600)
-    print("the canvas scaled to 2x, 3x, 1x and fit a narrow window")
+    rendering = browser.evaluate("getComputedStyle(document.getElementById('canvas')).imageRendering")
+    if rendering not in ("pixelated", "crisp-edges"):
+        raise Failure("the canvas is drawn with image-rendering %r" % rendering)
+
+
+def browser_shot(browser, path):
+    """The whole window, the page's own lines and buttons too."""
+    data = browser.send("Page.captureScreenshot", {"format": "png"})["data"]
+    with open(path, "wb") as out:
+        out.write(base64.b64decode(data))
 
 
 def screenshot(browser, path):
@@ -733,14 +1096,18 @@ def main():
         if args.title:
             compare_title(browser, args.title)
         check_font(browser)
-        check_scaling(browser)
+        check_scaling(browser, os.path.dirname(os.path.abspath(args.shot)))
         if args.play:
-            check_sound_wakes(browser)
+            check_sound_wakes(browser)  # first: the mute button's click would wake it
+        check_manners(browser)
+        if args.play:
+            check_title_click(browser)
             play(browser, args.play)
             check_status_contrast(args.play)
             check_gamepad(browser)
             paint_levels(browser)
             check_memory(browser)
+            check_touch(browser, url, os.path.join(os.path.dirname(os.path.abspath(args.play)), "touch.png"))
         if args.scores and not args.tour:
             raise Failure("--scores checks the score the tour saves: give --tour too")
         if args.tour:
@@ -750,6 +1117,7 @@ def main():
         # Last: it reloads the page, which starts the frame gaps and the memory afresh.
         if args.scores:
             saved_score_survives_reload(browser, args.scores)
+            two_tabs_keep_both_names(browser, url)
         return 0
     except Failure as failure:
         print("web smoke test FAILED: %s" % failure, file=sys.stderr)

@@ -9,4 +9,4 @@ void generatePlayer(const std::string& gameDir);      // pics/player.png
 void generateExtras(const std::string& gameDir);      // pics/extrasAnimalsSprites.png
 void generateGoblins(const std::string& gameDir);     // pics/goblinsheet.png
 void generateLevelPictures(const std::string& gameDir);  // background, tiles, tiles-collision
-void generateIcon(const std::string& gameDir);           // thornwald.png, for the desktop entry
+void generateIcon(const std::string& gameDir);           // thornwald.png, pics-web/favicon.png

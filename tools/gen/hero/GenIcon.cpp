@@ -1,16 +1,18 @@
-// The desktop icon: the panda on a mossy rounded square.
+// The desktop icon, and the page's favicon: the panda on a mossy rounded square.
 #include "Generators.h"
 #include "hero/PandaPainter.h"
 #include "kit/Paint.h"
 
 namespace {
-const int kIconPx = 128;
+const int kIconPx = 128;         // the desktop's icon; the painting below is in its px
+const int kFaviconPx = 32;       // the browser tab's
 const double kPandaScale = 2.5;  // icon px per sprite px
-}  // namespace
 
-void generateIcon(const std::string& gameDir) {
-  cairo_surface_t* canvas = newCanvas(kIconPx, kIconPx);
+// The icon at `px` square: the 128 px painting scaled, so both show the same panda.
+void paintIcon(int px, const std::string& path) {
+  cairo_surface_t* canvas = newCanvas(px, px);
   cairo_t* cr = cairo_create(canvas);
+  cairo_scale(cr, double(px) / kIconPx, double(px) / kIconPx);
   roundedRect(cr, 4, 4, kIconPx - 8, kIconPx - 8, 22);
   cairo_pattern_t* moss = cairo_pattern_create_linear(0, 0, 0, kIconPx);
   cairo_pattern_add_color_stop_rgb(moss, 0, 0x8c / 255.0, 0xc0 / 255.0, 0x63 / 255.0);
@@ -25,6 +27,12 @@ void generateIcon(const std::string& gameDir) {
   cairo_scale(cr, kPandaScale, kPandaScale);
   hero::paintPanda(cr, hero::standPose());
   cairo_destroy(cr);
-  saveRgba(canvas, gameDir + "/thornwald.png");
+  saveRgba(canvas, path);
   cairo_surface_destroy(canvas);
+}
+}  // namespace
+
+void generateIcon(const std::string& gameDir) {
+  paintIcon(kIconPx, gameDir + "/thornwald.png");
+  paintIcon(kFaviconPx, gameDir + "/pics-web/favicon.png");
 }

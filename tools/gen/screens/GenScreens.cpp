@@ -45,7 +45,7 @@ void signBoard(cairo_t* cr, double x, double y, double w, double h, double groun
 
 // In the browser the page cannot be quit (Escape there goes back to the title),
 // so its menu leaves the last row out.
-void titleMenu(cairo_t* cr, double x, double y, bool web) {
+void paintTitleMenu(cairo_t* cr, double x, double y, bool web) {
   struct Item {
     const char* key;
     const char* label;
@@ -53,13 +53,13 @@ void titleMenu(cairo_t* cr, double x, double y, bool web) {
                {"4", "About"}, {"5", "High scores"},  {"Esc", "Quit"}};
   showText(cr, "Press a key:", x + 125, y + 32, 17, hex("#5a3a22"), Align::Centre);
   double capsW = keycapWidth(cr, "Esc", 18), labelX = x + 22 + capsW + 14;
-  double top = y + 50;
+  double top = titleMenu::kFirstRowY - titleMenu::kY + y;
   for (const Item& item : items) {
     if (web && std::string(item.key) == "Esc") continue;
     double kw = keycapWidth(cr, item.key, 18);
     keycap(cr, item.key, x + 22 + (capsW - kw) / 2, top, 18);
     showText(cr, item.label, labelX, top + 21, 21, kInk);
-    top += 38;
+    top += titleMenu::kRowHeight;
   }
 }
 
@@ -67,7 +67,7 @@ void titleMenu(cairo_t* cr, double x, double y, bool web) {
 void rulesPlaque(cairo_t* cr, double x, double y) {
   Tone board = {hex("#d9a86a"), hex("#ecc48c"), hex("#b0804a"), hex("#3a2418")};
   cairo_new_path(cr);
-  roundedRect(cr, x, y, 196, 34, 6);
+  roundedRect(cr, x, y, titleMenu::kRulesWidth, titleMenu::kRulesHeight, 6);
   fillToned(cr, board, 2, 3, 1.5);
   keycap(cr, "8", x + 10, y + 4, 16);
 }
@@ -82,11 +82,11 @@ void paintTitleFor(cairo_t* cr, bool web) {
   layout.seed = 11;
   layout.clouds = {{190, 170, 46}, {480, 150, 36}};
   paintForest(cr, morningPalette(), layout);
-  signBoard(cr, 366, 150, 254, 262, 440);
-  titleMenu(cr, 366, 150, web);
+  signBoard(cr, titleMenu::kX, titleMenu::kY, titleMenu::kWidth, 262, 440);
+  paintTitleMenu(cr, titleMenu::kX, titleMenu::kY, web);
   paintPanda(cr, 180, 436, 2.0, PandaPose::Wave);
   paintNut(cr, 262, 417, 18, 0.3);
-  rulesPlaque(cr, 150, 441);
+  rulesPlaque(cr, titleMenu::kRulesX, titleMenu::kRulesY);
   heading(cr, "Thornwald", 320, 100, 86);
   hint(cr, "Free the caged animals of the thorn wood!", 320, 135, 18);
 }
