@@ -16,7 +16,7 @@ void Player::reset(uint32_t now) {
   speedy = 0.0f;
   jumpStart = 0;
   slideStart = 0;
-  jumpGrace = {};
+  jumpGrace.clear();
   att = false;
   cro = false;
   jum = true;

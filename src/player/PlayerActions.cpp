@@ -47,7 +47,7 @@ void Player::jump(uint32_t now) {
     jumpGrace.pressTick = now;
     return;
   }
-  jumpGrace = {};
+  jumpGrace.clear();
   jum = true;
   look.playSound(look.soundRunning, kSoundStop);
   jumpStart = now;
@@ -56,7 +56,7 @@ void Player::jump(uint32_t now) {
 
 void Player::jumpOnLanding(uint32_t now) {
   const bool early = jumpGrace.pressed && within(jumpGrace.pressTick, now, rules().earlyJumpMs);
-  jumpGrace = {};
+  jumpGrace.clear();
   if (early) jump(now);
 }
 
