@@ -10,9 +10,11 @@
 
 #include "extras/Extra.h"
 #include "goblins/Goblin.h"
+#include "level/Level.h"
 #include "level/LevelBuild.h"
 #include "platform/Clock.h"
 #include "player/Player.h"
+#include "player/View.h"
 #include "scores/HighScores.h"
 #include "shell/Commands.h"
 #include "shell/GameFlow.h"
@@ -154,6 +156,8 @@ SavedGameState::~SavedGameState() {
   player.reset(nowMs());
   resetShop();
   wildRules = false;  // every start of the game plays the classic rules, and places their extras
+  view.reset();
+  for (Level& level : levels) level.clockMs = kLevelTimeMs;  // a wild level's own clock goes with its game
   for (int i = 0; i < kExtraCount; ++i) {
     extras[i].place(i);
     extras[i].x = extraX[i], extras[i].y = extraY[i];

@@ -76,12 +76,13 @@ const Rules kWildRules = {
     true,    // goblinsBite
     true,    // goblinsRecoil
     110.0f,  // goblinAttackReach
-    // The level, the road and the screens (16 points: the status lines with the health fit):
+    // The level, the road and the screens (15 points: the status lines with the health and
+    // a three-digit clock fit):
     true,    // ownExtras
     false,   // shopKey
     true,    // bonusAtExit
     true,    // showsHealth
-    16,      // statusPoints
+    15,      // statusPoints
     36,      // statusBandPx
     120.0f,  // viewLeadPx
     true,    // exitArrow

@@ -20,6 +20,7 @@
 #include <cmath>
 
 #include "TestSupport.h"
+#include "extras/LevelExtras.h"
 #include "goblins/Goblin.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
@@ -92,11 +93,13 @@ class TextFitsScreenTest : public testing::Test {
 }  // namespace
 
 TEST_F(TextFitsScreenTest, EveryLongestLineEndsInsideTheScreen) {
-  levels[kLastLevel].startTick = nowMs();  // the whole 60 s left
-  // The wild status lines hold all of the classic ones and more, in a smaller size.
+  levels[kLastLevel].startTick = nowMs();  // the whole clock left
+  // The wild status lines hold all of the classic ones and more, in a smaller size, and the
+  // longest clock a level's extras file may give.
   player.setHealth(999);
   for (bool wild : {false, true}) {
     wildRules = wild;
+    levels[kLastLevel].clockMs = wild ? kMaxClockSeconds * 1000u : kLevelTimeMs;
     player.setScore(wild ? 9999 : kMostScoreInPlay);  // nuts, animals and goblins score too
     buildStatusLine(nowMs());
     buildShopStatusLine();
