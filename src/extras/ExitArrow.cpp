@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "extras/Extra.h"
+#include "platform/Blit.h"
 #include "platform/Layout.h"
 
 ExitArrow exitArrow;
@@ -37,7 +38,7 @@ void fillTriangle(SDL_Surface* screen, Point a, Point b, Point c, Uint32 colour)
     }
     if (first > last) continue;
     SDL_Rect run = {Sint16(first), Sint16(y), Uint16(last - first + 1), 1};
-    SDL_FillRect(screen, &run, colour);
+    fillArea(screen, &run, colour);
   }
 }
 

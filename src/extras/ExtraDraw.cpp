@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "extras/Extra.h"
+#include "platform/Blit.h"
 #include "platform/Layout.h"
 #include "player/View.h"
 
@@ -103,13 +104,13 @@ void Extra::draw(SDL_Surface* screen) const {
   if (squash == 1) {
     SDL_Rect src = srcRect;  // the blit clips its own copies
     SDL_Rect dst = dstRect;
-    SDL_BlitSurface(sheet, &src, screen, &dst);
+    blit(sheet, &src, screen, &dst);
     return;
   }
   const int rows = srcRect.h / squash;
   for (int row = 0; row < rows; ++row) {
     SDL_Rect src = {srcRect.x, static_cast<Sint16>(srcRect.y + row * squash), srcRect.w, 1};
     SDL_Rect dst = {dstRect.x, static_cast<Sint16>(dstRect.y + srcRect.h - rows + row), 0, 0};
-    SDL_BlitSurface(sheet, &src, screen, &dst);
+    blit(sheet, &src, screen, &dst);
   }
 }

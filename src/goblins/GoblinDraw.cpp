@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "goblins/Goblin.h"
+#include "platform/Blit.h"
 #include "platform/Layout.h"
 #include "platform/SurfaceFormat.h"
 #include "player/View.h"
@@ -45,7 +46,7 @@ void Goblin::draw(SDL_Surface* screen, uint32_t now) const {
   int spriteX = static_cast<Sint16>(static_cast<int>(x - view.left()));
   int spriteY = static_cast<Sint16>(static_cast<int>(y - view.top()));
   SDL_Rect src = srcRect, dst = makeRect(spriteX, spriteY, 0, 0);  // the blit clips its own copies
-  SDL_BlitSurface(spriteSheet, &src, screen, &dst);
+  blit(spriteSheet, &src, screen, &dst);
   if (hitFlash && now - hitTick < kHitFlashMs) drawHitFlash(screen, spriteX, spriteY, src);
   // The blit clips a sprite that starts left of or above the screen to its edge;
   // the bar is placed from that clipped corner.
@@ -132,7 +133,7 @@ void Goblin::drawHealthBar(SDL_Surface* screen, int spriteX, int spriteY) const 
   int barHeight = health / kHealthPerBarRow;
   SDL_Rect src = makeRect(0, 0, kBarWidth, barHeight);
   SDL_Rect dst = makeRect(spriteX + kBarOffsetX, spriteY + kBarOffsetY + barHeight, 0, 0);
-  SDL_BlitSurface(healthBarImage, &src, screen, &dst);
+  blit(healthBarImage, &src, screen, &dst);
 }
 
 uint32_t Goblin::strikeMs() const { return kFrameMs * (kRaisedFrame + 1); }

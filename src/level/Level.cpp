@@ -4,10 +4,9 @@
 #include <climits>
 #include <string>
 
-#include "level/FastBlit.h"
+#include "platform/FastBlit.h"
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
-#include "platform/PixelHold.h"
 #include "platform/RegularFile.h"
 
 Level::Level() {
@@ -50,34 +49,23 @@ void Level::startPaint(int n) {
   if (!background) background = loadImage(kBackgroundPicture);
   // A copy of its own, made a row at a time as it is painted, gets the visible
   // tiles; the collision tiles go into the map.
-  levelImage = privateBlank(background);
-  // The browser makes a canvas's memory at its first drawing, tens of ms for a
-  // level picture: here, not in the pass that paints the first slice.
-  showRows(levelImage, 0, 1);
+  levelImage = privateUnset(background);  // every row gets the background's first
   painting = std::make_unique<LevelPainting>(mapOf(n), n, tiles, collisionTiles, background, levelImage,
                                              collision, background);
 }
 
 bool Level::paintRows(int rows) {
   if (!painting) return true;
-  const bool done = painting->paintRows(rows);
-  // The browser draws the level from its canvas: each slice is shown as it is painted.
-  const int height = levelImage ? levelImage->h : 0;
-  const int painted = done ? height : std::min(painting->rowsPainted(), height);
-  showRows(levelImage, shownRows, painted - shownRows);
-  shownRows = painted;
-  if (!done) return false;
+  if (!pictureIn(background) || !painting->paintRows(rows)) return false;
   painting.reset();
   // Worked out here, by the painter, so the level's first frame need not.
   opaqueRow = opaqueRows(levelImage);
   opaqueRowOf = levelImage;
-  dropPixels(levelImage);  // the browser only blits it from now on
   return true;
 }
 
 void Level::unpaint() {
   painting.reset();
-  shownRows = 0;
   freeImage(levelImage);
   collision.clear();
   // A new picture may get the freed one's address.

@@ -54,9 +54,8 @@ class Level {
   // worked out: those rows are copied to the screen instead of blended.
   std::vector<bool> opaqueRow;
   const SDL_Surface* opaqueRowOf = nullptr;
-  // The painting under way, if any, and the picture rows it has shown so far.
+  // The painting under way, if any.
   std::unique_ptr<LevelPainting> painting;
-  int shownRows = 0;
 };
 
 extern Level levels[kLevelCount];

@@ -1,10 +1,10 @@
 // The view drawing: one blit of the 640 x 480 window of the level picture.
 #include <algorithm>
 
-#include "level/FastBlit.h"
 #include "level/Level.h"
 #include "level/Pixels.h"
-#include "platform/PixelHold.h"
+#include "platform/Blit.h"
+#include "platform/FastBlit.h"
 
 namespace {
 const int kViewWidth = 640;                                           // px
@@ -35,7 +35,7 @@ void fillRect(SDL_Surface* screen, int x0, int y0, int x1, int y1, Uint32 colour
   if (x0 >= x1 || y0 >= y1) return;
   SDL_Rect r = {static_cast<Sint16>(x0), static_cast<Sint16>(y0), static_cast<Uint16>(x1 - x0),
                 static_cast<Uint16>(y1 - y0)};
-  SDL_FillRect(screen, &r, colour);
+  fillArea(screen, &r, colour);
 }
 
 // Paints the screen outside the level picture, where nothing else would ever
@@ -59,7 +59,7 @@ void blendRows(SDL_Surface* picture, SDL_Surface* screen, int ix, int iy, const 
   SDL_Rect src = {static_cast<Sint16>(ix + c.x0), static_cast<Sint16>(iy + y0),
                   static_cast<Uint16>(c.x1 - c.x0), static_cast<Uint16>(y1 - y0)};
   SDL_Rect dst = {static_cast<Sint16>(c.x0), static_cast<Sint16>(y0), 0, 0};
-  SDL_BlitSurface(picture, &src, screen, &dst);
+  blit(picture, &src, screen, &dst);
 }
 
 // Copies the covered part of the view: opaque rows straight across (an alpha
@@ -94,12 +94,6 @@ void Level::draw(SDL_Surface* screen, float vx, float vy) {
   int iy = roundToInt(vy);
   ViewCover cover = coverOf(levelImage, ix, iy);
   fillOffLevel(screen, cover);
-  // In the browser the picture is a canvas: one blit is the fast way, and a
-  // lock would copy the whole screen.
-  if (PixelHold::locksCopyPictures()) {
-    if (!cover.empty()) blendRows(levelImage, screen, ix, iy, cover, cover.y0, cover.y1);
-    return;
-  }
   if (opaqueRowOf != levelImage) {
     opaqueRow = opaqueRows(levelImage);
     opaqueRowOf = levelImage;

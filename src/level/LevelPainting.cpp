@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/Blit.h"
 #include "platform/Image.h"
 #include "platform/StopRequest.h"
 
@@ -29,11 +30,9 @@ char readMapChar(const std::string& map, size_t& at) {
 void paintArea(SDL_Surface* sheet, SDL_Rect area, SDL_Surface* image, int x, int y, int levelY, Cover cover) {
   if (cover == Cover::Clear) return;
   if (cover == Cover::Opaque && copyOpaqueArea(sheet, area, image, x, y)) return;
-  // Where a blit copies the whole image (the browser), the blend is done here.
-  if (PixelHold::locksCopyPictures() && blendArea(sheet, area, image, x, y)) return;
   if (x > kMaxRectPos || levelY > kMaxRectPos) return;  // blit positions are 16-bit
   SDL_Rect dst = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
-  SDL_BlitSurface(sheet, &area, image, &dst);
+  blit(sheet, &area, image, &dst);
 }
 
 const uint8_t kNoCell = 255;

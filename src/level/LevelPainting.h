@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "level/CollisionMap.h"
-#include "level/FastBlit.h"
+#include "platform/FastBlit.h"
 #include "platform/Layout.h"
 #include "platform/PixelHold.h"
 
@@ -29,7 +29,6 @@ class LevelPainting {
   // game is asked to end, which need not wait for the painting).
   bool paintRows(int rows);
   // Pixel rows painted so far, from the top.
-  int rowsPainted() const { return nextRow; }
 
   // The tile of every map cell that lies at least partly inside the pictures;
   // the map itself is not kept once it is read.

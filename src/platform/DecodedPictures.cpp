@@ -9,7 +9,7 @@
 #include <system_error>
 #include <utility>
 
-#include "platform/PixelHold.h"
+#include "platform/LateDecoding.h"
 #include "platform/RegularFile.h"
 #include "platform/StopRequest.h"
 #include "platform/SurfaceFormat.h"
@@ -37,34 +37,28 @@ uint32_t bigEndianAt(const std::string& bytes, size_t at) {
 
 // A PNG whose header (IHDR, the first chunk) declares a size that decodes within
 // the cap. Any size is taken: whatever draws a picture cuts its rectangles to it.
+const size_t kWidthAt = 16, kHeightAt = 20;  // bytes into the file: IHDR's width and height
+
 bool decodesWithinCap(const std::string& bytes) {
   static const char kPngStart[] = "\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR";  // signature, IHDR length and type
-  const size_t kStartBytes = sizeof kPngStart - 1, kWidthAt = 16, kHeightAt = 20, kHeaderBytes = 24;
+  const size_t kStartBytes = sizeof kPngStart - 1, kHeaderBytes = 24;
   if (bytes.size() < kHeaderBytes || bytes.compare(0, kStartBytes, kPngStart, kStartBytes) != 0) return false;
   const uint64_t width = bigEndianAt(bytes, kWidthAt), height = bigEndianAt(bytes, kHeightAt);
   return width > 0 && height > 0 && width * height <= kMaxPicturePixelBytes / kBytesPerPixel;
 }
 
 #ifdef __EMSCRIPTEN__
-}  // namespace
-
-// The decoder the browser's SDL_image uses, called directly: its pixels become
-// the picture's own, with no canvas read back (see pixelPicture).
-extern "C" unsigned char* stbi_load_from_memory(const unsigned char* bytes, int count, int* w, int* h,
-                                                int* channels, int wanted);
-
-namespace {
-const int kRgba = 4;  // channels asked of the decoder
-
+// The browser decodes its pictures late (see LateDecoding): here they are handed out blank.
 SDL_Surface* decodePng(const std::string& bytes) {
-  int w = 0, h = 0, channels = 0;
-  unsigned char* rgba = stbi_load_from_memory(reinterpret_cast<const unsigned char*>(bytes.data()),
-                                              int(bytes.size()), &w, &h, &channels, kRgba);
-  SDL_Surface* picture = rgba ? pixelPicture(w, h, rgba) : nullptr;
-  showRows(picture, 0, h);
-  return picture;
+  return lateDecoding().blank(int(bigEndianAt(bytes, kWidthAt)), int(bigEndianAt(bytes, kHeightAt)), bytes);
+}
+
+void decodeLater(const std::shared_ptr<SDL_Surface>& picture, std::string&& bytes) {
+  lateDecoding().add(picture, std::move(bytes));
 }
 #else
+void decodeLater(const std::shared_ptr<SDL_Surface>&, std::string&&) {}
+
 SDL_RWops* innerOf(SDL_RWops* rw) { return static_cast<SDL_RWops*>(rw->hidden.unknown.data1); }
 
 // The file's bytes for the decoder, which fail once the game is asked to end:
@@ -105,6 +99,7 @@ DecodedPicture decode(const std::string& path) {
     fillShifts(picture);
     liveDecodedBytes += pixelBytes(picture);
     d.picture.reset(picture, freeDecoded);
+    decodeLater(d.picture, std::move(bytes));
   }
   return d;
 }

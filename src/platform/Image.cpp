@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "platform/DecodedPictures.h"
+#include "platform/LateDecoding.h"
 #include "platform/PixelHold.h"
 #include "platform/SurfaceFormat.h"
 
@@ -63,29 +64,12 @@ SDL_Surface* handleOn(const std::shared_ptr<SDL_Surface>& picture) {
   return picture.get();
 }
 
-// The browser makes a canvas's memory when it is first drawn on, tens of ms for
-// a level picture: a private picture let go keeps its canvas (not its pixels)
-// for the next one of its size, one a size.
-std::map<std::pair<int, int>, SDL_Surface*> spares;
-
-// A blank picture of w x h in the image's format, with pixels in memory.
-SDL_Surface* blankLike(const SDL_Surface*, int w, int h) {
-  void* pixels = std::calloc(size_t(w) * size_t(h), 4);
-  if (!pixels) return nullptr;
-  auto spare = spares.find({w, h});
-  if (spare == spares.end()) return pixelPicture(w, h, pixels);
-  SDL_Surface* s = spare->second;
-  spares.erase(spare);
-  adoptPixels(s, pixels);
-  return s;
-}
-
-bool keptAsSpare(SDL_Surface* image) {
-  dropPixels(image);
-  SDL_Surface*& slot = spares[{image->w, image->h}];
-  if (slot) SDL_FreeSurface(slot);
-  slot = image;
-  return true;
+// A picture of w x h in the image's format, with pixels in memory, clear or as
+// they come: clearing tens of MB at once is a long pass in the browser.
+SDL_Surface* blankLike(const SDL_Surface*, int w, int h, bool clear) {
+  const size_t bytes = size_t(w) * size_t(h) * 4;
+  void* pixels = clear ? std::calloc(bytes, 1) : std::malloc(bytes);
+  return pixels ? pixelPicture(w, h, pixels) : nullptr;
 }
 #else
 // A surface of the picture's size and format around its pixels.
@@ -100,17 +84,15 @@ SDL_Surface* handleOn(const std::shared_ptr<SDL_Surface>& picture) {
   return s;
 }
 
-SDL_Surface* blankLike(const SDL_Surface* image, int w, int h) {
+SDL_Surface* blankLike(const SDL_Surface* image, int w, int h, bool) {
   const SDL_PixelFormat* f = image->format;
   return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, f->Amask);
 }
-
-bool keptAsSpare(SDL_Surface*) { return false; }
 #endif
 
 // A private picture of `rows` rows in the image's format and look, every pixel clear.
-SDL_Surface* privateBlankRows(const SDL_Surface* image, int rows) {
-  SDL_Surface* blank = blankLike(image, image->w, rows);
+SDL_Surface* privateBlankRows(const SDL_Surface* image, int rows, bool clear = true) {
+  SDL_Surface* blank = blankLike(image, image->w, rows, clear);
   if (!blank) return nullptr;
   fillShifts(blank);
   keepLook(blank, image);
@@ -122,8 +104,6 @@ SDL_Surface* privateBlankRows(const SDL_Surface* image, int rows) {
 
 // Copies `rows` rows of `from`, from row `top` on, to rows from `at` on of `to`.
 void copyRowsAt(const SDL_Surface* from, int top, int rows, SDL_Surface* to, int at) {
-  // In the browser the pixels are only there while locked, and written ones
-  // reach the picture at the unlock.
   PixelHold hold(const_cast<SDL_Surface*>(from)), holdTo(to);
   const size_t rowBytes = std::min<size_t>(from->pitch, to->pitch);
   for (int y = 0; y < rows; ++y)
@@ -138,13 +118,17 @@ SDL_Surface* loadImage(const char* path) {
 }
 
 SDL_Surface* privateRows(const SDL_Surface* image, int top, int rows) {
-  SDL_Surface* copy = image ? privateBlankRows(image, rows) : nullptr;
+  SDL_Surface* copy = image ? privateBlankRows(image, rows, false) : nullptr;
   if (copy) copyRowsAt(image, top, rows, copy, 0);
   return copy;
 }
 
 SDL_Surface* privateBlank(const SDL_Surface* image) {
   return image ? privateBlankRows(image, image->h) : nullptr;
+}
+
+SDL_Surface* privateUnset(const SDL_Surface* image) {
+  return image ? privateBlankRows(image, image->h, false) : nullptr;
 }
 
 void copyRows(const SDL_Surface* from, SDL_Surface* to, int top, int rows) {
@@ -165,38 +149,53 @@ void freeImage(SDL_Surface*& image) {
     }
   }
   livePrivateBytes -= released.privateBytes;
-  if (!released.privateBytes || !keptAsSpare(image)) SDL_FreeSurface(image);
+  SDL_FreeSurface(image);
   image = nullptr;
 }
 
 #ifdef __EMSCRIPTEN__
 namespace {
 // The browser's SDL keeps no colour key, but every picture there has alpha:
-// the key's pixels become clear instead, once, when the key is set.
-// Every handle of a file shares the pixels, so only the first one's key changes any.
+// the key's pixels become clear instead, once the picture is decoded. Every
+// handle of a file shares the pixels, so only the first one's key changes any.
+std::map<const SDL_Surface*, Uint32> keyOfWaiting;  // keys of pictures still blank
+
 void clearKeyedPixels(SDL_Surface* image, Uint32 key) {
   const Uint32 amask = image->format->Amask;
   if (image->format->BytesPerPixel != 4 || !amask) return;
-  bool changed = false;
-  {
-    PixelHold hold(image);
-    for (int y = 0; y < image->h; ++y) {
-      Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(image->pixels) + size_t(y) * image->pitch);
-      for (int x = 0; x < image->w; ++x)
-        if ((row[x] & amask) && (row[x] & ~amask) == (key & ~amask)) {
-          row[x] &= ~amask;
-          changed = true;
-        }
-    }
+  PixelHold hold(image);
+  for (int y = 0; y < image->h; ++y) {
+    Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(image->pixels) + size_t(y) * image->pitch);
+    for (int x = 0; x < image->w; ++x)
+      if ((row[x] & amask) && (row[x] & ~amask) == (key & ~amask)) row[x] &= ~amask;
   }
-  if (changed) showRows(image, 0, image->h);
 }
 }  // namespace
 
 void setColourKey(SDL_Surface* image, Uint32 key) {
-  if (image) clearKeyedPixels(image, key);
+  if (!image) return;
+  if (lateDecoding().waits(image))
+    keyOfWaiting[image] = key;
+  else
+    clearKeyedPixels(image, key);
 }
+
+bool decodeNextPicture() {
+  SDL_Surface* picture = lateDecoding().next();
+  if (!picture) return false;
+  auto key = keyOfWaiting.find(picture);
+  if (key == keyOfWaiting.end()) return true;
+  clearKeyedPixels(picture, key->second);
+  keyOfWaiting.erase(key);
+  return true;
+}
+
+bool pictureIn(const SDL_Surface* picture) { return lateDecoding().bringIn(picture); }
 #else
+bool decodeNextPicture() { return false; }
+
+bool pictureIn(const SDL_Surface*) { return true; }
+
 void setColourKey(SDL_Surface* image, Uint32 key) {
   if (image) SDL_SetColorKey(image, SDL_SRCCOLORKEY, key);
 }

@@ -17,6 +17,9 @@ SDL_Surface* privateRows(const SDL_Surface* image, int top, int rows);
 // A picture of the image's size, format and look with pixels of its own, every
 // pixel clear; nullptr for an empty image.
 SDL_Surface* privateBlank(const SDL_Surface* image);
+// As privateBlank, but in the browser the pixels are left as they come: for a
+// picture every row of which is written before anything reads it.
+SDL_Surface* privateUnset(const SDL_Surface* image);
 // Copies rows top … top + rows - 1 of `from` into the same rows of `to`, a private
 // picture as wide; both must hold those rows.
 void copyRows(const SDL_Surface* from, SDL_Surface* to, int top, int rows);
@@ -30,6 +33,14 @@ void freeImage(SDL_Surface*& image);
 // Sets the raw pixel value `key` as the colour key, without RLE; does nothing
 // for an empty image.
 void setColourKey(SDL_Surface* image, Uint32 key);
+
+// Decodes one picture the browser handed out blank (see LateDecoding) and sets
+// the colour key given it meanwhile; false once none waits.
+bool decodeNextPicture();
+
+// True once the picture's pixels are all in: in the browser the background
+// comes in a slice a call, after start-up (see LateDecoding).
+bool pictureIn(const SDL_Surface* picture);
 
 // Bytes of picture pixels alive: each decoded picture once, and every private copy.
 size_t sharedPictureBytes();

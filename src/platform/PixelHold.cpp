@@ -21,18 +21,18 @@ EM_JS(void, adoptPixelsJs, (SDL_Surface * surface, void* pixels), {
   s.locked = 1;
 });
 
-EM_JS(void, showRowsJs, (SDL_Surface * surface, int top, int rows), {
+// The outermost lock, which reads the canvas into `buffer`, and never its unlock.
+EM_JS(void*, holdPixelsJs, (SDL_Surface * surface), {
   var s = SDL.surfaces[surface];
-  if (!s.buffer || rows <= 0) return;
-  var bytes = new Uint8ClampedArray(HEAPU8.buffer, s.buffer + top * s.width * 4, rows * s.width * 4);
-  s.ctx.putImageData(new ImageData(bytes, s.width, rows), 0, top);
+  if (!s.locked) _SDL_LockSurface(surface);
+  return s.buffer;
 });
 
-EM_JS(void, dropPixelsJs, (SDL_Surface * surface), {
+EM_JS(void, showPixelsJs, (SDL_Surface * surface), {
   var s = SDL.surfaces[surface];
-  if (s.buffer) _free(s.buffer);
-  s.buffer = 0;
-  s.locked = 0;
+  if (!s.buffer) return;
+  var bytes = new Uint8ClampedArray(HEAPU8.buffer, s.buffer, s.height * s.width * 4);
+  s.ctx.putImageData(new ImageData(bytes, s.width, s.height), 0, 0);
 });
 
 PixelHold::PixelHold(SDL_Surface* picture) : held(picture) {
@@ -43,8 +43,6 @@ PixelHold::~PixelHold() {
   if (held) SDL_UnlockSurface(held);
 }
 
-bool PixelHold::locksCopyPictures() { return true; }
-
 SDL_Surface* pixelPicture(int w, int h, void* pixels) {
   // A hardware surface gets no pixels of its own from the browser's SDL.
   SDL_Surface* s = SDL_CreateRGBSurface(SDL_HWSURFACE, w, h, kBits, kRed, kGreen, kBlue, kAlpha);
@@ -52,33 +50,23 @@ SDL_Surface* pixelPicture(int w, int h, void* pixels) {
     std::free(pixels);
     return nullptr;
   }
-  s->pitch = Uint16(w * 4);
   adoptPixels(s, pixels);
   return s;
 }
 
 void adoptPixels(SDL_Surface* picture, void* pixels) {
   picture->pixels = pixels;
+  picture->pitch = Uint16(picture->w * 4);
   adoptPixelsJs(picture, pixels);
 }
 
-void showRows(SDL_Surface* picture, int top, int rows) {
-  if (picture) showRowsJs(picture, top, rows);
-}
+void holdPixels(SDL_Surface* picture) { picture->pixels = holdPixelsJs(picture); }
 
-void dropPixels(SDL_Surface* picture) {
-  if (!picture) return;
-  dropPixelsJs(picture);
-  picture->pixels = nullptr;
+void showPixels(SDL_Surface* picture) {
+  if (picture) showPixelsJs(picture);
 }
 #else
 PixelHold::PixelHold(SDL_Surface*) {}
 
 PixelHold::~PixelHold() {}
-
-bool PixelHold::locksCopyPictures() { return false; }
-
-void showRows(SDL_Surface*, int, int) {}
-
-void dropPixels(SDL_Surface*) {}
 #endif

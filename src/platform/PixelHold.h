@@ -1,10 +1,9 @@
 #pragma once
 #include <SDL/SDL.h>
 
-// Keeps a picture's pixels readable across many small locks. In the browser every
-// surface is a canvas and an outer lock copies it whole, so one lock held around
-// the work makes the inner ones free; the desktop needs none (and blits refuse a
-// locked surface there), so it holds nothing.
+// Keeps a picture's pixels readable across many small locks. The desktop needs
+// none (and blits refuse a locked surface there), so it holds nothing; the
+// browser's pictures are held for good (see holdPixels).
 class PixelHold {
  public:
   explicit PixelHold(SDL_Surface* picture);
@@ -12,27 +11,20 @@ class PixelHold {
   PixelHold(const PixelHold&) = delete;
   PixelHold& operator=(const PixelHold&) = delete;
 
-  // True where a lock copies the whole picture: there painting blends pixels by
-  // hand instead of blitting, and the level is drawn by a blit instead of by hand.
-  static bool locksCopyPictures();
-
  private:
   [[maybe_unused]] SDL_Surface* held = nullptr;  // read in the browser only
 };
 
 #ifdef __EMSCRIPTEN__
 // A picture whose pixels live in memory (w x h, RGBA bytes, from malloc; the
-// picture owns them). Its canvas stays blank until shown, and no
-// lock ever reads the canvas back, so the pixels stay exactly as written.
+// picture owns them). Its canvas is never drawn on, so it takes no memory, and
+// no lock ever reads the canvas back: the pixels stay exactly as written.
 SDL_Surface* pixelPicture(int w, int h, void* pixels);
-// Gives such a picture new pixels of its size (its old ones must be dropped).
+// Gives such a picture (or the screen) pixels of its size in memory.
 void adoptPixels(SDL_Surface* picture, void* pixels);
+// Makes the pixels in memory the picture's for good: a picture the browser's
+// SDL drew (a text) is read from its canvas once, at the first call.
+void holdPixels(SDL_Surface* picture);
+// Copies a held picture's pixels to its canvas (the screen's is the page's).
+void showPixels(SDL_Surface* picture);
 #endif
-
-// Makes rows top … top + rows - 1 of the picture's pixels what blits draw. The
-// desktop blits from the pixels themselves, so this does nothing there.
-void showRows(SDL_Surface* picture, int top, int rows);
-
-// Frees a shown picture's pixels in the browser, where only blits use it from
-// then on; the desktop keeps them.
-void dropPixels(SDL_Surface* picture);

@@ -1,4 +1,5 @@
 // The hero's drawing: body frame, health bar, weapon indicator, in that order.
+#include "platform/Blit.h"
 #include "platform/Layout.h"
 #include "platform/Message.h"
 #include "player/Player.h"
@@ -95,13 +96,13 @@ void drawBody(const Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bodyY, 
   if (!faint) {
     SDL_Rect src = {column, top, kCellPx, kCellPx};
     SDL_Rect dst = {bodyX, bodyY, 0, 0};
-    SDL_BlitSurface(p.look.spriteSheet, &src, screen, &dst);
+    blit(p.look.spriteSheet, &src, screen, &dst);
     return;
   }
   for (Sint16 row = 0; row < kCellPx; row += 2) {
     SDL_Rect src = {column, static_cast<Sint16>(top + row), kCellPx, 1};
     SDL_Rect dst = {bodyX, static_cast<Sint16>(bodyY + row), 0, 0};
-    SDL_BlitSurface(p.look.spriteSheet, &src, screen, &dst);
+    blit(p.look.spriteSheet, &src, screen, &dst);
   }
 }
 
@@ -117,7 +118,7 @@ void drawHealthBar(const Player& p, SDL_Surface* screen, Sint16 bodyX, Sint16 bo
   SDL_Rect src = {0, 0, kBarWidth, static_cast<Uint16>(barHeight)};
   SDL_Rect dst = {static_cast<Sint16>(bodyX + kBarOffsetX),
                   static_cast<Sint16>(bodyY + kBarOffsetY + barHeight), 0, 0};
-  SDL_BlitSurface(p.look.healthBarImage, &src, screen, &dst);
+  blit(p.look.healthBarImage, &src, screen, &dst);
 }
 
 int knownWeaponLevel(int level) { return level >= 0 && level < kTopWeaponLevel ? level : kTopWeaponLevel; }
@@ -138,7 +139,7 @@ void drawWeaponIndicator(const Player& p, SDL_Surface* screen, Sint16 bodyX, Sin
   }
   SDL_Rect src = {static_cast<Sint16>(column), static_cast<Sint16>(cell.row), kCellPx, kCellPx};
   SDL_Rect dst = {static_cast<Sint16>(bodyX + dx), static_cast<Sint16>(bodyY + dy), 0, 0};
-  SDL_BlitSurface(p.look.extrasSheet, &src, screen, &dst);
+  blit(p.look.extrasSheet, &src, screen, &dst);
 }
 
 // Four strips along the screen's edges, over the level and under the status line.
@@ -149,7 +150,7 @@ void drawHurtFrame(SDL_Surface* screen) {
                        {0, Sint16(h - t), Uint16(w), Uint16(t)},
                        {0, 0, Uint16(t), Uint16(h)},
                        {Sint16(w - t), 0, Uint16(t), Uint16(h)}};
-  for (SDL_Rect& strip : strips) SDL_FillRect(screen, &strip, red);
+  for (SDL_Rect& strip : strips) fillArea(screen, &strip, red);
 }
 }  // namespace
 

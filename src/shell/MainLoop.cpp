@@ -1,6 +1,7 @@
 #include "shell/MainLoop.h"
 
 #include "level/LevelBuild.h"
+#include "platform/Blit.h"
 #include "platform/Clock.h"
 #include "platform/Video.h"
 #include "shell/Commands.h"
@@ -84,7 +85,7 @@ bool runPass() {
   waitForFrameStep();
   float frameMs = measureFrame();
   runScreenPass(frameMs);
-  if (ScreenSurface) SDL_Flip(ScreenSurface);
+  if (ScreenSurface) showScreen(ScreenSurface);
   const bool goOn = handleEvents();
   // What the keys and the pad asked for acts after the pass just shown and before
   // the next, at the time it is handled: a jump starts when its key is read, not

@@ -1,7 +1,9 @@
 #include "shell/PauseScreen.h"
 
 #include "audio/Audio.h"
+#include "platform/Blit.h"
 #include "platform/Clock.h"
+#include "platform/Image.h"
 #include "platform/Video.h"
 #include "shell/GameFlow.h"
 
@@ -20,14 +22,16 @@ const int kHintY = 190;    // px: under the word
 
 bool pausable() { return GameState == Playing || GameState == Shop; }
 
-// Darkens the whole picture, so the word reads over any sky, cloud or snow.
+// Darkens the whole picture, so the word reads over any sky, cloud or snow. The
+// veil has the picture's format: its alpha is in its pixels where the format has
+// alpha (the browser's), else the surface's own.
 void dim(SDL_Surface* picture) {
-  SDL_Surface* veil = SDL_CreateRGBSurface(SDL_SWSURFACE, picture->w, picture->h, 32, 0, 0, 0, 0);
+  SDL_Surface* veil = privateBlank(picture);
   if (!veil) return;
-  SDL_FillRect(veil, nullptr, SDL_MapRGB(veil->format, 0, 0, 0));
+  fillArea(veil, nullptr, SDL_MapRGBA(veil->format, 0, 0, 0, kDimAlpha));
   SDL_SetAlpha(veil, SDL_SRCALPHA, kDimAlpha);
-  SDL_BlitSurface(veil, nullptr, picture, nullptr);
-  SDL_FreeSurface(veil);
+  blit(veil, nullptr, picture, nullptr);
+  freeImage(veil);
 }
 }  // namespace
 
@@ -60,13 +64,13 @@ void PauseScreen::resume() {
 
 // The screen still holds the last pass's picture: events are handled after the flip.
 void PauseScreen::freezeScreen() {
-  if (frozen) SDL_FreeSurface(frozen);
-  frozen = ScreenSurface ? SDL_ConvertSurface(ScreenSurface, ScreenSurface->format, SDL_SWSURFACE) : nullptr;
+  freeImage(frozen);
+  frozen = ScreenSurface ? privateRows(ScreenSurface, 0, ScreenSurface->h) : nullptr;
   if (frozen) dim(frozen);
 }
 
 void PauseScreen::draw() {
-  if (frozen && ScreenSurface) SDL_BlitSurface(frozen, nullptr, ScreenSurface, nullptr);
+  if (frozen && ScreenSurface) blit(frozen, nullptr, ScreenSurface, nullptr);
   renderLabel(label, "Paused", 0, kPausedY, kPausedSize, kPausedColour);
   if (label.surface) label.rect.x = static_cast<Sint16>((kScreenWidth - label.surface->w) / 2);
   drawLabel(label, ScreenSurface);

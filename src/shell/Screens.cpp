@@ -5,6 +5,7 @@
 #include "goblins/Goblin.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
+#include "platform/Blit.h"
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "platform/Video.h"
@@ -51,7 +52,7 @@ void loadScreenImages() {
 void drawImage(SDL_Surface* image, int x, int y) {
   if (!image || !ScreenSurface) return;
   SDL_Rect at = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
-  SDL_BlitSurface(image, nullptr, ScreenSurface, &at);
+  blit(image, nullptr, ScreenSurface, &at);
 }
 
 namespace {
@@ -62,8 +63,8 @@ void drawStatusBand(SDL_Surface* screen) {
   const int kEdgePx = 2;  // a lighter line where the band meets the play
   SDL_Rect fill = {0, 0, kScreenWidth, Uint16(band - kEdgePx)},
            edge = {0, Sint16(band - kEdgePx), kScreenWidth, kEdgePx};
-  SDL_FillRect(screen, &fill, SDL_MapRGB(screen->format, 0x1d, 0x2a, 0x4a));
-  SDL_FillRect(screen, &edge, SDL_MapRGB(screen->format, 0x8c, 0xc0, 0x63));
+  fillArea(screen, &fill, SDL_MapRGB(screen->format, 0x1d, 0x2a, 0x4a));
+  fillArea(screen, &edge, SDL_MapRGB(screen->format, 0x8c, 0xc0, 0x63));
 }
 }  // namespace
 

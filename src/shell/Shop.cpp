@@ -1,5 +1,6 @@
 #include "shell/Shop.h"
 
+#include "platform/Blit.h"
 #include "platform/Image.h"
 #include "platform/PictureFiles.h"
 #include "platform/Video.h"
@@ -46,7 +47,7 @@ void coverHealthSwatch() {
   if (!shopBackgroundImage || !ScreenSurface) return;
   SDL_Rect wood = {kSwatchW, 0, kSwatchW, kSwatchH};
   SDL_Rect corner = {0, 0, 0, 0};
-  SDL_BlitSurface(shopBackgroundImage, &wood, ScreenSurface, &corner);
+  blit(shopBackgroundImage, &wood, ScreenSurface, &corner);
 }
 
 void drawShop() {

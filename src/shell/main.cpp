@@ -44,6 +44,9 @@ void runOnePass() {
 }
 
 #ifdef __EMSCRIPTEN__
+StartSteps startSteps;
+bool started = false;  // start-up's steps are all done
+
 bool inside(int x, int y, int left, int top, int width, int height) {
   return x >= left && x < left + width && y >= top && y < top + height;
 }
@@ -71,8 +74,9 @@ void pageKey(SDLKey key, bool down) {
 }  // namespace
 
 #ifdef __EMSCRIPTEN__
-// What the browser test reads from the page: the screen shown and where the hero stands.
-extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldScreen() { return int(getGameState()); }
+// What the browser test reads from the page: the screen shown (-1 while the
+// game starts) and where the hero stands.
+extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldScreen() { return started ? int(getGameState()) : -1; }
 extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldHeroX() { return int(player.getX()); }
 extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldHeroY() { return int(player.getY()); }
 extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldLevelReady(int n) { return levelBuild.ready(n); }
@@ -135,14 +139,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE unsigned thornwaldCollisionHash(int n, int high)
 }
 #endif
 
-int main(int, char**) {
-#ifdef __EMSCRIPTEN__
-  // The browser's C library starts with a mask of 0777, which would save the
-  // score files unreadable; 022 gives them 0644, as a desktop usually does.
-  umask(022);
-#endif
-  int status = startUp(handleEventsWhileWaiting);
-  if (status != 0) return status;
+namespace {
+// What start-up left to do: keys pressed while it ran.
+void startPlaying() {
   if (!handleEvents()) shutdown(0);  // Escape, or a signal during start-up
   playCommandsNow();
 #ifdef __EMSCRIPTEN__
@@ -150,10 +149,39 @@ int main(int, char**) {
   EM_ASM({
     if (Module['thornwaldStarted']) Module['thornwaldStarted']();
   });
+#endif
+}
+
+#ifdef __EMSCRIPTEN__
+// The page's pass, which the browser calls once a frame: a step of start-up
+// behind its bar, then the game's passes.
+void pagePass() {
+  if (started) {
+    runOnePass();
+    return;
+  }
+  started = startSteps.next(handleEventsWhileWaiting);
+  if (started)
+    startPlaying();
+  else
+    startSteps.draw();
+}
+#endif
+}  // namespace
+
+int main(int, char**) {
+#ifdef __EMSCRIPTEN__
+  // The browser's C library starts with a mask of 0777, which would save the
+  // score files unreadable; 022 gives them 0644, as a desktop usually does.
+  umask(022);
+  if (int status = openScreen()) return status;
+  startSteps.draw();
   // The page must return to the browser between passes: the browser calls the
-  // same pass once a frame, and main ends here without returning.
-  emscripten_set_main_loop(runOnePass, 0, 1);
+  // pass once a frame, and main ends here without returning.
+  emscripten_set_main_loop(pagePass, 0, 1);
 #else
+  if (int status = startUp(handleEventsWhileWaiting)) return status;
+  startPlaying();
   for (;;) runOnePass();
 #endif
 }

@@ -1,5 +1,6 @@
 #include "text/TextLabel.h"
 
+#include "platform/Blit.h"
 #include "platform/FontEngine.h"
 #include "text/FontCache.h"
 #include "text/Outline.h"
@@ -46,5 +47,5 @@ void drawLabel(TextLabel& label, SDL_Surface* screen) {
   SDL_Rect at = label.rect;  // the blit writes the clipped size back
   at.x = static_cast<Sint16>(at.x - label.inset);
   at.y = static_cast<Sint16>(at.y - label.inset + textDrop(label.font));
-  SDL_BlitSurface(label.surface, nullptr, screen, &at);
+  blit(label.surface, nullptr, screen, &at);
 }

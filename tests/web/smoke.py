@@ -70,6 +70,11 @@ FRAME_GAPS = """window.thornwaldGaps = [];
   requestAnimationFrame((now) => { if (last) window.thornwaldGaps.push(now - last); watch(now); });
 })(0);"""
 LONGEST_GAP = "Math.max(0, ...window.thornwaldGaps)"
+# The longest task the page's main thread ran, from its first script on.
+LONG_TASKS = """window.thornwaldLongest = 0;
+new PerformanceObserver((list) => {
+  for (const task of list.getEntries()) window.thornwaldLongest = Math.max(window.thornwaldLongest, task.duration);
+}).observe({type: 'longtask', buffered: true});"""
 # Times each pass's own work (its busy time, not the gaps between passes) with the
 # main loop's hooks, from the first pass on: the page's own script sets Module,
 # and the trap adds the hooks to it. Each entry notes whether level 0 was still
@@ -79,6 +84,7 @@ Object.defineProperty(window, 'Module', { configurable: true, get() { return win
   set(m) {
     m.preMainLoop = () => { window.thornwaldPassStart = performance.now(); };
     m.postMainLoop = () => {
+      if (m._thornwaldScreen && m._thornwaldScreen() < 0) return;  // a step of start-up, not a pass
       const painting = m._thornwaldLevelReady ? !m._thornwaldLevelReady(0) : false;
       window.thornwaldPasses.push([performance.now() - window.thornwaldPassStart, painting]);
     };
@@ -95,6 +101,10 @@ PASS_TIMES = """((from, painting) => {
 MAX_PAINTING_PASS_MS = 50
 MAX_PLAY_P95_MS = 12
 MAX_HEAP_MB = 200
+# Loose bounds for a loaded CI machine on the cold start and the tab's memory.
+MAX_FIRST_FRAME_MS = 6000
+MAX_TASK_MS = 500
+MAX_RESIDENT_MB = 350
 PLAYING = 2  # the game's screen number for play
 KEYS = {"Right": (39, "ArrowRight", ""), "Escape": (27, "Escape", ""), "Space": (32, "Space", " ")}
 KEYS.update({digit: (ord(digit), "Digit" + digit, digit) for digit in "123456789"})
@@ -205,6 +215,32 @@ class Browser:
                   {"width": 800, "height": 600, "deviceScaleFactor": 1, "mobile": False})
         self.send("Page.addScriptToEvaluateOnNewDocument", {"source": FRAME_GAPS})
         self.send("Page.addScriptToEvaluateOnNewDocument", {"source": TIME_PASSES})
+        self.send("Page.addScriptToEvaluateOnNewDocument", {"source": LONG_TASKS})
+
+    def renderer_resident_mb(self):
+        """The resident memory of the browser's largest renderer (the game's tab), from /proc."""
+        children = {}
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open("/proc/%s/stat" % pid) as stat:
+                    parent = int(stat.read().rsplit(")", 1)[1].split()[1])
+                children.setdefault(parent, []).append(int(pid))
+            except (OSError, IndexError, ValueError):
+                continue
+        largest, todo = 0, [self.process.pid]
+        while todo:
+            pid = todo.pop()
+            todo += children.get(pid, [])
+            try:
+                with open("/proc/%d/cmdline" % pid, "rb") as cmdline:
+                    if b"--type=renderer" not in cmdline.read():
+                        continue
+                with open("/proc/%d/status" % pid) as status:
+                    kb = next(int(line.split()[1]) for line in status if line.startswith("VmRSS:"))
+                largest = max(largest, kb)
+            except (OSError, StopIteration):
+                continue
+        return largest / 1024
 
     def key(self, name, down):
         code, dom_code, text = KEYS[name]
@@ -246,9 +282,10 @@ def serve(folder):
 
 
 def wait_for_first_frame(browser):
+    """Milliseconds from navigation to the first frame of the title (start-up's bar comes before)."""
     while True:
-        lit = browser.evaluate(LIT_PIXELS)
-        if lit:
+        if browser.evaluate("window.Module && Module.calledRun && Module._thornwaldScreen() == %d" % TITLE) \
+                and browser.evaluate(LIT_PIXELS):
             return browser.evaluate("performance.now()")
         wait = min(POLL_SECONDS, browser.left())
         time.sleep(wait)
@@ -607,6 +644,15 @@ def check_memory(browser):
         browser.evaluate("performance.memory ? Math.round(performance.memory.usedJSHeapSize / 1048576) : '?'")))
     if heap_mb > MAX_HEAP_MB:
         raise Failure("the wasm heap grew to %.0f MB" % heap_mb)
+
+
+def check_resident(browser, empty_tab_mb):
+    """After whole games to the victory screen, the tab's renderer must stay light."""
+    resident = browser.renderer_resident_mb()
+    print("renderer resident %.0f MB" % resident)
+    print("an empty tab's renderer: %.0f MB" % empty_tab_mb)
+    if resident > MAX_RESIDENT_MB:
+        raise Failure("the tab's renderer holds %.0f MB (bound %d MB)" % (resident, MAX_RESIDENT_MB))
 
 
 SCORE_NAME = "WEB"  # the name the tour saves
@@ -1080,12 +1126,20 @@ def main():
     try:
         browser = Browser(deadline)
         browser.open_page()
+        empty_tab_mb = browser.renderer_resident_mb()
         browser.send("Page.navigate", {"url": url})
         try:
             shown_ms = wait_for_first_frame(browser)
         except Failure as failure:
-            raise Failure("no frame on the canvas: %s" % failure)
-        print("first frame %.0f ms after the page began loading" % shown_ms)
+            raise Failure("no title on the canvas: %s" % failure)
+        print("first frame %.0f ms" % shown_ms)
+        if shown_ms > MAX_FIRST_FRAME_MS:
+            raise Failure("the title showed %.0f ms after the page began loading (bound %d ms)"
+                          % (shown_ms, MAX_FIRST_FRAME_MS))
+        longest_task = browser.evaluate("window.thornwaldLongest")
+        print("longest task %.0f ms" % longest_task)
+        if longest_task > MAX_TASK_MS:
+            raise Failure("a task of the cold start took %.0f ms (bound %d ms)" % (longest_task, MAX_TASK_MS))
         check_painting(browser)
         # The page's own line under the canvas says "Loading..." only until the game runs.
         left = browser.evaluate("document.getElementById('status').textContent")
@@ -1113,6 +1167,7 @@ def main():
         if args.tour:
             for rules in ("classic", "wild"):
                 tour(browser, args.tour, rules)
+            check_resident(browser, empty_tab_mb)
         print("longest gap between the page's frames: %.0f ms" % browser.evaluate(LONGEST_GAP))
         # Last: it reloads the page, which starts the frame gaps and the memory afresh.
         if args.scores:

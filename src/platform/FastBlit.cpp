@@ -1,4 +1,4 @@
-#include "level/FastBlit.h"
+#include "platform/FastBlit.h"
 
 #include <algorithm>
 
