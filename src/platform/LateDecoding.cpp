@@ -31,22 +31,22 @@ unsigned char* decodeRgba(const std::string& bytes, int& w, int& h) {
 // keeps its pixels until they are copied in. The numbers are exact only where
 // a pixel is opaque (a canvas keeps colours multiplied by alpha), as in the
 // background.
+// clang-format off
 EM_JS(int, browserDecodeJs, (const char* bytes, int count, int w, int h), {
   if (typeof Worker != 'function' || typeof OffscreenCanvas != 'function') return -1;
   var jobs = Module['thornwaldDecodes'] = Module['thornwaldDecodes'] || [];
   var job = jobs.length;
   jobs.push(0);
-  var work =
-      'onmessage = function(e) {' +
-      '  createImageBitmap(e.data.file, {premultiplyAlpha: "none", colorSpaceConversion: "none"}).then(function(b) {' +
-      '    var c = new OffscreenCanvas(e.data.w, e.data.h).getContext("2d");' + '    c.drawImage(b, 0, 0);' +
-      '    var d = c.getImageData(0, 0, e.data.w, e.data.h).data.buffer;' + '    postMessage(d, [d]);' +
-      '  }).catch(function() { postMessage(null); });' + '};';
+  var work = 'onmessage = function(e) {' +
+    '  createImageBitmap(e.data.file, {premultiplyAlpha: "none", colorSpaceConversion: "none"}).then(function(b) {' +
+    '    var c = new OffscreenCanvas(e.data.w, e.data.h).getContext("2d");' +
+    '    c.drawImage(b, 0, 0);' +
+    '    var d = c.getImageData(0, 0, e.data.w, e.data.h).data.buffer;' +
+    '    postMessage(d, [d]);' +
+    '  }).catch(function() { postMessage(null); });' +
+    '};';
   try {
-    var url = URL.createObjectURL(new Blob([work], {
-      type:
-        'text/javascript'
-    }));
+    var url = URL.createObjectURL(new Blob([work], {type: 'text/javascript'}));
     var worker = new Worker(url);
     URL.revokeObjectURL(url);
   } catch (e) {
@@ -56,19 +56,9 @@ EM_JS(int, browserDecodeJs, (const char* bytes, int count, int w, int h), {
     jobs[job] = e.data && e.data.byteLength == w * h * 4 ? e.data : -1;
     worker.terminate();
   };
-  worker.onerror = function() {
-    jobs[job] = -1;
-    worker.terminate();
-  };
-  worker.postMessage({
-    file : new Blob([HEAPU8.slice(bytes, bytes + count)],
-                    {
-                      type:
-                        'image/png'
-                    }),
-    w : w,
-    h : h
-  });
+  worker.onerror = function() { jobs[job] = -1; worker.terminate(); };
+  var file = new Blob([HEAPU8.slice(bytes, bytes + count)], {type: 'image/png'});
+  worker.postMessage({file: file, w: w, h: h});
   return job;
 });
 
@@ -77,11 +67,12 @@ EM_JS(int, browserDecodeJs, (const char* bytes, int count, int w, int h), {
 EM_JS(int, browserCopyJs, (int job, void* pixels, int from, int count), {
   var jobs = Module['thornwaldDecodes'];
   var done = jobs[job];
-  if (!done || done == = -1) return done;
+  if (typeof done == 'number') return done;
   HEAPU8.set(new Uint8Array(done, from, count), pixels + from);
-  if (from + count == done.byteLength) jobs[job] = null;  // let go of the copy
+  if (from + count == done.byteLength) jobs[job] = 1;  // lets go of the copy
   return 1;
 });
+// clang-format on
 
 SDL_Surface* LateDecoding::blank(int w, int h, const std::string& bytes) {
   void* pixels = nullptr;
