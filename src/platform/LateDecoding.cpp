@@ -18,7 +18,7 @@ namespace {
 const int kRgba = 4;                            // channels asked of the decoder
 const size_t kBrowserDecodesFrom = 16u << 20;   // bytes decoded: only the background is as big
 const int kBusy = 0, kFailed = -1;              // a browser job's states but done (1)
-const size_t kBytesBroughtInAtOnce = 4u << 20;  // of a picture the browser decoded: a slice a pass
+const size_t kBytesBroughtInAtOnce = 2u << 20;  // of a picture the browser decoded: a slice a pass
 
 unsigned char* decodeRgba(const std::string& bytes, int& w, int& h) {
   int channels = 0;

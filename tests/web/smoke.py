@@ -9,7 +9,9 @@ With --serve the script serves DIR (build-web/page) itself on 127.0.0.1;
 otherwise it loads URL (by default the page ./web.sh serves). It talks to
 Chromium over its DevTools pipe, waits at most --timeout seconds in all, and
 fails with a message instead of hanging. Python standard library only.
-It checks that every pass that paints level 0 behind the title's "Loading..." keeps
+It prints the title's first frame, the cold start's longest task and, after the
+tour, the tab renderer's resident memory, each held to a loose bound for a loaded
+machine. It checks that every pass that paints level 0 behind the title's "Loading..." keeps
 under 50 ms, that the title equals its picture outside the live labels (--title),
 that the game's text is drawn in the game's own font (the page loads it under
 the family the browser's SDL asks for), that the canvas takes whole multiples
