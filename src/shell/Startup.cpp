@@ -83,10 +83,12 @@ bool StartSteps::next(void (*whileWaiting)()) {
     case 4:
       player.look.loadSounds();
       break;
-    default:
+    case 5:
       rememberFullRacks();
       for (int i = 0; i < kGoblinCount; ++i) goblins[i].spawn(i);
       for (int i = 0; i < kExtraCount; ++i) extras[i].place(i);
+      break;
+    default:
       levelBuild.prepare(0);  // the title shows while the first level is painted
       return true;
   }

@@ -23,7 +23,7 @@ class StartSteps {
   void draw() const;
 
  private:
-  static const int kSteps = 6, kPictureStep = 3;
+  static const int kSteps = 7, kPictureStep = 3;
   int done = 0;
   size_t pictures = 0;  // to decode when their step began
 };

@@ -45,7 +45,8 @@ void runOnePass() {
 
 #ifdef __EMSCRIPTEN__
 StartSteps startSteps;
-bool started = false;  // start-up's steps are all done
+bool ready = false;    // start-up's steps are all done
+bool started = false;  // and the game's passes have begun
 
 bool inside(int x, int y, int left, int top, int width, int height) {
   return x >= left && x < left + width && y >= top && y < top + height;
@@ -156,12 +157,13 @@ void startPlaying() {
 // The page's pass, which the browser calls once a frame: a step of start-up
 // behind its bar, then the game's passes.
 void pagePass() {
-  if (started) {
+  if (ready) {
+    started = true;
     runOnePass();
     return;
   }
-  started = startSteps.next(handleEventsWhileWaiting);
-  if (started)
+  ready = startSteps.next(handleEventsWhileWaiting);
+  if (ready)
     startPlaying();
   else
     startSteps.draw();
