@@ -1,6 +1,5 @@
 #include "platform/Blit.h"
 
-#ifdef __EMSCRIPTEN__
 #include <algorithm>
 
 #include "platform/FastBlit.h"
@@ -24,19 +23,15 @@ bool clip(const SDL_Surface* from, const SDL_Surface* to, SDL_Rect& area, int& d
 SDL_Rect whole(const SDL_Surface* s) { return {0, 0, Uint16(s->w), Uint16(s->h)}; }
 }  // namespace
 
-void blit(SDL_Surface* from, const SDL_Rect* area, SDL_Surface* to, SDL_Rect* at) {
-  if (!from || !to) return;
+void blendBlit(SDL_Surface* from, const SDL_Rect* area, SDL_Surface* to, SDL_Rect* at) {
   SDL_Rect part = area ? *area : whole(from);
   int dx = at ? at->x : 0, dy = at ? at->y : 0;
-  holdPixels(from);
-  holdPixels(to);
   const bool drawn = clip(from, to, part, dx, dy) && blendArea(from, part, to, dx, dy);
   if (at) *at = {Sint16(dx), Sint16(dy), Uint16(drawn ? part.w : 0), Uint16(drawn ? part.h : 0)};
 }
 
-void fillArea(SDL_Surface* to, const SDL_Rect* area, Uint32 colour) {
-  if (!to || to->format->BytesPerPixel != 4) return;
-  holdPixels(to);
+void fillPixels(SDL_Surface* to, const SDL_Rect* area, Uint32 colour) {
+  if (to->format->BytesPerPixel != 4) return;
   SDL_Rect part = area ? *area : whole(to);
   int dx = part.x, dy = part.y;
   part.x = part.y = 0;
@@ -45,6 +40,20 @@ void fillArea(SDL_Surface* to, const SDL_Rect* area, Uint32 colour) {
     Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(to->pixels) + size_t(y) * to->pitch);
     std::fill(row + dx, row + dx + part.w, colour);
   }
+}
+
+#ifdef __EMSCRIPTEN__
+void blit(SDL_Surface* from, const SDL_Rect* area, SDL_Surface* to, SDL_Rect* at) {
+  if (!from || !to) return;
+  holdPixels(from);
+  holdPixels(to);
+  blendBlit(from, area, to, at);
+}
+
+void fillArea(SDL_Surface* to, const SDL_Rect* area, Uint32 colour) {
+  if (!to) return;
+  holdPixels(to);
+  fillPixels(to, area, colour);
 }
 
 void showScreen(SDL_Surface* screen) { showPixels(screen); }

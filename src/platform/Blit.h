@@ -16,3 +16,8 @@ void fillArea(SDL_Surface* to, const SDL_Rect* area, Uint32 colour);
 
 // Puts the pass's picture on the window (the page's canvas).
 void showScreen(SDL_Surface* screen);
+
+// The browser's blit and fill, on pictures of 32 bits with alpha whose pixels
+// are in memory; built everywhere, so that tests hold them to SDL's.
+void blendBlit(SDL_Surface* from, const SDL_Rect* area, SDL_Surface* to, SDL_Rect* at);
+void fillPixels(SDL_Surface* to, const SDL_Rect* area, Uint32 colour);
