@@ -64,6 +64,12 @@ void openAudio() {
   }
 }
 
+#ifdef __EMSCRIPTEN__
+bool soundOpensAtStart() { return false; }
+#else
+bool soundOpensAtStart() { return true; }
+#endif
+
 Mix_Chunk* loadEffect(const char* fileName) {
   // Read here, so that a FIFO or a device is never waited on, and checked before
   // SDL converts it: a header of 0 channels or 0 Hz crashes the conversion.

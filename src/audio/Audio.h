@@ -12,6 +12,10 @@ enum SoundMode : int {
 
 // Opens the audio device; without one the game cannot start and exits with 1.
 void openAudio();
+// True where the sound opens with the game (the desktop). A page opens it at
+// the player's first key or click instead: a browser lets its sound start only
+// then, and its first sound costs the page a long task the start need not wait for.
+bool soundOpensAtStart();
 // Decodes a wave file, or returns nullptr when it is missing, no regular file,
 // or no wave the mixer converts safely (see isPlayableWave).
 Mix_Chunk* loadEffect(const char* fileName);

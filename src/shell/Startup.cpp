@@ -67,7 +67,7 @@ bool StartSteps::next(void (*whileWaiting)()) {
       lastFrameTick = 0;
       break;
     case 1:
-      openAudio();
+      if (soundOpensAtStart()) openAudio();
       SDL_ShowCursor(SDL_DISABLE);
       seedRandom();
       break;
@@ -81,7 +81,7 @@ bool StartSteps::next(void (*whileWaiting)()) {
       if (decodeNextPicture()) return false;
       break;
     case 4:
-      player.look.loadSounds();
+      if (soundOpensAtStart()) player.look.loadSounds();
       break;
     case 5:
       rememberFullRacks();

@@ -3,6 +3,8 @@
 #include <SDL/SDL_mixer.h>
 #include <emscripten.h>
 #include <sys/stat.h>
+
+#include "audio/Audio.h"
 #endif
 
 #include "extras/Extra.h"
@@ -45,8 +47,9 @@ void runOnePass() {
 
 #ifdef __EMSCRIPTEN__
 StartSteps startSteps;
-bool ready = false;    // start-up's steps are all done
-bool started = false;  // and the game's passes have begun
+bool ready = false;      // start-up's steps are all done
+bool soundOpen = false;  // see thornwaldOpenSound
+bool started = false;    // and the game's passes have begun
 
 bool inside(int x, int y, int left, int top, int width, int height) {
   return x >= left && x < left + width && y >= top && y < top + height;
@@ -113,8 +116,22 @@ extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldLetter(int letter) {
   pageKey(key, false);
 }
 
-// The page's sound switch: every channel silent, or at full volume.
-extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldMute(int on) { Mix_Volume(-1, on ? 0 : MIX_MAX_VOLUME); }
+// Opens the sound, at the player's first key or click on the page (see
+// soundOpensAtStart); 1 once it is open.
+extern "C" EMSCRIPTEN_KEEPALIVE int thornwaldOpenSound() {
+  if (!soundOpen && ready) {
+    openAudio();
+    player.look.loadSounds();
+    soundOpen = true;
+  }
+  return soundOpen;
+}
+
+// The page's sound switch: every channel silent, or at full volume (the page
+// applies it again when the sound opens).
+extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldMute(int on) {
+  if (soundOpen) Mix_Volume(-1, on ? 0 : MIX_MAX_VOLUME);
+}
 
 // Gives the hero a score, for the browser test's name entries (key 7) in two tabs at once.
 extern "C" EMSCRIPTEN_KEEPALIVE void thornwaldSetScore(int score) { player.setScore(score); }
@@ -146,7 +163,7 @@ void startPlaying() {
   if (!handleEvents()) shutdown(0);  // Escape, or a signal during start-up
   playCommandsNow();
 #ifdef __EMSCRIPTEN__
-  // The sound is open now: the page applies the player's mute.
+  // The game has started: the page applies the player's mute.
   EM_ASM({
     if (Module['thornwaldStarted']) Module['thornwaldStarted']();
   });
