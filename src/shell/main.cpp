@@ -10,6 +10,7 @@
 #include "extras/Extra.h"
 #include "level/Level.h"
 #include "level/LevelBuild.h"
+#include "platform/Clock.h"
 #include "platform/Layout.h"
 #include "platform/StandardFiles.h"
 #include "platform/StopRequest.h"
@@ -171,7 +172,11 @@ void startPlaying() {
 }
 
 #ifdef __EMSCRIPTEN__
-// The page's pass, which the browser calls once a frame: a step of start-up
+// A start-up pass takes steps until this is spent: most take a few ms, and a
+// frame's wait after each would add up.
+const uint32_t kStartPassMs = 20;
+
+// The page's pass, which the browser calls once a frame: steps of start-up
 // behind its bar, then the game's passes.
 void pagePass() {
   if (ready) {
@@ -179,7 +184,9 @@ void pagePass() {
     runOnePass();
     return;
   }
-  ready = startSteps.next(handleEventsWhileWaiting);
+  const uint32_t from = nowMs();
+  do ready = startSteps.next(handleEventsWhileWaiting);
+  while (!ready && nowMs() - from < kStartPassMs);
   if (ready)
     startPlaying();
   else
