@@ -26,7 +26,7 @@ Right, saves a second screenshot and measures the status line's contrast on it
 (at least 4.5 : 1, as on the desktop), plays with a standard-mapping gamepad the
 page is handed late, paints every level as the passes do (no pass over 50 ms,
 each collision as the desktop's), bounds the wasm heap, and plays by touch in a
-phone's window (tap Play, run right, jump, type a name). With --tour it plays
+phone's window (tap Play, run right, run left and jump with two fingers, type a name). With --tour it plays
 a whole game under each rule set, each level ended at its exit, saving a
 screenshot of every screen; with --scores it then reloads the page and checks
 that the tour's name and the mute were kept, then ends games in two windows
@@ -725,7 +725,8 @@ def centre_of(browser, selector):
 
 def check_touch(browser, url, shot):
     """In a window that plays by touch (a phone's, upright): the touch controls show under the
-    game; a tap on the title's Play starts a game; holding the right button runs, Jump jumps."""
+    game; a tap on the title's Play starts a game; holding the right button runs, and a second
+    finger on Jump jumps while the first still runs."""
     if browser.evaluate(TOUCH_SHOWN):
         raise Failure("the touch controls show on a page played with a mouse")
     first = browser.session
@@ -757,11 +758,24 @@ def check_touch(browser, url, shot):
         browser.evaluate("window.thornwaldHighest = 1e9; (function watch() { if (window.thornwaldHighest > -1) {"
                          " thornwaldHighest = Math.min(thornwaldHighest, Module._thornwaldHeroY());"
                          " requestAnimationFrame(watch); } })(); true")
-        tap(browser, *centre_of(browser, "#touch [data-button='2']"), seconds=0.2)
+        # Two fingers: Left held (back over the ground he came by), then Jump beside it;
+        # he must jump while he runs on.
+        left_button = centre_of(browser, "#touch [data-button='0']")
+        jump = centre_of(browser, "#touch [data-button='2']")
+        run_from = browser.evaluate("Module._thornwaldHeroX()")
+        finger = lambda at, n: {"x": at[0], "y": at[1], "id": n}
+        browser.send("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [finger(left_button, 0)]})
+        time.sleep(min(0.15, browser.left()))
+        browser.send("Input.dispatchTouchEvent", {"type": "touchStart",
+                                                  "touchPoints": [finger(left_button, 0), finger(jump, 1)]})
+        time.sleep(min(0.3, browser.left()))
+        browser.send("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+        run_to = browser.evaluate("Module._thornwaldHeroX()")
         time.sleep(min(0.6, browser.left()))
         highest = browser.evaluate("thornwaldHighest")
-        if not highest < ground:
-            raise Failure("the hero did not jump on the touch Jump button: y %s, highest %s" % (ground, highest))
+        if not highest < ground or not run_to < run_from:
+            raise Failure("run and jump by two fingers: x %s to %s, y %s, highest %s" % (run_from, run_to, ground,
+                                                                                        highest))
         browser_shot(browser, shot)
         # The name entry (reached here by key 7) shows letter buttons; P among them types P.
         browser.evaluate("Module._thornwaldSetScore(%d)" % TOUCH_SCORE)
@@ -778,9 +792,10 @@ def check_touch(browser, url, shot):
         if TOUCH_NAME not in names.split("\n"):
             raise Failure("the name tapped on the letter buttons is not in the table: %r" % names)
         print("touch: the controls show on a %d x %d phone (canvas %g x %g); a tap on Play started a game,"
-              " the right button ran from x %s to x %s, Jump rose from y %s to y %s, the letter buttons typed %s;"
-              " screenshot %s" % (PHONE["width"], PHONE["height"], size[0], size[1], start_x, ran_to, ground,
-                                  highest, TOUCH_NAME, shot))
+              " the right button ran from x %s to x %s, Left and Jump held together ran from x %s to x %s and"
+              " rose from y %s to y %s, the letter buttons typed %s; screenshot %s"
+              % (PHONE["width"], PHONE["height"], size[0], size[1], start_x, ran_to, run_from, run_to, ground,
+                 highest, TOUCH_NAME, shot))
     finally:
         browser.session = first
         browser.send("Target.closeTarget", {"targetId": target}, session=False)
