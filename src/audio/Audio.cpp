@@ -57,11 +57,16 @@ bool isPlayableWave(const std::string& bytes) {
   return false;
 }
 
+namespace {
+bool audioOpen = false;
+}  // namespace
+
 void openAudio() {
   if (Mix_OpenAudio(kSampleRate, kSampleFormat, kChannels, kBufferSamples) < 0) {
     printMessage("Unable to open audio!\n");
     std::exit(1);
   }
+  audioOpen = true;
 }
 
 #ifdef __EMSCRIPTEN__
@@ -71,6 +76,9 @@ bool soundOpensAtStart() { return true; }
 #endif
 
 Mix_Chunk* loadEffect(const char* fileName) {
+  // None before the sound is open, as the desktop's mixer refuses; the page's
+  // would make it a media element outside the game's mixer.
+  if (!audioOpen) return nullptr;
   // Read here, so that a FIFO or a device is never waited on, and checked before
   // SDL converts it: a header of 0 channels or 0 Hz crashes the conversion.
   std::string bytes;

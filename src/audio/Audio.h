@@ -16,8 +16,8 @@ void openAudio();
 // the player's first key or click instead: a browser lets its sound start only
 // then, and its first sound costs the page a long task the start need not wait for.
 bool soundOpensAtStart();
-// Decodes a wave file, or returns nullptr when it is missing, no regular file,
-// or no wave the mixer converts safely (see isPlayableWave).
+// Decodes a wave file, or returns nullptr before openAudio, or when it is
+// missing, no regular file, or no wave the mixer converts safely (see isPlayableWave).
 Mix_Chunk* loadEffect(const char* fileName);
 // A RIFF wave SDL's loader can take without crashing: mono or stereo, at 1000 to
 // 1000000 Hz, an ADPCM one with a block size, its chunks within the file.
