@@ -11,8 +11,8 @@ int startUp(void (*whileWaiting)() = nullptr);
 // Returns 0, -1 or -2 as startUp does.
 int openScreen();
 
-// The rest of start-up, a step at a time: the page takes one a pass, so that it
-// never stops for long, and shows how far it is.
+// The rest of start-up, a step at a time: the page takes a few a pass, so that
+// it never stops for long, and shows how far it is.
 class StartSteps {
  public:
   // Takes the next step; true when the game is ready. `whileWaiting` as for startUp.
