@@ -97,10 +97,6 @@ LevelPainting::LevelPainting(const std::string& map, int n, SDL_Surface* tiles, 
       image(image),
       under(under),
       collision(collision),
-      holdTiles(tiles),
-      holdCollisionTiles(collisionTiles),
-      holdBackground(background),
-      holdImage(image),
       tileY(n * kCellPx),
       grid(readMap(map, widest(image, background), tallest(image, background))),
       tileCovers(tiles, tileY),
@@ -132,10 +128,7 @@ void LevelPainting::paintCollisionRow(int y) {
   if (!background || y >= background->h) return;
   SDL_Surface* row = privateRows(background, y, 1);
   if (!row) return;
-  {
-    const PixelHold hold(row);
-    paintImageRow(collisionTiles, collisionCovers, tileY, grid, row, 0, y);
-    collision.markRows(row, y);
-  }
+  paintImageRow(collisionTiles, collisionCovers, tileY, grid, row, 0, y);
+  collision.markRows(row, y);
   freeImage(row);
 }

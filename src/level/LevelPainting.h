@@ -8,7 +8,6 @@
 #include "level/CollisionMap.h"
 #include "platform/FastBlit.h"
 #include "platform/Layout.h"
-#include "platform/PixelHold.h"
 
 // A level's painting under way: the map read once, then painted a few pixel rows
 // at a time, the visible tiles into the level picture and the collision tiles
@@ -51,7 +50,6 @@ class LevelPainting {
   SDL_Surface *tiles, *collisionTiles, *background, *image;
   const SDL_Surface* under;
   CollisionMap& collision;
-  const PixelHold holdTiles, holdCollisionTiles, holdBackground, holdImage;
   const int tileY;  // px, the sheets' row for this level
   const CellGrid grid;
   const TileCovers tileCovers, collisionCovers;

@@ -44,16 +44,11 @@ void fillPixels(SDL_Surface* to, const SDL_Rect* area, Uint32 colour) {
 
 #ifdef __EMSCRIPTEN__
 void blit(SDL_Surface* from, const SDL_Rect* area, SDL_Surface* to, SDL_Rect* at) {
-  if (!from || !to) return;
-  holdPixels(from);
-  holdPixels(to);
-  blendBlit(from, area, to, at);
+  if (from && to) blendBlit(from, area, to, at);
 }
 
 void fillArea(SDL_Surface* to, const SDL_Rect* area, Uint32 colour) {
-  if (!to) return;
-  holdPixels(to);
-  fillPixels(to, area, colour);
+  if (to) fillPixels(to, area, colour);
 }
 
 void showScreen(SDL_Surface* screen) { showPixels(screen); }

@@ -104,7 +104,6 @@ SDL_Surface* privateBlankRows(const SDL_Surface* image, int rows, bool clear = t
 
 // Copies `rows` rows of `from`, from row `top` on, to rows from `at` on of `to`.
 void copyRowsAt(const SDL_Surface* from, int top, int rows, SDL_Surface* to, int at) {
-  PixelHold hold(const_cast<SDL_Surface*>(from)), holdTo(to);
   const size_t rowBytes = std::min<size_t>(from->pitch, to->pitch);
   for (int y = 0; y < rows; ++y)
     std::memcpy(static_cast<Uint8*>(to->pixels) + size_t(at + y) * to->pitch,
@@ -163,7 +162,6 @@ std::map<const SDL_Surface*, Uint32> keyOfWaiting;  // keys of pictures still bl
 void clearKeyedPixels(SDL_Surface* image, Uint32 key) {
   const Uint32 amask = image->format->Amask;
   if (image->format->BytesPerPixel != 4 || !amask) return;
-  PixelHold hold(image);
   for (int y = 0; y < image->h; ++y) {
     Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(image->pixels) + size_t(y) * image->pitch);
     for (int x = 0; x < image->w; ++x)

@@ -35,14 +35,6 @@ EM_JS(void, showPixelsJs, (SDL_Surface * surface), {
   s.ctx.putImageData(new ImageData(bytes, s.width, s.height), 0, 0);
 });
 
-PixelHold::PixelHold(SDL_Surface* picture) : held(picture) {
-  if (held) SDL_LockSurface(held);
-}
-
-PixelHold::~PixelHold() {
-  if (held) SDL_UnlockSurface(held);
-}
-
 SDL_Surface* pixelPicture(int w, int h, void* pixels) {
   // A hardware surface gets no pixels of its own from the browser's SDL.
   SDL_Surface* s = SDL_CreateRGBSurface(SDL_HWSURFACE, w, h, kBits, kRed, kGreen, kBlue, kAlpha);
@@ -60,13 +52,13 @@ void adoptPixels(SDL_Surface* picture, void* pixels) {
   adoptPixelsJs(picture, pixels);
 }
 
-void holdPixels(SDL_Surface* picture) { picture->pixels = holdPixelsJs(picture); }
+void holdPixels(SDL_Surface* picture) {
+  if (picture) picture->pixels = holdPixelsJs(picture);
+}
 
 void showPixels(SDL_Surface* picture) {
   if (picture) showPixelsJs(picture);
 }
 #else
-PixelHold::PixelHold(SDL_Surface*) {}
-
-PixelHold::~PixelHold() {}
+void holdPixels(SDL_Surface*) {}
 #endif

@@ -2,6 +2,7 @@
 
 #include "platform/Blit.h"
 #include "platform/FontEngine.h"
+#include "platform/PixelHold.h"
 #include "text/FontCache.h"
 #include "text/Outline.h"
 
@@ -26,10 +27,12 @@ void render(TextLabel& label, const std::string& text, int x, int y, int size, S
   if (!font || text.empty()) return;
   // UTF-8, for the names of the score list; every other text is plain ASCII.
   label.surface = TTF_RenderUTF8_Solid(font, text.c_str(), colour);
-  if (inset == 0) return;
-  SDL_Surface* plain = label.surface;
-  label.surface = outlineText(plain, colour, kOutlineNavy);
-  SDL_FreeSurface(plain);
+  if (inset != 0) {
+    SDL_Surface* plain = label.surface;
+    label.surface = outlineText(plain, colour, kOutlineNavy);
+    SDL_FreeSurface(plain);
+  }
+  holdPixels(label.surface);  // the browser drew it on a canvas: read once, here
 }
 }  // namespace
 
